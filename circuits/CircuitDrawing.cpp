@@ -1,0 +1,159 @@
+// Drawing helpers that every circuit's backgrounds are built from.
+#include "sim/Circuit.h"
+
+#include "circuits/Palette.h"
+#include "platform/GridMapping.h"
+#include "platform/SelectGuard.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+void CCircuit::FillGrid(CDrawSurface& dc, double x, double y, int wUnits, double hUnits, Colour cr)
+{
+    dc.FillSolidRect(PixelX(x), PixelY(y), m_nUnit * wUnits, static_cast<int>(m_nUnit * hUnits), cr);
+}
+
+void CCircuit::GridLine(CDrawSurface& dc, double x0, double y0, double x1, double y1)
+{
+    dc.MoveTo(PixelX(x0), PixelY(y0));
+    dc.LineTo(PixelX(x1), PixelY(y1));
+}
+
+void CCircuit::DrawRing(CDrawSurface& dc)
+{
+    const int w = m_rcClient.Width();
+    const int h = m_rcClient.Height();
+    dc.FillSolidRect(0, 0, std::max(w, 0), std::max(h, 0), Palette::Background);
+    FillGrid(dc, 2, 2, 21, 21, Palette::Conductor);
+    FillGrid(dc, 5, 5, 15, 15, Palette::Background);
+
+    // Raised outer edge, sunken hole: light from the top left.
+    const auto px = [this](int x) { return m_nOffsetX + m_nUnit * x; };
+    const auto py = [this](int y) { return m_nOffsetY + m_nUnit * y; };
+    const CPen oldPen = dc.SelectPen(m_penLight);
+    dc.MoveTo(px(2) - 2, py(2) - 2);
+    dc.LineTo(px(23) + 1, py(2) - 2);
+    dc.MoveTo(px(2) - 2, py(2) - 2);
+    dc.LineTo(px(2) - 2, py(23) + 1);
+    dc.SelectPen(m_penShade);
+    dc.MoveTo(px(23) + 1, py(23) + 1);
+    dc.LineTo(px(23) + 1, py(2) - 2);
+    dc.MoveTo(px(23) + 1, py(23) + 1);
+    dc.LineTo(px(2) - 2, py(23) + 1);
+    dc.MoveTo(px(5) + 1, py(5) + 1);
+    dc.LineTo(px(20) - 1, py(5) + 1);
+    dc.MoveTo(px(5) + 1, py(5) + 1);
+    dc.LineTo(px(5) + 1, py(20) - 1);
+    dc.SelectPen(m_penLight);
+    dc.MoveTo(px(20) - 1, py(20) - 1);
+    dc.LineTo(px(20) - 1, py(5) + 1);
+    dc.MoveTo(px(20) - 1, py(20) - 1);
+    dc.LineTo(px(5) + 1, py(20) - 1);
+    dc.SelectPen(oldPen);
+}
+
+void CCircuit::DrawSupplyBars(CDrawSurface& dc)
+{
+    const int barWidth = std::min(m_rcClient.Width(), m_rcClient.Height()) / 150;
+    for (const double x : {12.0, 12.25, 12.5, 12.75})
+        dc.FillSolidRect(PixelX(x), PixelY(2), barWidth, m_nUnit * 3, Palette::SupplyBar);
+}
+
+void CCircuit::DrawComponentBlock(CDrawSurface& dc, double cx, double cy, double t, Colour capColour)
+{
+    FillGrid(dc, cx - 1.5, cy - 1.5, 3, t, capColour);
+    FillGrid(dc, cx - 1.5, cy + 1.5 - t, 3, t, capColour);
+    FillGrid(dc, cx - 1, cy - 2, 2, t, Palette::Background);
+    FillGrid(dc, cx - 1, cy + 2 - t, 2, t, Palette::Background);
+
+    const CPen oldPen = dc.SelectPen(m_penShade);
+    dc.MoveTo(PixelX(cx - 1), PixelY(cy + 1.5));
+    dc.LineTo(PixelX(cx - 1), PixelY(cy + 2 - t));
+    dc.LineTo(PixelX(cx + 1), PixelY(cy + 2 - t));
+    dc.SelectPen(m_penLight);
+    dc.LineTo(PixelX(cx + 1), PixelY(cy + 1.5));
+    dc.MoveTo(PixelX(cx + 1), PixelY(cy - 1.5));
+    dc.LineTo(PixelX(cx + 1), PixelY(cy - 2 + t));
+    dc.LineTo(PixelX(cx - 1), PixelY(cy - 2 + t));
+    dc.SelectPen(m_penShade);
+    dc.LineTo(PixelX(cx - 1), PixelY(cy - 1.5));
+    dc.SelectPen(oldPen);
+}
+
+void CCircuit::DrawBulbGlyph(CDrawSurface& dc, double cx, double cy)
+{
+    DrawComponentBlock(dc, cx, cy, 1.0, Palette::BulbCap);
+}
+
+void CCircuit::DrawDiagramPaper(CDrawSurface& dc)
+{
+    dc.FillSolidRect(PixelX(1), PixelY(1), m_nUnit * 23, m_nUnit * 23, Palette::Paper);
+}
+
+void CCircuit::DrawSupplySymbol(CDrawSurface& dc)
+{
+    dc.MoveTo(PixelX(3.5), PixelY(3.5));
+    const int cells = std::abs(m_nCells);
+    if (cells == 0) {
+        dc.LineTo(PixelX(21.5), PixelY(3.5));
+        return;
+    }
+    // Plates half a unit apart, centred on the supply; with normal polarity
+    // each cell is a long plate followed by a short one.
+    const double first = 12.5 - 0.5 * cells;
+    dc.LineTo(PixelX(first), PixelY(3.5));
+    double x = first;
+    for (int i = 0; i < 2 * cells; ++i) {
+        x = first + 0.5 * i;
+        const bool longPlate = (i % 2 == 0) == (m_nCells > 0);
+        if (longPlate) {
+            GridLine(dc, x, 2, x, 5);
+        } else {
+            dc.SelectPen(m_penThick);
+            GridLine(dc, x, 3, x, 4);
+            dc.SelectPen(m_penThin);
+        }
+    }
+    GridLine(dc, x, 3.5, 21.5, 3.5);
+}
+
+void CCircuit::DrawLampSymbol(CDrawSurface& dc, double cx, double cy)
+{
+    dc.Ellipse(PixelX(cx - 1.5), PixelY(cy - 1.5), PixelX(cx + 1.5), PixelY(cy + 1.5));
+    const double p = m_nUnit * 0.7071068;
+    const auto at = [](int offset, double v) { return static_cast<int>(offset + v); };
+    const double x = cx * m_nUnit;
+    const double y = cy * m_nUnit;
+    dc.MoveTo(at(m_nOffsetX, x - 1.5 * p), at(m_nOffsetY, y - 1.5 * p));
+    dc.LineTo(at(m_nOffsetX, x + 1.5 * p), at(m_nOffsetY, y + 1.5 * p));
+    dc.MoveTo(at(m_nOffsetX, x + 1.5 * p), at(m_nOffsetY, y - 1.5 * p));
+    dc.LineTo(at(m_nOffsetX, x - 1.5 * p), at(m_nOffsetY, y + 1.5 * p));
+}
+
+void CCircuit::DrawResistorSymbol(CDrawSurface& dc, double cx, double cy)
+{
+    dc.Rectangle(PixelX(cx - 1.5), PixelY(cy - 0.6), PixelX(cx + 1.5), PixelY(cy + 0.6));
+}
+
+void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double cy)
+{
+    constexpr int kArcLifetime = 31;
+    const int cells = std::abs(m_nCells);
+    if (cells == 0) {
+        glow.Clear();
+        return;
+    }
+    CPenGuard pen(dc, cells == 1 ? m_penGlow2 : cells == 2 ? m_penGlow3 : m_penGlow4);
+    const double centreX = m_nOffsetX + m_nUnit * cx;
+    const double centreY = m_nOffsetY + m_nUnit * cy;
+    // The upper part of the circle, between the radials through (17, 15) and (8, 15).
+    const int fromX = PixelX(cx + 4.5);
+    const int fromY = PixelY(cy - 6);
+    const int toX = PixelX(cx - 4.5);
+    const int toY = PixelY(cy - 6);
+    glow.AgeAndDraw(kArcLifetime, [&](int age) {
+        const int d = ((age + 5) * m_nUnit) >> 3;
+        dc.Arc(static_cast<int>(centreX - d), static_cast<int>(centreY - d), static_cast<int>(centreX + d),
+               static_cast<int>(centreY + d), fromX, fromY, toX, toY);
+    });
+}

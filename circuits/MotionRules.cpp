@@ -1,0 +1,106 @@
+#include "circuits/MotionRules.h"
+
+#include "sim/Random.h"
+
+void ApplyPush(CElectron& e, std::span<const CPushRow> forward, std::span<const CPushRow> reverse, double V, double k)
+{
+    if (V == 0)
+        return;
+    const double push = V * k;
+    for (const CPushRow& row : V > 0 ? forward : reverse) {
+        if (!row.box.Contains(e.m_x, e.m_y))
+            continue;
+        double& v = row.bAlongX ? e.m_vx : e.m_vy;
+        if (row.nSign > 0)
+            v += push;
+        else
+            v -= push;
+    }
+}
+
+bool IsOutsideRing(double x, double y)
+{
+    return x < 2.25 || y < 2.25 || x > 22.75 || y > 22.75;
+}
+
+void RescueToSupply(CElectron& e)
+{
+    const int rx = CRandom::Next();
+    const int ry = CRandom::Next();
+    e.m_x = 12 + rx / 32767;
+    e.m_y = 3 + ry / 32767;
+}
+
+void ReflectOuterWalls(CElectron& e)
+{
+    if (e.m_x < 2.25 || e.m_x > 22.75)
+        e.m_vx = -e.m_vx;
+    if (e.m_y < 2.25 || e.m_y > 22.75)
+        e.m_vy = -e.m_vy;
+}
+
+void ReflectHoleWalls(CElectron& e, double x0, double y0, const CGridBox& hole)
+{
+    if (!hole.Contains(e.m_x, e.m_y))
+        return;
+    if (x0 < hole.x0 || x0 > hole.x1)
+        e.m_vx = -e.m_vx;
+    if (y0 < hole.y0 || y0 > hole.y1)
+        e.m_vy = -e.m_vy;
+}
+
+bool InBlockWall(const CHorizontalBlock& block, double x, double y)
+{
+    return block.x0 < x && x < block.x1 && ((block.wireEdge < y && y < block.bandNear) || y > block.bandFar);
+}
+
+void ReflectBlockWalls(CElectron& e, double y0, const CHorizontalBlock& block)
+{
+    if (!(block.x0 < e.m_x && e.m_x < block.x1))
+        return;
+    if (block.wireEdge < e.m_y && e.m_y < block.bandNear) {
+        if (y0 > block.bandNear)
+            e.m_vy = -e.m_vy;
+        else
+            e.m_vx = -e.m_vx;
+    }
+    if (e.m_y > block.bandFar) {
+        if (y0 < block.bandFar)
+            e.m_vy = -e.m_vy;
+        else
+            e.m_vx = -e.m_vx;
+    }
+}
+
+void PassSupply(CElectron& e, double V, bool vary, double& supplyCount)
+{
+    if (V * e.m_vx > 0) {
+        if (e.m_bHalf1)
+            return;
+        e.m_nGlow = 10;
+        const double s = vary ? 0.03 * V : 0;
+        e.m_vx += s;
+        if (V > 0)
+            supplyCount += 1;
+        else
+            supplyCount -= 1;
+        e.m_bHalf1 = e.m_bHalf2 = true;
+        if (CRandom::Next() >= 16383)
+            e.m_vy -= s;
+        else
+            e.m_vy += s;
+    } else {
+        e.m_vx = -e.m_vx;
+    }
+}
+
+void ReleaseBothHalves(CElectron& e, CGlowList& glow, bool vary)
+{
+    glow.Add();
+    e.m_bHalf1 = e.m_bHalf2 = false;
+    e.m_nGlow = -10;
+    if (vary) {
+        e.m_vx *= 0.1;
+        e.m_vy *= 0.1;
+    }
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Colour.h"
+
+// Colours of the circuits' backgrounds.
+namespace Palette {
+inline constexpr Colour Background = Rgb(128, 128, 128);   // grey around and inside the ring
+inline constexpr Colour Conductor = Rgb(0, 0, 0);
+inline constexpr Colour SupplyBar = Rgb(0, 0, 192);
+inline constexpr Colour BulbCap = Rgb(150, 130, 100);
+inline constexpr Colour Paper = Rgb(255, 255, 255);
+}

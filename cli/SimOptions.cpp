@@ -1,0 +1,117 @@
+#include "cli/SimOptions.h"
+
+#include <charconv>
+#include <limits>
+
+namespace {
+
+// Largest accepted image side and region resolution: beyond them a run
+// would only exhaust memory or the terminal.
+constexpr int kMaxSide = 16384;
+constexpr int kMaxRegions = 200;
+
+template <typename T>
+bool ParseWhole(const std::string& text, T& value)
+{
+    if (text.empty())
+        return false;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+bool ParseSize(const std::string& text, int& w, int& h)
+{
+    const auto x = text.find('x');
+    if (x == std::string::npos)
+        return false;
+    return ParseWhole(text.substr(0, x), w) && ParseWhole(text.substr(x + 1), h) && w >= 1 && h >= 1 &&
+           w <= kMaxSide && h <= kMaxSide;
+}
+
+CSimParse Fail(const std::string& message)
+{
+    return CSimParse{std::nullopt, message};
+}
+
+}
+
+CSimParse ParseSimOptions(const std::vector<std::string>& args)
+{
+    CSimOptions o;
+    bool sizeGiven = false;
+    bool modeGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& opt = args[i];
+        const auto value = [&](std::string& out) {
+            if (i + 1 >= args.size())
+                return false;
+            out = args[++i];
+            return true;
+        };
+        std::string v;
+        if (opt == "--circuit") {
+            if (!value(v) || !ParseWhole(v, o.nCircuit) || o.nCircuit < 1 || o.nCircuit > 14)
+                return Fail("--circuit needs a circuit number from 1 to 14");
+        } else if (opt == "--cells") {
+            int n = 0;
+            if (!value(v) || !ParseWhole(v, n) || n < 0 || n > 3)
+                return Fail("--cells needs a number of cells from 0 to 3");
+            o.cells = n;
+        } else if (opt == "--reverse") {
+            o.bReverse = true;
+        } else if (opt == "--vary") {
+            o.bVary = true;
+        } else if (opt == "--no-pulsate") {
+            o.bNoPulsate = true;
+        } else if (opt == "--switch-open") {
+            o.bSwitchOpen = true;
+        } else if (opt == "--resistor") {
+            if (!value(v) || !ParseWhole(v, o.nResistor) || o.nResistor < -1000 || o.nResistor > 1000)
+                return Fail("--resistor needs a whole number of presses from -1000 to 1000");
+        } else if (opt == "--tag") {
+            o.bTag = true;
+        } else if (opt == "--ticks") {
+            if (!value(v) || !ParseWhole(v, o.nTicks) || o.nTicks < 0)
+                return Fail("--ticks needs a number of ticks of 0 or more");
+        } else if (opt == "--every") {
+            if (!value(v) || !ParseWhole(v, o.nEvery) || o.nEvery < 1)
+                return Fail("--every needs a number of ticks of 1 or more");
+        } else if (opt == "--regions") {
+            if (!value(v) || !ParseWhole(v, o.nRegions) || o.nRegions < 1 || o.nRegions > kMaxRegions)
+                return Fail("--regions needs a resolution from 1 to 200");
+        } else if (opt == "--png") {
+            if (!value(v) || v.empty())
+                return Fail("--png needs a file name");
+            o.strPng = v;
+        } else if (opt == "--frames") {
+            if (!value(v) || v.empty())
+                return Fail("--frames needs a directory");
+            o.strFramesDir = v;
+        } else if (opt == "--size") {
+            if (!value(v) || !ParseSize(v, o.nWidth, o.nHeight))
+                return Fail("--size needs WxH, each from 1 to 16384");
+            sizeGiven = true;
+        } else if (opt == "--mode") {
+            if (!value(v))
+                return Fail("--mode needs ball, diagram or picture");
+            if (v == "ball")
+                o.nMode = 0;
+            else if (v == "diagram")
+                o.nMode = 1;
+            else if (v == "picture")
+                o.nMode = 2;
+            else
+                return Fail("--mode needs ball, diagram or picture");
+            modeGiven = true;
+        } else if (opt == "--labels") {
+            o.bLabels = true;
+        } else {
+            return Fail("unknown option " + opt);
+        }
+    }
+    if ((sizeGiven || modeGiven || o.bLabels) && !o.Renders())
+        return Fail(std::string(sizeGiven ? "--size" : modeGiven ? "--mode" : "--labels") +
+                    " needs --png or --frames");
+    return CSimParse{o, {}};
+}

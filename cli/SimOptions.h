@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The headless runner's command line.
+struct CSimOptions {
+    int nCircuit = 1;
+    std::optional<int> cells;
+    bool bReverse = false;
+    bool bVary = false;
+    bool bNoPulsate = false;
+    bool bSwitchOpen = false;
+    int nResistor = 0;
+    bool bTag = false;
+    long long nTicks = 0;
+    long long nEvery = 0;        // 0: only the first and the last state
+    int nRegions = 0;            // 0: no region map
+    std::string strPng;
+    std::string strFramesDir;
+    int nWidth = 800;
+    int nHeight = 600;
+    int nMode = 0;
+    bool bLabels = false;
+
+    bool Renders() const { return !strPng.empty() || !strFramesDir.empty(); }
+};
+
+struct CSimParse {
+    std::optional<CSimOptions> options;
+    std::string strError;   // one line naming the bad option, when options is empty
+};
+
+CSimParse ParseSimOptions(const std::vector<std::string>& args);
+
+inline constexpr const char* kSimUsage =
+    "usage: tarrowin-sim [--circuit K] [--cells N] [--reverse] [--vary] [--no-pulsate] [--switch-open] "
+    "[--resistor S] [--tag] [--ticks T] [--every E] [--regions N] [--png FILE --size WxH "
+    "[--mode ball|diagram|picture] [--labels]] [--frames DIR]";

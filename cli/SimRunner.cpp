@@ -1,0 +1,163 @@
+#include "cli/SimRunner.h"
+
+#include "doc/CurrentMeter.h"
+#include "doc/TarrowinDoc.h"
+#include "platform/RasterSurface.h"
+#include "res/CommandIds.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QSaveFile>
+
+#include <string>
+
+namespace {
+
+void PrintState(std::FILE* out, long long tick, double meter, const CCircuit& circuit)
+{
+    std::string line;
+    line.reserve(8192);
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "{\"tick\":%lld,\"meter\":%.17g,\"cells\":%d,\"electrons\":[", tick, meter,
+                  circuit.GetCells());
+    line += buf;
+    bool first = true;
+    for (const CElectron& e : circuit.Electrons()) {
+        std::snprintf(buf, sizeof buf, "%s[%.17g,%.17g,%.17g,%.17g,%d,%d,%d]", first ? "" : ",", e.m_x, e.m_y, e.m_vx,
+                      e.m_vy, e.m_nGlow, e.m_bHalf1 ? 1 : 0, e.m_bHalf2 ? 1 : 0);
+        line += buf;
+        first = false;
+    }
+    line += "]}\n";
+    std::fputs(line.c_str(), out);
+}
+
+void PrintRegions(std::FILE* out, const CCircuit& circuit, int n)
+{
+    const int side = 25 * n + 1;
+    std::string line(static_cast<std::size_t>(side) + 1, '\n');
+    for (int j = 0; j < side; ++j) {
+        const double y = double(j) / n;
+        for (int i = 0; i < side; ++i)
+            line[static_cast<std::size_t>(i)] = static_cast<char>('0' + circuit.Classify(double(i) / n, y));
+        std::fputs(line.c_str(), out);
+    }
+}
+
+// Saves through a temporary file, so a failed write leaves nothing behind.
+bool SavePng(const QImage& image, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!image.save(&file, "PNG")) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool CanWriteFile(const QString& path)
+{
+    const QFileInfo info(path);
+    const QFileInfo dir(info.absolutePath());
+    if (info.isDir() || !dir.isDir() || !dir.isWritable())
+        return false;
+    return !info.exists() || info.isWritable();
+}
+
+}
+
+std::string CheckSimOutputs(const CSimOptions& o)
+{
+    if (!o.strPng.empty() && !CanWriteFile(QString::fromStdString(o.strPng)))
+        return "--png: cannot write " + o.strPng;
+    if (!o.strFramesDir.empty()) {
+        const QString dir = QString::fromStdString(o.strFramesDir);
+        const QFileInfo info(dir);
+        if ((info.exists() && !info.isDir()) || !QDir().mkpath(dir) || !QFileInfo(dir).isWritable())
+            return "--frames: cannot write into " + o.strFramesDir;
+    }
+    return {};
+}
+
+int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
+{
+    const auto fail = [err](const std::string& message) {
+        std::fprintf(err, "tarrowin-sim: %s\n", message.c_str());
+        return 2;
+    };
+
+    if (const std::string error = CheckSimOutputs(o); !error.empty())
+        return fail(error);
+    const QString png = QString::fromStdString(o.strPng);
+    const QString framesDir = QString::fromStdString(o.strFramesDir);
+
+    CTarrowinDoc doc;
+    doc.OnNewDocument();
+    CCircuit* circuit = doc.CircuitAt(o.nCircuit);
+    if (circuit == nullptr)
+        return fail("--circuit " + std::to_string(o.nCircuit) + " is not built yet");
+    doc.SelectCircuit(*circuit);
+
+    if (o.cells)
+        circuit->SetCells(*o.cells);
+    if (o.bReverse)
+        circuit->SwitchPolarity();
+    if (o.bVary)
+        circuit->ToggleVaryMeanSpeed();
+    if (o.bNoPulsate)
+        circuit->TogglePulsate();
+    if (o.bSwitchOpen)
+        circuit->SetSwitchOpen(true);
+    for (int i = 0; i < o.nResistor; ++i)
+        doc.OnCommand(CmdId::ResistanceUp);
+    for (int i = 0; i > o.nResistor; --i)
+        doc.OnCommand(CmdId::ResistanceDown);
+    if (o.bTag)
+        circuit->ToggleTag();
+
+    if (o.nRegions > 0) {
+        PrintRegions(out, *circuit, o.nRegions);
+        return 0;
+    }
+
+    QImage target;
+    std::unique_ptr<CRasterSurface> dc;
+    if (o.Renders()) {
+        circuit->SetDisplayMode(o.nMode);
+        if (o.bLabels)
+            circuit->ToggleLabels();
+        target = QImage(o.nWidth, o.nHeight, QImage::Format_RGB32);
+        if (target.isNull())
+            return fail("--size: cannot make an image of that size");
+        dc = std::make_unique<CRasterSurface>(target);
+        doc.LayoutCircuit(*dc, CRect{0, 0, o.nWidth, o.nHeight});
+    }
+
+    CCurrentMeter meter;
+    PrintState(out, 0, meter.Accumulator(), *circuit);
+    for (long long tick = 1; tick <= o.nTicks; ++tick) {
+        doc.StepCircuit();
+        meter.AddTick(circuit->TakeSupplyCount());
+        if (dc) {
+            doc.RenderCircuit(*dc);
+            if (!o.strFramesDir.empty()) {
+                const QString name = QDir(framesDir).filePath(QStringLiteral("frame_%1.png").arg(tick, 6, 10, QLatin1Char('0')));
+                if (!SavePng(target, name))
+                    return fail("--frames: cannot write " + name.toStdString());
+            }
+        }
+        if ((o.nEvery > 0 && tick % o.nEvery == 0) || tick == o.nTicks)
+            PrintState(out, tick, meter.Accumulator(), *circuit);
+    }
+    if (dc) {
+        if (o.nTicks == 0)
+            doc.RenderCircuit(*dc);
+        if (!o.strPng.empty() && !SavePng(target, png))
+            return fail("--png: cannot write " + o.strPng);
+    }
+    std::fflush(out);
+    return 0;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "sim/ProgressSink.h"
+
+#include <string>
+
+// What the document asks of the main frame, when there is one.
+class IFrameLink : public IProgressSink {
+public:
+    virtual void SetTitle(const std::string& title) = 0;
+    // "on" and "off" are enabled for a switch circuit, showing its switch.
+    virtual void UpdateSwitchButtons(bool switchCircuit, bool open) = 0;
+    virtual void EnableResistorButtons(bool enable) = 0;
+
+protected:
+    ~IFrameLink() = default;
+};

@@ -1,0 +1,140 @@
+#include "doc/TarrowinDoc.h"
+
+#include "res/CircuitCatalogue.h"
+#include "res/CommandIds.h"
+
+#include <algorithm>
+
+CTarrowinDoc::CTarrowinDoc()
+{
+    m_circuits = {
+        {CmdId::SingleBulb, &m_singleBulb},
+    };
+    m_pCircuit = &m_singleBulb;
+    // Table order fixes which random placements each circuit gets.
+    for (const CCircuitEntry& entry : m_circuits)
+        entry.pCircuit->BuildLabels();
+}
+
+void CTarrowinDoc::SetFrame(IFrameLink* frame)
+{
+    m_pFrame = frame;
+    for (const CCircuitEntry& entry : m_circuits)
+        entry.pCircuit->SetProgressSink(frame);
+}
+
+bool CTarrowinDoc::OnNewDocument()
+{
+    SetTitle(m_pCircuit->GetName());
+    return true;
+}
+
+void CTarrowinDoc::SetTitle(const std::string& title)
+{
+    m_strTitle = title;
+    if (m_pFrame != nullptr)
+        m_pFrame->SetTitle(title);
+}
+
+CCircuit* CTarrowinDoc::CircuitForCommand(int id) const
+{
+    auto it = std::find_if(m_circuits.begin(), m_circuits.end(),
+                           [id](const CCircuitEntry& entry) { return entry.nCommandId == id; });
+    return it == m_circuits.end() ? nullptr : it->pCircuit;
+}
+
+CCircuit* CTarrowinDoc::CircuitAt(int position) const
+{
+    const auto catalogue = CircuitCatalogue();
+    if (position < 1 || position > static_cast<int>(catalogue.size()))
+        return nullptr;
+    return CircuitForCommand(catalogue[position - 1].nCommandId);
+}
+
+bool CTarrowinDoc::IsSwitchCircuit(const CCircuit*) const
+{
+    // No switch circuit is in the table yet.
+    return false;
+}
+
+void CTarrowinDoc::StepCircuit()
+{
+    m_pCircuit->Step();
+}
+
+void CTarrowinDoc::LayoutCircuit(CDrawSurface& dc, const CRect& rect)
+{
+    m_rcView = rect;
+    m_pCircuit->Layout(dc, rect);
+}
+
+void CTarrowinDoc::RenderCircuit(CDrawSurface& dc)
+{
+    m_pCircuit->Render(dc);
+}
+
+void CTarrowinDoc::SelectCircuit(CCircuit& circuit)
+{
+    circuit.SetDisplayMode(m_pCircuit->GetDisplayMode());
+    circuit.SetShowLabels(m_pCircuit->GetShowLabels());
+    m_pCircuit = &circuit;
+    RequestControlsSync();
+    SetTitle(circuit.GetName());
+    if (m_pFrame != nullptr) {
+        m_pFrame->UpdateSwitchButtons(IsSwitchCircuit(&circuit), circuit.IsSwitchOpen());
+        m_pFrame->EnableResistorButtons(false);
+    }
+}
+
+void CTarrowinDoc::UpdateCellsPicture()
+{
+    if (m_pView != nullptr)
+        m_pView->ShowCellsPicture(m_pCircuit->GetCells());
+}
+
+void CTarrowinDoc::RequestControlsSync()
+{
+    if (m_pView != nullptr)
+        m_pView->RequestControlsSync();
+}
+
+void CTarrowinDoc::SetCellsCommand(int cells)
+{
+    m_pCircuit->SetCells(cells);
+    UpdateCellsPicture();
+}
+
+bool CTarrowinDoc::OnCommand(int id)
+{
+    switch (id) {
+    case CmdId::Cells0: SetCellsCommand(0); return true;
+    case CmdId::Cells1: SetCellsCommand(1); return true;
+    case CmdId::Cells2: SetCellsCommand(2); return true;
+    case CmdId::Cells3: SetCellsCommand(3); return true;
+    case CmdId::SwitchPolarity:
+        m_pCircuit->SwitchPolarity();
+        UpdateCellsPicture();
+        return true;
+    case CmdId::DisplayBallModel: m_pCircuit->SetDisplayMode(0); return true;
+    case CmdId::DisplayDiagram: m_pCircuit->SetDisplayMode(1); return true;
+    case CmdId::DisplayPicture: m_pCircuit->SetDisplayMode(2); return true;
+    case CmdId::TagElectron: m_pCircuit->ToggleTag(); return true;
+    case CmdId::ShowLabels: m_pCircuit->ToggleLabels(); return true;
+    case CmdId::VaryMeanSpeed: m_pCircuit->ToggleVaryMeanSpeed(); return true;
+    case CmdId::Pulsate: m_pCircuit->TogglePulsate(); return true;
+    case CmdId::SwitchOn: m_pCircuit->SetSwitchOpen(false); return true;
+    case CmdId::SwitchOff: m_pCircuit->SetSwitchOpen(true); return true;
+    default: break;
+    }
+    if (CCircuit* circuit = CircuitForCommand(id)) {
+        SelectCircuit(*circuit);
+        return true;
+    }
+    return false;
+}
+
+bool CTarrowinDoc::IsCommandChecked(int id) const
+{
+    const CCircuit* circuit = CircuitForCommand(id);
+    return circuit != nullptr && circuit == m_pCircuit;
+}

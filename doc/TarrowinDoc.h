@@ -1,0 +1,69 @@
+#pragma once
+
+#include "circuits/SingleBulbCircuit.h"
+#include "doc/FrameLink.h"
+#include "doc/ViewLink.h"
+#include "platform/DrawSurface.h"
+#include "platform/Rect.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+// The one data object of the program: every circuit for the whole run, the
+// current one, and the handlers of every simulation command. It reaches the
+// frame and the view only through their small interfaces, and works alone
+// without them.
+class CTarrowinDoc {
+public:
+    struct CCircuitEntry {
+        int nCommandId;
+        CCircuit* pCircuit;
+    };
+
+    CTarrowinDoc();
+    CTarrowinDoc(const CTarrowinDoc&) = delete;
+    CTarrowinDoc& operator=(const CTarrowinDoc&) = delete;
+
+    void SetFrame(IFrameLink* frame);
+    void SetView(IViewLink* view) { m_pView = view; }
+
+    // The new-document step: the title becomes the current circuit's name.
+    bool OnNewDocument();
+    const std::string& GetTitle() const { return m_strTitle; }
+
+    // The circuits built so far, in table order.
+    std::span<const CCircuitEntry> Circuits() const { return m_circuits; }
+    // The circuit of a circuit command, or null while it is not built.
+    CCircuit* CircuitForCommand(int id) const;
+    // The circuit at a place 1..14 of the catalogue, or null.
+    CCircuit* CircuitAt(int position) const;
+    bool IsSwitchCircuit(const CCircuit* circuit) const;
+
+    CCircuit* GetCurrentCircuit() const { return m_pCircuit; }
+    void StepCircuit();
+    void LayoutCircuit(CDrawSurface& dc, const CRect& rect);
+    void RenderCircuit(CDrawSurface& dc);
+    void SelectCircuit(CCircuit& circuit);
+    void UpdateCellsPicture();
+    void RequestControlsSync();
+
+    // Runs a command of the menu, the chooser or the controls bar; false when
+    // the id is none of the document's (or names a circuit not built yet).
+    bool OnCommand(int id);
+    // A circuit command is checked exactly while its circuit is current.
+    bool IsCommandChecked(int id) const;
+
+private:
+    void SetCellsCommand(int cells);
+    void SetTitle(const std::string& title);
+
+    CRect m_rcView;
+    CCircuit* m_pCircuit = nullptr;
+    CSingleBulbCircuit m_singleBulb;
+
+    std::vector<CCircuitEntry> m_circuits;
+    std::string m_strTitle;
+    IFrameLink* m_pFrame = nullptr;
+    IViewLink* m_pView = nullptr;
+};

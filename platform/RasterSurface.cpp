@@ -1,0 +1,256 @@
+#include "platform/RasterSurface.h"
+
+#include "platform/Fonts.h"
+#include "platform/Resources.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+namespace {
+
+QColor ToQColor(Colour cr)
+{
+    return QColor(cr.r, cr.g, cr.b);
+}
+
+constexpr std::uint32_t kOpaque = 0xff000000u;
+
+// Degrees, counted anticlockwise from three o'clock as QPainter wants them,
+// of the radial from the box centre through (x, y).
+double RadialAngle(double cx, double cy, int x, int y)
+{
+    return std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
+}
+
+// Pixel-grid box of a shape whose box excludes its right and bottom edges.
+QRectF ShapeBox(int l, int t, int r, int b)
+{
+    return QRectF(l, t, r - l - 1, b - t - 1);
+}
+
+}
+
+CRasterSurface::CRasterSurface(QImage& target)
+    : m_image(target)
+{
+    if (m_image.format() != QImage::Format_RGB32 && !m_image.isNull())
+        m_image = m_image.convertToFormat(QImage::Format_RGB32);
+    if (!m_image.isNull()) {
+        m_pBits = m_image.bits();   // detaches now, before any painter
+        m_nStride = m_image.bytesPerLine();
+        m_nWidth = m_image.width();
+        m_nHeight = m_image.height();
+    }
+}
+
+CRasterSurface::~CRasterSurface()
+{
+    if (m_painter)
+        m_painter->end();
+}
+
+QPainter* CRasterSurface::Painter()
+{
+    if (m_pBits == nullptr)
+        return nullptr;
+    if (!m_painter) {
+        m_painter.emplace(&m_image);
+        m_painter->setRenderHint(QPainter::Antialiasing, false);
+        m_painter->setRenderHint(QPainter::TextAntialiasing, false);
+        m_painter->setBackgroundMode(Qt::TransparentMode);
+    }
+    return &*m_painter;
+}
+
+void CRasterSurface::ApplyPenAndBrush()
+{
+    QPainter* p = Painter();
+    if (m_pen.bNull) {
+        p->setPen(Qt::NoPen);
+    } else {
+        QPen pen(ToQColor(m_pen.cr));
+        pen.setWidth(std::max(1, m_pen.nWidth));
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        p->setPen(pen);
+    }
+    if (m_brush.bNull)
+        p->setBrush(Qt::NoBrush);
+    else
+        p->setBrush(ToQColor(m_brush.cr));
+}
+
+CPen CRasterSurface::SelectPen(const CPen& pen)
+{
+    return std::exchange(m_pen, pen);
+}
+
+CBrush CRasterSurface::SelectBrush(const CBrush& brush)
+{
+    return std::exchange(m_brush, brush);
+}
+
+CFontSpec CRasterSurface::SelectFont(const CFontSpec& font)
+{
+    return std::exchange(m_font, font);
+}
+
+Colour CRasterSurface::SetTextColour(Colour cr)
+{
+    return std::exchange(m_crText, cr);
+}
+
+void CRasterSurface::FillSolidRect(int x, int y, int w, int h, Colour cr)
+{
+    if (m_pBits == nullptr)
+        return;
+    const int x0 = std::max(x, 0);
+    const int y0 = std::max(y, 0);
+    const int x1 = std::min(x + std::max(w, 0), m_nWidth);
+    const int y1 = std::min(y + std::max(h, 0), m_nHeight);
+    if (x0 >= x1 || y0 >= y1)
+        return;
+    const std::uint32_t px = kOpaque | PackRgb(cr);
+    auto* first = reinterpret_cast<std::uint32_t*>(m_pBits + y0 * m_nStride);
+    for (int col = x0; col < x1; ++col)
+        first[col] = px;
+    // The other rows copy the first, which is much faster than filling each.
+    const std::size_t rowBytes = static_cast<std::size_t>(x1 - x0) * sizeof(std::uint32_t);
+    for (int row = y0 + 1; row < y1; ++row)
+        std::memcpy(m_pBits + row * m_nStride + x0 * 4, first + x0, rowBytes);
+}
+
+void CRasterSurface::MoveTo(int x, int y)
+{
+    m_nPosX = x;
+    m_nPosY = y;
+}
+
+void CRasterSurface::LineTo(int x, int y)
+{
+    if (Painter() != nullptr && !m_pen.bNull) {
+        ApplyPenAndBrush();
+        m_painter->drawLine(m_nPosX, m_nPosY, x, y);
+    }
+    MoveTo(x, y);
+}
+
+void CRasterSurface::Ellipse(int l, int t, int r, int b)
+{
+    if (Painter() == nullptr)
+        return;
+    ApplyPenAndBrush();
+    m_painter->drawEllipse(ShapeBox(l, t, r, b));
+}
+
+void CRasterSurface::Rectangle(int l, int t, int r, int b)
+{
+    if (Painter() == nullptr)
+        return;
+    ApplyPenAndBrush();
+    m_painter->drawRect(ShapeBox(l, t, r, b));
+}
+
+void CRasterSurface::Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2)
+{
+    if (Painter() == nullptr || m_pen.bNull)
+        return;
+    ApplyPenAndBrush();
+    const double cx = (l + r) / 2.0;
+    const double cy = (t + b) / 2.0;
+    const double start = RadialAngle(cx, cy, x1, y1);
+    double span = RadialAngle(cx, cy, x2, y2) - start;
+    while (span <= 0.0)
+        span += 360.0;
+    m_painter->drawArc(ShapeBox(l, t, r, b), static_cast<int>(std::lround(start * 16)),
+                       static_cast<int>(std::lround(span * 16)));
+}
+
+void CRasterSurface::SetPixel(int x, int y, Colour cr)
+{
+    if (m_pBits == nullptr || x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
+        return;
+    reinterpret_cast<std::uint32_t*>(m_pBits + y * m_nStride)[x] = kOpaque | PackRgb(cr);
+}
+
+void CRasterSurface::DrawTextCentred(const CRect& rc, const std::string& text)
+{
+    if (Painter() == nullptr)
+        return;
+    m_painter->setFont(ResolveFont(m_font));
+    m_painter->setPen(ToQColor(m_crText));
+    m_painter->drawText(QRect(rc.left, rc.top, rc.Width(), rc.Height()),
+                        Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip, QString::fromStdString(text));
+}
+
+void CRasterSurface::BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op)
+{
+    const auto* bitmap = dynamic_cast<const CRasterBitmap*>(&src);
+    if (m_pBits == nullptr || bitmap == nullptr || bitmap->Image().isNull())
+        return;
+    const QImage& from = bitmap->Image();
+    // Clip the block against the source and the destination together.
+    if (sx < 0) { x -= sx; w += sx; sx = 0; }
+    if (sy < 0) { y -= sy; h += sy; sy = 0; }
+    if (x < 0) { sx -= x; w += x; x = 0; }
+    if (y < 0) { sy -= y; h += y; y = 0; }
+    w = std::min({w, m_nWidth - x, from.width() - sx});
+    h = std::min({h, m_nHeight - y, from.height() - sy});
+    if (w <= 0 || h <= 0)
+        return;
+    if (from.format() != QImage::Format_RGB32 && from.format() != QImage::Format_ARGB32)
+        return;
+    const uchar* srcBits = from.constBits();
+    const qsizetype srcStride = from.bytesPerLine();
+    // A whole-frame copy is one block: one large copy streams far faster
+    // than a copy per row.
+    if (op == RasterOp::Copy && x == 0 && sx == 0 && w == m_nWidth && w == from.width() && srcStride == m_nStride) {
+        std::memcpy(m_pBits + y * m_nStride, srcBits + sy * srcStride, static_cast<std::size_t>(h) * m_nStride);
+        return;
+    }
+    for (int row = 0; row < h; ++row) {
+        auto* d = reinterpret_cast<std::uint32_t*>(m_pBits + (y + row) * m_nStride) + x;
+        const auto* s = reinterpret_cast<const std::uint32_t*>(srcBits + (sy + row) * srcStride) + sx;
+        switch (op) {
+        case RasterOp::Copy:
+            std::memcpy(d, s, static_cast<std::size_t>(w) * sizeof(std::uint32_t));
+            break;
+        case RasterOp::And:
+            for (int i = 0; i < w; ++i)
+                d[i] = (d[i] & s[i]) | kOpaque;
+            break;
+        case RasterOp::Or:
+            for (int i = 0; i < w; ++i)
+                d[i] = d[i] | s[i] | kOpaque;
+            break;
+        }
+    }
+}
+
+std::unique_ptr<CBitmap> CRasterSurface::CreateCompatibleBitmap(int w, int h)
+{
+    if (w <= 0 || h <= 0)
+        return std::make_unique<CRasterBitmap>();
+    QImage image(w, h, QImage::Format_RGB32);
+    if (!image.isNull())
+        image.fill(0xff000000u);   // a new bitmap starts black
+    return std::make_unique<CRasterBitmap>(std::move(image));
+}
+
+std::unique_ptr<CDrawSurface> CRasterSurface::CreateMemorySurface(CBitmap& bitmap)
+{
+    auto* raster = dynamic_cast<CRasterBitmap*>(&bitmap);
+    if (raster == nullptr)
+        return nullptr;
+    return std::make_unique<CRasterSurface>(raster->Image());
+}
+
+std::unique_ptr<CBitmap> CRasterSurface::LoadBitmap(int id)
+{
+    QImage image = LoadResourceImage(id);
+    if (image.isNull())
+        return nullptr;
+    return std::make_unique<CRasterBitmap>(std::move(image));
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/DrawSurface.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <optional>
+
+// A bitmap held as a 32-bit RGB image.
+class CRasterBitmap : public CBitmap {
+public:
+    CRasterBitmap() = default;
+    explicit CRasterBitmap(QImage image) : m_image(std::move(image)) {}
+
+    int Width() const override { return m_image.width(); }
+    int Height() const override { return m_image.height(); }
+
+    QImage& Image() { return m_image; }
+    const QImage& Image() const { return m_image; }
+
+private:
+    QImage m_image;
+};
+
+// Draws into a QImage (Format_RGB32) with antialiasing off. Block transfers,
+// fills and pixels write the pixels directly; lines, shapes and text go
+// through a QPainter begun on first use. The surface must be the only user
+// of the image while it lives.
+class CRasterSurface : public CDrawSurface {
+public:
+    explicit CRasterSurface(QImage& target);
+    ~CRasterSurface() override;
+    CRasterSurface(const CRasterSurface&) = delete;
+    CRasterSurface& operator=(const CRasterSurface&) = delete;
+
+    int Width() const override { return m_nWidth; }
+    int Height() const override { return m_nHeight; }
+
+    CPen SelectPen(const CPen& pen) override;
+    CBrush SelectBrush(const CBrush& brush) override;
+    CFontSpec SelectFont(const CFontSpec& font) override;
+    Colour SetTextColour(Colour cr) override;
+
+    void FillSolidRect(int x, int y, int w, int h, Colour cr) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void Ellipse(int l, int t, int r, int b) override;
+    void Rectangle(int l, int t, int r, int b) override;
+    void Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2) override;
+    void SetPixel(int x, int y, Colour cr) override;
+    void DrawTextCentred(const CRect& rc, const std::string& text) override;
+
+    void BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op) override;
+
+    std::unique_ptr<CBitmap> CreateCompatibleBitmap(int w, int h) override;
+    std::unique_ptr<CDrawSurface> CreateMemorySurface(CBitmap& bitmap) override;
+    std::unique_ptr<CBitmap> LoadBitmap(int id) override;
+
+private:
+    QPainter* Painter();
+    void ApplyPenAndBrush();
+
+    QImage& m_image;
+    uchar* m_pBits = nullptr;
+    qsizetype m_nStride = 0;
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+    std::optional<QPainter> m_painter;
+    CPen m_pen;
+    CBrush m_brush;
+    CFontSpec m_font;
+    Colour m_crText{};
+    int m_nPosX = 0;
+    int m_nPosY = 0;
+};

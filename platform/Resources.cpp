@@ -1,0 +1,35 @@
+#include "platform/Resources.h"
+
+#include "res/BitmapTable.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cmath>
+
+QImage LoadResourceImage(int id, qreal scale)
+{
+    const CBitmapResource* res = FindBitmapResource(id);
+    if (res == nullptr || !(scale > 0.0))
+        return {};
+    // Rendering SVG is slow next to a frame; each size is rendered once.
+    static QHash<QString, QImage> cache;
+    const QString key = QString::number(id) + QLatin1Char('@') + QString::number(scale);
+    if (auto it = cache.constFind(key); it != cache.constEnd())
+        return *it;
+
+    const int w = static_cast<int>(std::lround(res->nWidth * scale));
+    const int h = static_cast<int>(std::lround(res->nHeight * scale));
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QSvgRenderer renderer(QString::fromLatin1(res->pszPath));
+    if (!renderer.isValid())
+        return {};
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(0, 0, w, h));
+    painter.end();
+    cache.insert(key, image);
+    return image;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// Command and control ids shared by the menu, the circuit chooser, the bars
+// and the document.
+namespace CmdId {
+// Controls bar
+inline constexpr int DisplayBallModel = 1002;
+inline constexpr int DisplayDiagram = 1003;
+inline constexpr int DisplayPicture = 1004;
+inline constexpr int SwitchPolarity = 1005;
+inline constexpr int TagElectron = 1006;
+inline constexpr int ShowLabels = 1007;
+inline constexpr int SwitchOff = 1008;
+inline constexpr int CellsPicture = 1009;
+inline constexpr int SwitchOn = 1010;
+inline constexpr int Cells0 = 1011;
+inline constexpr int Cells1 = 1012;
+inline constexpr int Cells2 = 1013;
+inline constexpr int Cells3 = 1014;
+inline constexpr int VaryMeanSpeed = 1015;
+inline constexpr int Pulsate = 1016;
+inline constexpr int ResistanceDown = 1017;
+inline constexpr int ResistanceUp = 1020;
+
+// Circuits, in the document's table order
+inline constexpr int SingleBulb = 32787;
+inline constexpr int TwoBulbsSeries = 32788;
+inline constexpr int TwoBulbsParallel = 32776;
+inline constexpr int ThreeBulbs = 32774;
+inline constexpr int BulbSwitch = 32778;
+inline constexpr int ParallelBulbsOneSwitched = 32775;
+inline constexpr int ParallelBulbsBothSwitched = 32789;
+inline constexpr int BulbResistor = 32780;
+inline constexpr int ParallelBulbsOneResistor = 32790;
+inline constexpr int BulbVariableResistor = 32783;
+inline constexpr int TwoResistorsSeries = 32786;
+inline constexpr int TwoResistorsParallel = 32784;
+inline constexpr int UnequalResistorsSeries = 32771;
+inline constexpr int UnequalResistorsParallel = 32807;
+}

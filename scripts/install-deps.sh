@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the program need.
+# As root it runs apt-get; otherwise it prints the one line to run.
+set -euo pipefail
+
+packages=(
+  cmake make g++ pkg-config
+  qt6-base-dev qt6-svg-dev libgl-dev
+  libgtest-dev libbenchmark-dev
+  python3
+  fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Tarrowin needs these packages first:" >&2
+  echo "  sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+lists_missing() {
+  ! ls /var/lib/apt/lists/*_Packages* >/dev/null 2>&1
+}
+lists_stale() {
+  [ -n "$(find /var/lib/apt/lists -maxdepth 1 -name '*_Packages*' -mtime +1 -print -quit 2>/dev/null)" ]
+}
+if lists_missing || lists_stale; then
+  apt-get update
+fi
+echo "Installing: ${missing[*]}"
+if ! apt-get install -y --no-install-recommends "${missing[@]}"; then
+  # A list that went out of date since the last update: refresh and retry once.
+  apt-get update
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi

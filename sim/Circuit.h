@@ -1,0 +1,178 @@
+#pragma once
+
+#include "platform/DrawObjects.h"
+#include "platform/DrawSurface.h"
+#include "platform/Rect.h"
+#include "sim/BallSprite.h"
+#include "sim/CircuitRegion.h"
+#include "sim/ComponentLabel.h"
+#include "sim/Electron.h"
+#include "sim/GlowList.h"
+#include "sim/ProgressSink.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The base of the fourteen circuits: 50 electrons on a 25 x 25 grid, the
+// power supply setting, the user's display options, and the shared step,
+// thermostat and frame rendering. A concrete circuit supplies its geometry,
+// motion rules and drawings through the virtual operations.
+class CCircuit {
+public:
+    static constexpr int kElectronCount = 50;
+    static constexpr int kGridSize = 25;
+    static constexpr int kIntroFrames = 250;
+    static constexpr int kGlowLevels = 10;
+
+    CCircuit();
+    virtual ~CCircuit();
+    CCircuit(const CCircuit&) = delete;
+    CCircuit& operator=(const CCircuit&) = delete;
+
+    // --- what each circuit supplies ---
+    virtual int EnergyLevel(const CElectron& e) const;
+    virtual void DrawDiagram(CDrawSurface& dc);
+    virtual std::string GetName() const;
+    virtual CircuitRegion Classify(double x, double y) const;
+    virtual void DrawBallModel(CDrawSurface& dc);
+    virtual void BuildLabels();
+    virtual void DrawGlow(CDrawSurface& dc);
+    virtual void MoveElectron(CElectron& e);
+    virtual bool IsSwitchOpen() const;
+    virtual void SetSwitchOpen(bool open);
+    virtual int PictureBitmapId() const;
+
+    // --- simulation ---
+    void Step();
+    void SwitchPolarity();
+    void ToggleTag();
+    void ResetElectrons();
+    void SetCells(int n);
+    void ToggleVaryMeanSpeed() { m_bVaryMeanSpeed = !m_bVaryMeanSpeed; }
+    void TogglePulsate() { m_bPulsate = !m_bPulsate; }
+    void ToggleLabels();
+    void SetDisplayMode(int mode);
+    int GetDisplayMode() const { return m_nDisplayMode; }
+
+    // --- frames ---
+    void Layout(CDrawSurface& dc, const CRect& rect);
+    void Render(CDrawSurface& dc);
+    void DrawIntro(CDrawSurface& dc);
+    void DrawElectrons(CDrawSurface& dc);
+    void DrawLabels(CDrawSurface& dc);
+    void PulseOffset(CElectron& e, int& ox, int& oy) const;
+    void SetProgressSink(IProgressSink* sink) { m_pProgress = sink; }
+
+    // --- read access for the document, the view and tools ---
+    int GetCells() const { return m_nCells; }
+    double GetVoltage() const { return m_dVoltage; }
+    bool IsReversed() const { return m_bReversed; }
+    bool GetVaryMeanSpeed() const { return m_bVaryMeanSpeed; }
+    bool GetPulsate() const { return m_bPulsate; }
+    bool GetShowLabels() const { return m_bShowLabels; }
+    void SetShowLabels(bool show);
+    const CElectron* GetTagged() const { return m_pTagged; }
+    double GetSupplyCount() const { return m_dSupplyCount; }
+    // The view takes the count of each tick and starts the next from 0.
+    double TakeSupplyCount();
+    int GetIntroFrames() const { return m_nIntroFrames; }
+    bool IsLayoutDirty() const { return m_bLayoutDirty; }
+    const std::vector<CElectron>& Electrons() const { return m_electrons; }
+    std::vector<CElectron>& Electrons() { return m_electrons; }
+    const std::vector<CComponentLabel>& Labels() const { return m_labels; }
+    int GetUnit() const { return m_nUnit; }
+    int GetOffsetX() const { return m_nOffsetX; }
+    int GetOffsetY() const { return m_nOffsetY; }
+    int GetSquare() const { return m_nSquare; }
+    const CRect& GetClientRect() const { return m_rcClient; }
+    const CFontSpec& GetFont() const { return m_font; }
+    const CBallSprite& NormalSprite() const { return m_sprNormal; }
+    const CBitmap* Frame() const { return m_bmpFrame.get(); }
+
+    // The program-wide tick counter of Step (0, 1, 2): the energy cues count
+    // down when it comes round to 0.
+    static int StepTickCounter();
+    static void RestartStepTickCounter();
+
+protected:
+    // Energy-level rules shared by the circuits.
+    int OneReleaseLevel(const CElectron& e) const;
+    int TwoReleaseLevel(const CElectron& e) const;
+
+    // A glow list that the base empties when the display mode changes.
+    void RegisterGlowList(CGlowList& list);
+
+    // Pixel of a grid coordinate (truncated toward zero).
+    int PixelX(double x) const;
+    int PixelY(double y) const;
+
+    // Drawing helpers shared by the circuits' backgrounds.
+    void DrawBulbGlyph(CDrawSurface& dc, double cx, double cy);
+    void DrawSupplySymbol(CDrawSurface& dc);
+    void DrawLampSymbol(CDrawSurface& dc, double cx, double cy);
+    void DrawResistorSymbol(CDrawSurface& dc, double cx, double cy);
+    void DrawPicture(CDrawSurface& dc);
+    // A block of the ball model (bulb or resistor) with wall thickness t.
+    void DrawComponentBlock(CDrawSurface& dc, double cx, double cy, double t, Colour capColour);
+    // Fills a rectangle given in grid units (a whole number of units wide).
+    void FillGrid(CDrawSurface& dc, double x, double y, int wUnits, double hUnits, Colour cr);
+    // The ball model's square ring from 2 to 23 with the hole 5 to 20, bevelled.
+    void DrawRing(CDrawSurface& dc);
+    // The four blue bars of the supply across the top wire.
+    void DrawSupplyBars(CDrawSurface& dc);
+    // The expanding arcs over a bulb centred at (cx, cy), one per release,
+    // aged here; the pen's width and colour follow the number of cells.
+    void DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double cy);
+    // The diagram's white paper square.
+    void DrawDiagramPaper(CDrawSurface& dc);
+    // Grid points to pixels along a path: move to the first point, line to the rest.
+    void GridLine(CDrawSurface& dc, double x0, double y0, double x1, double y1);
+
+    bool m_bVaryMeanSpeed = false;
+    bool m_bPulsate = true;
+    bool m_bShowLabels = false;
+    int m_nOffsetX = 0;
+    int m_nOffsetY = 0;
+    int m_nUnit = 0;
+    int m_nSquare = 0;
+    double m_dVoltage = 1.5;
+    double m_dSupplyCount = 0.0;
+    int m_nCells = 1;
+    int m_nIntroFrames = kIntroFrames;
+    bool m_bReversed = false;
+    int m_nDisplayMode = 0;
+    bool m_bLayoutDirty = false;
+    CElectron* m_pTagged = nullptr;
+    // Held by value in creation order; the array is filled once, so
+    // m_pTagged stays valid.
+    std::vector<CElectron> m_electrons;
+    CBallSprite m_sprFlash;
+    CBallSprite m_sprDim;
+    CBallSprite m_sprNormal;
+    std::array<CBallSprite, kGlowLevels + 1> m_sprGain;   // index 1..10
+    std::array<CBallSprite, kGlowLevels + 1> m_sprLoss;   // index 1..10
+    CRect m_rcClient;
+    std::unique_ptr<CBitmap> m_bmpBackground;
+    std::unique_ptr<CBitmap> m_bmpFrame;
+    CPen m_penGlow2;
+    CPen m_penGlow3;
+    CPen m_penGlow4;
+    CPen m_penGlow1;
+    CPen m_penThick;
+    CPen m_penThin;
+    CPen m_penShade;
+    CPen m_penLight;
+    std::vector<CComponentLabel> m_labels;
+    CFontSpec m_font;
+
+private:
+    void ComputeForces(double k);
+    void Thermostat();
+
+    IProgressSink* m_pProgress = nullptr;
+    std::vector<CGlowList*> m_glowLists;
+
+    static int s_nStepTick;
+};

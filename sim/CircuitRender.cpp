@@ -1,0 +1,207 @@
+#include "sim/Circuit.h"
+
+#include "platform/GridMapping.h"
+#include "res/ResourceIds.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <span>
+
+namespace {
+
+constexpr Colour kWhite = Rgb(255, 255, 255);
+
+// Pulsate jitter, in pixels, one entry per tick; higher energy shakes
+// further and with a longer cycle.
+struct CJitterRow {
+    std::span<const int> dx;
+    std::span<const int> dy;
+};
+
+constexpr std::array<int, 4> kJitter1X{1, -1, 0, 0};
+constexpr std::array<int, 4> kJitter1Y{0, 0, 1, -1};
+constexpr std::array<int, 8> kJitter2X{0, 0, 1, -1, 1, -1, 1, -1};
+constexpr std::array<int, 8> kJitter2Y{1, -1, 1, -1, 0, 0, -1, 1};
+constexpr std::array<int, 8> kJitter3X{0, 0, 1, -1, 2, -2, 1, -1};
+constexpr std::array<int, 8> kJitter3Y{2, -2, 1, -1, 0, 0, -1, 1};
+constexpr std::array<int, 12> kJitter45X{0, 0, 1, -1, 2, -2, 2, -2, 1, -1, -3, 3};
+constexpr std::array<int, 12> kJitter45Y{2, -2, 2, -2, 1, -1, 0, 0, -1, 1, -2, 2};
+constexpr std::array<int, 16> kJitter6X{0, 0, 1, -1, 2, -2, 3, -3, 3, -3, 3, -3, 2, -2, 1, -1};
+constexpr std::array<int, 16> kJitter6Y{-3, 3, -3, 3, -2, 2, -1, 1, 0, 0, 1, -1, 2, -2, 3, -3};
+
+CJitterRow JitterRow(int level)
+{
+    switch (level) {
+    case 1: return {kJitter1X, kJitter1Y};
+    case 2: return {kJitter2X, kJitter2Y};
+    case 3: return {kJitter3X, kJitter3Y};
+    case 4:
+    case 5: return {kJitter45X, kJitter45Y};
+    default: return {kJitter6X, kJitter6Y};
+    }
+}
+
+int SupplyPictureId(int cells)
+{
+    switch (cells) {
+    case 1: return ResId::SupplyOneCell;
+    case 2: return ResId::SupplyTwoCells;
+    case 3: return ResId::SupplyThreeCells;
+    case -1: return ResId::SupplyOneCellReversed;
+    case -2: return ResId::SupplyTwoCellsReversed;
+    case -3: return ResId::SupplyThreeCellsReversed;
+    default: return ResId::SupplyNoCell;
+    }
+}
+
+}
+
+void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
+{
+    m_rcClient = rect;
+    const int w = std::max(0, rect.Width());
+    const int h = std::max(0, rect.Height());
+    m_nUnit = std::min(w, h) / kGridSize;
+    m_font = CFontSpec{"Arial Black", m_nUnit * 3 / 4, 400};
+    if (w > h) {
+        m_nOffsetX = (w - h) / 2;
+        m_nOffsetY = 0;
+    } else {
+        m_nOffsetX = 0;
+        m_nOffsetY = (h - w) / 2;
+    }
+    m_nSquare = std::min(w, h);
+    m_bmpBackground = dc.CreateCompatibleBitmap(w, h);
+    m_bmpFrame = dc.CreateCompatibleBitmap(w, h);
+
+    if (auto mem = dc.CreateMemorySurface(*m_bmpBackground)) {
+        if (m_nDisplayMode == 0) {
+            DrawBallModel(*mem);
+            const int r = m_nSquare / 100;
+            m_sprFlash.Build(*mem, r, Rgb(210, 255, 210));
+            m_sprDim.Build(*mem, r, Rgb(0, 64, 0));
+            m_sprNormal.Build(*mem, r, Rgb(0, 255, 0));
+            for (int i = 1; i <= kGlowLevels; ++i) {
+                m_sprGain[i].Build(*mem, r, Rgb(0, 255 - 25 * i, 25 * i));
+                m_sprLoss[i].Build(*mem, r, Rgb(25 * i, 192 - 18 * i, 0));
+            }
+            if (m_bShowLabels)
+                DrawLabels(*mem);
+        } else if (m_nDisplayMode == 1) {
+            DrawDiagram(*mem);
+        } else {
+            DrawPicture(*mem);
+        }
+    }
+    dc.BitBlt(0, 0, w, h, *m_bmpBackground, 0, 0, RasterOp::Copy);
+}
+
+void CCircuit::Render(CDrawSurface& dc)
+{
+    if (m_bLayoutDirty || !m_bmpBackground) {
+        Layout(dc, m_rcClient);
+        m_bLayoutDirty = false;
+    }
+    const int w = m_bmpFrame->Width();
+    const int h = m_bmpFrame->Height();
+    if (auto frame = dc.CreateMemorySurface(*m_bmpFrame)) {
+        frame->BitBlt(0, 0, w, h, *m_bmpBackground, 0, 0, RasterOp::Copy);
+        if (m_nIntroFrames != 0) {
+            DrawIntro(*frame);
+        } else if (m_nDisplayMode == 0) {
+            DrawElectrons(*frame);
+            DrawGlow(*frame);
+        }
+    }
+    dc.BitBlt(0, 0, w, h, *m_bmpFrame, 0, 0, RasterOp::Copy);
+}
+
+void CCircuit::DrawIntro(CDrawSurface& dc)
+{
+    const CFontSpec oldFont = dc.SelectFont(CFontSpec{"Arial Black", 30, 400});
+    const int g = static_cast<int>(100 * std::sin(0.1 * m_nIntroFrames));
+    const Colour oldColour = dc.SetTextColour(Rgb(g + 100, g + 100, g + 100));
+    dc.FillSolidRect(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), kWhite);
+    dc.DrawTextCentred(m_rcClient, GetName());
+    dc.SetTextColour(oldColour);
+    dc.SelectFont(oldFont);
+    --m_nIntroFrames;
+    if (m_pProgress != nullptr)
+        m_pProgress->SetProgress((kIntroFrames - m_nIntroFrames) * 2 / 5);
+}
+
+void CCircuit::PulseOffset(CElectron& e, int& ox, int& oy) const
+{
+    const int level = EnergyLevel(e);
+    if (level == 0)
+        return;
+    const CJitterRow row = JitterRow(level);
+    if (e.m_nPhase >= static_cast<int>(row.dx.size()))
+        e.m_nPhase = 0;
+    ox += row.dx[e.m_nPhase];
+    oy += row.dy[e.m_nPhase];
+}
+
+void CCircuit::DrawElectrons(CDrawSurface& dc)
+{
+    for (CElectron& e : m_electrons) {
+        int ox = m_nOffsetX;
+        int oy = m_nOffsetY;
+        if (m_bPulsate)
+            PulseOffset(e, ox, oy);
+        const int px = ToPixel(ox, m_nUnit, e.m_x);
+        const int py = ToPixel(oy, m_nUnit, e.m_y);
+
+        const CBallSprite* sprite = &m_sprNormal;
+        if (e.m_nGlow > 0) {
+            sprite = &m_sprGain[std::min(e.m_nGlow, kGlowLevels)];
+        } else if (e.m_nGlow < 0) {
+            sprite = &m_sprLoss[std::min(-e.m_nGlow, kGlowLevels)];
+        } else if (const int level = m_bPulsate ? EnergyLevel(e) : 0; level > 0) {
+            ++e.m_nFlash;
+            if (e.m_nFlash >= 24 / level) {
+                e.m_nFlash = 0;
+                sprite = &m_sprFlash;
+            } else if (e.m_nFlash == 1) {
+                sprite = &m_sprFlash;
+            } else if (e.m_nFlash == 2) {
+                sprite = &m_sprDim;
+            }
+        }
+        sprite->Draw(dc, px, py);
+    }
+
+    if (m_pTagged != nullptr) {
+        const int radius = 2 * m_sprFlash.GetRadius();
+        const int px = PixelX(m_pTagged->m_x);
+        const int py = PixelY(m_pTagged->m_y);
+        const CPen oldPen = dc.SelectPen(SolidPen(1, kWhite));
+        const CBrush oldBrush = dc.SelectBrush(NullBrush());
+        dc.Ellipse(px - radius, py - radius, px + radius, py + radius);
+        dc.SelectBrush(oldBrush);
+        dc.SelectPen(oldPen);
+    }
+}
+
+void CCircuit::DrawLabels(CDrawSurface& dc)
+{
+    const CFontSpec oldFont = dc.SelectFont(m_font);
+    for (const CComponentLabel& label : m_labels) {
+        const CRect& g = label.m_rcGrid;
+        const CRect rc{m_nOffsetX + m_nUnit * g.left, m_nOffsetY + m_nUnit * g.top, m_nOffsetX + m_nUnit * g.right,
+                       m_nOffsetY + m_nUnit * g.bottom};
+        dc.DrawTextCentred(rc, label.m_strName);
+    }
+    dc.SelectFont(oldFont);
+}
+
+void CCircuit::DrawPicture(CDrawSurface& dc)
+{
+    const int cx = m_rcClient.Width() / 2;
+    const int cy = m_rcClient.Height() / 2;
+    if (auto supply = dc.LoadBitmap(SupplyPictureId(m_nCells)))
+        dc.BitBlt(cx - 250, cy - 250, 500, 150, *supply, 0, 0, RasterOp::Copy);
+    if (auto picture = dc.LoadBitmap(PictureBitmapId()))
+        dc.BitBlt(cx - 250, cy - 100, 500, picture->Height(), *picture, 0, 0, RasterOp::Copy);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+// The ages of the glow arcs shown over one bulb, oldest first. Only the ball
+// model ages them, so the list is capped: outside it releases would pile up.
+class CGlowList {
+public:
+    static constexpr std::size_t kMaxArcs = 64;
+
+    void Add()
+    {
+        if (m_ages.size() == kMaxArcs)
+            m_ages.erase(m_ages.begin());
+        m_ages.push_back(0);
+    }
+    void Clear() { m_ages.clear(); }
+    std::size_t Size() const { return m_ages.size(); }
+    bool Empty() const { return m_ages.empty(); }
+    const std::vector<int>& Ages() const { return m_ages; }
+
+    // Adds 1 to every age, drops those that reach maxAge and calls
+    // draw(age) for the others, in order.
+    template <typename Draw>
+    void AgeAndDraw(int maxAge, Draw draw)
+    {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < m_ages.size(); ++i) {
+            const int age = m_ages[i] + 1;
+            if (age >= maxAge)
+                continue;
+            draw(age);
+            m_ages[kept++] = age;
+        }
+        m_ages.resize(kept);
+    }
+
+private:
+    std::vector<int> m_ages;
+};

@@ -1,0 +1,356 @@
+#include <gtest/gtest.h>
+
+#include "circuits/SingleBulbCircuit.h"
+#include "doc/CurrentMeter.h"
+#include "doc/TarrowinDoc.h"
+#include "res/CircuitCatalogue.h"
+#include "res/CommandIds.h"
+#include "tests/TestSupport.h"
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+class CFakeView final : public IViewLink {
+public:
+    void ShowCellsPicture(int cells) override { pictures.push_back(cells); }
+    void RequestControlsSync() override { ++syncs; }
+
+    std::vector<int> pictures;
+    int syncs = 0;
+};
+
+class CFakeFrame final : public IFrameLink {
+public:
+    struct SwitchCall {
+        bool switchCircuit;
+        bool open;
+    };
+
+    void SetProgress(int percent) override { progress.push_back(percent); }
+    void SetTitle(const std::string& title) override { titles.push_back(title); }
+    void UpdateSwitchButtons(bool switchCircuit, bool open) override { switchCalls.push_back({switchCircuit, open}); }
+    void EnableResistorButtons(bool enable) override { resistorCalls.push_back(enable); }
+
+    int Calls() const
+    {
+        return static_cast<int>(titles.size() + switchCalls.size() + resistorCalls.size());
+    }
+
+    std::vector<int> progress;
+    std::vector<std::string> titles;
+    std::vector<SwitchCall> switchCalls;
+    std::vector<bool> resistorCalls;
+};
+
+// A document built from a fresh program start, wired to fake links.
+class Document : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RestartProgramState();
+        doc = std::make_unique<CTarrowinDoc>();
+        doc->SetView(&view);
+        doc->SetFrame(&frame);
+    }
+
+    CCircuit& Current() { return *doc->GetCurrentCircuit(); }
+
+    CFakeView view;
+    CFakeFrame frame;
+    std::unique_ptr<CTarrowinDoc> doc;
+};
+
+std::vector<int> AllCircuitIds()
+{
+    std::vector<int> ids;
+    for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
+        ids.push_back(entry.nCommandId);
+    return ids;
+}
+
+} // namespace
+
+// --- construction ---
+
+TEST_F(Document, StartsOnTheSingleBulbWithItsElectrons)
+{
+    CCircuit* current = doc->GetCurrentCircuit();
+    ASSERT_NE(current, nullptr);
+    EXPECT_EQ(current->GetName(), "Single Bulb");
+    EXPECT_EQ(current->Electrons().size(), 50u);
+    EXPECT_EQ(current->Labels().size(), 2u);
+    EXPECT_EQ(doc->CircuitForCommand(CmdId::SingleBulb), current);
+    EXPECT_EQ(doc->CircuitAt(1), current);
+    EXPECT_EQ(doc->CircuitAt(0), nullptr);
+    EXPECT_EQ(doc->CircuitAt(15), nullptr);
+    ASSERT_FALSE(doc->Circuits().empty());
+    EXPECT_EQ(doc->Circuits().front().nCommandId, CmdId::SingleBulb);
+    EXPECT_EQ(doc->Circuits().front().pCircuit, current);
+    EXPECT_FALSE(doc->IsSwitchCircuit(current));
+}
+
+TEST_F(Document, NewDocumentTitleIsTheCircuitName)
+{
+    EXPECT_TRUE(doc->OnNewDocument());
+    EXPECT_EQ(doc->GetTitle(), "Single Bulb");
+    ASSERT_EQ(frame.titles.size(), 1u);
+    EXPECT_EQ(frame.titles[0], "Single Bulb");
+}
+
+TEST(DocumentPlacement, FirstCircuitTakesTheFirstDraws)
+{
+    RestartProgramState();
+    CTarrowinDoc doc;
+    RestartProgramState();
+    CSingleBulbCircuit alone;
+    alone.ResetElectrons();
+    const auto& a = doc.GetCurrentCircuit()->Electrons();
+    const auto& b = alone.Electrons();
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].m_x, b[i].m_x);
+        EXPECT_EQ(a[i].m_y, b[i].m_y);
+        EXPECT_EQ(a[i].m_vx, b[i].m_vx);
+        EXPECT_EQ(a[i].m_vy, b[i].m_vy);
+    }
+}
+
+// --- controls bar commands ---
+
+TEST_F(Document, CellsCommandsSetTheCountAndShowItsPicture)
+{
+    const int ids[] = {CmdId::Cells0, CmdId::Cells3, CmdId::Cells2, CmdId::Cells1};
+    const int counts[] = {0, 3, 2, 1};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(doc->OnCommand(ids[i]));
+        EXPECT_EQ(Current().GetCells(), counts[i]);
+        EXPECT_DOUBLE_EQ(Current().GetVoltage(), 1.5 * counts[i]);
+        EXPECT_TRUE(Current().IsLayoutDirty());
+    }
+    EXPECT_EQ(view.pictures, (std::vector<int>{0, 3, 2, 1}));
+}
+
+TEST_F(Document, SwitchPolarityShowsTheSignedCount)
+{
+    EXPECT_TRUE(doc->OnCommand(CmdId::SwitchPolarity));
+    EXPECT_TRUE(Current().IsReversed());
+    EXPECT_EQ(Current().GetCells(), -1);
+    doc->OnCommand(CmdId::Cells2);
+    doc->OnCommand(CmdId::Cells0);
+    doc->OnCommand(CmdId::Cells3);
+    doc->OnCommand(CmdId::SwitchPolarity);
+    EXPECT_FALSE(Current().IsReversed());
+    // Zero cells stay zero whatever the polarity.
+    EXPECT_EQ(view.pictures, (std::vector<int>{-1, -2, 0, -3, 3}));
+}
+
+TEST_F(Document, DisplayCommandsSetTheMode)
+{
+    const int ids[] = {CmdId::DisplayPicture, CmdId::DisplayDiagram, CmdId::DisplayBallModel};
+    const int modes[] = {2, 1, 0};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(doc->OnCommand(ids[i]));
+        EXPECT_EQ(Current().GetDisplayMode(), modes[i]);
+    }
+    EXPECT_TRUE(Current().IsLayoutDirty());
+    EXPECT_TRUE(view.pictures.empty());
+}
+
+TEST_F(Document, CheckBoxCommandsToggleTheirOption)
+{
+    EXPECT_TRUE(doc->OnCommand(CmdId::TagElectron));
+    EXPECT_NE(Current().GetTagged(), nullptr);
+    EXPECT_TRUE(doc->OnCommand(CmdId::TagElectron));
+    EXPECT_EQ(Current().GetTagged(), nullptr);
+
+    EXPECT_TRUE(doc->OnCommand(CmdId::VaryMeanSpeed));
+    EXPECT_TRUE(Current().GetVaryMeanSpeed());
+    EXPECT_TRUE(doc->OnCommand(CmdId::Pulsate));
+    EXPECT_FALSE(Current().GetPulsate());
+    EXPECT_FALSE(Current().IsLayoutDirty());
+
+    EXPECT_TRUE(doc->OnCommand(CmdId::ShowLabels));
+    EXPECT_TRUE(Current().GetShowLabels());
+    EXPECT_TRUE(Current().IsLayoutDirty());
+    doc->OnCommand(CmdId::ShowLabels);
+    doc->OnCommand(CmdId::VaryMeanSpeed);
+    doc->OnCommand(CmdId::Pulsate);
+    EXPECT_FALSE(Current().GetShowLabels());
+    EXPECT_FALSE(Current().GetVaryMeanSpeed());
+    EXPECT_TRUE(Current().GetPulsate());
+}
+
+TEST_F(Document, SwitchAndResistorButtonsLeaveTheSingleBulbAlone)
+{
+    EXPECT_TRUE(doc->OnCommand(CmdId::SwitchOff));
+    EXPECT_FALSE(Current().IsSwitchOpen());
+    EXPECT_TRUE(doc->OnCommand(CmdId::SwitchOn));
+    doc->OnCommand(CmdId::ResistanceUp);
+    doc->OnCommand(CmdId::ResistanceDown);
+    EXPECT_FALSE(Current().IsSwitchOpen());
+    EXPECT_FALSE(Current().IsLayoutDirty());
+    EXPECT_EQ(Current().GetCells(), 1);
+    EXPECT_EQ(doc->GetCurrentCircuit()->GetName(), "Single Bulb");
+}
+
+TEST_F(Document, UnknownIdsAreNotHandled)
+{
+    for (int id : {0, -1, 1000, 1001, 1018, 1019, 1021, 32000, 32787 + 100}) {
+        EXPECT_FALSE(doc->OnCommand(id)) << id;
+        EXPECT_FALSE(doc->IsCommandChecked(id)) << id;
+    }
+    EXPECT_TRUE(view.pictures.empty());
+    EXPECT_EQ(view.syncs, 0);
+    EXPECT_EQ(frame.Calls(), 0);
+    EXPECT_EQ(Current().GetCells(), 1);
+}
+
+TEST_F(Document, CircuitsNotBuiltYetAreNotHandled)
+{
+    CCircuit* before = doc->GetCurrentCircuit();
+    for (int id : AllCircuitIds()) {
+        if (doc->CircuitForCommand(id) != nullptr)
+            continue;
+        EXPECT_FALSE(doc->OnCommand(id)) << id;
+        EXPECT_FALSE(doc->IsCommandChecked(id)) << id;
+    }
+    EXPECT_EQ(doc->GetCurrentCircuit(), before);
+    EXPECT_EQ(view.syncs, 0);
+    EXPECT_EQ(frame.Calls(), 0);
+}
+
+// --- choosing a circuit ---
+
+TEST_F(Document, ChoosingTheCurrentCircuitKeepsItsState)
+{
+    doc->OnCommand(CmdId::Cells3);
+    doc->OnCommand(CmdId::DisplayDiagram);
+    doc->OnCommand(CmdId::ShowLabels);
+    doc->OnCommand(CmdId::TagElectron);
+    for (int i = 0; i < 5; ++i)
+        doc->StepCircuit();
+    const std::vector<CElectron> before = Current().Electrons();
+    const CElectron* tagged = Current().GetTagged();
+
+    EXPECT_TRUE(doc->OnCommand(CmdId::SingleBulb));
+    EXPECT_EQ(Current().GetName(), "Single Bulb");
+    ASSERT_EQ(Current().Electrons().size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(Current().Electrons()[i].m_x, before[i].m_x);
+        EXPECT_EQ(Current().Electrons()[i].m_vy, before[i].m_vy);
+    }
+    EXPECT_EQ(Current().GetTagged(), tagged);
+    EXPECT_EQ(Current().GetCells(), 3);
+    EXPECT_EQ(Current().GetDisplayMode(), 1);
+    EXPECT_TRUE(Current().GetShowLabels());
+    EXPECT_TRUE(Current().IsLayoutDirty());
+    EXPECT_TRUE(doc->IsCommandChecked(CmdId::SingleBulb));
+}
+
+TEST_F(Document, ChoosingACircuitInformsViewAndFrame)
+{
+    EXPECT_TRUE(doc->OnCommand(CmdId::SingleBulb));
+    EXPECT_EQ(view.syncs, 1);
+    EXPECT_EQ(doc->GetTitle(), "Single Bulb");
+    ASSERT_EQ(frame.titles.size(), 1u);
+    EXPECT_EQ(frame.titles[0], "Single Bulb");
+    ASSERT_EQ(frame.switchCalls.size(), 1u);
+    EXPECT_FALSE(frame.switchCalls[0].switchCircuit);
+    EXPECT_FALSE(frame.switchCalls[0].open);
+    EXPECT_EQ(frame.resistorCalls, (std::vector<bool>{false}));
+    // Choosing a circuit is not a cells change.
+    EXPECT_TRUE(view.pictures.empty());
+}
+
+TEST_F(Document, OnlyTheCurrentCircuitIsChecked)
+{
+    for (int id : AllCircuitIds())
+        EXPECT_EQ(doc->IsCommandChecked(id), id == CmdId::SingleBulb) << id;
+    EXPECT_FALSE(doc->IsCommandChecked(CmdId::Cells1));
+    EXPECT_FALSE(doc->IsCommandChecked(CmdId::DisplayBallModel));
+}
+
+TEST_F(Document, StepCircuitAdvancesTheCurrentCircuit)
+{
+    const std::vector<CElectron> before = Current().Electrons();
+    doc->StepCircuit();
+    doc->StepCircuit();
+    EXPECT_EQ(CCircuit::StepTickCounter(), 2);
+    bool moved = false;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(Current().Electrons()[i].m_nPhase, 2);
+        moved = moved || Current().Electrons()[i].m_x != before[i].m_x;
+    }
+    EXPECT_TRUE(moved);
+}
+
+TEST(DocumentAlone, WorksWithoutViewOrFrame)
+{
+    RestartProgramState();
+    CTarrowinDoc doc;
+    EXPECT_TRUE(doc.OnNewDocument());
+    EXPECT_EQ(doc.GetTitle(), "Single Bulb");
+    for (int id : {CmdId::Cells2, CmdId::SwitchPolarity, CmdId::DisplayDiagram, CmdId::TagElectron, CmdId::ShowLabels,
+                   CmdId::VaryMeanSpeed, CmdId::Pulsate, CmdId::SwitchOn, CmdId::SwitchOff, CmdId::SingleBulb})
+        EXPECT_TRUE(doc.OnCommand(id)) << id;
+    EXPECT_EQ(doc.GetCurrentCircuit()->GetCells(), -2);
+    EXPECT_EQ(doc.GetCurrentCircuit()->GetDisplayMode(), 1);
+}
+
+// --- the current meter ---
+
+TEST(CurrentMeter, ReadsEveryTenthTickThenDecays)
+{
+    CCurrentMeter meter;
+    for (int tick = 1; tick <= 9; ++tick) {
+        EXPECT_FALSE(meter.AddTick(1.0)) << tick;
+        EXPECT_DOUBLE_EQ(meter.Accumulator(), tick);
+    }
+    EXPECT_TRUE(meter.AddTick(1.0));
+    EXPECT_DOUBLE_EQ(meter.LastReading(), 10.0);
+    EXPECT_DOUBLE_EQ(meter.Accumulator(), 9.75);
+
+    // Quiet ticks do not decay the sum; only a reading does.
+    for (int tick = 1; tick <= 9; ++tick)
+        EXPECT_FALSE(meter.AddTick(0.0));
+    EXPECT_DOUBLE_EQ(meter.Accumulator(), 9.75);
+    EXPECT_DOUBLE_EQ(meter.LastReading(), 10.0);
+    EXPECT_TRUE(meter.AddTick(-2.0));
+    EXPECT_DOUBLE_EQ(meter.LastReading(), 7.75);
+    EXPECT_DOUBLE_EQ(meter.Accumulator(), 7.75 * 0.975);
+}
+
+TEST(CurrentMeter, SteadyCurrentSettlesAtFortyTimesTheTenTickSum)
+{
+    // R = 0.975 R + S has the fixed point S / 0.025 = 40 S.
+    for (double perTick : {0.5, -0.3}) {
+        CCurrentMeter meter;
+        const double s = 10 * perTick;
+        double previous = 0;
+        for (int reading = 0; reading < 600; ++reading) {
+            for (int tick = 0; tick < 10; ++tick)
+                meter.AddTick(perTick);
+            // Each reading moves toward the limit from the start at 0.
+            EXPECT_GT(std::abs(meter.LastReading()), std::abs(previous));
+            previous = meter.LastReading();
+        }
+        EXPECT_NEAR(meter.LastReading(), 40 * s, std::abs(s) * 1e-4);
+    }
+}
+
+TEST(CurrentMeter, NeedleLeansWithTheReadingAndIsPinnedAtFullScale)
+{
+    EXPECT_EQ(CCurrentMeter::NeedleAngle(0), 0.0);
+    EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(10), 0.4);
+    EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(-10), -0.4);
+    EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(16), 0.64);
+    EXPECT_NEAR(CCurrentMeter::NeedleAngle(16.25), 0.65, 1e-12);
+    EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(16.5), 0.65);
+    EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(1000), 0.65);
+    EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(-16.5), -0.65);
+    EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(-1000), -0.65);
+}
