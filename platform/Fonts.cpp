@@ -12,16 +12,16 @@ constexpr int kCellPerEmPercent = 116;
 // A request for height 0 gets the platform's default text size.
 constexpr int kDefaultCellHeight = 16;
 
-QFont MakeFont(const CFontSpec& spec)
+QFont MakeFont(const CFontSpec& request)
 {
-    const QString face = QString::fromStdString(spec.strFace);
+    const QString face = QString::fromStdString(request.strFace);
     const bool bInstalled = QFontDatabase::families().contains(face, Qt::CaseInsensitive);
     QFont font(bInstalled ? face : QString::fromLatin1(kStandInFace));
     if (!bInstalled && face.contains(QLatin1String("Black"), Qt::CaseInsensitive))
         font.setWeight(QFont::Black);
     else
-        font.setWeight(spec.nWeight >= 700 ? QFont::Bold : QFont::Normal);
-    const int cell = spec.nHeight > 0 ? spec.nHeight : kDefaultCellHeight;
+        font.setWeight(request.nWeight >= 700 ? QFont::Bold : QFont::Normal);
+    const int cell = request.nHeight > 0 ? request.nHeight : kDefaultCellHeight;
     font.setPixelSize(std::max(1, cell * 100 / kCellPerEmPercent));
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
@@ -29,14 +29,14 @@ QFont MakeFont(const CFontSpec& spec)
 
 }
 
-QFont ResolveFont(const CFontSpec& spec)
+QFont ResolveFont(const CFontSpec& request)
 {
     // Fonts are asked for every frame by the intro; keep what was built.
     static QHash<QString, QFont> cache;
-    const QString key = QString::fromStdString(spec.strFace) + QLatin1Char('/') + QString::number(spec.nHeight) +
-                        QLatin1Char('/') + QString::number(spec.nWeight);
+    const QString key = QString::fromStdString(request.strFace) + QLatin1Char('/') + QString::number(request.nHeight) +
+                        QLatin1Char('/') + QString::number(request.nWeight);
     auto it = cache.find(key);
     if (it == cache.end())
-        it = cache.insert(key, MakeFont(spec));
+        it = cache.insert(key, MakeFont(request));
     return *it;
 }

@@ -1177,3 +1177,21 @@ TEST_F(RenderTest, RenderBeforeAnyLayoutDoesNotCrash)
     fresh.Render(other);
     EXPECT_EQ(fresh.Frame()->Width(), 0);
 }
+
+// A wall-sized client has a ball radius beyond what a sprite may have: the
+// sprites keep what they had and frames still go out whole.
+TEST_F(RenderTest, ClientBeyondTheSpriteLimitKeepsTheLastSprites)
+{
+    LayoutRecording(800, 800);
+    ASSERT_EQ(c.NormalSprite().GetRadius(), 8);
+    c.m_nIntroFrames = 0;
+    LayoutRecording(12000, 10200);
+    EXPECT_EQ(c.GetSquare(), 10200);
+    EXPECT_EQ(c.GetUnit(), 408);
+    EXPECT_EQ(c.NormalSprite().GetRadius(), 8);
+    c.Render(*rec);
+    const auto blits = rec->CallsOf("BitBlt");
+    ASSERT_FALSE(blits.empty());
+    EXPECT_EQ(blits.back().args[2], 12000);
+    EXPECT_EQ(blits.back().args[3], 10200);
+}
