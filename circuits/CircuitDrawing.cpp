@@ -30,7 +30,7 @@ void CCircuit::DrawRing(CDrawSurface& dc)
     // Raised outer edge, sunken hole: light from the top left.
     const auto px = [this](int x) { return m_nOffsetX + m_nUnit * x; };
     const auto py = [this](int y) { return m_nOffsetY + m_nUnit * y; };
-    const CPen oldPen = dc.SelectPen(m_penLight);
+    CPenGuard pen(dc, m_penLight);
     dc.MoveTo(px(2) - 2, py(2) - 2);
     dc.LineTo(px(23) + 1, py(2) - 2);
     dc.MoveTo(px(2) - 2, py(2) - 2);
@@ -49,7 +49,6 @@ void CCircuit::DrawRing(CDrawSurface& dc)
     dc.LineTo(px(20) - 1, py(5) + 1);
     dc.MoveTo(px(20) - 1, py(20) - 1);
     dc.LineTo(px(5) + 1, py(20) - 1);
-    dc.SelectPen(oldPen);
 }
 
 void CCircuit::DrawSupplyBars(CDrawSurface& dc)
@@ -66,7 +65,7 @@ void CCircuit::DrawComponentBlock(CDrawSurface& dc, double cx, double cy, double
     FillGrid(dc, cx - 1, cy - 2, 2, t, Palette::Background);
     FillGrid(dc, cx - 1, cy + 2 - t, 2, t, Palette::Background);
 
-    const CPen oldPen = dc.SelectPen(m_penShade);
+    CPenGuard pen(dc, m_penShade);
     dc.MoveTo(PixelX(cx - 1), PixelY(cy + 1.5));
     dc.LineTo(PixelX(cx - 1), PixelY(cy + 2 - t));
     dc.LineTo(PixelX(cx + 1), PixelY(cy + 2 - t));
@@ -77,7 +76,6 @@ void CCircuit::DrawComponentBlock(CDrawSurface& dc, double cx, double cy, double
     dc.LineTo(PixelX(cx - 1), PixelY(cy - 2 + t));
     dc.SelectPen(m_penShade);
     dc.LineTo(PixelX(cx - 1), PixelY(cy - 1.5));
-    dc.SelectPen(oldPen);
 }
 
 void CCircuit::DrawBulbGlyph(CDrawSurface& dc, double cx, double cy)

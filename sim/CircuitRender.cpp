@@ -1,6 +1,7 @@
 #include "sim/Circuit.h"
 
 #include "platform/GridMapping.h"
+#include "platform/SelectGuard.h"
 #include "res/ResourceIds.h"
 
 #include <algorithm>
@@ -119,13 +120,14 @@ void CCircuit::Render(CDrawSurface& dc)
 
 void CCircuit::DrawIntro(CDrawSurface& dc)
 {
-    const CFontSpec oldFont = dc.SelectFont(CFontSpec{"Arial Black", 30, 400});
-    const int g = static_cast<int>(100 * std::sin(0.1 * m_nIntroFrames));
-    const Colour oldColour = dc.SetTextColour(Rgb(g + 100, g + 100, g + 100));
-    dc.FillSolidRect(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), kWhite);
-    dc.DrawTextCentred(m_rcClient, GetName());
-    dc.SetTextColour(oldColour);
-    dc.SelectFont(oldFont);
+    {
+        CFontGuard font(dc, CFontSpec{"Arial Black", 30, 400});
+        const int g = static_cast<int>(100 * std::sin(0.1 * m_nIntroFrames));
+        const Colour oldColour = dc.SetTextColour(Rgb(g + 100, g + 100, g + 100));
+        dc.FillSolidRect(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), kWhite);
+        dc.DrawTextCentred(m_rcClient, GetName());
+        dc.SetTextColour(oldColour);
+    }
     --m_nIntroFrames;
     if (m_pProgress != nullptr)
         m_pProgress->SetProgress((kIntroFrames - m_nIntroFrames) * 2 / 5);
@@ -176,24 +178,21 @@ void CCircuit::DrawElectrons(CDrawSurface& dc)
         const int radius = 2 * m_sprFlash.GetRadius();
         const int px = PixelX(m_pTagged->m_x);
         const int py = PixelY(m_pTagged->m_y);
-        const CPen oldPen = dc.SelectPen(SolidPen(1, kWhite));
-        const CBrush oldBrush = dc.SelectBrush(NullBrush());
+        CPenGuard pen(dc, SolidPen(1, kWhite));
+        CBrushGuard brush(dc, NullBrush());
         dc.Ellipse(px - radius, py - radius, px + radius, py + radius);
-        dc.SelectBrush(oldBrush);
-        dc.SelectPen(oldPen);
     }
 }
 
 void CCircuit::DrawLabels(CDrawSurface& dc)
 {
-    const CFontSpec oldFont = dc.SelectFont(m_font);
+    CFontGuard font(dc, m_font);
     for (const CComponentLabel& label : m_labels) {
         const CRect& g = label.m_rcGrid;
         const CRect rc{m_nOffsetX + m_nUnit * g.left, m_nOffsetY + m_nUnit * g.top, m_nOffsetX + m_nUnit * g.right,
                        m_nOffsetY + m_nUnit * g.bottom};
         dc.DrawTextCentred(rc, label.m_strName);
     }
-    dc.SelectFont(oldFont);
 }
 
 void CCircuit::DrawPicture(CDrawSurface& dc)

@@ -61,9 +61,10 @@ void CCircuit::ComputeForces(double k)
             if (s < kNearSquared)
                 s = kNearFloor;
             const double h = s / 2;
+            const double hh = h * h;
             const double root = std::sqrt(h);
-            const double fx = k * dx / (h * h) / root;
-            const double fy = k * dy / (h * h) / root;
+            const double fx = k * dx / hh / root;
+            const double fy = k * dy / hh / root;
             ei.m_fx += fx;
             ei.m_fy += fy;
             ej.m_fx -= fx;
