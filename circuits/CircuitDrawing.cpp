@@ -141,7 +141,8 @@ void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double
         glow.Clear();
         return;
     }
-    CPenGuard pen(dc, cells == 1 ? m_penGlow2 : cells == 2 ? m_penGlow3 : m_penGlow4);
+    const CPen& glowPen = cells == 1 ? m_penGlow2 : cells == 2 ? m_penGlow3 : m_penGlow4;
+    CPenGuard pen(dc, glowPen);
     const double centreX = m_nOffsetX + m_nUnit * cx;
     const double centreY = m_nOffsetY + m_nUnit * cy;
     // The upper part of the circle, between the radials through (17, 15) and (8, 15).
@@ -149,9 +150,18 @@ void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double
     const int fromY = PixelY(cy - 6);
     const int toX = PixelX(cx - 4.5);
     const int toY = PixelY(cy - 6);
+    int widest = -1;
     glow.AgeAndDraw(kArcLifetime, [&](int age) {
         const int d = ((age + 5) * m_nUnit) >> 3;
         dc.Arc(static_cast<int>(centreX - d), static_cast<int>(centreY - d), static_cast<int>(centreX + d),
                static_cast<int>(centreY + d), fromX, fromY, toX, toY);
+        widest = std::max(widest, d);
     });
+    // The arcs are concentric: the widest one's box, with the pen that
+    // straddles it, holds them all.
+    if (widest >= 0) {
+        const int pad = glowPen.nWidth / 2 + 2;
+        MarkDrawn(CRect{static_cast<int>(centreX - widest) - pad, static_cast<int>(centreY - widest) - pad,
+                        static_cast<int>(centreX + widest) + pad, static_cast<int>(centreY + widest) + pad});
+    }
 }

@@ -38,6 +38,8 @@ public:
     virtual CircuitRegion Classify(double x, double y) const;
     virtual void DrawBallModel(CDrawSurface& dc);
     virtual void BuildLabels();
+    // Draws over the frame; whatever it draws must be given to MarkDrawn
+    // (DrawGlowArcs does), so the next frame erases it.
     virtual void DrawGlow(CDrawSurface& dc);
     virtual void MoveElectron(CElectron& e);
     virtual bool IsSwitchOpen() const;
@@ -59,6 +61,10 @@ public:
     // --- frames ---
     void Layout(CDrawSurface& dc, const CRect& rect);
     void Render(CDrawSurface& dc);
+    // The parts of the surface that the last Render (or Layout) changed:
+    // the whole client area after a layout and around the intro, else what
+    // the previous and the new frame drew over the background.
+    const std::vector<CRect>& LastRenderRects() const { return m_rendered; }
     void DrawIntro(CDrawSurface& dc);
     void DrawElectrons(CDrawSurface& dc);
     void DrawLabels(CDrawSurface& dc);
@@ -97,6 +103,9 @@ public:
     static void RestartStepTickCounter();
 
 protected:
+    // Records a part of the frame drawn over the background this frame.
+    void MarkDrawn(const CRect& rc);
+
     // Energy-level rules shared by the circuits.
     int OneReleaseLevel(const CElectron& e) const;
     int TwoReleaseLevel(const CElectron& e) const;
@@ -154,6 +163,10 @@ protected:
     std::array<CBallSprite, kGlowLevels + 1> m_sprGain;   // index 1..10
     std::array<CBallSprite, kGlowLevels + 1> m_sprLoss;   // index 1..10
     CRect m_rcClient;
+    std::vector<CRect> m_drawn;         // what this frame drew over the background
+    std::vector<CRect> m_drawnBefore;   // what the previous frame drew
+    std::vector<CRect> m_rendered;
+    bool m_bFullFramePending = true;
     std::unique_ptr<CBitmap> m_bmpBackground;
     std::unique_ptr<CBitmap> m_bmpFrame;
     CPen m_penGlow2;

@@ -96,6 +96,14 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
         }
     }
     dc.BitBlt(0, 0, w, h, *m_bmpBackground, 0, 0, RasterOp::Copy);
+    m_bFullFramePending = true;
+    m_rendered.assign(1, CRect{0, 0, w, h});
+}
+
+void CCircuit::MarkDrawn(const CRect& rc)
+{
+    if (rc.Width() > 0 && rc.Height() > 0)
+        m_drawn.push_back(rc);
 }
 
 void CCircuit::Render(CDrawSurface& dc)
@@ -106,16 +114,35 @@ void CCircuit::Render(CDrawSurface& dc)
     }
     const int w = m_bmpFrame->Width();
     const int h = m_bmpFrame->Height();
+    const CRect whole{0, 0, w, h};
+    // Outside what the last frame drew, the frame bitmap still equals the
+    // background: only those small parts are restored, and only the old and
+    // the new drawings are copied out. After a layout, and around the intro
+    // whose page covers everything, the whole frame is.
+    const bool intro = m_nIntroFrames != 0;
+    const bool full = m_bFullFramePending || intro;
+    m_bFullFramePending = false;
+    m_drawnBefore.swap(m_drawn);
+    m_drawn.clear();
+    if (full) {
+        m_drawnBefore.assign(1, whole);
+    }
     if (auto frame = dc.CreateMemorySurface(*m_bmpFrame)) {
-        frame->BitBlt(0, 0, w, h, *m_bmpBackground, 0, 0, RasterOp::Copy);
-        if (m_nIntroFrames != 0) {
+        for (const CRect& rc : m_drawnBefore)
+            frame->BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), *m_bmpBackground, rc.left, rc.top, RasterOp::Copy);
+        if (intro) {
             DrawIntro(*frame);
+            m_drawn.assign(1, whole);
         } else if (m_nDisplayMode == 0) {
             DrawElectrons(*frame);
             DrawGlow(*frame);
         }
     }
-    dc.BitBlt(0, 0, w, h, *m_bmpFrame, 0, 0, RasterOp::Copy);
+    m_rendered.assign(m_drawnBefore.begin(), m_drawnBefore.end());
+    if (!full)
+        m_rendered.insert(m_rendered.end(), m_drawn.begin(), m_drawn.end());
+    for (const CRect& rc : m_rendered)
+        dc.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), *m_bmpFrame, rc.left, rc.top, RasterOp::Copy);
 }
 
 void CCircuit::DrawIntro(CDrawSurface& dc)
@@ -172,6 +199,8 @@ void CCircuit::DrawElectrons(CDrawSurface& dc)
             }
         }
         sprite->Draw(dc, px, py);
+        const int r = sprite->GetRadius();
+        MarkDrawn(CRect{px - r, py - r, px - r + sprite->GetSize(), py - r + sprite->GetSize()});
     }
 
     if (m_pTagged != nullptr) {
@@ -181,6 +210,7 @@ void CCircuit::DrawElectrons(CDrawSurface& dc)
         CPenGuard pen(dc, SolidPen(1, kWhite));
         CBrushGuard brush(dc, NullBrush());
         dc.Ellipse(px - radius, py - radius, px + radius, py + radius);
+        MarkDrawn(CRect{px - radius - 1, py - radius - 1, px + radius + 2, py + radius + 2});
     }
 }
 

@@ -1195,3 +1195,103 @@ TEST_F(RenderTest, ClientBeyondTheSpriteLimitKeepsTheLastSprites)
     EXPECT_EQ(blits.back().args[2], 12000);
     EXPECT_EQ(blits.back().args[3], 10200);
 }
+
+// --- partial frames: only what changed is composed and copied ---
+
+// A frame kept up to date by partial renders must equal one composed from
+// scratch at the same state. The same run is made twice from a fresh
+// program state: once rendering incrementally, once laying out afresh
+// before every frame; the frames of each tick are compared by checksum.
+class PartialFrameTest : public ::testing::TestWithParam<int> {
+protected:
+    static constexpr int kW = 500;
+    static constexpr int kH = 400;
+    static constexpr int kTicks = 400;
+
+    struct CRun {
+        std::vector<quint64> sums;
+        std::size_t glowSeen = 0;
+    };
+
+    CRun Run(bool relayoutEveryFrame)
+    {
+        RestartProgramState();
+        CTestBulb c;
+        c.BuildLabels();
+        c.m_nIntroFrames = 3;   // the frames after the intro are covered too
+        c.SetCells(GetParam());
+        c.ToggleTag();
+        c.ToggleVaryMeanSpeed();
+        QImage image(kW, kH, QImage::Format_RGB32);
+        CRasterSurface dc(image);
+        c.Layout(dc, CRect{0, 0, kW, kH});
+        CRun run;
+        for (int tick = 0; tick < kTicks; ++tick) {
+            c.Step();
+            if (relayoutEveryFrame)
+                c.Layout(dc, CRect{0, 0, kW, kH});
+            c.Render(dc);
+            run.sums.push_back(qHash(QByteArrayView(image.constBits(), image.sizeInBytes())));
+            run.glowSeen = std::max(run.glowSeen, c.Glow().Size());
+        }
+        return run;
+    }
+};
+
+TEST_P(PartialFrameTest, IncrementalFramesEqualFullyComposedOnes)
+{
+    const CRun partial = Run(false);
+    const CRun full = Run(true);
+    for (int tick = 0; tick < kTicks; ++tick)
+        ASSERT_EQ(partial.sums[tick], full.sums[tick]) << "tick " << tick;
+    // With cells the bulb glowed, so its arcs were erased and redrawn too.
+    EXPECT_EQ(partial.glowSeen > 0, GetParam() != 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, PartialFrameTest, ::testing::Values(0, 1, 3, -2));
+
+TEST_F(RenderTest, RenderCopiesTheWholeFrameOnlyAfterALayoutAndAroundTheIntro)
+{
+    c.m_nIntroFrames = 2;
+    LayoutRecording(600, 400);
+    const CRect whole{0, 0, 600, 400};
+    EXPECT_EQ(c.LastRenderRects(), std::vector<CRect>{whole});
+    for (int frame = 0; frame < 2; ++frame) {
+        c.Render(*rec);
+        EXPECT_EQ(c.LastRenderRects(), std::vector<CRect>{whole}) << frame;
+    }
+    // The first electrons over an intro page that must go.
+    c.Render(*rec);
+    ASSERT_FALSE(c.LastRenderRects().empty());
+    EXPECT_EQ(c.LastRenderRects().front(), whole);
+    rec->Clear();
+    c.Render(*rec);
+    const auto& rects = c.LastRenderRects();
+    // The old and the new sprites, each a small square.
+    ASSERT_EQ(rects.size(), 2u * CCircuit::kElectronCount);
+    const int side = c.NormalSprite().GetSize();
+    for (const CRect& rc : rects) {
+        EXPECT_EQ(rc.Width(), side);
+        EXPECT_EQ(rc.Height(), side);
+    }
+    // What was copied to the window is exactly that.
+    const auto copies = rec->CallsOf("BitBlt");
+    const int frameId = IdOf(c.Frame());
+    std::vector<CRect> copied;
+    for (const CDrawCall& call : copies)
+        if (call.args[4] == frameId)
+            copied.push_back(CRect{call.args[0], call.args[1], call.args[0] + call.args[2], call.args[1] + call.args[3]});
+    EXPECT_EQ(copied, rects);
+}
+
+TEST_F(RenderTest, DiagramFramesCopyNothingOnceShown)
+{
+    c.m_nIntroFrames = 0;
+    c.SetDisplayMode(1);
+    LayoutRecording(600, 400);
+    c.Render(*rec);
+    rec->Clear();
+    c.Render(*rec);
+    EXPECT_TRUE(c.LastRenderRects().empty());
+    EXPECT_TRUE(rec->CallsOf("BitBlt").empty());
+}
