@@ -1,8 +1,10 @@
-# The front door: `make test` sets everything up and runs every test.
+# The front door: `make run` sets everything up and starts the program;
+# `make test` sets everything up and runs every test.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test bench clean
+.PHONY: all deps configure build build-app run install test bench clean
 
 all: build
 
@@ -15,6 +17,24 @@ configure: deps
 
 build: configure
 	@$(MAKE) --no-print-directory -C $(BUILD_DIR) -j$(JOBS)
+
+# Only what the window program needs, not the tests and benchmarks.
+build-app: configure
+	@$(MAKE) --no-print-directory -C $(BUILD_DIR) -j$(JOBS) tarrowin
+
+# Checked before anything is built: without a display Qt would abort at start-up.
+run:
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: Tarrowin needs a desktop session (DISPLAY or WAYLAND_DISPLAY); run it from a terminal on the desktop, or with no screen: xvfb-run -a -s '-screen 0 1920x1080x24' make run" >&2; \
+	  exit 1; \
+	fi
+	@$(MAKE) --no-print-directory build-app
+	@exec $(BUILD_DIR)/app/tarrowin $(ARGS)
+
+# PREFIX=/usr/local by default (needs root); DESTDIR=... stages for packaging.
+install: configure
+	@$(MAKE) --no-print-directory -C $(BUILD_DIR) -j$(JOBS) tarrowin tarrowin-sim
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)

@@ -8,21 +8,26 @@
 
 #include <cmath>
 
-QImage LoadResourceImage(int id, qreal scale)
+namespace {
+
+QImage RenderResource(int id, qreal scale, QImage::Format format)
 {
     const CBitmapResource* res = FindBitmapResource(id);
     if (res == nullptr || !(scale > 0.0))
         return {};
     // Rendering SVG is slow next to a frame; each size is rendered once.
     static QHash<QString, QImage> cache;
-    const QString key = QString::number(id) + QLatin1Char('@') + QString::number(scale);
+    const QString key = QString::number(id) + QLatin1Char('@') + QString::number(scale) + QLatin1Char('/') +
+                        QString::number(static_cast<int>(format));
     if (auto it = cache.constFind(key); it != cache.constEnd())
         return *it;
 
     const int w = static_cast<int>(std::lround(res->nWidth * scale));
     const int h = static_cast<int>(std::lround(res->nHeight * scale));
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    if (w <= 0 || h <= 0)
+        return {};
+    QImage image(w, h, format);
+    image.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
     QSvgRenderer renderer(QString::fromLatin1(res->pszPath));
     if (!renderer.isValid())
         return {};
@@ -32,4 +37,16 @@ QImage LoadResourceImage(int id, qreal scale)
     painter.end();
     cache.insert(key, image);
     return image;
+}
+
+}
+
+QImage LoadResourceImage(int id, qreal scale)
+{
+    return RenderResource(id, scale, QImage::Format_RGB32);
+}
+
+QImage LoadResourceImageWithAlpha(int id, qreal scale)
+{
+    return RenderResource(id, scale, QImage::Format_ARGB32_Premultiplied);
 }

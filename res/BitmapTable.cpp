@@ -8,6 +8,8 @@
 namespace {
 
 constexpr std::array kBitmaps{
+    CBitmapResource{ResId::ChooserStrip, ":/artwork/chooser.svg", 672, 48},
+    CBitmapResource{ResId::ElectronKey, ":/artwork/electron_key.svg", 225, 75},
     CBitmapResource{ResId::SupplyNoCell, ":/artwork/supply_0.svg", 500, 150},
     CBitmapResource{ResId::SupplyOneCell, ":/artwork/supply_1.svg", 500, 150},
     CBitmapResource{ResId::SupplyTwoCells, ":/artwork/supply_2.svg", 500, 150},
@@ -16,6 +18,15 @@ constexpr std::array kBitmaps{
     CBitmapResource{ResId::SupplyTwoCellsReversed, ":/artwork/supply_r2.svg", 500, 150},
     CBitmapResource{ResId::SupplyThreeCellsReversed, ":/artwork/supply_r3.svg", 500, 150},
     CBitmapResource{ResId::PictureSingleBulb, ":/artwork/single_bulb.svg", 500, 350},
+    CBitmapResource{ResId::Logo, ":/artwork/logo.svg", 298, 62},
+    CBitmapResource{ResId::CellsNone, ":/artwork/cells_0.svg", 100, 50},
+    CBitmapResource{ResId::CellsOne, ":/artwork/cells_1.svg", 100, 50},
+    CBitmapResource{ResId::CellsTwo, ":/artwork/cells_2.svg", 100, 50},
+    CBitmapResource{ResId::CellsThree, ":/artwork/cells_3.svg", 100, 50},
+    CBitmapResource{ResId::CellsOneReversed, ":/artwork/cells_r1.svg", 100, 50},
+    CBitmapResource{ResId::CellsTwoReversed, ":/artwork/cells_r2.svg", 100, 50},
+    CBitmapResource{ResId::CellsThreeReversed, ":/artwork/cells_r3.svg", 100, 50},
+    CBitmapResource{ResId::MeterDial, ":/artwork/dial.svg", 200, 200},
 };
 
 }

@@ -11,4 +11,7 @@ struct CCircuitCatalogueEntry {
     int nButton;   // 1..4 within the group
 };
 
+// Translation context of the circuits' names.
+inline constexpr const char* kCircuitContext = "Circuit";
+
 std::span<const CCircuitCatalogueEntry> CircuitCatalogue();

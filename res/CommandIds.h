@@ -4,6 +4,7 @@
 // and the document.
 namespace CmdId {
 // Controls bar
+inline constexpr int Progress = 1001;
 inline constexpr int DisplayBallModel = 1002;
 inline constexpr int DisplayDiagram = 1003;
 inline constexpr int DisplayPicture = 1004;
@@ -21,6 +22,21 @@ inline constexpr int VaryMeanSpeed = 1015;
 inline constexpr int Pulsate = 1016;
 inline constexpr int ResistanceDown = 1017;
 inline constexpr int ResistanceUp = 1020;
+
+// Display bar (ids are looked up per bar: 1010 is "on" in the controls bar)
+inline constexpr int MeterFrame = 1010;
+
+// The bars' own ids
+inline constexpr int ControlsBar = 9;
+inline constexpr int DisplayBar = 103;
+
+// The frame's and the application's commands
+inline constexpr int ViewChooser = 32804;
+inline constexpr int ViewControls = 32792;
+inline constexpr int ViewDisplay = 32803;
+inline constexpr int FullScreen = 32830;
+inline constexpr int AppAbout = 57664;
+inline constexpr int AppExit = 57665;
 
 // Circuits, in the document's table order
 inline constexpr int SingleBulb = 32787;

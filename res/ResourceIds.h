@@ -2,6 +2,17 @@
 
 // Bitmap resource ids shared by the drawings, the view and the bars.
 namespace ResId {
+inline constexpr int ChooserStrip = 128;     // fourteen 48 x 48 toolbar pictures, 672 x 48
+inline constexpr int ElectronKey = 131;      // 225 x 75
+inline constexpr int Logo = 164;             // 298 x 62
+inline constexpr int CellsNone = 1005;       // cells pictures 1005..1011, 100 x 50
+inline constexpr int CellsOne = 1006;
+inline constexpr int CellsTwo = 1007;
+inline constexpr int CellsThree = 1008;
+inline constexpr int CellsOneReversed = 1009;
+inline constexpr int CellsTwoReversed = 1010;
+inline constexpr int CellsThreeReversed = 1011;
+inline constexpr int MeterDial = 1012;       // 200 x 200
 inline constexpr int SupplyNoCell = 134;     // supply pictures 134..140, 500 x 150
 inline constexpr int SupplyOneCell = 135;
 inline constexpr int SupplyTwoCells = 136;

@@ -6,9 +6,15 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
+  # Lets the program open its window on a Wayland desktop without X.
+  qt6-wayland
   libgtest-dev libbenchmark-dev
   python3
   fonts-dejavu-core
+  # The end-to-end window test: a virtual X server, window lookup, screenshots.
+  xvfb xauth x11-utils imagemagick
+  # Checks of the desktop entry and the AppStream metadata.
+  appstream desktop-file-utils
 )
 
 missing=()

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "res/DialogLayouts.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+class QAbstractButton;
+class QButtonGroup;
+class QProgressBar;
+class CPictureControl;
+
+// A docked bar's contents, built from a dialog layout: every control at its
+// place in dialog units converted from the dialog font. Clicking a button or
+// check box sends its id; radio buttons and check boxes first change their
+// own checked state, as automatic controls do.
+class CDialogBar : public QWidget {
+public:
+    using CommandHandler = std::function<void(int id)>;
+
+    CDialogBar(const CDialogLayout& layout, CommandHandler onCommand, QWidget* parent = nullptr);
+
+    int LayoutId() const { return m_nLayoutId; }
+    QWidget* Control(int id) const;
+    QAbstractButton* Button(int id) const;
+    CPictureControl* Picture(int id) const;
+    QProgressBar* ProgressBar(int id) const;
+
+    // Sets a button's checked state without sending its command.
+    void SetChecked(int id, bool checked);
+    void SetEnabled(int id, bool enabled);
+
+private:
+    QWidget* CreateControl(const CDialogControl& control);
+    QButtonGroup* GroupFor(int group);
+
+    int m_nLayoutId;
+    CommandHandler m_onCommand;
+    std::map<int, QWidget*> m_controls;
+    std::map<int, QButtonGroup*> m_groups;
+};

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "doc/FrameLink.h"
+#include "view/ViewFrame.h"
+
+#include <QMainWindow>
+#include <QRect>
+
+#include <map>
+
+class CCircuitChooser;
+class CDialogBar;
+class CTarrowinDoc;
+class QAction;
+class QDockWidget;
+class QMenu;
+
+// The main window: menu, circuit chooser, the controls bar on the left, the
+// display bar on the right and the view between them. It routes every
+// command to the document, or handles it itself (bars, full-screen, exit),
+// and keeps the menu's and the chooser's states in line after each one.
+class CMainFrame : public QMainWindow, public IFrameLink, public IViewFrame {
+public:
+    explicit CMainFrame(CTarrowinDoc& doc);
+    ~CMainFrame() override;
+
+    void OnCommand(int id);
+
+    // IFrameLink
+    void SetTitle(const std::string& title) override;
+    void UpdateSwitchButtons(bool switchCircuit, bool open) override;
+    void EnableResistorButtons(bool enable) override;
+    void SetProgress(int percent) override;
+
+    // IViewFrame
+    CPictureControl* CellsPictureControl() override;
+    CPictureControl* MeterControl() override;
+    void SetControlChecked(int id, bool checked) override;
+    void LeaveFullScreen() override;
+    CTarrowinView* RecordedView() const override { return m_pView; }
+    void RecordView(CTarrowinView* view) override { m_pView = view; }
+
+    bool IsFullScreenMode() const { return !m_rcRestore.isNull(); }
+    CTarrowinView* View() const { return m_pViewWidget; }
+    CCircuitChooser* Chooser() const { return m_wndChooser; }
+    CDialogBar* ControlsBar() const { return m_pControls; }
+    CDialogBar* DisplayBar() const { return m_pDisplay; }
+    QDockWidget* ControlsDock() const { return m_wndControlsBar; }
+    QDockWidget* DisplayDock() const { return m_wndDisplayBar; }
+    // The menu item of a command id, or null.
+    QAction* MenuAction(int id) const;
+
+    // Brings the menu's check marks, the chooser's pressed button and the
+    // enabled circuit items in line with the document.
+    void UpdateCommandUi();
+
+    QMenu* createPopupMenu() override;
+
+private:
+    void CreateMenu();
+    void CreateBars();
+    QDockWidget* CreateDock(CDialogBar* bar, Qt::DockWidgetArea area);
+    void ToggleBar(QWidget* bar);
+    void ToggleFullScreen();
+
+    CTarrowinDoc& m_doc;
+    CTarrowinView* m_pView = nullptr;   // recorded by the view at its first tick
+    QRect m_rcRestore;                  // null unless in full-screen mode
+    Qt::WindowStates m_restoreState;
+    bool m_bRestoreChooser = true;
+    CCircuitChooser* m_wndChooser = nullptr;
+    QDockWidget* m_wndControlsBar = nullptr;
+    QDockWidget* m_wndDisplayBar = nullptr;
+    CDialogBar* m_pControls = nullptr;
+    CDialogBar* m_pDisplay = nullptr;
+    CTarrowinView* m_pViewWidget = nullptr;
+    std::map<int, QAction*> m_menuActions;
+};

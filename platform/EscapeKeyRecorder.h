@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+
+// Records Escape presses anywhere in the application, so a poll sees them
+// whichever widget has the keyboard focus. Installs itself on the
+// application object and never consumes the key.
+class CEscapeKeyRecorder : public QObject {
+public:
+    CEscapeKeyRecorder();
+    ~CEscapeKeyRecorder() override;
+
+    // True when Escape was pressed since the previous call.
+    bool TakePress();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool m_bPressed = false;
+};

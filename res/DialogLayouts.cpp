@@ -1,0 +1,71 @@
+#include "res/DialogLayouts.h"
+
+#include "res/CommandIds.h"
+#include "res/ResourceIds.h"
+
+#include <QtGlobal>
+
+#include <array>
+
+#define DLG_TEXT(text) QT_TRANSLATE_NOOP("DialogBar", text)
+
+namespace {
+
+using K = DialogControlKind;
+
+enum ControlsBarGroup { NoGroup, DisplayGroup, CellsGroup, SwitchGroup };
+
+const std::array kControlsBar{
+    CDialogControl{CmdId::Progress, K::ProgressBar, "", 3, 13, 82, 9, NoGroup, false, 0, DLG_TEXT("Progress")},
+    CDialogControl{CmdId::DisplayBallModel, K::RadioButton, DLG_TEXT("tarrowin model"), 7, 44, 74, 8, DisplayGroup},
+    CDialogControl{CmdId::DisplayDiagram, K::RadioButton, DLG_TEXT("circuit diagram"), 7, 55, 74, 8, DisplayGroup},
+    CDialogControl{CmdId::DisplayPicture, K::RadioButton, DLG_TEXT("picture of circuit"), 7, 66, 74, 8, DisplayGroup},
+    CDialogControl{CmdId::Cells0, K::PushLikeRadio, "0", 7, 177, 17, 18, CellsGroup},
+    CDialogControl{CmdId::Cells1, K::PushLikeRadio, "1", 27, 177, 17, 18, CellsGroup},
+    CDialogControl{CmdId::Cells2, K::PushLikeRadio, "2", 47, 177, 17, 18, CellsGroup},
+    CDialogControl{CmdId::Cells3, K::PushLikeRadio, "3", 67, 177, 17, 18, CellsGroup},
+    CDialogControl{CmdId::SwitchPolarity, K::PushButton, DLG_TEXT("switch polarity"), 7, 236, 77, 19},
+    CDialogControl{CmdId::SwitchOff, K::PushLikeRadio, DLG_TEXT("off"), 15, 290, 28, 13, SwitchGroup, true},
+    CDialogControl{CmdId::SwitchOn, K::PushLikeRadio, DLG_TEXT("on"), 45, 290, 28, 13, SwitchGroup, true},
+    CDialogControl{CmdId::CellsPicture, K::DrawnFrame, "", 10, 199, 70, 34, NoGroup, false, 0,
+                   DLG_TEXT("No. of Power Cells")},
+    CDialogControl{-1, K::GroupBox, DLG_TEXT("Progress"), 0, 2, 91, 25},
+    CDialogControl{-1, K::GroupBox, DLG_TEXT("No. of Power Cells"), 0, 163, 91, 96},
+    CDialogControl{-1, K::GroupBox, DLG_TEXT("Display"), 0, 29, 91, 85},
+    CDialogControl{-1, K::GroupBox, DLG_TEXT("Controls"), 1, 264, 91, 82},
+    CDialogControl{CmdId::TagElectron, K::CheckBox, DLG_TEXT("Tag Electron"), 7, 80, 78, 12},
+    CDialogControl{-1, K::BlackFrame, "", 12, 287, 65, 19},
+    CDialogControl{CmdId::ShowLabels, K::CheckBox, DLG_TEXT("Show Labels"), 7, 94, 78, 12},
+    CDialogControl{-1, K::Text, DLG_TEXT("switch"), 33, 275, 21, 8},
+    CDialogControl{-1, K::Text, DLG_TEXT("variable resistor"), 21, 312, 52, 8},
+    CDialogControl{-1, K::BlackFrame, "", 12, 323, 65, 19},
+    CDialogControl{CmdId::ResistanceDown, K::PushButton, "-", 16, 326, 28, 13},
+    CDialogControl{CmdId::ResistanceUp, K::PushButton, "+", 46, 326, 28, 13},
+    CDialogControl{-1, K::GroupBox, DLG_TEXT("Visualisation of Energy"), 0, 117, 91, 42},
+    CDialogControl{CmdId::VaryMeanSpeed, K::CheckBox, DLG_TEXT("Vary Mean Speed"), 7, 130, 78, 12},
+    CDialogControl{CmdId::Pulsate, K::CheckBox, DLG_TEXT("Pulsate"), 7, 142, 78, 12},
+};
+
+const std::array kDisplayBar{
+    CDialogControl{-1, K::GroupBox, DLG_TEXT("Electron Key"), 0, 3, 158, 61},
+    CDialogControl{-1, K::Picture, "", 3, 14, 190, 46, NoGroup, false, ResId::ElectronKey,
+                   DLG_TEXT("Electron Key")},
+    CDialogControl{-1, K::GroupBox, DLG_TEXT("Current at Power Supply"), 0, 67, 158, 141},
+    CDialogControl{CmdId::MeterFrame, K::DrawnFrame, "", 10, 78, 136, 125, NoGroup, false, 0,
+                   DLG_TEXT("Current at Power Supply")},
+};
+
+const CDialogLayout kControlsBarLayout{CmdId::ControlsBar, 92, 358, "MS Shell Dlg", 8, kControlsBar};
+const CDialogLayout kDisplayBarLayout{CmdId::DisplayBar, 158, 208, "MS Shell Dlg", 8, kDisplayBar};
+
+}
+
+const CDialogLayout& ControlsBarLayout()
+{
+    return kControlsBarLayout;
+}
+
+const CDialogLayout& DisplayBarLayout()
+{
+    return kDisplayBarLayout;
+}

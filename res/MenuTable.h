@@ -1,0 +1,22 @@
+#pragma once
+
+#include <span>
+
+// Menu 128 as data. Captions are the source texts for translation, in the
+// "Menu" context; the circuit submenu is filled from the circuit catalogue.
+enum class MenuItemKind { Command, Separator, CircuitSubmenu };
+
+struct CMenuItemEntry {
+    MenuItemKind kind;
+    const char* pszCaption;   // null for a separator
+    int nId;                  // 0 for a separator or the submenu
+};
+
+struct CMenuEntry {
+    const char* pszTitle;
+    std::span<const CMenuItemEntry> items;
+};
+
+inline constexpr const char* kMenuContext = "Menu";
+
+std::span<const CMenuEntry> MainMenu();

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QLine>
+
+// The needle meter "Current at Power Supply": a 200 x 200 dial with 21 tick
+// marks on an arc about the pivot (100, 175) and a needle that leans right
+// for positive current.
+namespace MeterDial {
+
+inline constexpr int kSize = 200;
+inline constexpr int kTickMarks = 21;
+
+// Tick mark i, -10..10, between radii 145 and 130, 0.065 rad apart.
+QLine TickMark(int i);
+// The needle at an angle from the vertical, between radii 150 and 40.
+QLine Needle(double theta);
+
+// The dial artwork with its tick marks, at a device pixel ratio.
+QImage BuildDial(qreal dpr);
+// Draws the dial with the needle for a meter reading into a 200 x 200 canvas.
+void DrawWithNeedle(QImage& canvas, const QImage& dial, double reading);
+
+}

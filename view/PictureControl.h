@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+// A picture control of a bar: it keeps the last image drawn into it and
+// paints that, so the picture survives hiding and showing the bar. Images
+// carry their device pixel ratio, so they stay sharp on dense screens.
+class CPictureControl : public QFrame {
+public:
+    // With a border, the control is a bordered black frame.
+    CPictureControl(bool bordered, QWidget* parent = nullptr);
+
+    // Replaces the picture, placed at the control's top-left corner inside
+    // the border; repaints only when the picture changed.
+    void SetImage(const QImage& image);
+    const QImage& Image() const { return m_image; }
+    // The control's own picture, to draw into in place: a picture redrawn
+    // many times a second then needs no new memory. Call update() after.
+    QImage& Canvas(const QSize& logicalSize, qreal dpr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_image;
+};

@@ -1,0 +1,251 @@
+#include "view/TarrowinView.h"
+
+#include "doc/TarrowinDoc.h"
+#include "platform/RasterSurface.h"
+#include "platform/Resources.h"
+#include "res/CommandIds.h"
+#include "res/ResourceIds.h"
+#include "view/MeterDial.h"
+#include "view/PictureControl.h"
+#include "view/ViewFrame.h"
+
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <array>
+#include <cmath>
+
+// Tick rate and start-up time, for measuring the running program:
+// QT_LOGGING_RULES="tarrowin.ticks.debug=true".
+Q_LOGGING_CATEGORY(lcTicks, "tarrowin.ticks", QtWarningMsg)
+
+namespace {
+
+constexpr int kTicksPerRateReport = 600;
+
+}
+
+CTarrowinView::CTarrowinView(CTarrowinDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
+{
+    // Every frame covers the whole area, so nothing is erased first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMinimumSize(0, 0);
+    m_bmpDial = MeterDial::BuildDial(devicePixelRatioF());
+
+    m_timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_timer, &QTimer::timeout, this, [this] { OnTimer(); });
+    m_timer.start(kSplashMs);
+    m_rateClock.start();
+}
+
+CTarrowinView::~CTarrowinView() = default;
+
+int CTarrowinView::CellsPictureId(int cells)
+{
+    switch (cells) {
+    case 1: return ResId::CellsOne;
+    case 2: return ResId::CellsTwo;
+    case 3: return ResId::CellsThree;
+    case -1: return ResId::CellsOneReversed;
+    case -2: return ResId::CellsTwoReversed;
+    case -3: return ResId::CellsThreeReversed;
+    default: return ResId::CellsNone;
+    }
+}
+
+QSize CTarrowinView::DeviceSize() const
+{
+    const qreal dpr = devicePixelRatioF();
+    return QSize(static_cast<int>(std::lround(width() * dpr)), static_cast<int>(std::lround(height() * dpr)));
+}
+
+void CTarrowinView::LayoutToSize()
+{
+    const QSize size = DeviceSize();
+    if (m_frame.size() != size) {
+        m_frame = QImage(size, QImage::Format_RGB32);
+        m_frame.fill(Qt::gray);
+    }
+    m_frame.setDevicePixelRatio(devicePixelRatioF());
+    CRasterSurface surface(m_frame);
+    m_doc.LayoutCircuit(surface, CRect{0, 0, size.width(), size.height()});
+}
+
+void CTarrowinView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayoutToSize();
+    m_bBarsReady = true;
+    update();
+}
+
+void CTarrowinView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    if (m_bSplash) {
+        DrawSplash(painter);
+        return;
+    }
+    if (m_frame.size() != DeviceSize() || m_frame.devicePixelRatio() != devicePixelRatioF()) {
+        // Shown before any resize reached us, or moved to a screen of
+        // another density: compose a frame for what is there now.
+        LayoutToSize();
+        CRasterSurface surface(m_frame);
+        m_doc.RenderCircuit(surface);
+    }
+    // Only what changed is copied to the window.
+    const qreal dpr = m_frame.devicePixelRatio();
+    for (const QRect& r : event->region()) {
+        const QRectF source(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr);
+        painter.drawImage(QRectF(r), m_frame, source);
+    }
+    m_bBarsReady = true;
+}
+
+void CTarrowinView::UpdateRendered()
+{
+    const std::vector<CRect>& rects = m_doc.GetCurrentCircuit()->LastRenderRects();
+    const int cols = (width() + kTile - 1) / kTile;
+    const int rows = (height() + kTile - 1) / kTile;
+    if (rects.empty() || cols <= 0 || rows <= 0)
+        return;
+    // The changed rectangles overlap and are many; the repaint goes by the
+    // tiles they touch, gathered into runs along each row of tiles, which
+    // makes a simple region without merging rectangle by rectangle.
+    const qreal dpr = m_frame.devicePixelRatio();
+    m_tiles.assign(static_cast<std::size_t>(cols) * rows, 0);
+    for (const CRect& rc : rects) {
+        const int left = std::max(0, static_cast<int>(std::floor(rc.left / dpr)));
+        const int top = std::max(0, static_cast<int>(std::floor(rc.top / dpr)));
+        const int right = std::min(width(), static_cast<int>(std::ceil(rc.right / dpr)));
+        const int bottom = std::min(height(), static_cast<int>(std::ceil(rc.bottom / dpr)));
+        if (right <= left || bottom <= top)
+            continue;
+        for (int ty = top / kTile; ty <= (bottom - 1) / kTile; ++ty)
+            for (int tx = left / kTile; tx <= (right - 1) / kTile; ++tx)
+                m_tiles[static_cast<std::size_t>(ty) * cols + tx] = 1;
+    }
+    m_tileRects.clear();
+    const QRect bounds = rect();
+    for (int ty = 0; ty < rows; ++ty) {
+        const unsigned char* row = &m_tiles[static_cast<std::size_t>(ty) * cols];
+        for (int tx = 0; tx < cols;) {
+            if (row[tx] == 0) {
+                ++tx;
+                continue;
+            }
+            const int start = tx;
+            while (tx < cols && row[tx] != 0)
+                ++tx;
+            m_tileRects.push_back(QRect(start * kTile, ty * kTile, (tx - start) * kTile, kTile) & bounds);
+        }
+    }
+    QRegion region;
+    region.setRects(m_tileRects.data(), static_cast<int>(m_tileRects.size()));
+    update(region);
+}
+
+void CTarrowinView::DrawSplash(QPainter& painter)
+{
+    painter.fillRect(rect(), Qt::white);
+    const QImage logo = LoadResourceImage(ResId::Logo, devicePixelRatioF());
+    if (logo.isNull())
+        return;
+    QImage shown = logo;
+    shown.setDevicePixelRatio(devicePixelRatioF());
+    painter.drawImage(width() / 2 - 150, height() / 2 - 30, shown);
+}
+
+void CTarrowinView::OnTimer()
+{
+    if (m_bSplash) {
+        m_timer.start(kTickMs);
+        m_bSplash = false;
+        qCDebug(lcTicks, "first frame after %lld ms", static_cast<long long>(m_rateClock.restart()));
+    }
+    m_doc.StepCircuit();
+    if (m_bSyncPending) {
+        SyncControlsBar();
+        LayoutToSize();
+        m_bSyncPending = false;
+    }
+    if (m_frame.size() != DeviceSize())
+        LayoutToSize();
+    {
+        CRasterSurface surface(m_frame);
+        m_doc.RenderCircuit(surface);
+    }
+    UpdateRendered();
+
+    if (m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount()))
+        DrawMeterNeedle(m_meter.LastReading());
+    if (m_bBarsReady)
+        ShowCellsPicture(m_doc.GetCurrentCircuit()->GetCells());
+    if (m_escape.TakePress() && m_pFrame != nullptr)
+        m_pFrame->LeaveFullScreen();
+    if (m_pFrame != nullptr && m_pFrame->RecordedView() == nullptr)
+        m_pFrame->RecordView(this);
+
+    ++m_nTicks;
+    if (m_nTicks % kTicksPerRateReport == 0) {
+        const qint64 ms = m_rateClock.restart();
+        qCDebug(lcTicks, "%d ticks in %lld ms: %.1f ticks/s", kTicksPerRateReport, static_cast<long long>(ms),
+                ms > 0 ? kTicksPerRateReport * 1000.0 / ms : 0.0);
+    }
+}
+
+void CTarrowinView::ShowCellsPicture(int cells)
+{
+    if (m_pFrame == nullptr)
+        return;
+    if (CPictureControl* control = m_pFrame->CellsPictureControl()) {
+        const qreal dpr = control->devicePixelRatioF();
+        // Every tick asks; the picture is fetched only when it changes.
+        const int id = CellsPictureId(cells);
+        if (id == m_nCellsPictureId && dpr == control->Image().devicePixelRatio())
+            return;
+        QImage image = LoadResourceImage(id, dpr);
+        image.setDevicePixelRatio(dpr);
+        control->SetImage(image);
+        m_nCellsPictureId = id;
+    }
+}
+
+void CTarrowinView::DrawMeterNeedle(double reading)
+{
+    if (m_pFrame == nullptr)
+        return;
+    if (CPictureControl* control = m_pFrame->MeterControl()) {
+        if (m_bmpDial.devicePixelRatio() != control->devicePixelRatioF())
+            m_bmpDial = MeterDial::BuildDial(control->devicePixelRatioF());
+        QImage& canvas = control->Canvas(QSize(MeterDial::kSize, MeterDial::kSize), m_bmpDial.devicePixelRatio());
+        MeterDial::DrawWithNeedle(canvas, m_bmpDial, reading);
+        control->update();
+    }
+}
+
+void CTarrowinView::SyncControlsBar()
+{
+    if (m_pFrame == nullptr)
+        return;
+    const CCircuit& circuit = *m_doc.GetCurrentCircuit();
+    const int mode = circuit.GetDisplayMode();
+    const int cells = std::abs(circuit.GetCells());
+    const std::array<std::pair<int, bool>, 11> states{{
+        {CmdId::DisplayBallModel, mode == 0},
+        {CmdId::DisplayDiagram, mode == 1},
+        {CmdId::DisplayPicture, mode == 2},
+        {CmdId::TagElectron, circuit.GetTagged() != nullptr},
+        {CmdId::ShowLabels, circuit.GetShowLabels()},
+        {CmdId::VaryMeanSpeed, circuit.GetVaryMeanSpeed()},
+        {CmdId::Pulsate, circuit.GetPulsate()},
+        {CmdId::Cells0, cells == 0},
+        {CmdId::Cells1, cells == 1},
+        {CmdId::Cells2, cells == 2},
+        {CmdId::Cells3, cells == 3},
+    }};
+    for (const auto& [id, checked] : states)
+        m_pFrame->SetControlChecked(id, checked);
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "doc/CurrentMeter.h"
+#include "doc/ViewLink.h"
+#include "platform/EscapeKeyRecorder.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <vector>
+
+class CTarrowinDoc;
+class IViewFrame;
+
+// The drawing area between the bars. Its timer drives the whole program:
+// after the logo screen, every tick steps the current circuit, composes a
+// frame off screen and paints it in one piece, feeds the meter, redraws the
+// cells picture and polls Escape.
+class CTarrowinView : public QWidget, public IViewLink {
+public:
+    static constexpr int kSplashMs = 3000;
+    // The shortest period: about sixty ticks a second on every machine.
+    static constexpr int kTickMs = 16;
+    // Side of the squares, in logical pixels, by which changed parts of a
+    // frame are repainted.
+    static constexpr int kTile = 16;
+
+    explicit CTarrowinView(CTarrowinDoc& doc, QWidget* parent = nullptr);
+    ~CTarrowinView() override;
+
+    void SetFrame(IViewFrame* frame) { m_pFrame = frame; }
+
+    // One timer tick; the timer calls it, tests may too.
+    void OnTimer();
+
+    // IViewLink
+    void ShowCellsPicture(int cells) override;
+    void RequestControlsSync() override { m_bSyncPending = true; }
+
+    void SyncControlsBar();
+    void DrawMeterNeedle(double reading);
+
+    bool IsSplashShowing() const { return m_bSplash; }
+    bool IsSyncPending() const { return m_bSyncPending; }
+    int TimerInterval() const { return m_timer.interval(); }
+    const CCurrentMeter& Meter() const { return m_meter; }
+    // The last composed frame, in device pixels.
+    const QImage& FrameImage() const { return m_frame; }
+    long long TickCount() const { return m_nTicks; }
+
+    static int CellsPictureId(int cells);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QSize DeviceSize() const;
+    // Lays the circuit out on a frame of the view's current size.
+    void LayoutToSize();
+    void DrawSplash(QPainter& painter);
+    // Asks for a repaint of what the last frame changed.
+    void UpdateRendered();
+
+    CTarrowinDoc& m_doc;
+    IViewFrame* m_pFrame = nullptr;
+    bool m_bBarsReady = false;
+    bool m_bSplash = true;
+    bool m_bSyncPending = false;
+    QImage m_bmpDial;
+    QImage m_frame;
+    QTimer m_timer;
+    CEscapeKeyRecorder m_escape;
+    CCurrentMeter m_meter;
+    long long m_nTicks = 0;
+    int m_nCellsPictureId = 0;
+    std::vector<unsigned char> m_tiles;
+    std::vector<QRect> m_tileRects;
+    QElapsedTimer m_rateClock;
+};

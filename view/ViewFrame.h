@@ -1,0 +1,21 @@
+#pragma once
+
+class CPictureControl;
+class CTarrowinView;
+
+// What the view needs of the main frame: the bars' picture controls, the
+// controls bar's checked states, leaving full-screen mode, and the place
+// where the view records itself at its first tick.
+class IViewFrame {
+public:
+    virtual CPictureControl* CellsPictureControl() = 0;
+    virtual CPictureControl* MeterControl() = 0;
+    // Sets a controls-bar button's checked state without sending its command.
+    virtual void SetControlChecked(int id, bool checked) = 0;
+    virtual void LeaveFullScreen() = 0;
+    virtual CTarrowinView* RecordedView() const = 0;
+    virtual void RecordView(CTarrowinView* view) = 0;
+
+protected:
+    ~IViewFrame() = default;
+};
