@@ -169,7 +169,9 @@ void CMainFrame::ToggleBar(QWidget* bar)
 void CMainFrame::SetTitle(const std::string& title)
 {
     const QString name = QCoreApplication::translate(kCircuitContext, title.c_str());
-    setWindowTitle(QStringLiteral("%1 - %2").arg(QCoreApplication::translate("Strings", Strings::kAppTitle), name));
+    setWindowTitle(QStringLiteral("%1 - %2").arg(QCoreApplication::translate(Strings::kContext, Strings::kAppTitle), name));
+    // A screen reader names the animation by the circuit it shows.
+    m_pViewWidget->setAccessibleName(name);
 }
 
 void CMainFrame::UpdateSwitchButtons(bool switchCircuit, bool open)

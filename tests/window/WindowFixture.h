@@ -1,0 +1,116 @@
+#pragma once
+
+#include "app/DialogBar.h"
+#include "app/MainFrame.h"
+#include "doc/TarrowinDoc.h"
+#include "res/CommandIds.h"
+#include "tests/TestSupport.h"
+#include "view/TarrowinView.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+// A document and a main frame built as start-up builds them, from the
+// program's fresh random state. Ticks are run by hand through OnTimer: the
+// real timer only fires inside an event loop, and its splash period is far
+// longer than any test.
+class WindowTest : public ::testing::Test {
+protected:
+    // A normal, non-maximised place; the bars need more height than the
+    // offscreen screen has, which the window may exceed.
+    static constexpr QRect kNormalGeometry{40, 30, 1200, 900};
+
+    static constexpr std::array kSyncedIds{CmdId::DisplayBallModel, CmdId::DisplayDiagram, CmdId::DisplayPicture,
+                                           CmdId::TagElectron,      CmdId::ShowLabels,     CmdId::VaryMeanSpeed,
+                                           CmdId::Pulsate,          CmdId::Cells0,         CmdId::Cells1,
+                                           CmdId::Cells2,           CmdId::Cells3};
+
+    void SetUp() override
+    {
+        RestartProgramState();
+        m_doc = std::make_unique<CTarrowinDoc>();
+        m_frame = std::make_unique<CMainFrame>(*m_doc);
+        ASSERT_TRUE(m_doc->OnNewDocument());
+    }
+
+    void TearDown() override
+    {
+        m_frame.reset();   // it points into the document
+        m_doc.reset();
+    }
+
+    void Show()
+    {
+        m_frame->setGeometry(kNormalGeometry);
+        m_frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));
+        Settle();
+    }
+
+    // Lets pending layout and window-system events through.
+    void Settle()
+    {
+        QCoreApplication::processEvents();
+        m_frame->layout()->activate();
+    }
+
+    void Tick(int count = 1)
+    {
+        for (int i = 0; i < count; ++i)
+            View().OnTimer();
+    }
+
+    CTarrowinView& View() { return *m_frame->View(); }
+    CDialogBar& Controls() { return *m_frame->ControlsBar(); }
+    CCircuit& Circuit() { return *m_doc->GetCurrentCircuit(); }
+
+    QAbstractButton& Button(int id)
+    {
+        if (QAbstractButton* button = Controls().Button(id))
+            return *button;
+        throw std::runtime_error("no button " + std::to_string(id));
+    }
+
+    bool Checked(int id) { return Button(id).isChecked(); }
+
+    // Which of the buttons that the view syncs are checked.
+    std::set<int> CheckedSyncedIds()
+    {
+        std::set<int> checked;
+        for (const int id : kSyncedIds)
+            if (Checked(id))
+                checked.insert(id);
+        return checked;
+    }
+
+    static std::set<int> StartUpChecked() { return {CmdId::Cells1, CmdId::DisplayBallModel, CmdId::Pulsate}; }
+
+    // Near the left edge: a check box takes clicks only on its box and text,
+    // and a short caption leaves the middle of its rectangle empty.
+    void Click(int id)
+    {
+        QAbstractButton& button = Button(id);
+        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(std::min(8, button.width() / 2), button.height() / 2));
+    }
+
+    QSize ViewDeviceSize()
+    {
+        const qreal dpr = View().devicePixelRatioF();
+        return QSize(qRound(View().width() * dpr), qRound(View().height() * dpr));
+    }
+
+    std::unique_ptr<CTarrowinDoc> m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+};
