@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-void CCircuit::FillGrid(CDrawSurface& dc, double x, double y, int wUnits, double hUnits, Colour cr)
+void CCircuit::FillGrid(CDrawSurface& dc, double x, double y, double wUnits, double hUnits, Colour cr)
 {
-    dc.FillSolidRect(PixelX(x), PixelY(y), m_nUnit * wUnits, static_cast<int>(m_nUnit * hUnits), cr);
+    dc.FillSolidRect(PixelX(x), PixelY(y), static_cast<int>(m_nUnit * wUnits), static_cast<int>(m_nUnit * hUnits), cr);
 }
 
 void CCircuit::GridLine(CDrawSurface& dc, double x0, double y0, double x1, double y1)
@@ -51,6 +51,16 @@ void CCircuit::DrawRing(CDrawSurface& dc)
     dc.LineTo(px(5) + 1, py(20) - 1);
 }
 
+void CCircuit::DrawRung(CDrawSurface& dc)
+{
+    // One unit into each side wire, so no seam shows where they meet.
+    FillGrid(dc, 4, 13, 17, 3, Palette::Conductor);
+    CPenGuard pen(dc, m_penLight);
+    GridLine(dc, 5, 13, 20, 13);
+    dc.SelectPen(m_penShade);
+    GridLine(dc, 5, 16, 20, 16);
+}
+
 void CCircuit::DrawSupplyBars(CDrawSurface& dc)
 {
     const int barWidth = std::min(m_rcClient.Width(), m_rcClient.Height()) / 150;
@@ -86,6 +96,26 @@ void CCircuit::DrawBulbGlyph(CDrawSurface& dc, double cx, double cy)
 void CCircuit::DrawDiagramPaper(CDrawSurface& dc)
 {
     dc.FillSolidRect(PixelX(1), PixelY(1), m_nUnit * 23, m_nUnit * 23, Palette::Paper);
+}
+
+void CCircuit::DrawLoopDiagram(CDrawSurface& dc, std::span<const CGridPoint> lamps, bool rung)
+{
+    DrawDiagramPaper(dc);
+    CPenGuard pen(dc, m_penThin);
+    CBrushGuard brush(dc, WhiteBrush());
+    DrawSupplySymbol(dc);
+    dc.LineTo(PixelX(21.5), PixelY(21.5));
+    dc.LineTo(PixelX(3.5), PixelY(21.5));
+    dc.LineTo(PixelX(3.5), PixelY(3.5));
+    if (rung)
+        DrawRungWire(dc);
+    for (const CGridPoint& lamp : lamps)
+        DrawLampSymbol(dc, lamp.x, lamp.y);
+}
+
+void CCircuit::DrawRungWire(CDrawSurface& dc)
+{
+    GridLine(dc, 3.5, 14.5, 21.5, 14.5);
 }
 
 void CCircuit::DrawSupplySymbol(CDrawSurface& dc)
@@ -133,7 +163,7 @@ void CCircuit::DrawResistorSymbol(CDrawSurface& dc, double cx, double cy)
     dc.Rectangle(PixelX(cx - 1.5), PixelY(cy - 0.6), PixelX(cx + 1.5), PixelY(cy + 0.6));
 }
 
-void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double cy)
+void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double cy, bool dim)
 {
     constexpr int kArcLifetime = 31;
     const int cells = std::abs(m_nCells);
@@ -141,7 +171,9 @@ void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double
         glow.Clear();
         return;
     }
-    const CPen& glowPen = cells == 1 ? m_penGlow2 : cells == 2 ? m_penGlow3 : m_penGlow4;
+    const CPen& bright = cells == 1 ? m_penGlow2 : cells == 2 ? m_penGlow3 : m_penGlow4;
+    const CPen& dimmed = cells == 1 ? m_penGlow1 : cells == 2 ? m_penGlow2 : m_penGlow3;
+    const CPen& glowPen = dim ? dimmed : bright;
     CPenGuard pen(dc, glowPen);
     const double centreX = m_nOffsetX + m_nUnit * cx;
     const double centreY = m_nOffsetY + m_nUnit * cy;

@@ -4,23 +4,68 @@
 
 #include <array>
 
-// Geometry the circuits share: the supply across the top wire and the push
-// rows of the square ring.
+// Geometry the circuits share: the supply across the top wire, the push
+// rows of the square ring and of the rung, the bulb blocks and their
+// release lines, the two holes of the rung circuits, and the switch gaps.
 
 inline constexpr CGridBox kTopSupply{12, 13, 2, 5};
 
 // V > 0 drives electrons clockwise on the screen. Each side's box stops short
 // of one corner, so in a corner only the row that turns the electron applies.
-inline constexpr std::array<CPushRow, 4> kRingPushForward{{
-    {{2, 5, 5, 23}, false, -1},    // left side, upwards
-    {{20, 23, 2, 20}, false, +1},  // right side, downwards
-    {{2, 20, 2, 5}, true, +1},     // top side, to the right
-    {{5, 23, 20, 23}, true, -1},   // bottom side, to the left
-}};
+inline constexpr CPushRow kLeftUp{{2, 5, 5, 23}, false, -1};
+inline constexpr CPushRow kRightDown{{20, 23, 2, 20}, false, +1};
+inline constexpr CPushRow kTopRight{{2, 20, 2, 5}, true, +1};
+inline constexpr CPushRow kBottomLeft{{5, 23, 20, 23}, true, -1};
+inline constexpr CPushRow kReverseLeft{{2, 5, 2, 20}, false, -1};
+inline constexpr CPushRow kReverseRight{{20, 23, 5, 23}, false, +1};
+inline constexpr CPushRow kReverseTop{{5, 23, 2, 5}, true, +1};
+inline constexpr CPushRow kReverseBottom{{2, 20, 20, 23}, true, -1};
+// The rung, from y 13 to 16, is driven the same way as the bottom wire.
+inline constexpr CPushRow kRungForward{{5, 23, 13, 16}, true, -1};
+inline constexpr CPushRow kRungReverse{{2, 20, 13, 16}, true, -1};
 
-inline constexpr std::array<CPushRow, 4> kRingPushReverse{{
-    {{2, 5, 2, 20}, false, -1},
-    {{20, 23, 5, 23}, false, +1},
-    {{5, 23, 2, 5}, true, +1},
-    {{2, 20, 20, 23}, true, -1},
-}};
+inline constexpr std::array kRingPushForward{kLeftUp, kRightDown, kTopRight, kBottomLeft};
+inline constexpr std::array kRingPushReverse{kReverseLeft, kReverseRight, kReverseTop, kReverseBottom};
+inline constexpr std::array kRungRingPushForward{kLeftUp, kRightDown, kTopRight, kBottomLeft, kRungForward};
+inline constexpr std::array kRungRingPushReverse{kReverseLeft, kReverseRight, kReverseTop, kReverseBottom,
+                                                 kRungReverse};
+
+// Bulb blocks narrow their wire to a band one unit wide: the bottom wire to
+// 21..22, the rung to 14..15. The wall boxes reach a quarter unit past the
+// block on each side, for the electron's size.
+inline constexpr CHorizontalBlock kBottomCentreBulb{10.75, 14.25, 20, 21.25, 21.75};
+inline constexpr CHorizontalBlock kBottomLeftBulb{7.75, 11.25, 20, 21.25, 21.75};
+inline constexpr CHorizontalBlock kBottomRightBulb{13.75, 17.25, 20, 21.25, 21.75};
+inline constexpr CHorizontalBlock kRungBulb{10.75, 14.25, 13, 14.25, 14.75, 16};
+
+// Release lines across the middle of each bulb.
+inline constexpr CGridBox kBottomCentreRelease{12.25, 12.75, 20, 23};
+inline constexpr CGridBox kBottomLeftRelease{9.25, 9.75, 20, 23};
+inline constexpr CGridBox kBottomRightRelease{15.25, 15.75, 20, 23};
+inline constexpr CGridBox kRungRelease{12.25, 12.75, 13, 16};
+
+// The rung splits the ring's hole into an upper and a lower hole.
+inline constexpr CGridBox kRungBand{5, 20, 13, 16};
+inline constexpr CGridBox kUpperHole{5, 20, 5, 13};
+inline constexpr CGridBox kLowerHole{5, 20, 16, 20};
+inline constexpr CGridBox kUpperHoleWall{4.75, 20.25, 4.75, 13.25};
+inline constexpr CGridBox kLowerHoleWall{4.75, 20.25, 15.75, 20.25};
+
+// Below this y a release belongs to the rung bulb, above it to the bottom wire's.
+inline constexpr double kRungReleaseBelow = 18;
+
+// Switch gaps: in the bottom wire at x 15..16, and in the right wire above
+// the rung at y 12..13.
+inline constexpr CSwitchGap kBottomSwitchGap{{14.75, 16.25, 20, 23}, true, 15, 16, 15.5, 14.74, 16.26};
+inline constexpr CSwitchGap kRightSwitchGap{{20, 23, 11.75, 13.25}, false, 12, 13, 12.5, 11.74, 13.26};
+
+// The two holes of the rung circuits: where an electron is rescued from,
+// and their wall boxes.
+constexpr bool InRungCircuitHole(double x, double y)
+{
+    return kUpperHole.Contains(x, y) || kLowerHole.Contains(x, y);
+}
+constexpr bool InRungCircuitHoleWall(double x, double y)
+{
+    return kUpperHoleWall.Contains(x, y) || kLowerHoleWall.Contains(x, y);
+}

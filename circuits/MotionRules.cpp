@@ -1,5 +1,7 @@
 #include "circuits/MotionRules.h"
 
+#include "circuits/CircuitGeometry.h"
+
 #include "sim/Random.h"
 
 void ApplyPush(CElectron& e, std::span<const CPushRow> forward, std::span<const CPushRow> reverse, double V, double k)
@@ -51,7 +53,8 @@ void ReflectHoleWalls(CElectron& e, double x0, double y0, const CGridBox& hole)
 
 bool InBlockWall(const CHorizontalBlock& block, double x, double y)
 {
-    return block.x0 < x && x < block.x1 && ((block.wireEdge < y && y < block.bandNear) || y > block.bandFar);
+    return block.x0 < x && x < block.x1 &&
+           ((block.wireEdge < y && y < block.bandNear) || (block.bandFar < y && y < block.farEdge));
 }
 
 void ReflectBlockWalls(CElectron& e, double y0, const CHorizontalBlock& block)
@@ -64,7 +67,7 @@ void ReflectBlockWalls(CElectron& e, double y0, const CHorizontalBlock& block)
         else
             e.m_vx = -e.m_vx;
     }
-    if (e.m_y > block.bandFar) {
+    if (block.bandFar < e.m_y && e.m_y < block.farEdge) {
         if (y0 < block.bandFar)
             e.m_vy = -e.m_vy;
         else
@@ -94,13 +97,53 @@ void PassSupply(CElectron& e, double V, bool vary, double& supplyCount)
     }
 }
 
-void ReleaseBothHalves(CElectron& e, CGlowList& glow, bool vary)
+void ReleaseBothHalves(CElectron& e, CGlowList& glow, bool slow)
+{
+    ReleaseHalf(e, e.m_bHalf1, glow, slow);
+    e.m_bHalf2 = false;
+}
+
+void ReleaseHalf(CElectron& e, bool& half, CGlowList& glow, bool slow)
 {
     glow.Add();
-    e.m_bHalf1 = e.m_bHalf2 = false;
+    half = false;
     e.m_nGlow = -10;
-    if (vary) {
+    if (slow) {
         e.m_vx *= 0.1;
         e.m_vy *= 0.1;
     }
+}
+
+void ApplyFunnel(CElectron& e, double k)
+{
+    if (11 < e.m_x && e.m_x < 14 && 20 < e.m_y && e.m_y < 23)
+        e.m_vy += 10 * k * (21.5 - e.m_y);
+}
+
+void ReflectRungCircuitWalls(CElectron& e, double x0, double y0, double oldYBelow)
+{
+    if (kRungBand.Contains(e.m_x, e.m_y)) {
+        if (e.m_y < 13.25)
+            e.m_vy = -e.m_vy;
+        if (e.m_y > 15.75)
+            e.m_vy = -e.m_vy;
+        ReflectBlockWalls(e, y0, kRungBulb);
+    } else if (kRingHoleWall.Contains(e.m_x, e.m_y)) {
+        if (x0 < 4.75 || x0 > 20.25)
+            e.m_vx = -e.m_vx;
+        if (y0 < 4.75 || y0 > oldYBelow)
+            e.m_vy = -e.m_vy;
+    }
+}
+
+void PassSwitchGap(CElectron& e, const CSwitchGap& gap)
+{
+    double& along = gap.bAlongX ? e.m_x : e.m_y;
+    double& speed = gap.bAlongX ? e.m_vx : e.m_vy;
+    if (gap.deepFrom < along && along < gap.deepTo) {
+        RescueToSupply(e);
+        return;
+    }
+    speed = -speed;
+    along = along < gap.middle ? gap.edgeBefore : gap.edgeAfter;
 }

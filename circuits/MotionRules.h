@@ -3,6 +3,7 @@
 #include "sim/Electron.h"
 #include "sim/GlowList.h"
 
+#include <limits>
 #include <span>
 
 // The rules the circuits' MoveElectron is built from. Every region test is
@@ -49,23 +50,52 @@ void ReflectOuterWalls(CElectron& e);
 void ReflectHoleWalls(CElectron& e, double x0, double y0, const CGridBox& hole);
 
 // A load block across a horizontal wire that narrows it to a band. The walls
-// are the box (x0, x1) x (wireEdge, bandNear) on the hole side and the part
-// beyond bandFar on the outer side.
+// are the box (x0, x1) x (wireEdge, bandNear) on the upper side and the part
+// between bandFar and farEdge on the lower side; a block on the bottom wire
+// has no lower bound there, the ring's outer walls being beyond it.
 struct CHorizontalBlock {
     double x0, x1;
-    double wireEdge;   // the wire's inner edge
-    double bandNear;   // band edge nearer the hole
-    double bandFar;    // band edge nearer the outer edge
+    double wireEdge;   // the wire's upper edge
+    double bandNear;   // upper edge of the band
+    double bandFar;    // lower edge of the band
+    double farEdge = std::numeric_limits<double>::infinity();
 };
 bool InBlockWall(const CHorizontalBlock& block, double x, double y);
 void ReflectBlockWalls(CElectron& e, double y0, const CHorizontalBlock& block);
+
+// Pulls electrons between the two bottom bulbs toward the middle of their
+// band; it acts whatever the voltage.
+void ApplyFunnel(CElectron& e, double k);
+
+// The walls of the circuits whose rung splits the hole in two: inside the
+// rung's band its edges and the rung bulb's walls; elsewhere in a hole the
+// components whose old position was outside the hole, where the lower limit
+// for the old y is oldYBelow.
+void ReflectRungCircuitWalls(CElectron& e, double x0, double y0, double oldYBelow);
+
+// The gap of an open switch across a wire, for electron centres.
+struct CSwitchGap {
+    CGridBox gap;
+    bool bAlongX;      // the wire runs along x
+    double deepFrom;   // deep inside: deepFrom < coordinate < deepTo
+    double deepTo;
+    double middle;     // which edge an electron is put back to
+    double edgeBefore; // the edges it is put back at
+    double edgeAfter;
+};
+// An electron deep inside the gap goes to the supply; one at its edges is
+// put back outside, moving away.
+void PassSwitchGap(CElectron& e, const CSwitchGap& gap);
 
 // The supply's one-way gate: an electron moving the driven way is energised
 // once (counted, kicked when vary is on); one moving against it bounces.
 void PassSupply(CElectron& e, double V, bool vary, double& supplyCount);
 
-// A one-load release: both halves given up at once, a new glow arc.
-void ReleaseBothHalves(CElectron& e, CGlowList& glow, bool vary);
+// A one-load release: both halves given up at once, a new glow arc; the
+// electron slows to a tenth when slow is set.
+void ReleaseBothHalves(CElectron& e, CGlowList& glow, bool slow);
+// A release of one half at a load of a series pair.
+void ReleaseHalf(CElectron& e, bool& half, CGlowList& glow, bool slow);
 
 // Adds the force to the velocity and the velocity to the position.
 inline void Advance(CElectron& e)

@@ -2,14 +2,11 @@
 
 #include "circuits/CircuitGeometry.h"
 #include "circuits/MotionRules.h"
-#include "platform/SelectGuard.h"
 #include "res/ResourceIds.h"
 
 namespace {
 
-// The bulb narrows the bottom wire to the band 21..22.
-constexpr CHorizontalBlock kBulb{10.75, 14.25, 20, 21.25, 21.75};
-constexpr CGridBox kReleaseLine{12.25, 12.75, 20, 23};
+constexpr CGridPoint kLamps[]{{12.5, 21.5}};
 
 }
 
@@ -35,11 +32,11 @@ int CSingleBulbCircuit::PictureBitmapId() const
 
 CircuitRegion CSingleBulbCircuit::Classify(double x, double y) const
 {
-    if (IsOutsideRing(x, y) || kRingHoleWall.Contains(x, y) || InBlockWall(kBulb, x, y))
+    if (IsOutsideRing(x, y) || kRingHoleWall.Contains(x, y) || InBlockWall(kBottomCentreBulb, x, y))
         return RegionWall;
     if (kTopSupply.Contains(x, y))
         return RegionSupply;
-    if (kReleaseLine.Contains(x, y))
+    if (kBottomCentreRelease.Contains(x, y))
         return RegionRelease;
     return RegionWire;
 }
@@ -58,7 +55,7 @@ void CSingleBulbCircuit::MoveElectron(CElectron& e)
             RescueToSupply(e);
         ReflectOuterWalls(e);
         ReflectHoleWalls(e, x0, y0, kRingHoleWall);
-        ReflectBlockWalls(e, y0, kBulb);
+        ReflectBlockWalls(e, y0, kBottomCentreBulb);
         MoveAgain(e);
         break;
     case RegionSupply:
@@ -95,12 +92,5 @@ void CSingleBulbCircuit::DrawGlow(CDrawSurface& dc)
 
 void CSingleBulbCircuit::DrawDiagram(CDrawSurface& dc)
 {
-    DrawDiagramPaper(dc);
-    CPenGuard pen(dc, m_penThin);
-    CBrushGuard brush(dc, WhiteBrush());
-    DrawSupplySymbol(dc);
-    dc.LineTo(PixelX(21.5), PixelY(21.5));
-    dc.LineTo(PixelX(3.5), PixelY(21.5));
-    dc.LineTo(PixelX(3.5), PixelY(3.5));
-    DrawLampSymbol(dc, 12.5, 21.5);
+    DrawLoopDiagram(dc, kLamps, false);
 }

@@ -9,6 +9,12 @@ CTarrowinDoc::CTarrowinDoc()
 {
     m_circuits = {
         {CmdId::SingleBulb, &m_singleBulb},
+        {CmdId::TwoBulbsSeries, &m_twoBulbsSeries},
+        {CmdId::TwoBulbsParallel, &m_twoBulbsParallel},
+        {CmdId::ThreeBulbs, &m_threeBulbs},
+        {CmdId::BulbSwitch, &m_bulbSwitch},
+        {CmdId::ParallelBulbsOneSwitched, &m_parallelBulbsOneSwitched},
+        {CmdId::ParallelBulbsBothSwitched, &m_parallelBulbsBothSwitched},
     };
     m_pCircuit = &m_singleBulb;
     // Table order fixes which random placements each circuit gets.
@@ -51,10 +57,10 @@ CCircuit* CTarrowinDoc::CircuitAt(int position) const
     return CircuitForCommand(catalogue[position - 1].nCommandId);
 }
 
-bool CTarrowinDoc::IsSwitchCircuit(const CCircuit*) const
+bool CTarrowinDoc::IsSwitchCircuit(const CCircuit* circuit) const
 {
-    // No switch circuit is in the table yet.
-    return false;
+    return circuit == &m_bulbSwitch || circuit == &m_parallelBulbsOneSwitched ||
+           circuit == &m_parallelBulbsBothSwitched;
 }
 
 void CTarrowinDoc::StepCircuit()

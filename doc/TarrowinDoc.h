@@ -1,6 +1,12 @@
 #pragma once
 
+#include "circuits/BulbSwitchCircuit.h"
+#include "circuits/ParallelBulbsBothSwitchedCircuit.h"
+#include "circuits/ParallelBulbsOneSwitchedCircuit.h"
 #include "circuits/SingleBulbCircuit.h"
+#include "circuits/ThreeBulbsCircuit.h"
+#include "circuits/TwoBulbsParallelCircuit.h"
+#include "circuits/TwoBulbsSeriesCircuit.h"
 #include "doc/FrameLink.h"
 #include "doc/ViewLink.h"
 #include "platform/DrawSurface.h"
@@ -61,6 +67,12 @@ private:
     CRect m_rcView;
     CCircuit* m_pCircuit = nullptr;
     CSingleBulbCircuit m_singleBulb;
+    CTwoBulbsSeriesCircuit m_twoBulbsSeries;
+    CTwoBulbsParallelCircuit m_twoBulbsParallel;
+    CThreeBulbsCircuit m_threeBulbs;
+    CBulbSwitchCircuit m_bulbSwitch;
+    CParallelBulbsOneSwitchedCircuit m_parallelBulbsOneSwitched;
+    CParallelBulbsBothSwitchedCircuit m_parallelBulbsBothSwitched;
 
     std::vector<CCircuitEntry> m_circuits;
     std::string m_strTitle;

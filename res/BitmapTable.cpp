@@ -17,7 +17,13 @@ constexpr std::array kBitmaps{
     CBitmapResource{ResId::SupplyOneCellReversed, ":/artwork/supply_r1.svg", 500, 150},
     CBitmapResource{ResId::SupplyTwoCellsReversed, ":/artwork/supply_r2.svg", 500, 150},
     CBitmapResource{ResId::SupplyThreeCellsReversed, ":/artwork/supply_r3.svg", 500, 150},
+    CBitmapResource{ResId::PictureTwoBulbsParallel, ":/artwork/two_bulbs_parallel.svg", 500, 350},
     CBitmapResource{ResId::PictureSingleBulb, ":/artwork/single_bulb.svg", 500, 350},
+    CBitmapResource{ResId::PictureTwoBulbsSeries, ":/artwork/two_bulbs_series.svg", 500, 350},
+    CBitmapResource{ResId::PictureThreeBulbs, ":/artwork/three_bulbs.svg", 500, 350},
+    CBitmapResource{ResId::PictureBulbSwitch, ":/artwork/bulb_switch.svg", 500, 350},
+    CBitmapResource{ResId::PictureParallelBulbsOneSwitched, ":/artwork/parallel_bulbs_one_switched.svg", 500, 350},
+    CBitmapResource{ResId::PictureParallelBulbsBothSwitched, ":/artwork/parallel_bulbs_both_switched.svg", 500, 351},
     CBitmapResource{ResId::Logo, ":/artwork/logo.svg", 298, 62},
     CBitmapResource{ResId::CellsNone, ":/artwork/cells_0.svg", 100, 50},
     CBitmapResource{ResId::CellsOne, ":/artwork/cells_1.svg", 100, 50},
@@ -27,6 +33,7 @@ constexpr std::array kBitmaps{
     CBitmapResource{ResId::CellsTwoReversed, ":/artwork/cells_r2.svg", 100, 50},
     CBitmapResource{ResId::CellsThreeReversed, ":/artwork/cells_r3.svg", 100, 50},
     CBitmapResource{ResId::MeterDial, ":/artwork/dial.svg", 200, 200},
+    CBitmapResource{ResId::Notice, ":/artwork/notice.svg", 298, 29},
 };
 
 }

@@ -20,5 +20,13 @@ inline constexpr int SupplyThreeCells = 137;
 inline constexpr int SupplyOneCellReversed = 138;
 inline constexpr int SupplyTwoCellsReversed = 139;
 inline constexpr int SupplyThreeCellsReversed = 140;
-inline constexpr int PictureSingleBulb = 147; // circuit pictures, 500 x 350
+// Circuit pictures, 500 x 350, in catalogue order except the first two.
+inline constexpr int PictureTwoBulbsParallel = 146;
+inline constexpr int PictureSingleBulb = 147;
+inline constexpr int PictureTwoBulbsSeries = 148;
+inline constexpr int PictureThreeBulbs = 149;
+inline constexpr int PictureBulbSwitch = 150;
+inline constexpr int PictureParallelBulbsOneSwitched = 151;
+inline constexpr int PictureParallelBulbsBothSwitched = 152;   // 500 x 351
+inline constexpr int Notice = 1021;          // the About box's notice, 298 x 29
 }

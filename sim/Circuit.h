@@ -8,10 +8,12 @@
 #include "sim/ComponentLabel.h"
 #include "sim/Electron.h"
 #include "sim/GlowList.h"
+#include "sim/GridPoint.h"
 #include "sim/ProgressSink.h"
 
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -125,17 +127,25 @@ protected:
     void DrawPicture(CDrawSurface& dc);
     // A block of the ball model (bulb or resistor) with wall thickness t.
     void DrawComponentBlock(CDrawSurface& dc, double cx, double cy, double t, Colour capColour);
-    // Fills a rectangle given in grid units (a whole number of units wide).
-    void FillGrid(CDrawSurface& dc, double x, double y, int wUnits, double hUnits, Colour cr);
+    // Fills a rectangle given in grid units; sizes are truncated to pixels.
+    void FillGrid(CDrawSurface& dc, double x, double y, double wUnits, double hUnits, Colour cr);
     // The ball model's square ring from 2 to 23 with the hole 5 to 20, bevelled.
     void DrawRing(CDrawSurface& dc);
     // The four blue bars of the supply across the top wire.
     void DrawSupplyBars(CDrawSurface& dc);
+    // The rung across the hole from y 13 to 16, bevelled like the ring.
+    void DrawRung(CDrawSurface& dc);
     // The expanding arcs over a bulb centred at (cx, cy), one per release,
-    // aged here; the pen's width and colour follow the number of cells.
-    void DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double cy);
+    // aged here; the pen's width and colour follow the number of cells, one
+    // step thinner and redder (dim) for a bulb that shares the energy.
+    void DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double cy, bool dim = false);
     // The diagram's white paper square.
     void DrawDiagramPaper(CDrawSurface& dc);
+    // A whole diagram of the square loop: paper, supply, loop, the rung's
+    // wire when there is one, and the lamps.
+    void DrawLoopDiagram(CDrawSurface& dc, std::span<const CGridPoint> lamps, bool rung);
+    // The rung's wire in a diagram.
+    void DrawRungWire(CDrawSurface& dc);
     // Grid points to pixels along a path: move to the first point, line to the rest.
     void GridLine(CDrawSurface& dc, double x0, double y0, double x1, double y1);
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "circuits/SwitchedCircuit.h"
+
+// A bulb and a switch in series on the bottom wire.
+class CBulbSwitchCircuit : public CSwitchedCircuit {
+public:
+    CBulbSwitchCircuit();
+
+    int EnergyLevel(const CElectron& e) const override;
+    void DrawDiagram(CDrawSurface& dc) override;
+    std::string GetName() const override;
+    CircuitRegion Classify(double x, double y) const override;
+    void DrawBallModel(CDrawSurface& dc) override;
+    void BuildLabels() override;
+    void DrawGlow(CDrawSurface& dc) override;
+    void MoveElectron(CElectron& e) override;
+    int PictureBitmapId() const override;
+
+    const CGlowList& Glow1() const { return m_glow1; }
+
+private:
+    CGlowList m_glow1;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "sim/Circuit.h"
+
+// A bulb on the rung in parallel with two in series on the bottom wire.
+class CThreeBulbsCircuit : public CCircuit {
+public:
+    CThreeBulbsCircuit();
+
+    int EnergyLevel(const CElectron& e) const override;
+    void DrawDiagram(CDrawSurface& dc) override;
+    std::string GetName() const override;
+    CircuitRegion Classify(double x, double y) const override;
+    void DrawBallModel(CDrawSurface& dc) override;
+    void BuildLabels() override;
+    void DrawGlow(CDrawSurface& dc) override;
+    void MoveElectron(CElectron& e) override;
+    int PictureBitmapId() const override;
+
+    const CGlowList& Glow1() const { return m_glow1; }
+    const CGlowList& Glow2() const { return m_glow2; }
+    const CGlowList& Glow3() const { return m_glow3; }
+
+private:
+    CGlowList m_glow1;
+    CGlowList m_glow2;
+    CGlowList m_glow3;
+};
