@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "circuits/SingleBulbCircuit.h"
+#include "circuits/TwoBulbsSeriesCircuit.h"
 #include "doc/CurrentMeter.h"
 #include "doc/TarrowinDoc.h"
 #include "res/CircuitCatalogue.h"
@@ -117,6 +118,89 @@ TEST(DocumentPlacement, FirstCircuitTakesTheFirstDraws)
         EXPECT_EQ(a[i].m_vx, b[i].m_vx);
         EXPECT_EQ(a[i].m_vy, b[i].m_vy);
     }
+}
+
+TEST(DocumentPlacement, EachCircuitTakesItsDrawsInTableOrder)
+{
+    // The second circuit's electrons are the draws that follow the first's.
+    RestartProgramState();
+    CTarrowinDoc doc;
+    RestartProgramState();
+    CSingleBulbCircuit first;
+    first.ResetElectrons();
+    CTwoBulbsSeriesCircuit second;
+    second.ResetElectrons();
+    const auto& a = doc.CircuitAt(2)->Electrons();
+    const auto& b = second.Electrons();
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].m_x, b[i].m_x);
+        EXPECT_EQ(a[i].m_y, b[i].m_y);
+    }
+}
+
+TEST_F(Document, TableHoldsTheCircuitsInCatalogueOrder)
+{
+    const std::vector<std::string> names{"Single Bulb",
+                                         "Two Bulbs in Series",
+                                         "Two Bulbs in Parallel",
+                                         "Three Bulbs in Series and Parallel",
+                                         "Bulb and Switch in Series",
+                                         "Two Bulbs in Parallel, One in Series with a Switch",
+                                         "Two Bulbs in Parallel, Both in Series with a Switch"};
+    ASSERT_EQ(doc->Circuits().size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const CCircuit* circuit = doc->CircuitAt(static_cast<int>(i) + 1);
+        ASSERT_NE(circuit, nullptr) << i;
+        EXPECT_EQ(circuit->GetName(), names[i]);
+        EXPECT_EQ(circuit, doc->CircuitForCommand(CircuitCatalogue()[i].nCommandId));
+        // The switch circuits are told apart by which member they are.
+        EXPECT_EQ(doc->IsSwitchCircuit(circuit), i >= 4 && i <= 6) << names[i];
+        EXPECT_EQ(circuit->Electrons().size(), static_cast<std::size_t>(CCircuit::kElectronCount));
+    }
+}
+
+TEST_F(Document, SwitchButtonsActOnTheCurrentSwitchCircuitOnly)
+{
+    doc->OnCommand(CmdId::BulbSwitch);
+    ASSERT_EQ(frame.switchCalls.size(), 1u);
+    EXPECT_TRUE(frame.switchCalls[0].switchCircuit);
+    EXPECT_FALSE(frame.switchCalls[0].open);
+    doc->OnCommand(CmdId::SwitchOff);
+    EXPECT_TRUE(Current().IsSwitchOpen());
+    EXPECT_TRUE(Current().IsLayoutDirty());
+
+    doc->OnCommand(CmdId::ParallelBulbsBothSwitched);
+    EXPECT_FALSE(Current().IsSwitchOpen());
+    doc->OnCommand(CmdId::BulbSwitch);
+    ASSERT_EQ(frame.switchCalls.size(), 3u);
+    EXPECT_TRUE(frame.switchCalls[2].switchCircuit);
+    EXPECT_TRUE(frame.switchCalls[2].open);
+    doc->OnCommand(CmdId::SwitchOn);
+    EXPECT_FALSE(Current().IsSwitchOpen());
+}
+
+TEST_F(Document, ACircuitChosenAgainResumesWithItsOwnSettings)
+{
+    doc->OnCommand(CmdId::TwoBulbsParallel);
+    doc->OnCommand(CmdId::Cells3);
+    for (int i = 0; i < 20; ++i)
+        doc->StepCircuit();
+    const std::vector<CElectron> before = Current().Electrons();
+
+    doc->OnCommand(CmdId::SingleBulb);
+    doc->OnCommand(CmdId::Cells0);
+    doc->OnCommand(CmdId::DisplayDiagram);
+    doc->OnCommand(CmdId::ShowLabels);
+    doc->StepCircuit();
+
+    doc->OnCommand(CmdId::TwoBulbsParallel);
+    EXPECT_EQ(Current().GetCells(), 3);
+    EXPECT_EQ(Current().GetDisplayMode(), 1);
+    EXPECT_TRUE(Current().GetShowLabels());
+    ASSERT_EQ(Current().Electrons().size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(Current().Electrons()[i].m_x, before[i].m_x) << i;
 }
 
 // --- controls bar commands ---

@@ -14,7 +14,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import single_bulb_model  # noqa: E402
+import circuit_model  # noqa: E402
 
 
 class Raw(str):
@@ -69,7 +69,7 @@ def main(argv):
     args = argv[2:]
 
     try:
-        expected = [parse_line(line) for line in single_bulb_model.trace_lines(args)]
+        expected = [parse_line(line) for line in circuit_model.trace_lines(args)]
     except ValueError as exc:
         sys.stderr.write("model cannot reproduce these settings: %s\n" % exc)
         return 2

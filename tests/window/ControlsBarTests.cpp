@@ -181,3 +181,41 @@ TEST_F(ControlsBarAbuse, RapidClicksDuringTheSplashThenTicks)
     EXPECT_EQ(CheckedSyncedIds(), expected);
     EXPECT_EQ(View().FrameImage().size(), ViewDeviceSize());
 }
+
+// --- the switch buttons follow the circuit that is current ---
+
+TEST_F(ControlsBarCommands, SwitchButtonsServeOnlySwitchCircuitsAndShowTheirOwnSwitch)
+{
+    const auto expectSwitchButtons = [&](bool enabled, bool on, bool off, const char* where) {
+        EXPECT_EQ(Button(CmdId::SwitchOn).isEnabled(), enabled) << where;
+        EXPECT_EQ(Button(CmdId::SwitchOff).isEnabled(), enabled) << where;
+        if (enabled) {
+            EXPECT_EQ(Checked(CmdId::SwitchOn), on) << where;
+            EXPECT_EQ(Checked(CmdId::SwitchOff), off) << where;
+        }
+    };
+    CCircuit* bulbSwitch = m_doc->CircuitForCommand(CmdId::BulbSwitch);
+    ASSERT_NE(bulbSwitch, nullptr);
+
+    m_frame->OnCommand(CmdId::BulbSwitch);
+    expectSwitchButtons(true, true, false, "a closed switch");
+    Click(CmdId::SwitchOff);
+    EXPECT_TRUE(bulbSwitch->IsSwitchOpen());
+    expectSwitchButtons(true, false, true, "opened with off");
+
+    // Another switch circuit shows its own, still closed, switch.
+    m_frame->OnCommand(CmdId::ParallelBulbsOneSwitched);
+    expectSwitchButtons(true, true, false, "the other circuit");
+    EXPECT_TRUE(bulbSwitch->IsSwitchOpen());
+
+    for (const int id : {CmdId::SingleBulb, CmdId::TwoBulbsSeries, CmdId::TwoBulbsParallel, CmdId::ThreeBulbs}) {
+        m_frame->OnCommand(id);
+        expectSwitchButtons(false, false, false, "no switch");
+    }
+
+    m_frame->OnCommand(CmdId::BulbSwitch);
+    expectSwitchButtons(true, false, true, "back to the open switch");
+    Click(CmdId::SwitchOn);
+    EXPECT_FALSE(bulbSwitch->IsSwitchOpen());
+    EXPECT_TRUE(bulbSwitch->IsLayoutDirty());
+}
