@@ -32,7 +32,18 @@ CDialogBar::CDialogBar(const CDialogLayout& layout, CommandHandler onCommand, QW
 
     for (const CDialogControl& control : layout.controls) {
         QWidget* widget = CreateControl(control);
-        widget->setGeometry(units.ToPixels(control.x, control.y, control.w, control.h));
+        QRect place = units.ToPixels(control.x, control.y, control.w, control.h);
+        if (control.kind == DialogControlKind::Picture) {
+            // A picture control shows its bitmap whole, whatever its layout size;
+            // centred, it stays in the middle of its rectangle whatever the font.
+            const QImage& image = static_cast<CPictureControl*>(widget)->Image();
+            const QSize size = image.deviceIndependentSize().toSize();
+            const QPoint centre = place.center();
+            place.setSize(size);
+            if (control.bCentreImage)
+                place.moveCenter(centre);
+        }
+        widget->setGeometry(place);
         if (control.bDisabled)
             widget->setEnabled(false);
         if (control.pszAccessibleName != nullptr)
@@ -64,9 +75,12 @@ QWidget* CDialogBar::CreateControl(const CDialogControl& control)
         QObject::connect(button, &QAbstractButton::clicked, this, [this, id = control.nId] { m_onCommand(id); });
         return button;
     }
-    case DialogControlKind::PushButton: {
+    case DialogControlKind::PushButton:
+    case DialogControlKind::DefPushButton: {
         auto* button = new QPushButton(caption, this);
+        // Only a dialog's default button answers Enter; a bar's buttons never do.
         button->setAutoDefault(false);
+        button->setDefault(control.kind == DialogControlKind::DefPushButton);
         QObject::connect(button, &QAbstractButton::clicked, this, [this, id = control.nId] { m_onCommand(id); });
         return button;
     }
@@ -147,4 +161,15 @@ void CDialogBar::SetEnabled(int id, bool enabled)
 {
     if (QWidget* control = Control(id))
         control->setEnabled(enabled);
+}
+
+void CDialogBar::ReplaceControl(int id, QWidget* replacement)
+{
+    QWidget* old = Control(id);
+    if (old == nullptr || old == replacement)
+        return;
+    if (replacement->parentWidget() != this)
+        replacement->setParent(this);
+    m_controls[id] = replacement;
+    delete old;
 }

@@ -12,10 +12,11 @@ class QButtonGroup;
 class QProgressBar;
 class CPictureControl;
 
-// A docked bar's contents, built from a dialog layout: every control at its
-// place in dialog units converted from the dialog font. Clicking a button or
-// check box sends its id; radio buttons and check boxes first change their
-// own checked state, as automatic controls do.
+// A dialog layout's contents: a docked bar's, or the page of a dialog such as
+// the About box. Every control stands at its place in dialog units converted
+// from the dialog font; pictures take their bitmap's own size. Clicking a
+// button or check box sends its id; radio buttons and check boxes first
+// change their own checked state, as automatic controls do.
 class CDialogBar : public QWidget {
 public:
     using CommandHandler = std::function<void(int id)>;
@@ -31,6 +32,10 @@ public:
     // Sets a button's checked state without sending its command.
     void SetChecked(int id, bool checked);
     void SetEnabled(int id, bool enabled);
+
+    // Puts a control of the program's own kind in the place of the one built
+    // for id, which is deleted; the new control comes last in keyboard order.
+    void ReplaceControl(int id, QWidget* replacement);
 
 private:
     QWidget* CreateControl(const CDialogControl& control);

@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "app/AboutDlg.h"
 #include "app/CircuitChooser.h"
 #include "app/DialogBar.h"
 #include "doc/TarrowinDoc.h"
@@ -79,8 +80,6 @@ void CMainFrame::CreateMenu()
     }
     for (const int id : {CmdId::ViewChooser, CmdId::ViewControls, CmdId::ViewDisplay})
         m_menuActions[id]->setCheckable(true);
-    // The About box arrives with its own dialog; until then its item waits.
-    m_menuActions[CmdId::AppAbout]->setEnabled(false);
 }
 
 QDockWidget* CMainFrame::CreateDock(CDialogBar* bar, Qt::DockWidgetArea area)
@@ -139,6 +138,7 @@ void CMainFrame::OnCommand(int id)
     case CmdId::ViewDisplay: ToggleBar(m_wndDisplayBar); break;
     case CmdId::FullScreen: ToggleFullScreen(); break;
     case CmdId::AppExit: close(); break;
+    case CmdId::AppAbout: ShowAboutBox(); break;
     default: m_doc.OnCommand(id); break;
     }
     UpdateCommandUi();
@@ -157,6 +157,13 @@ void CMainFrame::UpdateCommandUi()
     MenuAction(CmdId::ViewChooser)->setChecked(!m_wndChooser->isHidden());
     MenuAction(CmdId::ViewControls)->setChecked(!m_wndControlsBar->isHidden());
     MenuAction(CmdId::ViewDisplay)->setChecked(!m_wndDisplayBar->isHidden());
+}
+
+void CMainFrame::ShowAboutBox()
+{
+    // Modal over the frame: the animation goes on behind it.
+    CAboutDlg dlg(this);
+    dlg.exec();
 }
 
 void CMainFrame::ToggleBar(QWidget* bar)

@@ -62,6 +62,7 @@ private:
     QDockWidget* CreateDock(CDialogBar* bar, Qt::DockWidgetArea area);
     void ToggleBar(QWidget* bar);
     void ToggleFullScreen();
+    void ShowAboutBox();
 
     CTarrowinDoc& m_doc;
     CTarrowinView* m_pView = nullptr;   // recorded by the view at its first tick

@@ -1,7 +1,7 @@
 # Installs the build into a scratch prefix and checks that every file lands where
 # a desktop looks for it, and that the files name each other consistently.
-#   cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DAPPSTREAMCLI=... -P CheckInstall.cmake
-foreach(var BUILD_DIR PREFIX APP_ID APPSTREAMCLI)
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DAPPSTREAMCLI=... -DGUIDE=... -P CheckInstall.cmake
+foreach(var BUILD_DIR PREFIX APP_ID APPSTREAMCLI GUIDE)
   if(NOT ${var})
     message(FATAL_ERROR "CheckInstall.cmake needs -D${var}=...")
   endif()
@@ -38,6 +38,7 @@ expect_program(bin/tarrowin-sim)
 expect_file(${desktop_file})
 expect_file(${metainfo_file})
 expect_file(${icon_file})
+expect_file(${GUIDE})
 
 if(EXISTS "${PREFIX}/${desktop_file}")
   file(STRINGS "${PREFIX}/${desktop_file}" exec_line REGEX "^Exec=")
@@ -65,6 +66,18 @@ if(EXISTS "${PREFIX}/${icon_file}")
   file(READ "${PREFIX}/${icon_file}" icon LIMIT 65536)
   if(NOT icon MATCHES "<svg")
     string(APPEND failures "\n  the icon is not an SVG picture")
+  endif()
+endif()
+
+# The About box opens the guide from here; a page that fetched anything from the
+# network would not work in a classroom without it.
+if(EXISTS "${PREFIX}/${GUIDE}")
+  file(READ "${PREFIX}/${GUIDE}" guide)
+  if(NOT guide MATCHES "<title>Tarrowin user guide</title>")
+    string(APPEND failures "\n  the user guide is not the Tarrowin user guide")
+  endif()
+  if(guide MATCHES "(src|href)=\"(https?:)?//")
+    string(APPEND failures "\n  the user guide loads something from the network")
   endif()
 endif()
 

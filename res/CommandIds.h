@@ -30,6 +30,11 @@ inline constexpr int MeterFrame = 1010;
 inline constexpr int ControlsBar = 9;
 inline constexpr int DisplayBar = 103;
 
+// The About box and its controls
+inline constexpr int AboutBox = 100;
+inline constexpr int AboutOk = 1;
+inline constexpr int AboutLink = 1020;
+
 // The frame's and the application's commands
 inline constexpr int ViewChooser = 32804;
 inline constexpr int ViewControls = 32792;

@@ -55,8 +55,18 @@ const std::array kDisplayBar{
                    DLG_TEXT("Current at Power Supply")},
 };
 
+const std::array kAboutBox{
+    CDialogControl{CmdId::AboutOk, K::DefPushButton, DLG_TEXT("OK"), 35, 72, 79, 16},
+    CDialogControl{-1, K::Picture, "", 7, 6, 132, 25, NoGroup, false, ResId::Logo, DLG_TEXT("Tarrowin"), true},
+    CDialogControl{CmdId::AboutLink, K::Text, DLG_TEXT("Tarrowin user guide"), 29, 57, 92, 8},
+    CDialogControl{-1, K::Picture, "", 7, 38, 132, 12, NoGroup, false, ResId::Notice,
+                   DLG_TEXT("Tarrowin 1.0, free software under the MIT licence"), true},
+};
+
 const CDialogLayout kControlsBarLayout{CmdId::ControlsBar, 92, 358, "MS Shell Dlg", 8, kControlsBar};
 const CDialogLayout kDisplayBarLayout{CmdId::DisplayBar, 158, 208, "MS Shell Dlg", 8, kDisplayBar};
+const CDialogLayout kAboutBoxLayout{CmdId::AboutBox, 149, 95, "Microsoft Sans Serif", 12, kAboutBox,
+                                    DLG_TEXT("About Tarrowin")};
 
 }
 
@@ -68,4 +78,9 @@ const CDialogLayout& ControlsBarLayout()
 const CDialogLayout& DisplayBarLayout()
 {
     return kDisplayBarLayout;
+}
+
+const CDialogLayout& AboutBoxLayout()
+{
+    return kAboutBoxLayout;
 }

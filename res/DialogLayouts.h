@@ -2,17 +2,18 @@
 
 #include <span>
 
-// The two bars' dialog layouts as data, in dialog units and creation order.
-// Captions and accessible names are the source texts for translation, in
-// the "DialogBar" context.
+// The dialog layouts as data (the two bars and the About box), in dialog
+// units and creation order. Captions and accessible names are the source
+// texts for translation, in the "DialogBar" context.
 enum class DialogControlKind {
     ProgressBar,
     RadioButton,
     PushLikeRadio,   // a radio button drawn as a push button
     PushButton,
+    DefPushButton,   // the push button that Enter presses
     CheckBox,
     GroupBox,
-    Text,
+    Text,            // centred at the top of its rectangle
     BlackFrame,      // a bordered black frame, decoration only
     DrawnFrame,      // a bordered black frame the program draws a picture into
     Picture,         // a bitmap at its own size
@@ -27,6 +28,7 @@ struct CDialogControl {
     bool bDisabled = false;
     int nBitmapId = 0;        // Picture only
     const char* pszAccessibleName = nullptr;
+    bool bCentreImage = false;   // Picture only: centred in its rectangle, not at its top-left
 };
 
 struct CDialogLayout {
@@ -35,9 +37,11 @@ struct CDialogLayout {
     const char* pszFontFace;
     int nPointSize;
     std::span<const CDialogControl> controls;
+    const char* pszCaption = nullptr;   // a dialog's title; none for a bar
 };
 
 inline constexpr const char* kDialogBarContext = "DialogBar";
 
 const CDialogLayout& ControlsBarLayout();
 const CDialogLayout& DisplayBarLayout();
+const CDialogLayout& AboutBoxLayout();
