@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr CGridPoint kLamps[]{{9.5, 21.5}};
+constexpr CComponentBlock kSymbols[]{kBottomLeftBulb};
 
 }
 
@@ -93,7 +93,7 @@ void CBulbSwitchCircuit::DrawBallModel(CDrawSurface& dc)
 {
     DrawRing(dc);
     DrawSupplyBars(dc);
-    DrawBulbGlyph(dc, 9.5, 21.5);
+    DrawBlockGlyph(dc, kBottomLeftBulb);
     DrawSwitchBlock(dc, kBottomSwitchArt);
 }
 
@@ -104,5 +104,5 @@ void CBulbSwitchCircuit::DrawGlow(CDrawSurface& dc)
 
 void CBulbSwitchCircuit::DrawDiagram(CDrawSurface& dc)
 {
-    DrawBottomSwitchDiagram(dc, kLamps, false);
+    DrawBottomSwitchDiagram(dc, kSymbols, false);
 }

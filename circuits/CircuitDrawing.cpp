@@ -88,9 +88,38 @@ void CCircuit::DrawComponentBlock(CDrawSurface& dc, double cx, double cy, double
     dc.LineTo(PixelX(cx - 1), PixelY(cy - 1.5));
 }
 
-void CCircuit::DrawBulbGlyph(CDrawSurface& dc, double cx, double cy)
+void CCircuit::DrawBlockGlyph(CDrawSurface& dc, const CComponentBlock& block)
 {
-    DrawComponentBlock(dc, cx, cy, 1.0, Palette::BulbCap);
+    DrawComponentBlock(dc, block.centre.x, block.centre.y, block.wall, block.cap);
+}
+
+void CCircuit::DrawBlockSymbol(CDrawSurface& dc, const CComponentBlock& block)
+{
+    const double cx = block.centre.x;
+    const double cy = block.centre.y;
+    switch (block.symbol) {
+    case DiagramSymbol::Lamp:
+        DrawLampSymbol(dc, cx, cy);
+        break;
+    case DiagramSymbol::Resistor:
+        DrawResistorSymbol(dc, cx, cy);
+        break;
+    case DiagramSymbol::LowResistor:
+        // One bar, like the numeral I.
+        DrawResistorSymbol(dc, cx, cy);
+        GridLine(dc, cx, cy - 0.2, cx, cy + 0.2);
+        GridLine(dc, cx - 0.1, cy - 0.2, cx + 0.1, cy - 0.2);
+        GridLine(dc, cx - 0.1, cy + 0.2, cx + 0.1, cy + 0.2);
+        break;
+    case DiagramSymbol::HighResistor:
+        // Two bars, like the numeral II.
+        DrawResistorSymbol(dc, cx, cy);
+        GridLine(dc, cx - 0.05, cy - 0.2, cx - 0.05, cy + 0.2);
+        GridLine(dc, cx + 0.05, cy - 0.2, cx + 0.05, cy + 0.2);
+        GridLine(dc, cx - 0.15, cy - 0.2, cx + 0.15, cy - 0.2);
+        GridLine(dc, cx - 0.15, cy + 0.2, cx + 0.15, cy + 0.2);
+        break;
+    }
 }
 
 void CCircuit::DrawDiagramPaper(CDrawSurface& dc)
@@ -98,7 +127,7 @@ void CCircuit::DrawDiagramPaper(CDrawSurface& dc)
     dc.FillSolidRect(PixelX(1), PixelY(1), m_nUnit * 23, m_nUnit * 23, Palette::Paper);
 }
 
-void CCircuit::DrawLoopDiagram(CDrawSurface& dc, std::span<const CGridPoint> lamps, bool rung)
+void CCircuit::DrawLoopDiagram(CDrawSurface& dc, std::span<const CComponentBlock> blocks, bool rung)
 {
     DrawDiagramPaper(dc);
     CPenGuard pen(dc, m_penThin);
@@ -109,8 +138,8 @@ void CCircuit::DrawLoopDiagram(CDrawSurface& dc, std::span<const CGridPoint> lam
     dc.LineTo(PixelX(3.5), PixelY(3.5));
     if (rung)
         DrawRungWire(dc);
-    for (const CGridPoint& lamp : lamps)
-        DrawLampSymbol(dc, lamp.x, lamp.y);
+    for (const CComponentBlock& block : blocks)
+        DrawBlockSymbol(dc, block);
 }
 
 void CCircuit::DrawRungWire(CDrawSurface& dc)
@@ -163,7 +192,7 @@ void CCircuit::DrawResistorSymbol(CDrawSurface& dc, double cx, double cy)
     dc.Rectangle(PixelX(cx - 1.5), PixelY(cy - 0.6), PixelX(cx + 1.5), PixelY(cy + 0.6));
 }
 
-void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double cy, bool dim)
+void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double cy, GlowPen glowPen)
 {
     constexpr int kArcLifetime = 31;
     const int cells = std::abs(m_nCells);
@@ -171,10 +200,11 @@ void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double
         glow.Clear();
         return;
     }
-    const CPen& bright = cells == 1 ? m_penGlow2 : cells == 2 ? m_penGlow3 : m_penGlow4;
-    const CPen& dimmed = cells == 1 ? m_penGlow1 : cells == 2 ? m_penGlow2 : m_penGlow3;
-    const CPen& glowPen = dim ? dimmed : bright;
-    CPenGuard pen(dc, glowPen);
+    const CPen* const pens[3][3] = {{&m_penGlow2, &m_penGlow3, &m_penGlow4},
+                                    {&m_penGlow1, &m_penGlow2, &m_penGlow3},
+                                    {&m_penGlow1, &m_penGlow1, &m_penGlow2}};
+    const CPen& arcPen = *pens[static_cast<int>(glowPen)][cells - 1];
+    CPenGuard pen(dc, arcPen);
     const double centreX = m_nOffsetX + m_nUnit * cx;
     const double centreY = m_nOffsetY + m_nUnit * cy;
     // The upper part of the circle, between the radials through (17, 15) and (8, 15).
@@ -192,7 +222,7 @@ void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double
     // The arcs are concentric: the widest one's box, with the pen that
     // straddles it, holds them all.
     if (widest >= 0) {
-        const int pad = glowPen.nWidth / 2 + 2;
+        const int pad = arcPen.nWidth / 2 + 2;
         MarkDrawn(CRect{static_cast<int>(centreX - widest) - pad, static_cast<int>(centreY - widest) - pad,
                         static_cast<int>(centreX + widest) + pad, static_cast<int>(centreY + widest) + pad});
     }

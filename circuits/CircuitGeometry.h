@@ -1,6 +1,7 @@
 #pragma once
 
 #include "circuits/MotionRules.h"
+#include "circuits/Palette.h"
 
 #include <array>
 
@@ -30,19 +31,48 @@ inline constexpr std::array kRungRingPushForward{kLeftUp, kRightDown, kTopRight,
 inline constexpr std::array kRungRingPushReverse{kReverseLeft, kReverseRight, kReverseTop, kReverseBottom,
                                                  kRungReverse};
 
-// Bulb blocks narrow their wire to a band one unit wide: the bottom wire to
-// 21..22, the rung to 14..15. The wall boxes reach a quarter unit past the
-// block on each side, for the electron's size.
-inline constexpr CHorizontalBlock kBottomCentreBulb{10.75, 14.25, 20, 21.25, 21.75};
-inline constexpr CHorizontalBlock kBottomLeftBulb{7.75, 11.25, 20, 21.25, 21.75};
-inline constexpr CHorizontalBlock kBottomRightBulb{13.75, 17.25, 20, 21.25, 21.75};
-inline constexpr CHorizontalBlock kRungBulb{10.75, 14.25, 13, 14.25, 14.75, 16};
+// The blocks. A bulb narrows its wire to a band half a unit wide, a
+// resistor to 0.2, a low-resistance resistor to 0.7; the bands are the gap
+// between the drawn walls less the electron's radius on each side.
+inline constexpr CComponentBlock kBottomCentreBulb{{12.5, 21.5}, 21.25, 21.75, 1.0, Palette::BulbCap,
+                                                   DiagramSymbol::Lamp};
+inline constexpr CComponentBlock kBottomLeftBulb{{9.5, 21.5}, 21.25, 21.75, 1.0, Palette::BulbCap,
+                                                 DiagramSymbol::Lamp};
+inline constexpr CComponentBlock kBottomRightBulb{{15.5, 21.5}, 21.25, 21.75, 1.0, Palette::BulbCap,
+                                                  DiagramSymbol::Lamp};
+inline constexpr CComponentBlock kRungBulb{{12.5, 14.5}, 14.25, 14.75, 1.0, Palette::BulbCap, DiagramSymbol::Lamp};
 
-// Release lines across the middle of each bulb.
-inline constexpr CGridBox kBottomCentreRelease{12.25, 12.75, 20, 23};
-inline constexpr CGridBox kBottomLeftRelease{9.25, 9.75, 20, 23};
-inline constexpr CGridBox kBottomRightRelease{15.25, 15.75, 20, 23};
-inline constexpr CGridBox kRungRelease{12.25, 12.75, 13, 16};
+inline constexpr CComponentBlock kBottomRightResistor{{15.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap,
+                                                      DiagramSymbol::Resistor};
+inline constexpr CComponentBlock kBottomLeftResistor{{9.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap,
+                                                     DiagramSymbol::Resistor};
+inline constexpr CComponentBlock kBottomCentreResistor{{12.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap,
+                                                       DiagramSymbol::Resistor};
+inline constexpr CComponentBlock kRungResistor{{12.5, 14.5}, 14.4, 14.6, 1.15, Palette::ResistorCap,
+                                               DiagramSymbol::Resistor};
+
+// The unequal pair: the resistor above, marked high, and a low-resistance one.
+inline constexpr CComponentBlock kBottomLeftHighResistor{{9.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap,
+                                                         DiagramSymbol::HighResistor};
+inline constexpr CComponentBlock kBottomCentreHighResistor{{12.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap,
+                                                           DiagramSymbol::HighResistor};
+inline constexpr CComponentBlock kBottomRightLowResistor{{15.5, 21.5}, 21.15, 21.85, 0.9, Palette::LowResistorCap,
+                                                         DiagramSymbol::LowResistor};
+inline constexpr CComponentBlock kRungLowResistor{{12.5, 14.5}, 14.15, 14.85, 0.9, Palette::LowResistorCap,
+                                                  DiagramSymbol::LowResistor};
+
+// The variable resistor on the right of the bottom wire: walls w thick
+// leave the band 20.25 + w to 22.75 - w.
+constexpr CComponentBlock VariableResistorBlock(double w)
+{
+    return {{15.5, 21.5}, 20.25 + w, 22.75 - w, w, Palette::VariableResistorCap, DiagramSymbol::Resistor};
+}
+
+// Release lines across the middle of each block place.
+inline constexpr CGridBox kBottomCentreRelease = ReleaseLineOf(kBottomCentreBulb);
+inline constexpr CGridBox kBottomLeftRelease = ReleaseLineOf(kBottomLeftBulb);
+inline constexpr CGridBox kBottomRightRelease = ReleaseLineOf(kBottomRightBulb);
+inline constexpr CGridBox kRungRelease = ReleaseLineOf(kRungBulb);
 
 // The rung splits the ring's hole into an upper and a lower hole.
 inline constexpr CGridBox kRungBand{5, 20, 13, 16};

@@ -4,6 +4,8 @@
 
 #include "sim/Random.h"
 
+#include <limits>
+
 void ApplyPush(CElectron& e, std::span<const CPushRow> forward, std::span<const CPushRow> reverse, double V, double k)
 {
     if (V == 0)
@@ -51,24 +53,42 @@ void ReflectHoleWalls(CElectron& e, double x0, double y0, const CGridBox& hole)
         e.m_vy = -e.m_vy;
 }
 
-bool InBlockWall(const CHorizontalBlock& block, double x, double y)
+namespace {
+
+// Where the block's wire ends beyond the band: the rung's lower edge, or
+// nowhere on the bottom wire.
+double FarEdgeOf(const CComponentBlock& block)
 {
-    return block.x0 < x && x < block.x1 &&
-           ((block.wireEdge < y && y < block.bandNear) || (block.bandFar < y && y < block.farEdge));
+    return block.centre.y < kRungReleaseBelow ? block.centre.y + 1.5 : std::numeric_limits<double>::infinity();
 }
 
-void ReflectBlockWalls(CElectron& e, double y0, const CHorizontalBlock& block)
+bool InBlockRange(const CComponentBlock& block, double x)
 {
-    if (!(block.x0 < e.m_x && e.m_x < block.x1))
+    return block.centre.x - 1.75 < x && x < block.centre.x + 1.75;
+}
+
+}
+
+bool InBlockWall(const CComponentBlock& block, double x, double y)
+{
+    const double wireEdge = block.centre.y - 1.5;
+    return InBlockRange(block, x) &&
+           ((wireEdge < y && y < block.bandLo) || (block.bandHi < y && y < FarEdgeOf(block)));
+}
+
+void ReflectBlockWalls(CElectron& e, double y0, const CComponentBlock& block)
+{
+    if (!InBlockRange(block, e.m_x))
         return;
-    if (block.wireEdge < e.m_y && e.m_y < block.bandNear) {
-        if (y0 > block.bandNear)
+    const double wireEdge = block.centre.y - 1.5;
+    if (wireEdge < e.m_y && e.m_y < block.bandLo) {
+        if (y0 > block.bandLo)
             e.m_vy = -e.m_vy;
         else
             e.m_vx = -e.m_vx;
     }
-    if (block.bandFar < e.m_y && e.m_y < block.farEdge) {
-        if (y0 < block.bandFar)
+    if (block.bandHi < e.m_y && e.m_y < FarEdgeOf(block)) {
+        if (y0 < block.bandHi)
             e.m_vy = -e.m_vy;
         else
             e.m_vx = -e.m_vx;
@@ -114,20 +134,28 @@ void ReleaseHalf(CElectron& e, bool& half, CGlowList& glow, bool slow)
     }
 }
 
+void GiveUpHalf(CElectron& e, bool& half, int glow, double factor)
+{
+    half = false;
+    e.m_nGlow = glow;
+    e.m_vx *= factor;
+    e.m_vy *= factor;
+}
+
 void ApplyFunnel(CElectron& e, double k)
 {
     if (11 < e.m_x && e.m_x < 14 && 20 < e.m_y && e.m_y < 23)
         e.m_vy += 10 * k * (21.5 - e.m_y);
 }
 
-void ReflectRungCircuitWalls(CElectron& e, double x0, double y0, double oldYBelow)
+void ReflectRungCircuitWalls(CElectron& e, double x0, double y0, double oldYBelow, const CComponentBlock& rungBlock)
 {
     if (kRungBand.Contains(e.m_x, e.m_y)) {
         if (e.m_y < 13.25)
             e.m_vy = -e.m_vy;
         if (e.m_y > 15.75)
             e.m_vy = -e.m_vy;
-        ReflectBlockWalls(e, y0, kRungBulb);
+        ReflectBlockWalls(e, y0, rungBlock);
     } else if (kRingHoleWall.Contains(e.m_x, e.m_y)) {
         if (x0 < 4.75 || x0 > 20.25)
             e.m_vx = -e.m_vx;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "sim/ComponentBlock.h"
 #include "sim/Electron.h"
 #include "sim/GlowList.h"
 
-#include <limits>
 #include <span>
 
 // The rules the circuits' MoveElectron is built from. Every region test is
@@ -49,29 +49,29 @@ void ReflectOuterWalls(CElectron& e);
 // outside it on that axis.
 void ReflectHoleWalls(CElectron& e, double x0, double y0, const CGridBox& hole);
 
-// A load block across a horizontal wire that narrows it to a band. The walls
-// are the box (x0, x1) x (wireEdge, bandNear) on the upper side and the part
-// between bandFar and farEdge on the lower side; a block on the bottom wire
-// has no lower bound there, the ring's outer walls being beyond it.
-struct CHorizontalBlock {
-    double x0, x1;
-    double wireEdge;   // the wire's upper edge
-    double bandNear;   // upper edge of the band
-    double bandFar;    // lower edge of the band
-    double farEdge = std::numeric_limits<double>::infinity();
-};
-bool InBlockWall(const CHorizontalBlock& block, double x, double y);
-void ReflectBlockWalls(CElectron& e, double y0, const CHorizontalBlock& block);
+// A block's walls: inside its x range (a quarter unit past the block each
+// side, for the electron's size), the wire between its edge and the band,
+// and beyond the band (on the bottom wire with no lower bound, the ring's
+// outer walls being beyond it).
+bool InBlockWall(const CComponentBlock& block, double x, double y);
+// Hitting a wall from inside the band turns the electron back across it;
+// hitting the block's end face turns it back along the wire.
+void ReflectBlockWalls(CElectron& e, double y0, const CComponentBlock& block);
+// The release line across the middle of a block.
+constexpr CGridBox ReleaseLineOf(const CComponentBlock& block)
+{
+    return CGridBox{block.centre.x - 0.25, block.centre.x + 0.25, block.centre.y - 1.5, block.centre.y + 1.5};
+}
 
 // Pulls electrons between the two bottom bulbs toward the middle of their
 // band; it acts whatever the voltage.
 void ApplyFunnel(CElectron& e, double k);
 
 // The walls of the circuits whose rung splits the hole in two: inside the
-// rung's band its edges and the rung bulb's walls; elsewhere in a hole the
+// rung's band its edges and the rung block's walls; elsewhere in a hole the
 // components whose old position was outside the hole, where the lower limit
 // for the old y is oldYBelow.
-void ReflectRungCircuitWalls(CElectron& e, double x0, double y0, double oldYBelow);
+void ReflectRungCircuitWalls(CElectron& e, double x0, double y0, double oldYBelow, const CComponentBlock& rungBlock);
 
 // The gap of an open switch across a wire, for electron centres.
 struct CSwitchGap {
@@ -96,6 +96,9 @@ void PassSupply(CElectron& e, double V, bool vary, double& supplyCount);
 void ReleaseBothHalves(CElectron& e, CGlowList& glow, bool slow);
 // A release of one half at a load of a series pair.
 void ReleaseHalf(CElectron& e, bool& half, CGlowList& glow, bool slow);
+// What a resistor does to an electron giving up a half on its line: the
+// energy cue and the speed factor; no glow arc.
+void GiveUpHalf(CElectron& e, bool& half, int glow, double factor);
 
 // Adds the force to the velocity and the velocity to the position.
 inline void Advance(CElectron& e)

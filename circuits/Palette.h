@@ -8,5 +8,8 @@ inline constexpr Colour Background = Rgb(128, 128, 128);   // grey around and in
 inline constexpr Colour Conductor = Rgb(0, 0, 0);
 inline constexpr Colour SupplyBar = Rgb(0, 0, 192);
 inline constexpr Colour BulbCap = Rgb(150, 130, 100);
+inline constexpr Colour ResistorCap = Rgb(100, 130, 150);
+inline constexpr Colour LowResistorCap = Rgb(130, 150, 100);
+inline constexpr Colour VariableResistorCap = Rgb(150, 100, 150);
 inline constexpr Colour Paper = Rgb(255, 255, 255);
 }

@@ -55,7 +55,7 @@ void CParallelBulbsBothSwitchedCircuit::MoveElectron(CElectron& e)
         if (InRungCircuitHole(e.m_x, e.m_y))
             RescueToSupply(e);
         ReflectOuterWalls(e);
-        ReflectRungCircuitWalls(e, x0, y0, 20.25);
+        ReflectRungCircuitWalls(e, x0, y0, 20.25, kRungBulb);
         ReflectBlockWalls(e, y0, kBottomCentreBulb);
         MoveAgain(e);
         break;
@@ -92,8 +92,8 @@ void CParallelBulbsBothSwitchedCircuit::DrawBallModel(CDrawSurface& dc)
     DrawRing(dc);
     DrawSupplyBars(dc);
     DrawRung(dc);
-    DrawBulbGlyph(dc, 12.5, 14.5);
-    DrawBulbGlyph(dc, 12.5, 21.5);
+    DrawBlockGlyph(dc, kRungBulb);
+    DrawBlockGlyph(dc, kBottomCentreBulb);
     DrawSwitchBlock(dc, kRightSwitchArt);
 }
 
@@ -119,6 +119,6 @@ void CParallelBulbsBothSwitchedCircuit::DrawDiagram(CDrawSurface& dc)
     DrawSwitchContact(dc, 21.3, 9.8, 21.7, 10.2);
     DrawSwitchContact(dc, 21.3, 11.8, 21.7, 12.2);
     DrawRungWire(dc);
-    DrawLampSymbol(dc, 12.5, 21.5);
-    DrawLampSymbol(dc, 12.5, 14.5);
+    DrawBlockSymbol(dc, kBottomCentreBulb);
+    DrawBlockSymbol(dc, kRungBulb);
 }

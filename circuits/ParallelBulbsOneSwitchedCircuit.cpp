@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr CGridPoint kLamps[]{{12.5, 14.5}, {9.5, 21.5}};
+constexpr CComponentBlock kSymbols[]{kRungBulb, kBottomLeftBulb};
 
 }
 
@@ -61,7 +61,7 @@ void CParallelBulbsOneSwitchedCircuit::MoveElectron(CElectron& e)
         if (InRungCircuitHole(e.m_x, e.m_y))
             RescueToSupply(e);
         ReflectOuterWalls(e);
-        ReflectRungCircuitWalls(e, x0, y0, 20.25);
+        ReflectRungCircuitWalls(e, x0, y0, 20.25, kRungBulb);
         ReflectBlockWalls(e, y0, kBottomLeftBulb);
         MoveAgain(e);
         break;
@@ -94,8 +94,8 @@ void CParallelBulbsOneSwitchedCircuit::DrawBallModel(CDrawSurface& dc)
     DrawRing(dc);
     DrawSupplyBars(dc);
     DrawRung(dc);
-    DrawBulbGlyph(dc, 12.5, 14.5);
-    DrawBulbGlyph(dc, 9.5, 21.5);
+    DrawBlockGlyph(dc, kRungBulb);
+    DrawBlockGlyph(dc, kBottomLeftBulb);
     DrawSwitchBlock(dc, kBottomSwitchArt);
 }
 
@@ -107,5 +107,5 @@ void CParallelBulbsOneSwitchedCircuit::DrawGlow(CDrawSurface& dc)
 
 void CParallelBulbsOneSwitchedCircuit::DrawDiagram(CDrawSurface& dc)
 {
-    DrawBottomSwitchDiagram(dc, kLamps, true);
+    DrawBottomSwitchDiagram(dc, kSymbols, true);
 }

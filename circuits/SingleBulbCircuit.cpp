@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr CGridPoint kLamps[]{{12.5, 21.5}};
+constexpr CComponentBlock kSymbols[]{kBottomCentreBulb};
 
 }
 
@@ -82,7 +82,7 @@ void CSingleBulbCircuit::DrawBallModel(CDrawSurface& dc)
 {
     DrawRing(dc);
     DrawSupplyBars(dc);
-    DrawBulbGlyph(dc, 12.5, 21.5);
+    DrawBlockGlyph(dc, kBottomCentreBulb);
 }
 
 void CSingleBulbCircuit::DrawGlow(CDrawSurface& dc)
@@ -92,5 +92,5 @@ void CSingleBulbCircuit::DrawGlow(CDrawSurface& dc)
 
 void CSingleBulbCircuit::DrawDiagram(CDrawSurface& dc)
 {
-    DrawLoopDiagram(dc, kLamps, false);
+    DrawLoopDiagram(dc, kSymbols, false);
 }

@@ -44,7 +44,7 @@ void CSwitchedCircuit::DrawSwitchContact(CDrawSurface& dc, double x0, double y0,
     dc.Ellipse(PixelX(x0), PixelY(y0), PixelX(x1), PixelY(y1));
 }
 
-void CSwitchedCircuit::DrawBottomSwitchDiagram(CDrawSurface& dc, std::span<const CGridPoint> lamps, bool rung)
+void CSwitchedCircuit::DrawBottomSwitchDiagram(CDrawSurface& dc, std::span<const CComponentBlock> blocks, bool rung)
 {
     DrawDiagramPaper(dc);
     CPenGuard pen(dc, m_penThin);
@@ -61,6 +61,6 @@ void CSwitchedCircuit::DrawBottomSwitchDiagram(CDrawSurface& dc, std::span<const
     DrawSwitchContact(dc, 13.8, 21.3, 14.2, 21.7);
     if (rung)
         DrawRungWire(dc);
-    for (const CGridPoint& lamp : lamps)
-        DrawLampSymbol(dc, lamp.x, lamp.y);
+    for (const CComponentBlock& block : blocks)
+        DrawBlockSymbol(dc, block);
 }

@@ -31,8 +31,8 @@ protected:
     // A diagram contact: a small circle in the box (x0, y0)..(x1, y1).
     void DrawSwitchContact(CDrawSurface& dc, double x0, double y0, double x1, double y1);
     // The diagram of a loop whose bottom wire holds the switch at x 14..16,
-    // with the rung's wire when there is one, and the lamps.
-    void DrawBottomSwitchDiagram(CDrawSurface& dc, std::span<const CGridPoint> lamps, bool rung);
+    // with the rung's wire when there is one, and the blocks' symbols.
+    void DrawBottomSwitchDiagram(CDrawSurface& dc, std::span<const CComponentBlock> blocks, bool rung);
     // 1 while open: the blade lifts one unit and shortens by 0.7.
     double BladeLift() const { return m_bSwitchOpen ? 1 : 0; }
 

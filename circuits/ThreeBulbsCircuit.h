@@ -1,20 +1,18 @@
 #pragma once
 
-#include "sim/Circuit.h"
+#include "circuits/LadderPairCircuit.h"
 
 // A bulb on the rung in parallel with two in series on the bottom wire.
-class CThreeBulbsCircuit : public CCircuit {
+class CThreeBulbsCircuit : public CLadderPairCircuit {
 public:
     CThreeBulbsCircuit();
 
     int EnergyLevel(const CElectron& e) const override;
     void DrawDiagram(CDrawSurface& dc) override;
     std::string GetName() const override;
-    CircuitRegion Classify(double x, double y) const override;
     void DrawBallModel(CDrawSurface& dc) override;
     void BuildLabels() override;
     void DrawGlow(CDrawSurface& dc) override;
-    void MoveElectron(CElectron& e) override;
     int PictureBitmapId() const override;
 
     const CGlowList& Glow1() const { return m_glow1; }
@@ -22,6 +20,13 @@ public:
     const CGlowList& Glow3() const { return m_glow3; }
 
 private:
+    CComponentBlock RungBlock() const override;
+    CComponentBlock RightBlock() const override;
+    CComponentBlock LeftBlock() const override;
+    void ReleaseAtRung(CElectron& e) override;
+    void ReleaseAtRight(CElectron& e) override;
+    void ReleaseAtLeft(CElectron& e) override;
+
     CGlowList m_glow1;
     CGlowList m_glow2;
     CGlowList m_glow3;

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr CGridPoint kLamps[]{{12.5, 21.5}, {12.5, 14.5}};
+constexpr CComponentBlock kSymbols[]{kBottomCentreBulb, kRungBulb};
 
 }
 
@@ -30,48 +30,6 @@ int CTwoBulbsParallelCircuit::PictureBitmapId() const
     return ResId::PictureTwoBulbsParallel;
 }
 
-CircuitRegion CTwoBulbsParallelCircuit::Classify(double x, double y) const
-{
-    if (IsOutsideRing(x, y) || InRungCircuitHoleWall(x, y) || InBlockWall(kBottomCentreBulb, x, y) ||
-        InBlockWall(kRungBulb, x, y))
-        return RegionWall;
-    if (kTopSupply.Contains(x, y))
-        return RegionSupply;
-    if (kBottomCentreRelease.Contains(x, y) || kRungRelease.Contains(x, y))
-        return RegionRelease;
-    return RegionWire;
-}
-
-void CTwoBulbsParallelCircuit::MoveElectron(CElectron& e)
-{
-    const double x0 = e.m_x;
-    const double y0 = e.m_y;
-    Advance(e);
-    switch (Classify(e.m_x, e.m_y)) {
-    case RegionWire:
-        ApplyPush(e, kRungRingPushForward, kRungRingPushReverse, m_dVoltage, PushConstant(m_bVaryMeanSpeed));
-        break;
-    case RegionWall:
-        if (InRungCircuitHole(e.m_x, e.m_y))
-            RescueToSupply(e);
-        ReflectOuterWalls(e);
-        ReflectRungCircuitWalls(e, x0, y0, 13.25);
-        ReflectBlockWalls(e, y0, kBottomCentreBulb);
-        MoveAgain(e);
-        break;
-    case RegionSupply:
-        if (m_nCells != 0)
-            PassSupply(e, m_dVoltage, m_bVaryMeanSpeed, m_dSupplyCount);
-        break;
-    case RegionRelease:
-        if (m_nCells != 0 && e.m_bHalf1)
-            ReleaseBothHalves(e, e.m_y < kRungReleaseBelow ? m_glow1 : m_glow2, true);
-        break;
-    case RegionSwitchGap:
-        break;
-    }
-}
-
 void CTwoBulbsParallelCircuit::BuildLabels()
 {
     m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
@@ -85,8 +43,8 @@ void CTwoBulbsParallelCircuit::DrawBallModel(CDrawSurface& dc)
     DrawRing(dc);
     DrawSupplyBars(dc);
     DrawRung(dc);
-    DrawBulbGlyph(dc, 12.5, 21.5);
-    DrawBulbGlyph(dc, 12.5, 14.5);
+    DrawBlockGlyph(dc, kBottomCentreBulb);
+    DrawBlockGlyph(dc, kRungBulb);
 }
 
 void CTwoBulbsParallelCircuit::DrawGlow(CDrawSurface& dc)
@@ -97,5 +55,20 @@ void CTwoBulbsParallelCircuit::DrawGlow(CDrawSurface& dc)
 
 void CTwoBulbsParallelCircuit::DrawDiagram(CDrawSurface& dc)
 {
-    DrawLoopDiagram(dc, kLamps, true);
+    DrawLoopDiagram(dc, kSymbols, true);
+}
+
+CComponentBlock CTwoBulbsParallelCircuit::RungBlock() const
+{
+    return kRungBulb;
+}
+
+CComponentBlock CTwoBulbsParallelCircuit::BottomBlock() const
+{
+    return kBottomCentreBulb;
+}
+
+void CTwoBulbsParallelCircuit::Release(CElectron& e)
+{
+    ReleaseBothHalves(e, e.m_y < kRungReleaseBelow ? m_glow1 : m_glow2, true);
 }

@@ -15,6 +15,13 @@ CTarrowinDoc::CTarrowinDoc()
         {CmdId::BulbSwitch, &m_bulbSwitch},
         {CmdId::ParallelBulbsOneSwitched, &m_parallelBulbsOneSwitched},
         {CmdId::ParallelBulbsBothSwitched, &m_parallelBulbsBothSwitched},
+        {CmdId::BulbResistor, &m_bulbResistor},
+        {CmdId::ParallelBulbsOneResistor, &m_parallelBulbsOneResistor},
+        {CmdId::BulbVariableResistor, &m_bulbVariableResistor},
+        {CmdId::TwoResistorsSeries, &m_twoResistorsSeries},
+        {CmdId::TwoResistorsParallel, &m_twoResistorsParallel},
+        {CmdId::UnequalResistorsSeries, &m_unequalResistorsSeries},
+        {CmdId::UnequalResistorsParallel, &m_unequalResistorsParallel},
     };
     m_pCircuit = &m_singleBulb;
     // Table order fixes which random placements each circuit gets.
@@ -88,7 +95,7 @@ void CTarrowinDoc::SelectCircuit(CCircuit& circuit)
     SetTitle(circuit.GetName());
     if (m_pFrame != nullptr) {
         m_pFrame->UpdateSwitchButtons(IsSwitchCircuit(&circuit), circuit.IsSwitchOpen());
-        m_pFrame->EnableResistorButtons(false);
+        m_pFrame->EnableResistorButtons(&circuit == &m_bulbVariableResistor);
     }
 }
 
@@ -130,6 +137,8 @@ bool CTarrowinDoc::OnCommand(int id)
     case CmdId::Pulsate: m_pCircuit->TogglePulsate(); return true;
     case CmdId::SwitchOn: m_pCircuit->SetSwitchOpen(false); return true;
     case CmdId::SwitchOff: m_pCircuit->SetSwitchOpen(true); return true;
+    case CmdId::ResistanceDown: m_bulbVariableResistor.DecreaseResistance(); return true;
+    case CmdId::ResistanceUp: m_bulbVariableResistor.IncreaseResistance(); return true;
     default: break;
     }
     if (CCircuit* circuit = CircuitForCommand(id)) {

@@ -1,12 +1,19 @@
 #pragma once
 
+#include "circuits/BulbResistorCircuit.h"
 #include "circuits/BulbSwitchCircuit.h"
+#include "circuits/BulbVariableResistorCircuit.h"
 #include "circuits/ParallelBulbsBothSwitchedCircuit.h"
+#include "circuits/ParallelBulbsOneResistorCircuit.h"
 #include "circuits/ParallelBulbsOneSwitchedCircuit.h"
 #include "circuits/SingleBulbCircuit.h"
 #include "circuits/ThreeBulbsCircuit.h"
 #include "circuits/TwoBulbsParallelCircuit.h"
 #include "circuits/TwoBulbsSeriesCircuit.h"
+#include "circuits/TwoResistorsParallelCircuit.h"
+#include "circuits/TwoResistorsSeriesCircuit.h"
+#include "circuits/UnequalResistorsParallelCircuit.h"
+#include "circuits/UnequalResistorsSeriesCircuit.h"
 #include "doc/FrameLink.h"
 #include "doc/ViewLink.h"
 #include "platform/DrawSurface.h"
@@ -45,6 +52,9 @@ public:
     // The circuit at a place 1..14 of the catalogue, or null.
     CCircuit* CircuitAt(int position) const;
     bool IsSwitchCircuit(const CCircuit* circuit) const;
+    // The one circuit with a variable resistor, which "-" and "+" act on
+    // whichever circuit is shown.
+    const CBulbVariableResistorCircuit& VariableResistorCircuit() const { return m_bulbVariableResistor; }
 
     CCircuit* GetCurrentCircuit() const { return m_pCircuit; }
     void StepCircuit();
@@ -73,6 +83,13 @@ private:
     CBulbSwitchCircuit m_bulbSwitch;
     CParallelBulbsOneSwitchedCircuit m_parallelBulbsOneSwitched;
     CParallelBulbsBothSwitchedCircuit m_parallelBulbsBothSwitched;
+    CBulbResistorCircuit m_bulbResistor;
+    CParallelBulbsOneResistorCircuit m_parallelBulbsOneResistor;
+    CBulbVariableResistorCircuit m_bulbVariableResistor;
+    CTwoResistorsSeriesCircuit m_twoResistorsSeries;
+    CTwoResistorsParallelCircuit m_twoResistorsParallel;
+    CUnequalResistorsSeriesCircuit m_unequalResistorsSeries;
+    CUnequalResistorsParallelCircuit m_unequalResistorsParallel;
 
     std::vector<CCircuitEntry> m_circuits;
     std::string m_strTitle;

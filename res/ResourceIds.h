@@ -28,5 +28,12 @@ inline constexpr int PictureThreeBulbs = 149;
 inline constexpr int PictureBulbSwitch = 150;
 inline constexpr int PictureParallelBulbsOneSwitched = 151;
 inline constexpr int PictureParallelBulbsBothSwitched = 152;   // 500 x 351
+inline constexpr int PictureBulbResistor = 153;
+inline constexpr int PictureParallelBulbsOneResistor = 154;
+inline constexpr int PictureBulbVariableResistor = 155;
+inline constexpr int PictureTwoResistorsSeries = 156;
+inline constexpr int PictureTwoResistorsParallel = 157;
+inline constexpr int PictureUnequalResistorsSeries = 158;
+inline constexpr int PictureUnequalResistorsParallel = 159;
 inline constexpr int Notice = 1021;          // the About box's notice, 298 x 29
 }

@@ -5,6 +5,7 @@
 #include "platform/Rect.h"
 #include "sim/BallSprite.h"
 #include "sim/CircuitRegion.h"
+#include "sim/ComponentBlock.h"
 #include "sim/ComponentLabel.h"
 #include "sim/Electron.h"
 #include "sim/GlowList.h"
@@ -120,7 +121,11 @@ protected:
     int PixelY(double y) const;
 
     // Drawing helpers shared by the circuits' backgrounds.
-    void DrawBulbGlyph(CDrawSurface& dc, double cx, double cy);
+    // A bulb's or resistor's block in the ball model: its walls in the cap
+    // colour, with the notches and bevels of the figure.
+    void DrawBlockGlyph(CDrawSurface& dc, const CComponentBlock& block);
+    // A block's diagram symbol: a lamp, or a resistor with its mark.
+    void DrawBlockSymbol(CDrawSurface& dc, const CComponentBlock& block);
     void DrawSupplySymbol(CDrawSurface& dc);
     void DrawLampSymbol(CDrawSurface& dc, double cx, double cy);
     void DrawResistorSymbol(CDrawSurface& dc, double cx, double cy);
@@ -135,15 +140,18 @@ protected:
     void DrawSupplyBars(CDrawSurface& dc);
     // The rung across the hole from y 13 to 16, bevelled like the ring.
     void DrawRung(CDrawSurface& dc);
+    // How brightly a bulb glows for a cell count: a bulb alone in its
+    // branch brightly; one sharing the energy one step thinner and redder;
+    // one behind a high variable resistance fainter still.
+    enum class GlowPen { Bright, Dim, Faint };
     // The expanding arcs over a bulb centred at (cx, cy), one per release,
-    // aged here; the pen's width and colour follow the number of cells, one
-    // step thinner and redder (dim) for a bulb that shares the energy.
-    void DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double cy, bool dim = false);
+    // aged here; the pen's width and colour follow the number of cells.
+    void DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double cy, GlowPen glowPen = GlowPen::Bright);
     // The diagram's white paper square.
     void DrawDiagramPaper(CDrawSurface& dc);
     // A whole diagram of the square loop: paper, supply, loop, the rung's
-    // wire when there is one, and the lamps.
-    void DrawLoopDiagram(CDrawSurface& dc, std::span<const CGridPoint> lamps, bool rung);
+    // wire when there is one, and the blocks' symbols in order.
+    void DrawLoopDiagram(CDrawSurface& dc, std::span<const CComponentBlock> blocks, bool rung);
     // The rung's wire in a diagram.
     void DrawRungWire(CDrawSurface& dc);
     // Grid points to pixels along a path: move to the first point, line to the rest.

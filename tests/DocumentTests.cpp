@@ -147,7 +147,14 @@ TEST_F(Document, TableHoldsTheCircuitsInCatalogueOrder)
                                          "Three Bulbs in Series and Parallel",
                                          "Bulb and Switch in Series",
                                          "Two Bulbs in Parallel, One in Series with a Switch",
-                                         "Two Bulbs in Parallel, Both in Series with a Switch"};
+                                         "Two Bulbs in Parallel, Both in Series with a Switch",
+                                         "Bulb and Resistor in Series",
+                                         "Two Bulbs in Parallel, One in Series with a Resistor",
+                                         "Bulb and Variable Resistor in Series",
+                                         "Two Resistors in Series",
+                                         "Two Resistors in Parallel",
+                                         "Two Unequal Resistors in Series",
+                                         "Two Unequal Resistors in Parallel"};
     ASSERT_EQ(doc->Circuits().size(), names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         const CCircuit* circuit = doc->CircuitAt(static_cast<int>(i) + 1);

@@ -158,7 +158,6 @@ def check_bad_inputs():
         (["--size", "800x600"], "--size"),
         (["--mode", "diagram"], "--mode"),
         (["--labels"], "--labels"),
-        (["--circuit", "8"], "--circuit"),   # not built yet
     ]
     for args, option in cases:
         name = "bad input %s" % " ".join(args)

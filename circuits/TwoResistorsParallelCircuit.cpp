@@ -1,0 +1,63 @@
+#include "circuits/TwoResistorsParallelCircuit.h"
+
+#include "circuits/CircuitGeometry.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+constexpr CComponentBlock kSymbols[]{kBottomCentreResistor, kRungResistor};
+
+}
+
+int CTwoResistorsParallelCircuit::EnergyLevel(const CElectron& e) const
+{
+    return OneReleaseLevel(e);
+}
+
+std::string CTwoResistorsParallelCircuit::GetName() const
+{
+    return "Two Resistors in Parallel";
+}
+
+int CTwoResistorsParallelCircuit::PictureBitmapId() const
+{
+    return ResId::PictureTwoResistorsParallel;
+}
+
+CComponentBlock CTwoResistorsParallelCircuit::RungBlock() const
+{
+    return kRungResistor;
+}
+
+CComponentBlock CTwoResistorsParallelCircuit::BottomBlock() const
+{
+    return kBottomCentreResistor;
+}
+
+void CTwoResistorsParallelCircuit::Release(CElectron& e)
+{
+    e.m_bHalf2 = false;
+    GiveUpHalf(e, e.m_bHalf1, -10, 0.1);
+}
+
+void CTwoResistorsParallelCircuit::BuildLabels()
+{
+    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
+    m_labels.push_back({"resistor 2", CRect{10, 18, 15, 20}});
+    m_labels.push_back({"resistor 1", CRect{10, 11, 15, 13}});
+    ResetElectrons();
+}
+
+void CTwoResistorsParallelCircuit::DrawBallModel(CDrawSurface& dc)
+{
+    DrawRing(dc);
+    DrawSupplyBars(dc);
+    DrawRung(dc);
+    DrawBlockGlyph(dc, kBottomCentreResistor);
+    DrawBlockGlyph(dc, kRungResistor);
+}
+
+void CTwoResistorsParallelCircuit::DrawDiagram(CDrawSurface& dc)
+{
+    DrawLoopDiagram(dc, kSymbols, true);
+}

@@ -1,0 +1,67 @@
+#include "circuits/UnequalResistorsSeriesCircuit.h"
+
+#include "circuits/CircuitGeometry.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+constexpr CComponentBlock kSymbols[]{kBottomRightLowResistor, kBottomLeftHighResistor};
+
+}
+
+int CUnequalResistorsSeriesCircuit::EnergyLevel(const CElectron& e) const
+{
+    return TwoReleaseLevel(e);
+}
+
+std::string CUnequalResistorsSeriesCircuit::GetName() const
+{
+    return "Two Unequal Resistors in Series";
+}
+
+int CUnequalResistorsSeriesCircuit::PictureBitmapId() const
+{
+    return ResId::PictureUnequalResistorsSeries;
+}
+
+CComponentBlock CUnequalResistorsSeriesCircuit::RightBlock() const
+{
+    return kBottomRightLowResistor;
+}
+
+CComponentBlock CUnequalResistorsSeriesCircuit::LeftBlock() const
+{
+    return kBottomLeftHighResistor;
+}
+
+void CUnequalResistorsSeriesCircuit::ReleaseAtRight(CElectron& e)
+{
+    // The low resistance takes less: half the speed is left.
+    GiveUpHalf(e, e.m_bHalf1, -7, 0.5);
+}
+
+void CUnequalResistorsSeriesCircuit::ReleaseAtLeft(CElectron& e)
+{
+    GiveUpHalf(e, e.m_bHalf2, -10, 0.1);
+}
+
+void CUnequalResistorsSeriesCircuit::BuildLabels()
+{
+    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
+    m_labels.push_back({"resistor (low R)", CRect{13, 18, 18, 20}});
+    m_labels.push_back({"resistor (high R)", CRect{7, 18, 12, 20}});
+    ResetElectrons();
+}
+
+void CUnequalResistorsSeriesCircuit::DrawBallModel(CDrawSurface& dc)
+{
+    DrawRing(dc);
+    DrawSupplyBars(dc);
+    DrawBlockGlyph(dc, kBottomLeftHighResistor);
+    DrawBlockGlyph(dc, kBottomRightLowResistor);
+}
+
+void CUnequalResistorsSeriesCircuit::DrawDiagram(CDrawSurface& dc)
+{
+    DrawLoopDiagram(dc, kSymbols, false);
+}
