@@ -34,7 +34,10 @@ template <class C>
 CircuitUnderTest Make()
 {
     auto c = std::make_unique<C>();
-    std::vector<const CGlowList*> glows{&c->Glow1()};
+    // Circuits without bulbs have no glow lists.
+    std::vector<const CGlowList*> glows;
+    if constexpr (requires { c->Glow1(); })
+        glows.push_back(&c->Glow1());
     if constexpr (requires { c->Glow2(); })
         glows.push_back(&c->Glow2());
     if constexpr (requires { c->Glow3(); })
@@ -186,6 +189,8 @@ struct FunnelCase {
     NamedFactory circuit;
     bool open;
     bool acts;
+    // Probe heights, inside the conduction bands of the blocks beside the funnel.
+    double nearY = 21.3, farY = 21.7;
 };
 
 // A still electron in the narrow band just inside and outside the funnel's
@@ -199,7 +204,7 @@ inline void CheckFunnel(const FunnelCase& c)
             t.circuit->SetSwitchOpen(c.open);
             const double k = vary ? kPushVary : kPushSteady;
             for (double x : {10.99, 11.01, 13.99, 14.01})
-                for (double y : {21.3, 21.7}) {
+                for (double y : {c.nearY, c.farY}) {
                     ASSERT_EQ(t.circuit->Classify(x, y), RegionWire);
                     const double expected = c.acts && x > 11 && x < 14 ? 10 * k * (21.5 - y) : 0.0;
                     EXPECT_NEAR(MoveOnce(*t.circuit, x, y, 0, 0).m_vy, expected, 1e-12)

@@ -1,12 +1,11 @@
 """Independent Python model of the circuit simulation, used to check the
 headless runner's trace bit for bit.
 
-It covers circuits 1 to 7 (Single Bulb to Two Bulbs in Parallel, Both in
-Series with a Switch). The document builds every modelled circuit in table
-order from the one random generator, so a later circuit's electrons depend on
-the draws of all earlier ones, and the draws during a run (supply kicks,
-moves to the supply) on every circuit built: a circuit added to the document
-must be added here too, or every trace with such draws drifts.
+It covers all fourteen circuits (Single Bulb to Two Unequal Resistors in
+Parallel), with the "-" and "+" buttons of the variable resistor. The document
+builds every circuit in table order from the one random generator, so a later
+circuit's electrons depend on the draws of all earlier ones, and the draws
+during a run (supply kicks, moves to the supply) on every circuit built.
 
 Everything is plain IEEE double arithmetic, written in the same operation
 order as the C++ rules (no ** for squares, no reassociation), so the results
@@ -319,9 +318,9 @@ class Circuit:
                 e.vy = -e.vy
 
     @staticmethod
-    def rung_or_hole_walls(e, x0, y0, hole_y0_limit):
-        """The rung band with its bulb, else the two holes; an old y beyond
-        hole_y0_limit reverses the y velocity in a hole."""
+    def rung_or_hole_walls(e, x0, y0, hole_y0_limit, lo=14.25, hi=14.75):
+        """The rung with its block (band lo..hi), else the two holes; an old
+        y beyond hole_y0_limit reverses the y velocity in a hole."""
         x = e.x
         y = e.y
         if 5 < x < 20 and 13 < y < 16:
@@ -330,13 +329,13 @@ class Circuit:
             if y > 15.75:
                 e.vy = -e.vy
             if 10.75 < x < 14.25:
-                if y < 14.25:
-                    if y0 > 14.25:
+                if y < lo:
+                    if y0 > lo:
                         e.vy = -e.vy
                     else:
                         e.vx = -e.vx
-                if y > 14.75:
-                    if y0 < 14.75:
+                if y > hi:
+                    if y0 < hi:
                         e.vy = -e.vy
                     else:
                         e.vx = -e.vx
@@ -347,19 +346,19 @@ class Circuit:
                 e.vy = -e.vy
 
     @staticmethod
-    def bottom_bulb_walls(e, y0, lo, hi):
-        """A bulb on the bottom wire between x = lo and hi narrows it to the
-        band 21.25..21.75."""
+    def bottom_bulb_walls(e, y0, a, b, lo=21.25, hi=21.75):
+        """A bulb or resistor on the bottom wire between x = a and b narrows
+        it to the band lo..hi (a bulb's band unless given)."""
         x = e.x
         y = e.y
-        if lo < x < hi:
-            if 20 < y < 21.25:
-                if y0 > 21.25:
+        if a < x < b:
+            if 20 < y < lo:
+                if y0 > lo:
                     e.vy = -e.vy
                 else:
                     e.vx = -e.vx
-            if y > 21.75:
-                if y0 < 21.75:
+            if y > hi:
+                if y0 < hi:
                     e.vy = -e.vy
                 else:
                     e.vx = -e.vx
@@ -840,6 +839,367 @@ class ParallelBulbsBothSwitched(SwitchCircuit):
                 e.y = 11.74 if e.y < 12.5 else 13.26
 
 
+class BulbResistor(Circuit):
+    """Resistor on the right of the bottom wire (clears half 1), bulb on the
+    left (clears half 2)."""
+
+    def __init__(self, rng, clock):
+        super().__init__(rng, clock)
+        self.glow1 = []
+
+    def build_labels(self):
+        self.labels.append(("power supply", (10, 0, 15, 2)))
+        self.labels.append(("resistor", (13, 18, 18, 20)))
+        self.labels.append(("light bulb", (7, 18, 12, 20)))
+        self.reset_electrons()
+
+    @staticmethod
+    def classify(x, y):
+        if outside(x, y) or in_single_hole(x, y):
+            return REGION_WALL
+        if 13.75 < x < 17.25 and (20 < y < 21.4 or y > 21.6):
+            return REGION_WALL
+        if bottom_bulb_block(x, y, 7.75, 11.25):
+            return REGION_WALL
+        if in_supply(x, y):
+            return REGION_SUPPLY
+        if (9.25 < x < 9.75 or 15.25 < x < 15.75) and 20 < y < 23:
+            return REGION_RELEASE
+        return REGION_WIRE
+
+    def right_block_walls(self, e, y0):
+        self.bottom_bulb_walls(e, y0, 13.75, 17.25, 21.4, 21.6)
+
+    def move_electron(self, e):
+        x0, y0 = self.integrate(e)
+        r = self.classify(e.x, e.y)
+        k = self.push_constant()
+        if r == REGION_WIRE:
+            self.push_loop(e, k, rung=False)
+            self.funnel(e, k)
+        elif r == REGION_WALL:
+            self.rescue_single_hole(e)
+            self.outer_walls(e)
+            self.single_hole_walls(e, x0, y0)
+            self.right_block_walls(e, y0)
+            self.bottom_bulb_walls(e, y0, 7.75, 11.25)
+            self.move_again(e)
+        elif r == REGION_SUPPLY:
+            self.supply_gate(e)
+        elif r == REGION_RELEASE:
+            if self.cells == 0:
+                return
+            if e.x > 12.5 and e.half1:
+                self.release_right(e)
+            if e.x < 12.5 and e.half2:
+                self.glow1.append(0)
+                e.half2 = False
+                e.glow = -10
+                e.vx *= 0.1
+                e.vy *= 0.1
+
+    @staticmethod
+    def release_right(e):
+        e.half1 = False
+        e.glow = -10
+        e.vx *= 0.1
+        e.vy *= 0.1
+
+
+class ParallelBulbsOneResistor(Circuit):
+    """Bulb 1 on the rung; the resistor (right, half 1) and bulb 2 (left,
+    half 2) on the bottom wire."""
+
+    def __init__(self, rng, clock):
+        super().__init__(rng, clock)
+        self.glow1 = []
+        self.glow2 = []
+
+    def build_labels(self):
+        self.labels.append(("power supply", (10, 0, 15, 2)))
+        self.labels.append(("resistor", (13, 18, 18, 20)))
+        self.labels.append(("light bulb 2", (7, 18, 12, 20)))
+        self.labels.append(("light bulb 1", (10, 11, 15, 13)))
+        self.reset_electrons()
+
+    @staticmethod
+    def classify(x, y):
+        if outside(x, y) or in_two_holes(x, y):
+            return REGION_WALL
+        if rung_bulb_block(x, y):
+            return REGION_WALL
+        if (13.75 < x < 17.25 and (20 < y < 21.4 or y > 21.6)) or \
+                bottom_bulb_block(x, y, 7.75, 11.25):
+            return REGION_WALL
+        if in_supply(x, y):
+            return REGION_SUPPLY
+        if (12.25 < x < 12.75 and 13 < y < 16) or \
+                ((9.25 < x < 9.75 or 15.25 < x < 15.75) and 20 < y < 23):
+            return REGION_RELEASE
+        return REGION_WIRE
+
+    def move_electron(self, e):
+        x0, y0 = self.integrate(e)
+        r = self.classify(e.x, e.y)
+        k = self.push_constant()
+        if r == REGION_WIRE:
+            self.push_loop(e, k, rung=True)
+            self.funnel(e, k)
+        elif r == REGION_WALL:
+            self.rescue_two_holes(e)
+            self.outer_walls(e)
+            self.rung_or_hole_walls(e, x0, y0, 13.25)
+            self.bottom_bulb_walls(e, y0, 13.75, 17.25, 21.4, 21.6)
+            self.bottom_bulb_walls(e, y0, 7.75, 11.25)
+            self.move_again(e)
+        elif r == REGION_SUPPLY:
+            self.supply_gate(e)
+        elif r == REGION_RELEASE:
+            if self.cells == 0:
+                return
+            if e.half1 and e.y < 18:
+                self.release_all(e, self.glow1, True)
+            else:
+                if e.x > 12.5 and e.half1:
+                    e.half1 = False
+                    e.glow = -10
+                    e.vx *= 0.1
+                    e.vy *= 0.1
+                if e.x < 12.5 and e.half2:
+                    e.half2 = False
+                    e.glow = -10
+                    e.vx *= 0.1
+                    e.vy *= 0.1
+                    self.glow2.append(0)
+
+
+class BulbVariableResistor(BulbResistor):
+    """Bulb and resistor in series whose resistor walls have the thickness w
+    set with "-" and "+"; the band is 20.25 + w .. 22.75 - w."""
+
+    W_MIN = 0.5
+    W_MAX = 1.2
+    W_STEP = 0.05
+
+    def __init__(self, rng, clock):
+        super().__init__(rng, clock)
+        self.resistor_wall = 0.5
+        # Electrons sent to the supply from inside the walls; not in the
+        # trace, kept for checking that a case exercises the rescue.
+        self.wall_rescues = 0
+
+    def build_labels(self):
+        self.resistor_wall = 0.5
+        self.labels.append(("power supply", (10, 0, 15, 2)))
+        self.labels.append(("variable resistor", (12, 18, 18, 20)))
+        self.labels.append(("light bulb", (7, 18, 12, 20)))
+        self.reset_electrons()
+
+    # A running sum of the steps: only the clamps give exact values.
+    def decrease_resistance(self):
+        self.resistor_wall -= self.W_STEP
+        if self.resistor_wall < self.W_MIN:
+            self.resistor_wall = self.W_MIN
+
+    def increase_resistance(self):
+        self.resistor_wall += self.W_STEP
+        if self.resistor_wall > self.W_MAX:
+            self.resistor_wall = self.W_MAX
+
+    def band(self):
+        w = self.resistor_wall
+        return 20.25 + w, 22.75 - w
+
+    def classify(self, x, y):
+        if outside(x, y) or in_single_hole(x, y):
+            return REGION_WALL
+        w = self.resistor_wall
+        if 13.75 < x < 17.25 and (20 < y < 20.25 + w or y > 22.75 - w):
+            return REGION_WALL
+        if bottom_bulb_block(x, y, 7.75, 11.25):
+            return REGION_WALL
+        if in_supply(x, y):
+            return REGION_SUPPLY
+        if (9.25 < x < 9.75 or 15.25 < x < 15.75) and 20 < y < 23:
+            return REGION_RELEASE
+        return REGION_WIRE
+
+    def right_block_walls(self, e, y0):
+        x = e.x
+        if not 13.75 < x < 17.25:
+            return
+        lo, hi = self.band()
+        self.bottom_bulb_walls(e, y0, 13.75, 17.25, lo, hi)
+        # Electrons left inside the walls after "+" narrowed the band.
+        w = self.resistor_wall
+        y = e.y
+        if 13.8 < x < 17.2 and (y > 22.8 - w or 20 < y < 20.2 + w):
+            self.wall_rescues += 1
+            self.move_to_supply(e)
+
+    def release_right(self, e):
+        w = self.resistor_wall
+        e.half1 = False
+        # int() truncates towards zero, as the C++ conversion does.
+        e.glow = int(-(w - 0.2) * 10)
+        f = (w - 1.2) + 0.3
+        e.vx *= f
+        e.vy *= f
+
+
+class SeriesResistorPair(Circuit):
+    """Two resistors side by side on the bottom wire: the right one
+    (centre 15.5) clears half 1, the left one (9.5, high resistance) half 2."""
+
+    RIGHT_LO = 21.4
+    RIGHT_HI = 21.6
+    RIGHT_GLOW = -10
+    RIGHT_FACTOR = 0.1
+    RIGHT_LABEL = "resistor 1"
+    LEFT_LABEL = "resistor 2"
+
+    def build_labels(self):
+        self.labels.append(("power supply", (10, 0, 15, 2)))
+        self.labels.append((self.RIGHT_LABEL, (13, 18, 18, 20)))
+        self.labels.append((self.LEFT_LABEL, (7, 18, 12, 20)))
+        self.reset_electrons()
+
+    def classify(self, x, y):
+        if outside(x, y) or in_single_hole(x, y):
+            return REGION_WALL
+        if 13.75 < x < 17.25 and (20 < y < self.RIGHT_LO or y > self.RIGHT_HI):
+            return REGION_WALL
+        if 7.75 < x < 11.25 and (20 < y < 21.4 or y > 21.6):
+            return REGION_WALL
+        if in_supply(x, y):
+            return REGION_SUPPLY
+        if (9.25 < x < 9.75 or 15.25 < x < 15.75) and 20 < y < 23:
+            return REGION_RELEASE
+        return REGION_WIRE
+
+    def move_electron(self, e):
+        x0, y0 = self.integrate(e)
+        r = self.classify(e.x, e.y)
+        k = self.push_constant()
+        if r == REGION_WIRE:
+            self.push_loop(e, k, rung=False)
+            self.funnel(e, k)
+        elif r == REGION_WALL:
+            self.rescue_single_hole(e)
+            self.outer_walls(e)
+            self.single_hole_walls(e, x0, y0)
+            self.bottom_bulb_walls(e, y0, 13.75, 17.25,
+                                   self.RIGHT_LO, self.RIGHT_HI)
+            self.bottom_bulb_walls(e, y0, 7.75, 11.25, 21.4, 21.6)
+            self.move_again(e)
+        elif r == REGION_SUPPLY:
+            self.supply_gate(e)
+        elif r == REGION_RELEASE:
+            if self.cells == 0:
+                return
+            if e.x > 12.5 and e.half1:
+                e.half1 = False
+                e.glow = self.RIGHT_GLOW
+                e.vx *= self.RIGHT_FACTOR
+                e.vy *= self.RIGHT_FACTOR
+            if e.x < 12.5 and e.half2:
+                e.half2 = False
+                e.glow = -10
+                e.vx *= 0.1
+                e.vy *= 0.1
+
+
+class TwoResistorsSeries(SeriesResistorPair):
+    pass
+
+
+class UnequalResistorsSeries(SeriesResistorPair):
+    """The right-hand resistor is the low-resistance one."""
+
+    RIGHT_LO = 21.15
+    RIGHT_HI = 21.85
+    RIGHT_GLOW = -7
+    RIGHT_FACTOR = 0.5
+    RIGHT_LABEL = "resistor (low R)"
+    LEFT_LABEL = "resistor (high R)"
+
+
+class ParallelResistorPair(Circuit):
+    """A resistor on the bottom wire (high resistance) and one on the rung;
+    either takes all the energy. No funnel row."""
+
+    RUNG_LO = 14.4
+    RUNG_HI = 14.6
+    BOTTOM_LABEL = "resistor 2"
+    RUNG_LABEL = "resistor 1"
+
+    def build_labels(self):
+        self.labels.append(("power supply", (10, 0, 15, 2)))
+        self.labels.append((self.BOTTOM_LABEL, (10, 18, 15, 20)))
+        self.labels.append((self.RUNG_LABEL, (10, 11, 15, 13)))
+        self.reset_electrons()
+
+    def classify(self, x, y):
+        if outside(x, y) or in_two_holes(x, y):
+            return REGION_WALL
+        if 10.75 < x < 14.25 and (20 < y < 21.4 or y > 21.6
+                                  or 13 < y < self.RUNG_LO
+                                  or self.RUNG_HI < y < 16):
+            return REGION_WALL
+        if in_supply(x, y):
+            return REGION_SUPPLY
+        if 12.25 < x < 12.75 and (20 < y < 23 or 13 < y < 16):
+            return REGION_RELEASE
+        return REGION_WIRE
+
+    def move_electron(self, e):
+        x0, y0 = self.integrate(e)
+        r = self.classify(e.x, e.y)
+        k = self.push_constant()
+        if r == REGION_WIRE:
+            self.push_loop(e, k, rung=True)
+        elif r == REGION_WALL:
+            self.rescue_two_holes(e)
+            self.outer_walls(e)
+            self.rung_or_hole_walls(e, x0, y0, 13.25,
+                                    self.RUNG_LO, self.RUNG_HI)
+            self.bottom_bulb_walls(e, y0, 10.75, 14.25, 21.4, 21.6)
+            self.move_again(e)
+        elif r == REGION_SUPPLY:
+            self.supply_gate(e)
+        elif r == REGION_RELEASE:
+            if self.cells == 0 or not e.half1:
+                return
+            e.half1 = e.half2 = False
+            glow, f = self.release_of(e)
+            e.glow = glow
+            e.vx *= f
+            e.vy *= f
+
+    @staticmethod
+    def release_of(e):
+        return -10, 0.1
+
+
+class TwoResistorsParallel(ParallelResistorPair):
+    pass
+
+
+class UnequalResistorsParallel(ParallelResistorPair):
+    """High resistance on the bottom wire, low resistance on the rung."""
+
+    RUNG_LO = 14.15
+    RUNG_HI = 14.85
+    BOTTOM_LABEL = "resistor (high R)"
+    RUNG_LABEL = "resistor (low R)"
+
+    @staticmethod
+    def release_of(e):
+        if e.y > 18:
+            return -10, 0.1
+        return -7, 0.5
+
+
 class Meter:
     """The view's leaky sum of supply passages."""
 
@@ -866,6 +1226,13 @@ CIRCUIT_CLASSES = {
     5: BulbSwitch,
     6: ParallelBulbsOneSwitched,
     7: ParallelBulbsBothSwitched,
+    8: BulbResistor,
+    9: ParallelBulbsOneResistor,
+    10: BulbVariableResistor,
+    11: TwoResistorsSeries,
+    12: TwoResistorsParallel,
+    13: UnequalResistorsSeries,
+    14: UnequalResistorsParallel,
 }
 
 
@@ -949,8 +1316,15 @@ class Simulation:
             c.pulsate = False
         if settings.switch_open:
             c.set_switch_open(True)
-        # --resistor acts on the variable-resistor circuit only, which is not
-        # modelled, so it changes nothing here.
+        # "-" and "+" act on the variable-resistor circuit whichever is
+        # current.
+        if settings.resistor is not None:
+            vr = self.circuits[10]
+            for _ in range(abs(settings.resistor)):
+                if settings.resistor > 0:
+                    vr.increase_resistance()
+                else:
+                    vr.decrease_resistance()
         if settings.tag:
             c.toggle_tag()
         self.tick = 0
