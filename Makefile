@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build build-app run install test bench clean
+.PHONY: all deps configure build build-app run install test test-asan bench clean
 
 all: build
 
@@ -39,8 +39,21 @@ install: configure
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer:
+# any leak, overflow or undefined behaviour fails the run.
+ASAN_DIR ?= build-asan
+test-asan: deps
+	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARROWIN_SANITIZE=ON -DTARROWIN_TESTS=ON -DTARROWIN_BENCH=OFF > $(ASAN_DIR).configure.log 2>&1 || \
+	  { cat $(ASAN_DIR).configure.log; exit 1; }
+	@$(MAKE) --no-print-directory -C $(ASAN_DIR) -j$(JOBS)
+	@cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+	  ctest --output-on-failure -j$(JOBS)
+
 bench: build
 	@$(BUILD_DIR)/bench/tarrowin_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
-	@rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log
+	@rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log $(ASAN_DIR) $(ASAN_DIR).configure.log

@@ -1,6 +1,7 @@
 #include "cli/SimOptions.h"
 
 #include <charconv>
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -34,6 +35,28 @@ CSimParse Fail(const std::string& message)
     return CSimParse{std::nullopt, message};
 }
 
+}
+
+std::string ShownArgument(const std::string& text)
+{
+    if (text.empty())
+        return "\"\"";
+    std::string shown;
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte >= 0x20 && byte != 0x7f) {
+            shown += ch;
+        } else if (ch == '\n') {
+            shown += "\\n";
+        } else if (ch == '\t') {
+            shown += "\\t";
+        } else {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02x", byte);
+            shown += code;
+        }
+    }
+    return shown;
 }
 
 CSimParse ParseSimOptions(const std::vector<std::string>& args)
@@ -107,7 +130,7 @@ CSimParse ParseSimOptions(const std::vector<std::string>& args)
         } else if (opt == "--labels") {
             o.bLabels = true;
         } else {
-            return Fail("unknown option " + opt);
+            return Fail("unknown option " + ShownArgument(opt));
         }
     }
     if ((sizeGiven || modeGiven || o.bLabels) && !o.Renders())

@@ -34,6 +34,10 @@ struct CSimParse {
 
 CSimParse ParseSimOptions(const std::vector<std::string>& args);
 
+// An argument as an error line shows it: control characters escaped, so the
+// message stays one line, and an empty one as "".
+std::string ShownArgument(const std::string& text);
+
 inline constexpr const char* kSimUsage =
     "usage: tarrowin-sim [--circuit K] [--cells N] [--reverse] [--vary] [--no-pulsate] [--switch-open] "
     "[--resistor S] [--tag] [--ticks T] [--every E] [--regions N] [--png FILE --size WxH "

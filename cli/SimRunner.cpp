@@ -72,12 +72,12 @@ bool CanWriteFile(const QString& path)
 std::string CheckSimOutputs(const CSimOptions& o)
 {
     if (!o.strPng.empty() && !CanWriteFile(QString::fromStdString(o.strPng)))
-        return "--png: cannot write " + o.strPng;
+        return "--png: cannot write " + ShownArgument(o.strPng);
     if (!o.strFramesDir.empty()) {
         const QString dir = QString::fromStdString(o.strFramesDir);
         const QFileInfo info(dir);
         if ((info.exists() && !info.isDir()) || !QDir().mkpath(dir) || !QFileInfo(dir).isWritable())
-            return "--frames: cannot write into " + o.strFramesDir;
+            return "--frames: cannot write into " + ShownArgument(o.strFramesDir);
     }
     return {};
 }
@@ -146,7 +146,7 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
             if (!o.strFramesDir.empty()) {
                 const QString name = QDir(framesDir).filePath(QStringLiteral("frame_%1.png").arg(tick, 6, 10, QLatin1Char('0')));
                 if (!SavePng(target, name))
-                    return fail("--frames: cannot write " + name.toStdString());
+                    return fail("--frames: cannot write " + ShownArgument(name.toStdString()));
             }
         }
         if ((o.nEvery > 0 && tick % o.nEvery == 0) || tick == o.nTicks)
@@ -156,7 +156,7 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
         if (o.nTicks == 0)
             doc.RenderCircuit(*dc);
         if (!o.strPng.empty() && !SavePng(target, png))
-            return fail("--png: cannot write " + o.strPng);
+            return fail("--png: cannot write " + ShownArgument(o.strPng));
     }
     std::fflush(out);
     return 0;

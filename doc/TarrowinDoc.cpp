@@ -90,6 +90,10 @@ void CTarrowinDoc::SelectCircuit(CCircuit& circuit)
 {
     circuit.SetDisplayMode(m_pCircuit->GetDisplayMode());
     circuit.SetShowLabels(m_pCircuit->GetShowLabels());
+    // Fourteen circuits' frames at a projector's size would hold hundreds of
+    // megabytes; only the one shown keeps them.
+    if (&circuit != m_pCircuit)
+        m_pCircuit->ReleaseBitmaps();
     m_pCircuit = &circuit;
     RequestControlsSync();
     SetTitle(circuit.GetName());

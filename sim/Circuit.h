@@ -64,6 +64,9 @@ public:
     // --- frames ---
     void Layout(CDrawSurface& dc, const CRect& rect);
     void Render(CDrawSurface& dc);
+    // Lets go of the frame-sized bitmaps while another circuit is shown; the
+    // next Render lays the circuit out again.
+    void ReleaseBitmaps();
     // The parts of the surface that the last Render (or Layout) changed:
     // the whole client area after a layout and around the intro, else what
     // the previous and the new frame drew over the background.

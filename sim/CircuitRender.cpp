@@ -100,6 +100,12 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
     m_rendered.assign(1, CRect{0, 0, w, h});
 }
 
+void CCircuit::ReleaseBitmaps()
+{
+    m_bmpBackground.reset();
+    m_bmpFrame.reset();
+}
+
 void CCircuit::MarkDrawn(const CRect& rc)
 {
     if (rc.Width() > 0 && rc.Height() > 0)

@@ -4,6 +4,7 @@
 #include "circuits/TwoBulbsSeriesCircuit.h"
 #include "doc/CurrentMeter.h"
 #include "doc/TarrowinDoc.h"
+#include "platform/RecordingSurface.h"
 #include "res/CircuitCatalogue.h"
 #include "res/CommandIds.h"
 #include "tests/TestSupport.h"
@@ -185,6 +186,23 @@ TEST_F(Document, SwitchButtonsActOnTheCurrentSwitchCircuitOnly)
     EXPECT_TRUE(frame.switchCalls[2].open);
     doc->OnCommand(CmdId::SwitchOn);
     EXPECT_FALSE(Current().IsSwitchOpen());
+}
+
+TEST_F(Document, OnlyTheShownCircuitKeepsItsFrameBitmaps)
+{
+    CRecordingSurface dc(300, 200);
+    doc->LayoutCircuit(dc, CRect{0, 0, 300, 200});
+    CCircuit& first = Current();
+    ASSERT_NE(first.Frame(), nullptr);
+    doc->OnCommand(CmdId::SingleBulb);   // choosing the shown circuit keeps them
+    EXPECT_NE(first.Frame(), nullptr);
+    doc->OnCommand(CmdId::TwoResistorsSeries);
+    EXPECT_EQ(first.Frame(), nullptr);
+    // Shown again, it is laid out afresh at the size it had.
+    doc->OnCommand(CmdId::SingleBulb);
+    doc->RenderCircuit(dc);
+    ASSERT_NE(first.Frame(), nullptr);
+    EXPECT_EQ(first.Frame()->Width(), 300);
 }
 
 TEST_F(Document, ACircuitChosenAgainResumesWithItsOwnSettings)
