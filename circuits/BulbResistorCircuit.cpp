@@ -5,11 +5,15 @@
 
 namespace {
 
-constexpr CComponentBlock kSymbols[]{kBottomRightResistor, kBottomLeftBulb};
+constexpr CLoopLayout kLayout{
+    .bottom = kBottomRightResistor,
+    .seriesLeft = kBottomLeftBulb,
+    .bFunnel = true,
+};
 
 }
 
-CBulbResistorCircuit::CBulbResistorCircuit()
+CBulbResistorCircuit::CBulbResistorCircuit() : CLoopCircuit(kLayout)
 {
     RegisterGlowList(m_glow1);
 }
@@ -29,25 +33,14 @@ int CBulbResistorCircuit::PictureBitmapId() const
     return ResId::PictureBulbResistor;
 }
 
-CComponentBlock CBulbResistorCircuit::RightBlock() const
+void CBulbResistorCircuit::Release(CElectron& e, Load load)
 {
-    return kBottomRightResistor;
-}
-
-CComponentBlock CBulbResistorCircuit::LeftBlock() const
-{
-    return kBottomLeftBulb;
-}
-
-void CBulbResistorCircuit::ReleaseAtRight(CElectron& e)
-{
-    GiveUpHalf(e, e.m_bHalf1, -10, 0.1);
-}
-
-void CBulbResistorCircuit::ReleaseAtLeft(CElectron& e)
-{
-    m_glow1.Add();
-    GiveUpHalf(e, e.m_bHalf2, -10, 0.1);
+    if (load == Load::SeriesRight) {
+        GiveUpHalf(e, e.m_bHalf1, -10, 0.1);
+    } else {
+        m_glow1.Add();
+        GiveUpHalf(e, e.m_bHalf2, -10, 0.1);
+    }
 }
 
 void CBulbResistorCircuit::BuildLabels()
@@ -58,21 +51,8 @@ void CBulbResistorCircuit::BuildLabels()
     ResetElectrons();
 }
 
-void CBulbResistorCircuit::DrawBallModel(CDrawSurface& dc)
-{
-    DrawRing(dc);
-    DrawSupplyBars(dc);
-    DrawBlockGlyph(dc, kBottomLeftBulb);
-    DrawBlockGlyph(dc, kBottomRightResistor);
-}
-
 void CBulbResistorCircuit::DrawGlow(CDrawSurface& dc)
 {
     // The resistor takes half the energy: the bulb glows dimmer.
     DrawGlowArcs(dc, m_glow1, 9.5, 21, GlowPen::Dim);
-}
-
-void CBulbResistorCircuit::DrawDiagram(CDrawSurface& dc)
-{
-    DrawLoopDiagram(dc, kSymbols, false);
 }

@@ -1,17 +1,15 @@
 #pragma once
 
-#include "circuits/BottomPairCircuit.h"
+#include "circuits/LoopCircuit.h"
 
 // A bulb and a resistor in series on the bottom wire: the resistor takes one
 // half of the energy without glowing, the bulb the other.
-class CBulbResistorCircuit : public CBottomPairCircuit {
+class CBulbResistorCircuit : public CLoopCircuit {
 public:
     CBulbResistorCircuit();
 
     int EnergyLevel(const CElectron& e) const override;
-    void DrawDiagram(CDrawSurface& dc) override;
     std::string GetName() const override;
-    void DrawBallModel(CDrawSurface& dc) override;
     void BuildLabels() override;
     void DrawGlow(CDrawSurface& dc) override;
     int PictureBitmapId() const override;
@@ -19,9 +17,6 @@ public:
     const CGlowList& Glow1() const { return m_glow1; }
 
 private:
-    CComponentBlock RightBlock() const override;
-    CComponentBlock LeftBlock() const override;
-    void ReleaseAtRight(CElectron& e) override;
-    void ReleaseAtLeft(CElectron& e) override;
+    void Release(CElectron& e, Load load) override;
     CGlowList m_glow1;
 };

@@ -5,11 +5,12 @@
 
 namespace {
 
-constexpr CComponentBlock kSymbols[]{kBottomLeftBulb};
+constexpr CLoopLayout kLayout{.bottom = kBottomLeftBulb, .bFunnel = true};
 
 }
 
 CBulbSwitchCircuit::CBulbSwitchCircuit()
+    : CSwitchedCircuit(kLayout, kBottomSwitchGap, kBottomSwitchArt, InSeriesWith::EveryLoad)
 {
     RegisterGlowList(m_glow1);
 }
@@ -29,55 +30,9 @@ int CBulbSwitchCircuit::PictureBitmapId() const
     return ResId::PictureBulbSwitch;
 }
 
-CircuitRegion CBulbSwitchCircuit::Classify(double x, double y) const
+void CBulbSwitchCircuit::Release(CElectron& e, Load)
 {
-    if (IsOutsideRing(x, y) || kRingHoleWall.Contains(x, y) || InBlockWall(kBottomLeftBulb, x, y))
-        return RegionWall;
-    if (kTopSupply.Contains(x, y))
-        return RegionSupply;
-    if (kBottomLeftRelease.Contains(x, y))
-        return RegionRelease;
-    if (m_bSwitchOpen && kBottomSwitchGap.gap.Contains(x, y))
-        return RegionSwitchGap;
-    return RegionWire;
-}
-
-void CBulbSwitchCircuit::MoveElectron(CElectron& e)
-{
-    const double x0 = e.m_x;
-    const double y0 = e.m_y;
-    Advance(e);
-    // An open switch breaks the only loop: the supply drives nothing.
-    const double k = m_bSwitchOpen ? 0 : PushConstant(m_bVaryMeanSpeed);
-    switch (Classify(e.m_x, e.m_y)) {
-    case RegionWire:
-        ApplyPush(e, kRingPushForward, kRingPushReverse, m_dVoltage, k);
-        ApplyFunnel(e, k);
-        break;
-    case RegionWall:
-        if (kRingHole.Contains(e.m_x, e.m_y))
-            RescueToSupply(e);
-        ReflectOuterWalls(e);
-        ReflectHoleWalls(e, x0, y0, kRingHoleWall);
-        ReflectBlockWalls(e, y0, kBottomLeftBulb);
-        MoveAgain(e);
-        break;
-    case RegionSupply:
-        if (m_nCells == 0)
-            break;
-        if (m_bSwitchOpen)
-            e.m_vx = -e.m_vx;
-        else
-            PassSupply(e, m_dVoltage, m_bVaryMeanSpeed, m_dSupplyCount);
-        break;
-    case RegionRelease:
-        if (m_nCells != 0 && e.m_bHalf1)
-            ReleaseBothHalves(e, m_glow1, true);
-        break;
-    case RegionSwitchGap:
-        PassSwitchGap(e, kBottomSwitchGap);
-        break;
-    }
+    ReleaseBothHalves(e, m_glow1, true);
 }
 
 void CBulbSwitchCircuit::BuildLabels()
@@ -89,14 +44,6 @@ void CBulbSwitchCircuit::BuildLabels()
     ResetElectrons();
 }
 
-void CBulbSwitchCircuit::DrawBallModel(CDrawSurface& dc)
-{
-    DrawRing(dc);
-    DrawSupplyBars(dc);
-    DrawBlockGlyph(dc, kBottomLeftBulb);
-    DrawSwitchBlock(dc, kBottomSwitchArt);
-}
-
 void CBulbSwitchCircuit::DrawGlow(CDrawSurface& dc)
 {
     DrawGlowArcs(dc, m_glow1, 9.5, 21);
@@ -104,5 +51,5 @@ void CBulbSwitchCircuit::DrawGlow(CDrawSurface& dc)
 
 void CBulbSwitchCircuit::DrawDiagram(CDrawSurface& dc)
 {
-    DrawBottomSwitchDiagram(dc, kSymbols, false);
+    DrawBottomSwitchDiagram(dc);
 }

@@ -4,15 +4,23 @@
 #include "platform/SelectGuard.h"
 #include "res/ResourceIds.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr double kThinnestWall = 0.5;
 constexpr double kThickestWall = 1.2;
 constexpr double kWallStep = 0.05;
 
+constexpr CLoopLayout kLayout{
+    .bottom = VariableResistorBlock(kThinnestWall),
+    .seriesLeft = kBottomLeftBulb,
+    .bFunnel = true,
+};
+
 }
 
-CBulbVariableResistorCircuit::CBulbVariableResistorCircuit()
+CBulbVariableResistorCircuit::CBulbVariableResistorCircuit() : CLoopCircuit(kLayout)
 {
     RegisterGlowList(m_glow1);
 }
@@ -35,31 +43,23 @@ int CBulbVariableResistorCircuit::PictureBitmapId() const
 void CBulbVariableResistorCircuit::DecreaseResistance()
 {
     // A running sum of steps: only the clamps land on the ends exactly.
-    m_dResistorWall -= kWallStep;
-    if (m_dResistorWall < kThinnestWall)
-        m_dResistorWall = kThinnestWall;
+    SetResistorWall(std::max(m_dResistorWall - kWallStep, kThinnestWall));
     m_bLayoutDirty = true;
 }
 
 void CBulbVariableResistorCircuit::IncreaseResistance()
 {
-    m_dResistorWall += kWallStep;
-    if (m_dResistorWall > kThickestWall)
-        m_dResistorWall = kThickestWall;
+    SetResistorWall(std::min(m_dResistorWall + kWallStep, kThickestWall));
     m_bLayoutDirty = true;
 }
 
-CComponentBlock CBulbVariableResistorCircuit::RightBlock() const
+void CBulbVariableResistorCircuit::SetResistorWall(double w)
 {
-    return VariableResistorBlock(m_dResistorWall);
+    m_dResistorWall = w;
+    m_layout.bottom = VariableResistorBlock(w);
 }
 
-CComponentBlock CBulbVariableResistorCircuit::LeftBlock() const
-{
-    return kBottomLeftBulb;
-}
-
-void CBulbVariableResistorCircuit::AfterRightBlockWalls(CElectron& e)
+void CBulbVariableResistorCircuit::AfterBottomBlockWalls(CElectron& e)
 {
     // Thicker walls may have grown over an electron: it goes to the supply.
     const double w = m_dResistorWall;
@@ -67,40 +67,26 @@ void CBulbVariableResistorCircuit::AfterRightBlockWalls(CElectron& e)
         RescueToSupply(e);
 }
 
-void CBulbVariableResistorCircuit::ReleaseAtRight(CElectron& e)
+void CBulbVariableResistorCircuit::Release(CElectron& e, Load load)
 {
-    // The higher the resistance, the more it takes: below 0.9 the electron
-    // even turns back.
-    const double w = m_dResistorWall;
-    GiveUpHalf(e, e.m_bHalf1, static_cast<int>(-(w - 0.2) * 10), (w - 1.2) + 0.3);
-}
-
-void CBulbVariableResistorCircuit::ReleaseAtLeft(CElectron& e)
-{
-    m_glow1.Add();
-    GiveUpHalf(e, e.m_bHalf2, -10, 0.1);
+    if (load == Load::SeriesRight) {
+        // The higher the resistance, the more it takes: below 0.9 the electron
+        // even turns back.
+        const double w = m_dResistorWall;
+        GiveUpHalf(e, e.m_bHalf1, static_cast<int>(-(w - 0.2) * 10), (w - 1.2) + 0.3);
+    } else {
+        m_glow1.Add();
+        GiveUpHalf(e, e.m_bHalf2, -10, 0.1);
+    }
 }
 
 void CBulbVariableResistorCircuit::BuildLabels()
 {
-    m_dResistorWall = kThinnestWall;
+    SetResistorWall(kThinnestWall);
     m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
     m_labels.push_back({"variable resistor", CRect{12, 18, 18, 20}});
     m_labels.push_back({"light bulb", CRect{7, 18, 12, 20}});
     ResetElectrons();
-}
-
-void CBulbVariableResistorCircuit::DrawVariableResistorGlyph(CDrawSurface& dc)
-{
-    DrawBlockGlyph(dc, VariableResistorBlock(m_dResistorWall));
-}
-
-void CBulbVariableResistorCircuit::DrawBallModel(CDrawSurface& dc)
-{
-    DrawRing(dc);
-    DrawSupplyBars(dc);
-    DrawBlockGlyph(dc, kBottomLeftBulb);
-    DrawVariableResistorGlyph(dc);
 }
 
 void CBulbVariableResistorCircuit::DrawGlow(CDrawSurface& dc)
@@ -112,8 +98,7 @@ void CBulbVariableResistorCircuit::DrawGlow(CDrawSurface& dc)
 
 void CBulbVariableResistorCircuit::DrawDiagram(CDrawSurface& dc)
 {
-    const CComponentBlock symbols[]{VariableResistorBlock(m_dResistorWall), kBottomLeftBulb};
-    DrawLoopDiagram(dc, symbols, false);
+    CLoopCircuit::DrawDiagram(dc);
     // The arrow through the resistor that marks it variable.
     CPenGuard pen(dc, m_penThin);
     GridLine(dc, 13.5, 22.5, 17.5, 20.5);

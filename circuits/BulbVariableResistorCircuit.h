@@ -1,17 +1,16 @@
 #pragma once
 
-#include "circuits/BottomPairCircuit.h"
+#include "circuits/LoopCircuit.h"
 
 // A bulb and a variable resistor in series on the bottom wire; "-" and "+"
 // thin and thicken the resistor's walls, widening and narrowing its band.
-class CBulbVariableResistorCircuit : public CBottomPairCircuit {
+class CBulbVariableResistorCircuit : public CLoopCircuit {
 public:
     CBulbVariableResistorCircuit();
 
     int EnergyLevel(const CElectron& e) const override;
     void DrawDiagram(CDrawSurface& dc) override;
     std::string GetName() const override;
-    void DrawBallModel(CDrawSurface& dc) override;
     void BuildLabels() override;
     void DrawGlow(CDrawSurface& dc) override;
     int PictureBitmapId() const override;
@@ -24,12 +23,10 @@ public:
     const CGlowList& Glow1() const { return m_glow1; }
 
 private:
-    CComponentBlock RightBlock() const override;
-    CComponentBlock LeftBlock() const override;
-    void ReleaseAtRight(CElectron& e) override;
-    void ReleaseAtLeft(CElectron& e) override;
-    void AfterRightBlockWalls(CElectron& e) override;
-    void DrawVariableResistorGlyph(CDrawSurface& dc);
+    void Release(CElectron& e, Load load) override;
+    void AfterBottomBlockWalls(CElectron& e) override;
+    // Keeps the layout's block in step with the wall.
+    void SetResistorWall(double w);
 
     double m_dResistorWall = 0.5;
     CGlowList m_glow1;

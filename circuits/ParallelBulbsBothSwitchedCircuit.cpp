@@ -4,7 +4,19 @@
 #include "platform/SelectGuard.h"
 #include "res/ResourceIds.h"
 
+namespace {
+
+constexpr CLoopLayout kLayout{
+    .rung = kRungBulb,
+    .bottom = kBottomCentreBulb,
+    .bFunnel = true,
+    .oldYBelow = 20.25,
+};
+
+}
+
 CParallelBulbsBothSwitchedCircuit::CParallelBulbsBothSwitchedCircuit()
+    : CSwitchedCircuit(kLayout, kRightSwitchGap, kRightSwitchArt, InSeriesWith::EveryLoad)
 {
     RegisterGlowList(m_glow1);
     RegisterGlowList(m_glow2);
@@ -25,56 +37,9 @@ int CParallelBulbsBothSwitchedCircuit::PictureBitmapId() const
     return ResId::PictureParallelBulbsBothSwitched;
 }
 
-CircuitRegion CParallelBulbsBothSwitchedCircuit::Classify(double x, double y) const
+void CParallelBulbsBothSwitchedCircuit::Release(CElectron& e, Load load)
 {
-    if (IsOutsideRing(x, y) || InRungCircuitHoleWall(x, y) || InBlockWall(kRungBulb, x, y) ||
-        InBlockWall(kBottomCentreBulb, x, y))
-        return RegionWall;
-    if (kTopSupply.Contains(x, y))
-        return RegionSupply;
-    if (kRungRelease.Contains(x, y) || kBottomCentreRelease.Contains(x, y))
-        return RegionRelease;
-    if (m_bSwitchOpen && kRightSwitchGap.gap.Contains(x, y))
-        return RegionSwitchGap;
-    return RegionWire;
-}
-
-void CParallelBulbsBothSwitchedCircuit::MoveElectron(CElectron& e)
-{
-    const double x0 = e.m_x;
-    const double y0 = e.m_y;
-    Advance(e);
-    // The switch is in series with both bulbs: open, it breaks every loop.
-    const double k = m_bSwitchOpen ? 0 : PushConstant(m_bVaryMeanSpeed);
-    switch (Classify(e.m_x, e.m_y)) {
-    case RegionWire:
-        ApplyPush(e, kRungRingPushForward, kRungRingPushReverse, m_dVoltage, k);
-        ApplyFunnel(e, k);
-        break;
-    case RegionWall:
-        if (InRungCircuitHole(e.m_x, e.m_y))
-            RescueToSupply(e);
-        ReflectOuterWalls(e);
-        ReflectRungCircuitWalls(e, x0, y0, 20.25, kRungBulb);
-        ReflectBlockWalls(e, y0, kBottomCentreBulb);
-        MoveAgain(e);
-        break;
-    case RegionSupply:
-        if (m_nCells == 0)
-            break;
-        if (m_bSwitchOpen)
-            e.m_vx = -e.m_vx;
-        else
-            PassSupply(e, m_dVoltage, m_bVaryMeanSpeed, m_dSupplyCount);
-        break;
-    case RegionRelease:
-        if (m_nCells != 0 && e.m_bHalf1)
-            ReleaseBothHalves(e, e.m_y < kRungReleaseBelow ? m_glow1 : m_glow2, true);
-        break;
-    case RegionSwitchGap:
-        PassSwitchGap(e, kRightSwitchGap);
-        break;
-    }
+    ReleaseBothHalves(e, load == Load::Rung ? m_glow1 : m_glow2, true);
 }
 
 void CParallelBulbsBothSwitchedCircuit::BuildLabels()
@@ -85,16 +50,6 @@ void CParallelBulbsBothSwitchedCircuit::BuildLabels()
     m_labels.push_back({"light bulb 2", CRect{10, 18, 15, 20}});
     m_labels.push_back({"light bulb 1", CRect{10, 11, 15, 13}});
     ResetElectrons();
-}
-
-void CParallelBulbsBothSwitchedCircuit::DrawBallModel(CDrawSurface& dc)
-{
-    DrawRing(dc);
-    DrawSupplyBars(dc);
-    DrawRung(dc);
-    DrawBlockGlyph(dc, kRungBulb);
-    DrawBlockGlyph(dc, kBottomCentreBulb);
-    DrawSwitchBlock(dc, kRightSwitchArt);
 }
 
 void CParallelBulbsBothSwitchedCircuit::DrawGlow(CDrawSurface& dc)

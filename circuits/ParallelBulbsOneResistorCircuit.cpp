@@ -5,11 +5,16 @@
 
 namespace {
 
-constexpr CComponentBlock kSymbols[]{kBottomRightResistor, kBottomLeftBulb, kRungBulb};
+constexpr CLoopLayout kLayout{
+    .rung = kRungBulb,
+    .bottom = kBottomRightResistor,
+    .seriesLeft = kBottomLeftBulb,
+    .bFunnel = true,
+};
 
 }
 
-CParallelBulbsOneResistorCircuit::CParallelBulbsOneResistorCircuit()
+CParallelBulbsOneResistorCircuit::CParallelBulbsOneResistorCircuit() : CLoopCircuit(kLayout)
 {
     RegisterGlowList(m_glow1);
     RegisterGlowList(m_glow2);
@@ -30,35 +35,20 @@ int CParallelBulbsOneResistorCircuit::PictureBitmapId() const
     return ResId::PictureParallelBulbsOneResistor;
 }
 
-CComponentBlock CParallelBulbsOneResistorCircuit::RungBlock() const
+void CParallelBulbsOneResistorCircuit::Release(CElectron& e, Load load)
 {
-    return kRungBulb;
-}
-
-CComponentBlock CParallelBulbsOneResistorCircuit::RightBlock() const
-{
-    return kBottomRightResistor;
-}
-
-CComponentBlock CParallelBulbsOneResistorCircuit::LeftBlock() const
-{
-    return kBottomLeftBulb;
-}
-
-void CParallelBulbsOneResistorCircuit::ReleaseAtRung(CElectron& e)
-{
-    ReleaseBothHalves(e, m_glow1, true);
-}
-
-void CParallelBulbsOneResistorCircuit::ReleaseAtRight(CElectron& e)
-{
-    GiveUpHalf(e, e.m_bHalf1, -10, 0.1);
-}
-
-void CParallelBulbsOneResistorCircuit::ReleaseAtLeft(CElectron& e)
-{
-    m_glow2.Add();
-    GiveUpHalf(e, e.m_bHalf2, -10, 0.1);
+    switch (load) {
+    case Load::Rung:
+        ReleaseBothHalves(e, m_glow1, true);
+        break;
+    case Load::SeriesRight:
+        GiveUpHalf(e, e.m_bHalf1, -10, 0.1);
+        break;
+    default:
+        m_glow2.Add();
+        GiveUpHalf(e, e.m_bHalf2, -10, 0.1);
+        break;
+    }
 }
 
 void CParallelBulbsOneResistorCircuit::BuildLabels()
@@ -70,23 +60,8 @@ void CParallelBulbsOneResistorCircuit::BuildLabels()
     ResetElectrons();
 }
 
-void CParallelBulbsOneResistorCircuit::DrawBallModel(CDrawSurface& dc)
-{
-    DrawRing(dc);
-    DrawSupplyBars(dc);
-    DrawRung(dc);
-    DrawBlockGlyph(dc, kBottomLeftBulb);
-    DrawBlockGlyph(dc, kBottomRightResistor);
-    DrawBlockGlyph(dc, kRungBulb);
-}
-
 void CParallelBulbsOneResistorCircuit::DrawGlow(CDrawSurface& dc)
 {
     DrawGlowArcs(dc, m_glow1, 12.5, 14);
     DrawGlowArcs(dc, m_glow2, 9.5, 21, GlowPen::Dim);
-}
-
-void CParallelBulbsOneResistorCircuit::DrawDiagram(CDrawSurface& dc)
-{
-    DrawLoopDiagram(dc, kSymbols, true);
 }

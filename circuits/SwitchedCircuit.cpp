@@ -26,10 +26,12 @@ void CSwitchedCircuit::SetSwitchOpen(bool open)
     m_bLayoutDirty = true;
 }
 
-void CSwitchedCircuit::DrawSwitchBlock(CDrawSurface& dc, const CSwitchArt& art)
+void CSwitchedCircuit::DrawBallModel(CDrawSurface& dc)
 {
+    CLoopCircuit::DrawBallModel(dc);
     if (!m_bSwitchOpen)
         return;
+    const CSwitchArt& art = m_art;
     FillGrid(dc, art.contact.x, art.contact.y, art.contact.w, art.contact.h, kContact);
     FillGrid(dc, art.gap.x, art.gap.y, art.gap.w, art.gap.h, Palette::Background);
     CPenGuard pen(dc, m_penShade);
@@ -44,7 +46,7 @@ void CSwitchedCircuit::DrawSwitchContact(CDrawSurface& dc, double x0, double y0,
     dc.Ellipse(PixelX(x0), PixelY(y0), PixelX(x1), PixelY(y1));
 }
 
-void CSwitchedCircuit::DrawBottomSwitchDiagram(CDrawSurface& dc, std::span<const CComponentBlock> blocks, bool rung)
+void CSwitchedCircuit::DrawBottomSwitchDiagram(CDrawSurface& dc)
 {
     DrawDiagramPaper(dc);
     CPenGuard pen(dc, m_penThin);
@@ -59,8 +61,8 @@ void CSwitchedCircuit::DrawBottomSwitchDiagram(CDrawSurface& dc, std::span<const
     dc.LineTo(PixelX(3.5), PixelY(21.5));
     dc.LineTo(PixelX(3.5), PixelY(3.5));
     DrawSwitchContact(dc, 13.8, 21.3, 14.2, 21.7);
-    if (rung)
+    if (m_layout.rung)
         DrawRungWire(dc);
-    for (const CComponentBlock& block : blocks)
+    for (const CComponentBlock& block : Blocks().All())
         DrawBlockSymbol(dc, block);
 }

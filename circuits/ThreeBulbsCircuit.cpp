@@ -5,11 +5,16 @@
 
 namespace {
 
-constexpr CComponentBlock kSymbols[]{kBottomRightBulb, kBottomLeftBulb, kRungBulb};
+constexpr CLoopLayout kLayout{
+    .rung = kRungBulb,
+    .bottom = kBottomRightBulb,
+    .seriesLeft = kBottomLeftBulb,
+    .bFunnel = true,
+};
 
 }
 
-CThreeBulbsCircuit::CThreeBulbsCircuit()
+CThreeBulbsCircuit::CThreeBulbsCircuit() : CLoopCircuit(kLayout)
 {
     RegisterGlowList(m_glow1);
     RegisterGlowList(m_glow2);
@@ -40,16 +45,6 @@ void CThreeBulbsCircuit::BuildLabels()
     ResetElectrons();
 }
 
-void CThreeBulbsCircuit::DrawBallModel(CDrawSurface& dc)
-{
-    DrawRing(dc);
-    DrawSupplyBars(dc);
-    DrawRung(dc);
-    DrawBlockGlyph(dc, kBottomLeftBulb);
-    DrawBlockGlyph(dc, kBottomRightBulb);
-    DrawBlockGlyph(dc, kRungBulb);
-}
-
 void CThreeBulbsCircuit::DrawGlow(CDrawSurface& dc)
 {
     DrawGlowArcs(dc, m_glow1, 12.5, 14);
@@ -57,38 +52,18 @@ void CThreeBulbsCircuit::DrawGlow(CDrawSurface& dc)
     DrawGlowArcs(dc, m_glow3, 9.5, 21, GlowPen::Dim);
 }
 
-void CThreeBulbsCircuit::DrawDiagram(CDrawSurface& dc)
-{
-    DrawLoopDiagram(dc, kSymbols, true);
-}
-
-CComponentBlock CThreeBulbsCircuit::RungBlock() const
-{
-    return kRungBulb;
-}
-
-CComponentBlock CThreeBulbsCircuit::RightBlock() const
-{
-    return kBottomRightBulb;
-}
-
-CComponentBlock CThreeBulbsCircuit::LeftBlock() const
-{
-    return kBottomLeftBulb;
-}
-
 // The rung bulb takes all the energy; the bottom pair half each.
-void CThreeBulbsCircuit::ReleaseAtRung(CElectron& e)
+void CThreeBulbsCircuit::Release(CElectron& e, Load load)
 {
-    ReleaseBothHalves(e, m_glow1, true);
-}
-
-void CThreeBulbsCircuit::ReleaseAtRight(CElectron& e)
-{
-    ReleaseHalf(e, e.m_bHalf1, m_glow2, true);
-}
-
-void CThreeBulbsCircuit::ReleaseAtLeft(CElectron& e)
-{
-    ReleaseHalf(e, e.m_bHalf2, m_glow3, true);
+    switch (load) {
+    case Load::Rung:
+        ReleaseBothHalves(e, m_glow1, true);
+        break;
+    case Load::SeriesRight:
+        ReleaseHalf(e, e.m_bHalf1, m_glow2, true);
+        break;
+    default:
+        ReleaseHalf(e, e.m_bHalf2, m_glow3, true);
+        break;
+    }
 }

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "circuits/LadderPairCircuit.h"
+#include "circuits/LoopCircuit.h"
 
 // A bulb on the rung in parallel with two in series on the bottom wire.
-class CThreeBulbsCircuit : public CLadderPairCircuit {
+class CThreeBulbsCircuit : public CLoopCircuit {
 public:
     CThreeBulbsCircuit();
 
     int EnergyLevel(const CElectron& e) const override;
-    void DrawDiagram(CDrawSurface& dc) override;
     std::string GetName() const override;
-    void DrawBallModel(CDrawSurface& dc) override;
     void BuildLabels() override;
     void DrawGlow(CDrawSurface& dc) override;
     int PictureBitmapId() const override;
@@ -20,12 +18,7 @@ public:
     const CGlowList& Glow3() const { return m_glow3; }
 
 private:
-    CComponentBlock RungBlock() const override;
-    CComponentBlock RightBlock() const override;
-    CComponentBlock LeftBlock() const override;
-    void ReleaseAtRung(CElectron& e) override;
-    void ReleaseAtRight(CElectron& e) override;
-    void ReleaseAtLeft(CElectron& e) override;
+    void Release(CElectron& e, Load load) override;
 
     CGlowList m_glow1;
     CGlowList m_glow2;

@@ -5,11 +5,11 @@
 
 namespace {
 
-constexpr CComponentBlock kSymbols[]{kBottomCentreBulb, kRungBulb};
+constexpr CLoopLayout kLayout{.rung = kRungBulb, .bottom = kBottomCentreBulb};
 
 }
 
-CTwoBulbsParallelCircuit::CTwoBulbsParallelCircuit()
+CTwoBulbsParallelCircuit::CTwoBulbsParallelCircuit() : CLoopCircuit(kLayout)
 {
     RegisterGlowList(m_glow1);
     RegisterGlowList(m_glow2);
@@ -38,37 +38,13 @@ void CTwoBulbsParallelCircuit::BuildLabels()
     ResetElectrons();
 }
 
-void CTwoBulbsParallelCircuit::DrawBallModel(CDrawSurface& dc)
-{
-    DrawRing(dc);
-    DrawSupplyBars(dc);
-    DrawRung(dc);
-    DrawBlockGlyph(dc, kBottomCentreBulb);
-    DrawBlockGlyph(dc, kRungBulb);
-}
-
 void CTwoBulbsParallelCircuit::DrawGlow(CDrawSurface& dc)
 {
     DrawGlowArcs(dc, m_glow1, 12.5, 14);
     DrawGlowArcs(dc, m_glow2, 12.5, 21);
 }
 
-void CTwoBulbsParallelCircuit::DrawDiagram(CDrawSurface& dc)
+void CTwoBulbsParallelCircuit::Release(CElectron& e, Load load)
 {
-    DrawLoopDiagram(dc, kSymbols, true);
-}
-
-CComponentBlock CTwoBulbsParallelCircuit::RungBlock() const
-{
-    return kRungBulb;
-}
-
-CComponentBlock CTwoBulbsParallelCircuit::BottomBlock() const
-{
-    return kBottomCentreBulb;
-}
-
-void CTwoBulbsParallelCircuit::Release(CElectron& e)
-{
-    ReleaseBothHalves(e, e.m_y < kRungReleaseBelow ? m_glow1 : m_glow2, true);
+    ReleaseBothHalves(e, load == Load::Rung ? m_glow1 : m_glow2, true);
 }

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "circuits/LadderCircuit.h"
+#include "circuits/LoopCircuit.h"
 
 // A rung across the middle holds a second bulb in parallel with the bottom one.
-class CTwoBulbsParallelCircuit : public CLadderCircuit {
+class CTwoBulbsParallelCircuit : public CLoopCircuit {
 public:
     CTwoBulbsParallelCircuit();
 
     int EnergyLevel(const CElectron& e) const override;
-    void DrawDiagram(CDrawSurface& dc) override;
     std::string GetName() const override;
-    void DrawBallModel(CDrawSurface& dc) override;
     void BuildLabels() override;
     void DrawGlow(CDrawSurface& dc) override;
     int PictureBitmapId() const override;
@@ -19,9 +17,7 @@ public:
     const CGlowList& Glow2() const { return m_glow2; }
 
 private:
-    CComponentBlock RungBlock() const override;
-    CComponentBlock BottomBlock() const override;
-    void Release(CElectron& e) override;
+    void Release(CElectron& e, Load load) override;
 
     CGlowList m_glow1;
     CGlowList m_glow2;

@@ -5,11 +5,15 @@
 
 namespace {
 
-constexpr CComponentBlock kSymbols[]{kBottomRightBulb, kBottomLeftBulb};
+constexpr CLoopLayout kLayout{
+    .bottom = kBottomRightBulb,
+    .seriesLeft = kBottomLeftBulb,
+    .bFunnel = true,
+};
 
 }
 
-CTwoBulbsSeriesCircuit::CTwoBulbsSeriesCircuit()
+CTwoBulbsSeriesCircuit::CTwoBulbsSeriesCircuit() : CLoopCircuit(kLayout)
 {
     RegisterGlowList(m_glow1);
     RegisterGlowList(m_glow2);
@@ -38,14 +42,6 @@ void CTwoBulbsSeriesCircuit::BuildLabels()
     ResetElectrons();
 }
 
-void CTwoBulbsSeriesCircuit::DrawBallModel(CDrawSurface& dc)
-{
-    DrawRing(dc);
-    DrawSupplyBars(dc);
-    DrawBlockGlyph(dc, kBottomLeftBulb);
-    DrawBlockGlyph(dc, kBottomRightBulb);
-}
-
 void CTwoBulbsSeriesCircuit::DrawGlow(CDrawSurface& dc)
 {
     // Bulbs in series share the energy: they glow one step dimmer.
@@ -53,27 +49,10 @@ void CTwoBulbsSeriesCircuit::DrawGlow(CDrawSurface& dc)
     DrawGlowArcs(dc, m_glow2, 9.5, 21, GlowPen::Dim);
 }
 
-void CTwoBulbsSeriesCircuit::DrawDiagram(CDrawSurface& dc)
+void CTwoBulbsSeriesCircuit::Release(CElectron& e, Load load)
 {
-    DrawLoopDiagram(dc, kSymbols, false);
-}
-
-CComponentBlock CTwoBulbsSeriesCircuit::RightBlock() const
-{
-    return kBottomRightBulb;
-}
-
-CComponentBlock CTwoBulbsSeriesCircuit::LeftBlock() const
-{
-    return kBottomLeftBulb;
-}
-
-void CTwoBulbsSeriesCircuit::ReleaseAtRight(CElectron& e)
-{
-    ReleaseHalf(e, e.m_bHalf1, m_glow1, m_bVaryMeanSpeed);
-}
-
-void CTwoBulbsSeriesCircuit::ReleaseAtLeft(CElectron& e)
-{
-    ReleaseHalf(e, e.m_bHalf2, m_glow2, m_bVaryMeanSpeed);
+    if (load == Load::SeriesRight)
+        ReleaseHalf(e, e.m_bHalf1, m_glow1, m_bVaryMeanSpeed);
+    else
+        ReleaseHalf(e, e.m_bHalf2, m_glow2, m_bVaryMeanSpeed);
 }

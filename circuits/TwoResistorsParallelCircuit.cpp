@@ -5,8 +5,12 @@
 
 namespace {
 
-constexpr CComponentBlock kSymbols[]{kBottomCentreResistor, kRungResistor};
+constexpr CLoopLayout kLayout{.rung = kRungResistor, .bottom = kBottomCentreResistor};
 
+}
+
+CTwoResistorsParallelCircuit::CTwoResistorsParallelCircuit() : CLoopCircuit(kLayout)
+{
 }
 
 int CTwoResistorsParallelCircuit::EnergyLevel(const CElectron& e) const
@@ -24,17 +28,7 @@ int CTwoResistorsParallelCircuit::PictureBitmapId() const
     return ResId::PictureTwoResistorsParallel;
 }
 
-CComponentBlock CTwoResistorsParallelCircuit::RungBlock() const
-{
-    return kRungResistor;
-}
-
-CComponentBlock CTwoResistorsParallelCircuit::BottomBlock() const
-{
-    return kBottomCentreResistor;
-}
-
-void CTwoResistorsParallelCircuit::Release(CElectron& e)
+void CTwoResistorsParallelCircuit::Release(CElectron& e, Load)
 {
     e.m_bHalf2 = false;
     GiveUpHalf(e, e.m_bHalf1, -10, 0.1);
@@ -46,18 +40,4 @@ void CTwoResistorsParallelCircuit::BuildLabels()
     m_labels.push_back({"resistor 2", CRect{10, 18, 15, 20}});
     m_labels.push_back({"resistor 1", CRect{10, 11, 15, 13}});
     ResetElectrons();
-}
-
-void CTwoResistorsParallelCircuit::DrawBallModel(CDrawSurface& dc)
-{
-    DrawRing(dc);
-    DrawSupplyBars(dc);
-    DrawRung(dc);
-    DrawBlockGlyph(dc, kBottomCentreResistor);
-    DrawBlockGlyph(dc, kRungResistor);
-}
-
-void CTwoResistorsParallelCircuit::DrawDiagram(CDrawSurface& dc)
-{
-    DrawLoopDiagram(dc, kSymbols, true);
 }

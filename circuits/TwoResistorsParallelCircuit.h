@@ -1,19 +1,17 @@
 #pragma once
 
-#include "circuits/LadderCircuit.h"
+#include "circuits/LoopCircuit.h"
 
 // Two equal resistors in parallel: one on the rung, one on the bottom wire.
-class CTwoResistorsParallelCircuit : public CLadderCircuit {
+class CTwoResistorsParallelCircuit : public CLoopCircuit {
 public:
+    CTwoResistorsParallelCircuit();
+
     int EnergyLevel(const CElectron& e) const override;
-    void DrawDiagram(CDrawSurface& dc) override;
     std::string GetName() const override;
-    void DrawBallModel(CDrawSurface& dc) override;
     void BuildLabels() override;
     int PictureBitmapId() const override;
 
 private:
-    CComponentBlock RungBlock() const override;
-    CComponentBlock BottomBlock() const override;
-    void Release(CElectron& e) override;
+    void Release(CElectron& e, Load load) override;
 };

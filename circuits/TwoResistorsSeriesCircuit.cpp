@@ -5,8 +5,16 @@
 
 namespace {
 
-constexpr CComponentBlock kSymbols[]{kBottomRightResistor, kBottomLeftResistor};
+constexpr CLoopLayout kLayout{
+    .bottom = kBottomRightResistor,
+    .seriesLeft = kBottomLeftResistor,
+    .bFunnel = true,
+};
 
+}
+
+CTwoResistorsSeriesCircuit::CTwoResistorsSeriesCircuit() : CLoopCircuit(kLayout)
+{
 }
 
 int CTwoResistorsSeriesCircuit::EnergyLevel(const CElectron& e) const
@@ -24,24 +32,12 @@ int CTwoResistorsSeriesCircuit::PictureBitmapId() const
     return ResId::PictureTwoResistorsSeries;
 }
 
-CComponentBlock CTwoResistorsSeriesCircuit::RightBlock() const
+void CTwoResistorsSeriesCircuit::Release(CElectron& e, Load load)
 {
-    return kBottomRightResistor;
-}
-
-CComponentBlock CTwoResistorsSeriesCircuit::LeftBlock() const
-{
-    return kBottomLeftResistor;
-}
-
-void CTwoResistorsSeriesCircuit::ReleaseAtRight(CElectron& e)
-{
-    GiveUpHalf(e, e.m_bHalf1, -10, 0.1);
-}
-
-void CTwoResistorsSeriesCircuit::ReleaseAtLeft(CElectron& e)
-{
-    GiveUpHalf(e, e.m_bHalf2, -10, 0.1);
+    if (load == Load::SeriesRight)
+        GiveUpHalf(e, e.m_bHalf1, -10, 0.1);
+    else
+        GiveUpHalf(e, e.m_bHalf2, -10, 0.1);
 }
 
 void CTwoResistorsSeriesCircuit::BuildLabels()
@@ -50,17 +46,4 @@ void CTwoResistorsSeriesCircuit::BuildLabels()
     m_labels.push_back({"resistor 1", CRect{13, 18, 18, 20}});
     m_labels.push_back({"resistor 2", CRect{7, 18, 12, 20}});
     ResetElectrons();
-}
-
-void CTwoResistorsSeriesCircuit::DrawBallModel(CDrawSurface& dc)
-{
-    DrawRing(dc);
-    DrawSupplyBars(dc);
-    DrawBlockGlyph(dc, kBottomLeftResistor);
-    DrawBlockGlyph(dc, kBottomRightResistor);
-}
-
-void CTwoResistorsSeriesCircuit::DrawDiagram(CDrawSurface& dc)
-{
-    DrawLoopDiagram(dc, kSymbols, false);
 }

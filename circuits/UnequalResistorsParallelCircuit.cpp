@@ -5,8 +5,12 @@
 
 namespace {
 
-constexpr CComponentBlock kSymbols[]{kBottomCentreHighResistor, kRungLowResistor};
+constexpr CLoopLayout kLayout{.rung = kRungLowResistor, .bottom = kBottomCentreHighResistor};
 
+}
+
+CUnequalResistorsParallelCircuit::CUnequalResistorsParallelCircuit() : CLoopCircuit(kLayout)
+{
 }
 
 int CUnequalResistorsParallelCircuit::EnergyLevel(const CElectron& e) const
@@ -25,21 +29,11 @@ int CUnequalResistorsParallelCircuit::PictureBitmapId() const
     return ResId::PictureUnequalResistorsParallel;
 }
 
-CComponentBlock CUnequalResistorsParallelCircuit::RungBlock() const
-{
-    return kRungLowResistor;
-}
-
-CComponentBlock CUnequalResistorsParallelCircuit::BottomBlock() const
-{
-    return kBottomCentreHighResistor;
-}
-
-void CUnequalResistorsParallelCircuit::Release(CElectron& e)
+void CUnequalResistorsParallelCircuit::Release(CElectron& e, Load load)
 {
     e.m_bHalf2 = false;
     // The high resistance on the bottom wire takes more than the low on the rung.
-    if (e.m_y > 18)
+    if (load == Load::Bottom)
         GiveUpHalf(e, e.m_bHalf1, -10, 0.1);
     else
         GiveUpHalf(e, e.m_bHalf1, -7, 0.5);
@@ -51,18 +45,4 @@ void CUnequalResistorsParallelCircuit::BuildLabels()
     m_labels.push_back({"resistor (high R)", CRect{10, 18, 15, 20}});
     m_labels.push_back({"resistor (low R)", CRect{10, 11, 15, 13}});
     ResetElectrons();
-}
-
-void CUnequalResistorsParallelCircuit::DrawBallModel(CDrawSurface& dc)
-{
-    DrawRing(dc);
-    DrawSupplyBars(dc);
-    DrawRung(dc);
-    DrawBlockGlyph(dc, kBottomCentreHighResistor);
-    DrawBlockGlyph(dc, kRungLowResistor);
-}
-
-void CUnequalResistorsParallelCircuit::DrawDiagram(CDrawSurface& dc)
-{
-    DrawLoopDiagram(dc, kSymbols, true);
 }

@@ -5,8 +5,16 @@
 
 namespace {
 
-constexpr CComponentBlock kSymbols[]{kBottomRightLowResistor, kBottomLeftHighResistor};
+constexpr CLoopLayout kLayout{
+    .bottom = kBottomRightLowResistor,
+    .seriesLeft = kBottomLeftHighResistor,
+    .bFunnel = true,
+};
 
+}
+
+CUnequalResistorsSeriesCircuit::CUnequalResistorsSeriesCircuit() : CLoopCircuit(kLayout)
+{
 }
 
 int CUnequalResistorsSeriesCircuit::EnergyLevel(const CElectron& e) const
@@ -24,25 +32,14 @@ int CUnequalResistorsSeriesCircuit::PictureBitmapId() const
     return ResId::PictureUnequalResistorsSeries;
 }
 
-CComponentBlock CUnequalResistorsSeriesCircuit::RightBlock() const
+void CUnequalResistorsSeriesCircuit::Release(CElectron& e, Load load)
 {
-    return kBottomRightLowResistor;
-}
-
-CComponentBlock CUnequalResistorsSeriesCircuit::LeftBlock() const
-{
-    return kBottomLeftHighResistor;
-}
-
-void CUnequalResistorsSeriesCircuit::ReleaseAtRight(CElectron& e)
-{
-    // The low resistance takes less: half the speed is left.
-    GiveUpHalf(e, e.m_bHalf1, -7, 0.5);
-}
-
-void CUnequalResistorsSeriesCircuit::ReleaseAtLeft(CElectron& e)
-{
-    GiveUpHalf(e, e.m_bHalf2, -10, 0.1);
+    if (load == Load::SeriesRight) {
+        // The low resistance takes less: half the speed is left.
+        GiveUpHalf(e, e.m_bHalf1, -7, 0.5);
+    } else {
+        GiveUpHalf(e, e.m_bHalf2, -10, 0.1);
+    }
 }
 
 void CUnequalResistorsSeriesCircuit::BuildLabels()
@@ -51,17 +48,4 @@ void CUnequalResistorsSeriesCircuit::BuildLabels()
     m_labels.push_back({"resistor (low R)", CRect{13, 18, 18, 20}});
     m_labels.push_back({"resistor (high R)", CRect{7, 18, 12, 20}});
     ResetElectrons();
-}
-
-void CUnequalResistorsSeriesCircuit::DrawBallModel(CDrawSurface& dc)
-{
-    DrawRing(dc);
-    DrawSupplyBars(dc);
-    DrawBlockGlyph(dc, kBottomLeftHighResistor);
-    DrawBlockGlyph(dc, kBottomRightLowResistor);
-}
-
-void CUnequalResistorsSeriesCircuit::DrawDiagram(CDrawSurface& dc)
-{
-    DrawLoopDiagram(dc, kSymbols, false);
 }
