@@ -117,5 +117,6 @@ CLoopCircuit::CBlocks CLoopCircuit::Blocks() const
 
 void CLoopCircuit::DrawDiagram(CDrawSurface& dc)
 {
-    DrawLoopDiagram(dc, Blocks().All(), m_layout.rung.has_value());
+    const CBlocks blocks = Blocks();
+    DrawLoopDiagram(dc, blocks.All(), m_layout.rung.has_value());
 }

@@ -58,7 +58,9 @@ protected:
     struct CBlocks {
         std::array<CComponentBlock, 3> items;
         std::size_t count;
-        std::span<const CComponentBlock> All() const { return std::span(items).first(count); }
+        std::span<const CComponentBlock> All() const& { return std::span(items).first(count); }
+        // A span into a temporary would dangle, in a range-for above all.
+        std::span<const CComponentBlock> All() const&& = delete;
     };
     CBlocks Blocks() const;
 

@@ -63,6 +63,7 @@ void CSwitchedCircuit::DrawBottomSwitchDiagram(CDrawSurface& dc)
     DrawSwitchContact(dc, 13.8, 21.3, 14.2, 21.7);
     if (m_layout.rung)
         DrawRungWire(dc);
-    for (const CComponentBlock& block : Blocks().All())
+    const CBlocks blocks = Blocks();
+    for (const CComponentBlock& block : blocks.All())
         DrawBlockSymbol(dc, block);
 }

@@ -37,12 +37,12 @@
 
 namespace {
 
-// About 20 s on two idle cores in an ordinary build; sanitizers run several
-// times slower, so they get fewer unless asked.
+// About a minute on two busy cores in an ordinary build; sanitizers run
+// several times slower, so they get fewer unless asked.
 #ifdef TARROWIN_UNDER_ASAN
 constexpr long kDefaultEvents = 1500;
 #else
-constexpr long kDefaultEvents = 5000;
+constexpr long kDefaultEvents = 10000;
 #endif
 
 long EnvNumber(const char* name, long fallback)
