@@ -41,6 +41,9 @@ CMainFrame::CMainFrame(CTarrowinDoc& doc) : m_doc(doc)
     m_pViewWidget->SetFrame(this);
     m_doc.SetFrame(this);
     m_doc.SetView(m_pViewWidget);
+    // The bars start out showing the current circuit as it stands.
+    m_doc.SelectCircuit(*m_doc.GetCurrentCircuit());
+    m_pViewWidget->SyncControlsBar();
     UpdateCommandUi();
 }
 
@@ -110,12 +113,6 @@ void CMainFrame::CreateBars()
 
     if (QProgressBar* progress = m_pControls->ProgressBar(CmdId::Progress))
         progress->setRange(0, 100);
-    // The state of the first circuit with its defaults.
-    m_pControls->SetChecked(CmdId::Cells1, true);
-    m_pControls->SetChecked(CmdId::DisplayBallModel, true);
-    m_pControls->SetChecked(CmdId::Pulsate, true);
-    m_pControls->SetEnabled(CmdId::ResistanceDown, false);
-    m_pControls->SetEnabled(CmdId::ResistanceUp, false);
 }
 
 QMenu* CMainFrame::createPopupMenu()

@@ -1,5 +1,6 @@
 #include "doc/TarrowinDoc.h"
 
+#include "circuits/SwitchedCircuit.h"
 #include "res/CircuitCatalogue.h"
 #include "res/CommandIds.h"
 
@@ -66,8 +67,7 @@ CCircuit* CTarrowinDoc::CircuitAt(int position) const
 
 bool CTarrowinDoc::IsSwitchCircuit(const CCircuit* circuit) const
 {
-    return circuit == &m_bulbSwitch || circuit == &m_parallelBulbsOneSwitched ||
-           circuit == &m_parallelBulbsBothSwitched;
+    return dynamic_cast<const CSwitchedCircuit*>(circuit) != nullptr;
 }
 
 void CTarrowinDoc::StepCircuit()
