@@ -152,6 +152,17 @@ struct ReleaseCase {
     std::vector<Visit> visits;
 };
 
+// Puts e one step before (x, y), moving along the wire at vx with a little
+// drift down, uncharged by any glow, so its next move lands on the point.
+inline void PlaceArriving(CElectron& e, double x, double y, double vx)
+{
+    e.m_x = x - vx;
+    e.m_y = y - 0.01;
+    e.m_vx = vx;
+    e.m_vy = 0.01;
+    e.m_nGlow = 0;
+}
+
 inline void CheckRelease(const ReleaseCase& c)
 {
     CircuitUnderTest t = c.circuit.make();
@@ -165,11 +176,7 @@ inline void CheckRelease(const ReleaseCase& c)
     const double vx = c.reversed ? 0.05 : -0.05;
     for (const Visit& v : c.visits) {
         SCOPED_TRACE(testing::Message() << "at (" << v.x << ", " << v.y << ")");
-        e.m_x = v.x - vx;
-        e.m_y = v.y - 0.01;
-        e.m_vx = vx;
-        e.m_vy = 0.01;
-        e.m_nGlow = 0;
+        PlaceArriving(e, v.x, v.y, vx);
         t.circuit->MoveElectron(e);
         if (v.list != 0)
             ++sizes[static_cast<std::size_t>(v.list - 1)];

@@ -251,11 +251,7 @@ TEST_P(ResistorReleases, HalvesGlowAndSpeed)
     const double vx = c.reversed ? 0.05 : -0.05;
     for (const Hit& h : c.hits) {
         SCOPED_TRACE(testing::Message() << "at (" << h.x << ", " << h.y << ")");
-        e.m_x = h.x - vx;
-        e.m_y = h.y - 0.01;
-        e.m_vx = vx;
-        e.m_vy = 0.01;
-        e.m_nGlow = 0;
+        PlaceArriving(e, h.x, h.y, vx);
         ASSERT_EQ(t.circuit->Classify(h.x, h.y), RegionRelease);
         t.circuit->MoveElectron(e);
         if (h.arcList != 0)
