@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 QString Translated(const char* text)
@@ -50,6 +52,7 @@ CDialogBar::CDialogBar(const CDialogLayout& layout, CommandHandler onCommand, QW
             widget->setAccessibleName(Translated(control.pszAccessibleName));
         if (control.nId != -1)
             m_controls[control.nId] = widget;
+        m_ordered.push_back(widget);
     }
 }
 
@@ -171,5 +174,6 @@ void CDialogBar::ReplaceControl(int id, QWidget* replacement)
     if (replacement->parentWidget() != this)
         replacement->setParent(this);
     m_controls[id] = replacement;
+    std::replace(m_ordered.begin(), m_ordered.end(), old, replacement);
     delete old;
 }

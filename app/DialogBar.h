@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -25,6 +26,8 @@ public:
 
     int LayoutId() const { return m_nLayoutId; }
     QWidget* Control(int id) const;
+    // The control built for the layout's control at index, in creation order.
+    QWidget* ControlAt(std::size_t index) const { return m_ordered.at(index); }
     QAbstractButton* Button(int id) const;
     CPictureControl* Picture(int id) const;
     QProgressBar* ProgressBar(int id) const;
@@ -44,5 +47,6 @@ private:
     int m_nLayoutId;
     CommandHandler m_onCommand;
     std::map<int, QWidget*> m_controls;
+    std::vector<QWidget*> m_ordered;
     std::map<int, QButtonGroup*> m_groups;
 };

@@ -7,7 +7,10 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QMenu>
 #include <QProgressBar>
+
+#include <map>
 
 using StartUp = WindowTest;
 
@@ -203,4 +206,70 @@ TEST_F(FullScreen, EscapeOutsideFullScreenDoesNothing)
     Tick();
     Settle();
     ExpectViewCoversScreen();
+}
+
+// Whatever bars were shown: the chooser comes back as it was, both bars
+// come back, and the View menu's checks say what is shown.
+TEST_F(FullScreen, RoundTripFromEveryCombinationOfBars)
+{
+    Show();
+    Tick();
+    const std::array<std::pair<int, QWidget*>, 3> bars{{{CmdId::ViewChooser, m_frame->Chooser()},
+                                                         {CmdId::ViewControls, m_frame->ControlsDock()},
+                                                         {CmdId::ViewDisplay, m_frame->DisplayDock()}}};
+    for (int hidden = 0; hidden < 8; ++hidden) {
+        for (std::size_t i = 0; i < bars.size(); ++i)
+            if (bars[i].second->isHidden() != ((hidden >> i & 1) != 0))
+                m_frame->OnCommand(bars[i].first);
+        Settle();
+        Enter();
+        ExpectViewCoversScreen();
+        QTest::keyClick(&View(), Qt::Key_Escape);
+        Tick();
+        Settle();
+        ExpectRestored();
+        EXPECT_EQ(m_frame->Chooser()->isHidden(), (hidden & 1) != 0) << "bars hidden: " << hidden;
+        for (const auto& [id, bar] : bars)
+            EXPECT_EQ(m_frame->MenuAction(id)->isChecked(), !bar->isHidden()) << "bars hidden: " << hidden;
+    }
+}
+
+// A circuit's group follows from its parts, as its labels name them: a
+// switch; a bulb with a resistor; resistors alone; bulbs alone. The menu and
+// the chooser separate exactly where that changes.
+TEST_F(StartUp, MenuAndChooserSeparatorsFallBetweenTheCircuitGroups)
+{
+    const auto group = [this](int id) {
+        bool bulb = false;
+        bool resistor = false;
+        bool sw = false;
+        for (const CComponentLabel& label : m_doc->CircuitForCommand(id)->Labels()) {
+            bulb = bulb || label.m_strName.find("bulb") != std::string::npos;
+            resistor = resistor || label.m_strName.find("resistor") != std::string::npos;
+            sw = sw || label.m_strName.find("switch") != std::string::npos;
+        }
+        return sw ? '2' : bulb && resistor ? '3' : resistor ? '4' : '1';
+    };
+    std::string expected;
+    std::map<QAction*, int> ids;
+    for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
+        const char g = group(entry.nCommandId);
+        if (!expected.empty() && expected.back() != g)
+            expected += '|';
+        expected += g;
+        ids[m_frame->MenuAction(entry.nCommandId)] = entry.nCommandId;
+        ids[m_frame->Chooser()->Action(entry.nCommandId)] = entry.nCommandId;
+    }
+    EXPECT_EQ(expected, "1111|222|333|4444");
+    const QMenu* submenu = nullptr;
+    for (const QMenu* menu : m_frame->findChildren<QMenu*>())
+        if (menu->actions().contains(m_frame->MenuAction(CmdId::SingleBulb)))
+            submenu = menu;
+    ASSERT_NE(submenu, nullptr);
+    for (const QList<QAction*>& actions : {submenu->actions(), m_frame->Chooser()->actions()}) {
+        std::string shown;
+        for (QAction* action : actions)
+            shown += action->isSeparator() ? '|' : group(ids.at(action));
+        EXPECT_EQ(shown, expected);
+    }
 }

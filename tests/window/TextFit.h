@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every text that a control under root shows and cannot show whole, measured
+// with the control's real font and its style's own room for text: a button's
+// caption inside its margins, a check box's or radio button's beside its
+// indicator, a label's inside its frame, a group box's title inside the box,
+// the link's text. Each entry names the control, its text and the two sizes.
+QStringList ClippedTexts(const QWidget& root);
