@@ -3,7 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/CircuitChooser.h"
 #include "app/DialogBar.h"
-#include "doc/TarrowinDoc.h"
+#include "document/TarrowinDoc.h"
 #include "res/CircuitCatalogue.h"
 #include "res/CommandIds.h"
 #include "res/DialogLayouts.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "doc/FrameLink.h"
+#include "document/FrameLink.h"
 #include "view/ViewFrame.h"
 
 #include <QMainWindow>

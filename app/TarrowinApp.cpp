@@ -1,7 +1,7 @@
 #include "app/TarrowinApp.h"
 
 #include "app/MainFrame.h"
-#include "doc/TarrowinDoc.h"
+#include "document/TarrowinDoc.h"
 #include "res/Strings.h"
 
 #include <QGuiApplication>

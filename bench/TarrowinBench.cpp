@@ -1,7 +1,7 @@
 // The costs of one tick: Step, Render of a full-HD ball-model frame, and a
 // re-layout, with the cost of copying two full-HD frames as the yardstick
 // for Render.
-#include "doc/TarrowinDoc.h"
+#include "document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
 
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "cli/SimRunner.h"
 
-#include "doc/CurrentMeter.h"
-#include "doc/TarrowinDoc.h"
+#include "document/CurrentMeter.h"
+#include "document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
 #include "res/CommandIds.h"
 

@@ -2,8 +2,8 @@
 
 #include "circuits/SingleBulbCircuit.h"
 #include "circuits/TwoBulbsSeriesCircuit.h"
-#include "doc/CurrentMeter.h"
-#include "doc/TarrowinDoc.h"
+#include "document/CurrentMeter.h"
+#include "document/TarrowinDoc.h"
 #include "platform/RecordingSurface.h"
 #include "res/CircuitCatalogue.h"
 #include "res/CommandIds.h"

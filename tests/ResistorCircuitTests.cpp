@@ -5,7 +5,7 @@
 #include "circuits/TwoResistorsSeriesCircuit.h"
 #include "circuits/UnequalResistorsParallelCircuit.h"
 #include "circuits/UnequalResistorsSeriesCircuit.h"
-#include "doc/TarrowinDoc.h"
+#include "document/TarrowinDoc.h"
 #include "res/CommandIds.h"
 #include "tests/CircuitTestSupport.h"
 

@@ -1,8 +1,8 @@
 // A long run of every circuit under a seeded random stream of every command,
 // with the state checked after each tick: what a classroom projector goes
 // through in an afternoon of students clicking anything.
-#include "doc/CurrentMeter.h"
-#include "doc/TarrowinDoc.h"
+#include "document/CurrentMeter.h"
+#include "document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
 #include "res/CommandIds.h"
 #include "tests/TestSupport.h"

@@ -1,6 +1,6 @@
 #include "view/MeterDial.h"
 
-#include "doc/CurrentMeter.h"
+#include "document/CurrentMeter.h"
 #include "platform/Resources.h"
 #include "res/ResourceIds.h"
 

@@ -1,6 +1,6 @@
 #include "view/TarrowinView.h"
 
-#include "doc/TarrowinDoc.h"
+#include "document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
 #include "platform/Resources.h"
 #include "res/CommandIds.h"

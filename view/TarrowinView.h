@@ -1,7 +1,7 @@
 #pragma once
 
-#include "doc/CurrentMeter.h"
-#include "doc/ViewLink.h"
+#include "document/CurrentMeter.h"
+#include "document/ViewLink.h"
 #include "platform/EscapeKeyRecorder.h"
 
 #include <QElapsedTimer>

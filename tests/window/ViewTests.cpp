@@ -1,7 +1,7 @@
 // The view: logo screen, the timer's ticks, the meter and resizing.
 #include "WindowFixture.h"
 
-#include "doc/CurrentMeter.h"
+#include "document/CurrentMeter.h"
 #include "view/MeterDial.h"
 #include "view/PictureControl.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/DialogBar.h"
 #include "app/MainFrame.h"
-#include "doc/TarrowinDoc.h"
+#include "document/TarrowinDoc.h"
 #include "res/CommandIds.h"
 #include "tests/TestSupport.h"
 #include "view/TarrowinView.h"

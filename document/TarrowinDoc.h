@@ -14,8 +14,8 @@
 #include "circuits/TwoResistorsSeriesCircuit.h"
 #include "circuits/UnequalResistorsParallelCircuit.h"
 #include "circuits/UnequalResistorsSeriesCircuit.h"
-#include "doc/FrameLink.h"
-#include "doc/ViewLink.h"
+#include "document/FrameLink.h"
+#include "document/ViewLink.h"
 #include "platform/DrawSurface.h"
 #include "platform/Rect.h"
 

@@ -1,4 +1,4 @@
-#include "doc/CurrentMeter.h"
+#include "document/CurrentMeter.h"
 
 bool CCurrentMeter::AddTick(double supplyCount)
 {

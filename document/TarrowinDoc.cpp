@@ -1,4 +1,4 @@
-#include "doc/TarrowinDoc.h"
+#include "document/TarrowinDoc.h"
 
 #include "circuits/SwitchedCircuit.h"
 #include "res/CircuitCatalogue.h"
