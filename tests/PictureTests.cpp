@@ -1,0 +1,135 @@
+// The "picture of circuit" display checked against what it shows, found by
+// colour in the whole frame, so that the checks hold wherever and at whatever
+// size the picture is drawn.
+
+#include "circuits/SingleBulbCircuit.h"
+#include "platform/RasterSurface.h"
+#include "tests/CircuitTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <algorithm>
+#include <climits>
+#include <map>
+#include <string>
+
+namespace {
+
+// A circuit's background in a display mode, as the view shows it.
+QImage Frame(CCircuit& c, int mode)
+{
+    constexpr int kWidth = 900;
+    constexpr int kHeight = 700;
+    c.SetDisplayMode(mode);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    CRasterSurface dc(image);
+    c.Layout(dc, CRect{0, 0, kWidth, kHeight});
+    return image;
+}
+
+template <class Pred>
+QRect Bounds(const QImage& image, Pred pred)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (pred(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+bool IsWhite(QRgb p) { return p == qRgb(255, 255, 255); }
+bool IsInk(QRgb p) { return qGray(p) < 128; }
+bool IsCellBody(QRgb p) { return qBlue(p) > 120 && qBlue(p) > qRed(p) + 90; }
+bool IsCellBand(QRgb p) { return qRed(p) > 150 && qRed(p) > qBlue(p) + 100 && qGreen(p) > qBlue(p) + 40; }
+
+// The supply's plates in the diagram, left to right: '+' for a long plate,
+// '-' for a short one. Only the plates rise above the top wire, which is
+// what most columns of the paper meet first; the long ones rise highest.
+std::string DiagramPlates(const QImage& image)
+{
+    const QRect paper = Bounds(image, IsWhite);
+    std::map<int, int> tops;   // column -> its first ink row
+    std::map<int, int> columnsMeeting;
+    for (int x = paper.left(); x <= paper.right(); ++x)
+        for (int y = paper.top(); y <= paper.bottom(); ++y)
+            if (IsInk(image.pixel(x, y))) {
+                tops[x] = y;
+                ++columnsMeeting[y];
+                break;
+            }
+    if (tops.empty())
+        return {};
+    const int wire = std::max_element(columnsMeeting.begin(), columnsMeeting.end(),
+                                      [](const auto& a, const auto& b) { return a.second < b.second; })->first;
+    int highest = INT_MAX;
+    for (const auto& [x, top] : tops)
+        highest = std::min(highest, top);
+
+    std::string plates;
+    int plateTop = INT_MAX;
+    for (int x = paper.left(); x <= paper.right() + 1; ++x) {
+        const auto it = tops.find(x);
+        if (it != tops.end() && it->second < wire - 1) {
+            plateTop = std::min(plateTop, it->second);
+        } else if (plateTop != INT_MAX) {
+            plates += plateTop < (highest + wire) / 2 ? '+' : '-';
+            plateTop = INT_MAX;
+        }
+    }
+    return plates;
+}
+
+// The cells of the picture, left to right along a row through their upper
+// half: '+' for a coloured band (a positive end), '-' for a blue body.
+std::string PictureCells(const QImage& image)
+{
+    const QRect bodies = Bounds(image, IsCellBody);
+    if (bodies.isEmpty())
+        return {};
+    const int y = bodies.top() + bodies.height() / 4;
+    std::string cells;
+    char run = 0;
+    int length = 0;
+    // Runs of a few pixels are blends at the edges, not parts.
+    const auto endRun = [&] {
+        if (run != 0 && length >= 3)
+            cells += run;
+    };
+    for (int x = 0; x <= image.width(); ++x) {
+        const QRgb p = x < image.width() ? image.pixel(x, y) : qRgb(255, 255, 255);
+        const char kind = IsCellBand(p) ? '+' : IsCellBody(p) ? '-' : 0;
+        if (kind == run) {
+            ++length;
+            continue;
+        }
+        endRun();
+        run = kind;
+        length = 1;
+    }
+    return cells;
+}
+
+} // namespace
+
+TEST(SupplyPicture, PositiveEndsAreWhereTheDiagramHasItsLongPlates)
+{
+    CSingleBulbCircuit c;
+    std::map<int, std::string> seen;   // by the signed number of cells
+    for (const bool reversed : {false, true})
+        for (const int cells : {1, 2, 3}) {
+            SCOPED_TRACE(testing::Message() << cells << " cells" << (reversed ? " reversed" : ""));
+            Configure(c, cells, reversed, false);
+            const std::string plates = DiagramPlates(Frame(c, 1));
+            ASSERT_EQ(plates.size(), 2u * cells) << plates;
+            EXPECT_EQ(PictureCells(Frame(c, 2)), plates);
+            seen[reversed ? -cells : cells] = plates;
+        }
+    // Turning the supply round turns both drawings end for end.
+    for (const int cells : {1, 2, 3}) {
+        const std::string& normal = seen[cells];
+        EXPECT_EQ(seen[-cells], std::string(normal.rbegin(), normal.rend())) << cells << " cells";
+    }
+}
