@@ -27,7 +27,7 @@ std::string CBulbSwitchCircuit::GetName() const
 
 int CBulbSwitchCircuit::PictureBitmapId() const
 {
-    return ResId::PictureBulbSwitch;
+    return m_bSwitchOpen ? ResId::PictureBulbSwitchOpen : ResId::PictureBulbSwitch;
 }
 
 void CBulbSwitchCircuit::Release(CElectron& e, Load)

@@ -34,7 +34,7 @@ std::string CParallelBulbsBothSwitchedCircuit::GetName() const
 
 int CParallelBulbsBothSwitchedCircuit::PictureBitmapId() const
 {
-    return ResId::PictureParallelBulbsBothSwitched;
+    return m_bSwitchOpen ? ResId::PictureParallelBulbsBothSwitchedOpen : ResId::PictureParallelBulbsBothSwitched;
 }
 
 void CParallelBulbsBothSwitchedCircuit::Release(CElectron& e, Load load)

@@ -33,7 +33,7 @@ std::string CParallelBulbsOneSwitchedCircuit::GetName() const
 
 int CParallelBulbsOneSwitchedCircuit::PictureBitmapId() const
 {
-    return ResId::PictureParallelBulbsOneSwitched;
+    return m_bSwitchOpen ? ResId::PictureParallelBulbsOneSwitchedOpen : ResId::PictureParallelBulbsOneSwitched;
 }
 
 void CParallelBulbsOneSwitchedCircuit::Release(CElectron& e, Load load)

@@ -35,5 +35,9 @@ inline constexpr int PictureTwoResistorsSeries = 156;
 inline constexpr int PictureTwoResistorsParallel = 157;
 inline constexpr int PictureUnequalResistorsSeries = 158;
 inline constexpr int PictureUnequalResistorsParallel = 159;
+// The switch circuits' pictures again with the switch open (lever lifted).
+inline constexpr int PictureBulbSwitchOpen = 160;
+inline constexpr int PictureParallelBulbsOneSwitchedOpen = 161;
+inline constexpr int PictureParallelBulbsBothSwitchedOpen = 162;   // 500 x 351
 inline constexpr int Notice = 1021;          // the About box's notice, 298 x 29
 }

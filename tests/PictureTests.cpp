@@ -3,6 +3,7 @@
 // size the picture is drawn.
 
 #include "circuits/SingleBulbCircuit.h"
+#include "document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
 #include "tests/CircuitTestSupport.h"
 
@@ -29,21 +30,28 @@ QImage Frame(CCircuit& c, int mode)
     return image;
 }
 
+// The smallest rectangle holding every pixel (x, y) for which pred(x, y).
 template <class Pred>
-QRect Bounds(const QImage& image, Pred pred)
+QRect Bounds(QSize size, Pred pred)
 {
     QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (pred(image.pixel(x, y)))
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            if (pred(x, y))
                 box |= QRect(x, y, 1, 1);
     return box;
+}
+
+QRect Bounds(const QImage& image, bool (*kind)(QRgb))
+{
+    return Bounds(image.size(), [&](int x, int y) { return kind(image.pixel(x, y)); });
 }
 
 bool IsWhite(QRgb p) { return p == qRgb(255, 255, 255); }
 bool IsInk(QRgb p) { return qGray(p) < 128; }
 bool IsCellBody(QRgb p) { return qBlue(p) > 120 && qBlue(p) > qRed(p) + 90; }
 bool IsCellBand(QRgb p) { return qRed(p) > 150 && qRed(p) > qBlue(p) + 100 && qGreen(p) > qBlue(p) + 40; }
+bool IsHandle(QRgb p) { return qRed(p) > 100 && qRed(p) > qGreen(p) + 90 && qRed(p) > qBlue(p) + 90; }
 
 // The supply's plates in the diagram, left to right: '+' for a long plate,
 // '-' for a short one. Only the plates rise above the top wire, which is
@@ -131,5 +139,33 @@ TEST(SupplyPicture, PositiveEndsAreWhereTheDiagramHasItsLongPlates)
     for (const int cells : {1, 2, 3}) {
         const std::string& normal = seen[cells];
         EXPECT_EQ(seen[-cells], std::string(normal.rbegin(), normal.rend())) << cells << " cells";
+    }
+}
+
+TEST(SwitchPicture, OpeningTheSwitchLiftsTheLeverAndChangesNothingElse)
+{
+    CTarrowinDoc doc;
+    for (const CTarrowinDoc::CCircuitEntry& entry : doc.Circuits()) {
+        CCircuit& c = *entry.pCircuit;
+        SCOPED_TRACE(c.GetName());
+        const QImage closed = Frame(c, 2);
+        c.SetSwitchOpen(true);
+        const QImage open = Frame(c, 2);
+        if (!doc.IsSwitchCircuit(&c)) {
+            EXPECT_EQ(open, closed);
+            continue;
+        }
+        const QRect changed =
+            Bounds(closed.size(), [&](int x, int y) { return closed.pixel(x, y) != open.pixel(x, y); });
+        // The switch is around its red handle, down or lifted; the blade
+        // reaches no further from it than the handle is long.
+        const QRect down = Bounds(closed, IsHandle);
+        const QRect lifted = Bounds(open, IsHandle);
+        ASSERT_FALSE(down.isEmpty());
+        EXPECT_NE(lifted, down);
+        const int reach = std::max(down.width(), down.height());
+        EXPECT_FALSE(changed.isEmpty());
+        EXPECT_TRUE(down.united(lifted).adjusted(-reach, -reach, reach, reach).contains(changed))
+            << "changed " << changed.x() << "," << changed.y() << " " << changed.width() << "x" << changed.height();
     }
 }
