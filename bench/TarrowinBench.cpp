@@ -1,6 +1,6 @@
-// The costs of one tick: Step, Render of a full-HD ball-model frame, and a
-// re-layout, with the cost of copying two full-HD frames as the yardstick
-// for Render.
+// The costs of one tick: Step, Render of a ball-model frame at full HD and
+// 4K, and a re-layout of each display at both sizes, with the cost of
+// copying two full-HD frames as the yardstick for Render.
 #include "document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
 
@@ -28,13 +28,16 @@ void BM_StepSingleBulb(benchmark::State& state)
 }
 BENCHMARK(BM_StepSingleBulb);
 
-void BM_RenderBallModel1080p(benchmark::State& state)
+// A ball-model frame of a window w x h, past the title intro, with
+// electrons moving and glowing.
+void BM_RenderBallModel(benchmark::State& state)
 {
+    const int w = static_cast<int>(state.range(0));
+    const int h = static_cast<int>(state.range(1));
     CTarrowinDoc doc;
-    QImage target(kWidth, kHeight, QImage::Format_RGB32);
+    QImage target(w, h, QImage::Format_RGB32);
     CRasterSurface dc(target);
-    doc.LayoutCircuit(dc, CRect{0, 0, kWidth, kHeight});
-    // Past the title intro, with electrons moving and glowing.
+    doc.LayoutCircuit(dc, CRect{0, 0, w, h});
     while (doc.GetCurrentCircuit()->GetIntroFrames() > 0) {
         doc.StepCircuit();
         doc.RenderCircuit(dc);
@@ -44,17 +47,29 @@ void BM_RenderBallModel1080p(benchmark::State& state)
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_RenderBallModel1080p)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RenderBallModel)->ArgNames({"w", "h"})->Args({kWidth, kHeight})->Args({3840, 2160})
+    ->Unit(benchmark::kMicrosecond);
 
-void BM_Layout1080p(benchmark::State& state)
+// A layout of a display (0 ball model, 1 diagram, 2 picture) at about
+// w x h, as after a resize: each one a few pixels smaller than the last, so
+// that the picture is drawn afresh from its artwork every time.
+void BM_Layout(benchmark::State& state)
 {
+    const int w = static_cast<int>(state.range(0));
+    const int h = static_cast<int>(state.range(1));
     CTarrowinDoc doc;
-    QImage target(kWidth, kHeight, QImage::Format_RGB32);
+    doc.OnCommand(1007);   // labels shown
+    doc.GetCurrentCircuit()->SetDisplayMode(static_cast<int>(state.range(2)));
+    QImage target(w, h, QImage::Format_RGB32);
     CRasterSurface dc(target);
-    for (auto _ : state)
-        doc.LayoutCircuit(dc, CRect{0, 0, kWidth, kHeight});
+    int shrink = 0;
+    for (auto _ : state) {
+        shrink = (shrink + 1) % 16;
+        doc.LayoutCircuit(dc, CRect{0, 0, w - shrink, h - shrink});
+    }
 }
-BENCHMARK(BM_Layout1080p)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Layout)->ArgNames({"w", "h", "display"})->ArgsProduct({{kWidth}, {kHeight}, {0, 1, 2}})
+    ->ArgsProduct({{3840}, {2160}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
 
 // Yardstick: the two full-frame copies every Render must make.
 void BM_CopyTwoFrames1080p(benchmark::State& state)

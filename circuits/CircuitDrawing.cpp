@@ -27,28 +27,31 @@ void CCircuit::DrawRing(CDrawSurface& dc)
     FillGrid(dc, 2, 2, 21, 21, Palette::Conductor);
     FillGrid(dc, 5, 5, 15, 15, Palette::Background);
 
-    // Raised outer edge, sunken hole: light from the top left.
+    // Raised outer edge, sunken hole: light from the top left. The bevels
+    // stand off the edges by their own width, which grows with the layout.
+    const int a = m_scale.Size(1);
+    const int b = m_scale.Size(2);
     const auto px = [this](int x) { return m_nOffsetX + m_nUnit * x; };
     const auto py = [this](int y) { return m_nOffsetY + m_nUnit * y; };
     CPenGuard pen(dc, m_penLight);
-    dc.MoveTo(px(2) - 2, py(2) - 2);
-    dc.LineTo(px(23) + 1, py(2) - 2);
-    dc.MoveTo(px(2) - 2, py(2) - 2);
-    dc.LineTo(px(2) - 2, py(23) + 1);
+    dc.MoveTo(px(2) - b, py(2) - b);
+    dc.LineTo(px(23) + a, py(2) - b);
+    dc.MoveTo(px(2) - b, py(2) - b);
+    dc.LineTo(px(2) - b, py(23) + a);
     dc.SelectPen(m_penShade);
-    dc.MoveTo(px(23) + 1, py(23) + 1);
-    dc.LineTo(px(23) + 1, py(2) - 2);
-    dc.MoveTo(px(23) + 1, py(23) + 1);
-    dc.LineTo(px(2) - 2, py(23) + 1);
-    dc.MoveTo(px(5) + 1, py(5) + 1);
-    dc.LineTo(px(20) - 1, py(5) + 1);
-    dc.MoveTo(px(5) + 1, py(5) + 1);
-    dc.LineTo(px(5) + 1, py(20) - 1);
+    dc.MoveTo(px(23) + a, py(23) + a);
+    dc.LineTo(px(23) + a, py(2) - b);
+    dc.MoveTo(px(23) + a, py(23) + a);
+    dc.LineTo(px(2) - b, py(23) + a);
+    dc.MoveTo(px(5) + a, py(5) + a);
+    dc.LineTo(px(20) - a, py(5) + a);
+    dc.MoveTo(px(5) + a, py(5) + a);
+    dc.LineTo(px(5) + a, py(20) - a);
     dc.SelectPen(m_penLight);
-    dc.MoveTo(px(20) - 1, py(20) - 1);
-    dc.LineTo(px(20) - 1, py(5) + 1);
-    dc.MoveTo(px(20) - 1, py(20) - 1);
-    dc.LineTo(px(5) + 1, py(20) - 1);
+    dc.MoveTo(px(20) - a, py(20) - a);
+    dc.LineTo(px(20) - a, py(5) + a);
+    dc.MoveTo(px(20) - a, py(20) - a);
+    dc.LineTo(px(5) + a, py(20) - a);
 }
 
 void CCircuit::DrawRung(CDrawSurface& dc)
@@ -105,21 +108,31 @@ void CCircuit::DrawBlockSymbol(CDrawSurface& dc, const CComponentBlock& block)
         DrawResistorSymbol(dc, cx, cy);
         break;
     case DiagramSymbol::LowResistor:
-        // One bar, like the numeral I.
         DrawResistorSymbol(dc, cx, cy);
-        GridLine(dc, cx, cy - 0.2, cx, cy + 0.2);
-        GridLine(dc, cx - 0.1, cy - 0.2, cx + 0.1, cy - 0.2);
-        GridLine(dc, cx - 0.1, cy + 0.2, cx + 0.1, cy + 0.2);
+        DrawResistanceMark(dc, cx, cy, 1);
         break;
     case DiagramSymbol::HighResistor:
-        // Two bars, like the numeral II.
         DrawResistorSymbol(dc, cx, cy);
-        GridLine(dc, cx - 0.05, cy - 0.2, cx - 0.05, cy + 0.2);
-        GridLine(dc, cx + 0.05, cy - 0.2, cx + 0.05, cy + 0.2);
-        GridLine(dc, cx - 0.15, cy - 0.2, cx + 0.15, cy - 0.2);
-        GridLine(dc, cx - 0.15, cy + 0.2, cx + 0.15, cy + 0.2);
+        DrawResistanceMark(dc, cx, cy, 2);
         break;
     }
+}
+
+void CCircuit::DrawResistanceMark(CDrawSurface& dc, double cx, double cy, int bars)
+{
+    // The numeral I or II, its bars 0.3 units apart and drawn with a pen a
+    // twelfth of a unit wide, so that two bars stay apart at any size.
+    constexpr double kHalfHeight = 0.35;
+    constexpr double kBarGap = 0.3;
+    constexpr double kSerif = 0.15;
+    const double half = kBarGap * (bars - 1) / 2;
+    CPenGuard pen(dc, SolidPen(std::max(1, m_nUnit / 12), Palette::Conductor));
+    for (int i = 0; i < bars; ++i) {
+        const double x = cx - half + kBarGap * i;
+        GridLine(dc, x, cy - kHalfHeight, x, cy + kHalfHeight);
+    }
+    GridLine(dc, cx - half - kSerif, cy - kHalfHeight, cx + half + kSerif, cy - kHalfHeight);
+    GridLine(dc, cx - half - kSerif, cy + kHalfHeight, cx + half + kSerif, cy + kHalfHeight);
 }
 
 void CCircuit::DrawDiagramPaper(CDrawSurface& dc)

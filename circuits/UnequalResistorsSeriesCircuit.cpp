@@ -46,6 +46,8 @@ void CUnequalResistorsSeriesCircuit::BuildLabels()
 {
     m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
     m_labels.push_back({"resistor (low R)", CRect{13, 18, 18, 20}});
-    m_labels.push_back({"resistor (high R)", CRect{7, 18, 12, 20}});
+    // A row higher than its neighbour: the two names are wider than the
+    // blocks are apart.
+    m_labels.push_back({"resistor (high R)", CRect{7, 16, 12, 18}});
     ResetElectrons();
 }

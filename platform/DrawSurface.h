@@ -37,6 +37,11 @@ public:
     virtual void SetPixel(int x, int y, Colour cr) = 0;
     // One line of text centred both ways in the rectangle, background left as it is.
     virtual void DrawTextCentred(const CRect& rc, const std::string& text) = 0;
+    // The same, in a smaller size of the font where the text is wider than the rectangle.
+    virtual void DrawTextFitted(const CRect& rc, const std::string& text) = 0;
+    // Smooth (anti-aliased) lines and shapes from now on, or not; returns the
+    // previous setting. Surfaces start without.
+    virtual bool SetAntialiasing(bool on) = 0;
 
     // Transfers a w x h block from (sx, sy) of the bitmap to (x, y), clipped to both.
     virtual void BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op) = 0;
@@ -47,4 +52,6 @@ public:
     virtual std::unique_ptr<CDrawSurface> CreateMemorySurface(CBitmap& bitmap) = 0;
     // The resource bitmap with the id, at its natural size (null if unknown).
     virtual std::unique_ptr<CBitmap> LoadBitmap(int id) = 0;
+    // The same artwork drawn afresh at w x h pixels, sharp at any size.
+    virtual std::unique_ptr<CBitmap> LoadBitmap(int id, int w, int h) = 0;
 };

@@ -3,9 +3,12 @@
 #include "platform/Fonts.h"
 #include "platform/Resources.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 #include <numbers>
 
 namespace {
@@ -67,6 +70,11 @@ QPainter* CRasterSurface::Painter()
 void CRasterSurface::ApplyPenAndBrush()
 {
     QPainter* p = Painter();
+    p->setRenderHint(QPainter::Antialiasing, m_bAntialiasing);
+    // Smooth lines of an odd width would straddle pixel edges and blur:
+    // they are centred on the pixels instead, as the aliased ones are.
+    const bool oddWidth = !m_pen.bNull && std::max(1, m_pen.nWidth) % 2 == 1;
+    p->setTransform(m_bAntialiasing && oddWidth ? QTransform::fromTranslate(0.5, 0.5) : QTransform());
     if (m_pen.bNull) {
         p->setPen(Qt::NoPen);
     } else {
@@ -175,14 +183,35 @@ void CRasterSurface::SetPixel(int x, int y, Colour cr)
     reinterpret_cast<std::uint32_t*>(m_pBits + y * m_nStride)[x] = kOpaque | PackRgb(cr);
 }
 
-void CRasterSurface::DrawTextCentred(const CRect& rc, const std::string& text)
+void CRasterSurface::DrawText(const CRect& rc, const std::string& text, const QFont& font)
 {
-    if (Painter() == nullptr)
-        return;
-    m_painter->setFont(ResolveFont(m_font));
+    m_painter->setTransform(QTransform());
+    m_painter->setFont(font);
     m_painter->setPen(ToQColor(m_crText));
     m_painter->drawText(QRect(rc.left, rc.top, rc.Width(), rc.Height()),
                         Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip, QString::fromStdString(text));
+}
+
+void CRasterSurface::DrawTextCentred(const CRect& rc, const std::string& text)
+{
+    if (Painter() != nullptr)
+        DrawText(rc, text, ResolveFont(m_font));
+}
+
+void CRasterSurface::DrawTextFitted(const CRect& rc, const std::string& text)
+{
+    if (Painter() == nullptr)
+        return;
+    QFont font = ResolveFont(m_font);
+    const int width = QFontMetrics(font).horizontalAdvance(QString::fromStdString(text));
+    if (width > rc.Width() && width > 0)
+        font.setPixelSize(std::max(1, font.pixelSize() * std::max(rc.Width(), 0) / width));
+    DrawText(rc, text, font);
+}
+
+bool CRasterSurface::SetAntialiasing(bool on)
+{
+    return std::exchange(m_bAntialiasing, on);
 }
 
 void CRasterSurface::BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op)
@@ -250,6 +279,14 @@ std::unique_ptr<CDrawSurface> CRasterSurface::CreateMemorySurface(CBitmap& bitma
 std::unique_ptr<CBitmap> CRasterSurface::LoadBitmap(int id)
 {
     QImage image = LoadResourceImage(id);
+    if (image.isNull())
+        return nullptr;
+    return std::make_unique<CRasterBitmap>(std::move(image));
+}
+
+std::unique_ptr<CBitmap> CRasterSurface::LoadBitmap(int id, int w, int h)
+{
+    QImage image = LoadResourceImage(id, QSize(w, h));
     if (image.isNull())
         return nullptr;
     return std::make_unique<CRasterBitmap>(std::move(image));

@@ -23,7 +23,7 @@ private:
     QImage m_image;
 };
 
-// Draws into a QImage (Format_RGB32) with antialiasing off. Block transfers,
+// Draws into a QImage (Format_RGB32), with antialiasing off unless asked for. Block transfers,
 // fills and pixels write the pixels directly; lines, shapes and text go
 // through a QPainter begun on first use. The surface must be the only user
 // of the image while it lives.
@@ -50,16 +50,20 @@ public:
     void Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2) override;
     void SetPixel(int x, int y, Colour cr) override;
     void DrawTextCentred(const CRect& rc, const std::string& text) override;
+    void DrawTextFitted(const CRect& rc, const std::string& text) override;
+    bool SetAntialiasing(bool on) override;
 
     void BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op) override;
 
     std::unique_ptr<CBitmap> CreateCompatibleBitmap(int w, int h) override;
     std::unique_ptr<CDrawSurface> CreateMemorySurface(CBitmap& bitmap) override;
     std::unique_ptr<CBitmap> LoadBitmap(int id) override;
+    std::unique_ptr<CBitmap> LoadBitmap(int id, int w, int h) override;
 
 private:
     QPainter* Painter();
     void ApplyPenAndBrush();
+    void DrawText(const CRect& rc, const std::string& text, const QFont& font);
 
     QImage& m_image;
     uchar* m_pBits = nullptr;
@@ -71,6 +75,7 @@ private:
     CBrush m_brush;
     CFontSpec m_font;
     Colour m_crText{};
+    bool m_bAntialiasing = false;
     int m_nPosX = 0;
     int m_nPosY = 0;
 };

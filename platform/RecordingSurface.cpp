@@ -102,6 +102,17 @@ void CRecordingSurface::DrawTextCentred(const CRect& rc, const std::string& text
     Record("DrawTextCentred", {rc.left, rc.top, rc.right, rc.bottom}, text);
 }
 
+void CRecordingSurface::DrawTextFitted(const CRect& rc, const std::string& text)
+{
+    Record("DrawTextFitted", {rc.left, rc.top, rc.right, rc.bottom}, text);
+}
+
+bool CRecordingSurface::SetAntialiasing(bool on)
+{
+    Record("SetAntialiasing", {on ? 1 : 0});
+    return std::exchange(m_bAntialiasing, on);
+}
+
 void CRecordingSurface::BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op)
 {
     const auto* rec = dynamic_cast<const CRecordingBitmap*>(&src);
@@ -128,4 +139,12 @@ std::unique_ptr<CBitmap> CRecordingSurface::LoadBitmap(int id)
     if (res == nullptr)
         return nullptr;
     return std::make_unique<CRecordingBitmap>(id, res->nWidth, res->nHeight);
+}
+
+std::unique_ptr<CBitmap> CRecordingSurface::LoadBitmap(int id, int w, int h)
+{
+    Record("LoadBitmap", {id, w, h});
+    if (FindBitmapResource(id) == nullptr || w <= 0 || h <= 0)
+        return nullptr;
+    return std::make_unique<CRecordingBitmap>(id, w, h);
 }

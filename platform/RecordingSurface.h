@@ -10,7 +10,7 @@
 struct CDrawCall {
     std::string strOp;
     std::vector<int> args;
-    std::string strText;   // DrawTextCentred's text, the font face for SelectFont
+    std::string strText;   // the text drawn, the font face for SelectFont
 
     friend bool operator==(const CDrawCall&, const CDrawCall&) = default;
 };
@@ -57,12 +57,15 @@ public:
     void Arc(int l, int t, int r, int b, int x1, int y1, int x2, int y2) override;
     void SetPixel(int x, int y, Colour cr) override;
     void DrawTextCentred(const CRect& rc, const std::string& text) override;
+    void DrawTextFitted(const CRect& rc, const std::string& text) override;
+    bool SetAntialiasing(bool on) override;
 
     void BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op) override;
 
     std::unique_ptr<CBitmap> CreateCompatibleBitmap(int w, int h) override;
     std::unique_ptr<CDrawSurface> CreateMemorySurface(CBitmap& bitmap) override;
     std::unique_ptr<CBitmap> LoadBitmap(int id) override;
+    std::unique_ptr<CBitmap> LoadBitmap(int id, int w, int h) override;
 
     const CPen& CurrentPen() const { return m_pen; }
     const CBrush& CurrentBrush() const { return m_brush; }
@@ -79,4 +82,5 @@ private:
     CBrush m_brush;
     CFontSpec m_font;
     Colour m_crText{};
+    bool m_bAntialiasing = false;
 };

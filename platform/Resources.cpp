@@ -2,6 +2,7 @@
 
 #include "res/BitmapTable.h"
 
+#include <QCache>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -9,6 +10,22 @@
 #include <cmath>
 
 namespace {
+
+QImage Render(const CBitmapResource& res, QSize size, QImage::Format format)
+{
+    if (size.isEmpty())
+        return {};
+    QImage image(size, format);
+    image.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
+    QSvgRenderer renderer(QString::fromLatin1(res.pszPath));
+    if (!renderer.isValid())
+        return {};
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), size));
+    painter.end();
+    return image;
+}
 
 QImage RenderResource(int id, qreal scale, QImage::Format format)
 {
@@ -22,23 +39,33 @@ QImage RenderResource(int id, qreal scale, QImage::Format format)
     if (auto it = cache.constFind(key); it != cache.constEnd())
         return *it;
 
-    const int w = static_cast<int>(std::lround(res->nWidth * scale));
-    const int h = static_cast<int>(std::lround(res->nHeight * scale));
-    if (w <= 0 || h <= 0)
-        return {};
-    QImage image(w, h, format);
-    image.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
-    QSvgRenderer renderer(QString::fromLatin1(res->pszPath));
-    if (!renderer.isValid())
-        return {};
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(0, 0, w, h));
-    painter.end();
-    cache.insert(key, image);
+    const QSize size(static_cast<int>(std::lround(res->nWidth * scale)),
+                     static_cast<int>(std::lround(res->nHeight * scale)));
+    QImage image = Render(*res, size, format);
+    if (!image.isNull())
+        cache.insert(key, image);
     return image;
 }
 
+}
+
+QImage LoadResourceImage(int id, QSize size)
+{
+    const CBitmapResource* res = FindBitmapResource(id);
+    if (res == nullptr || size.isEmpty())
+        return {};
+    // Any size may be asked for while a window is dragged larger: only the
+    // latest few renderings are kept, so that switching displays back and
+    // forth at one size renders each picture once.
+    static QCache<QString, QImage> cache(64 * 1024 * 1024);
+    const QString key = QString::number(id) + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') +
+                        QString::number(size.height());
+    if (const QImage* kept = cache.object(key))
+        return *kept;
+    QImage image = Render(*res, size, QImage::Format_RGB32);
+    if (!image.isNull())
+        cache.insert(key, new QImage(image), static_cast<qsizetype>(image.sizeInBytes()));
+    return image;
 }
 
 QImage LoadResourceImage(int id, qreal scale)

@@ -5,18 +5,45 @@
 
 #include <cstdlib>
 
+namespace {
+
+// The pens at the reference unit; a layout scales them to its unit.
+constexpr CPen kGlow2Pen = SolidPen(4, Rgb(255, 128, 0));
+constexpr CPen kGlow3Pen = SolidPen(6, Rgb(255, 192, 0));
+constexpr CPen kGlow4Pen = SolidPen(8, Rgb(255, 255, 0));
+constexpr CPen kGlow1Pen = SolidPen(2, Rgb(255, 64, 0));
+constexpr CPen kThickPen = SolidPen(8, Rgb(0, 0, 0));
+constexpr CPen kThinPen = SolidPen(3, Rgb(0, 0, 0));
+constexpr CPen kShadePen = SolidPen(2, Rgb(64, 64, 64));
+constexpr CPen kLightPen = SolidPen(2, Rgb(192, 192, 192));
+
+}
+
 CCircuit::CCircuit()
-    : m_penGlow2(SolidPen(4, Rgb(255, 128, 0))),
-      m_penGlow3(SolidPen(6, Rgb(255, 192, 0))),
-      m_penGlow4(SolidPen(8, Rgb(255, 255, 0))),
-      m_penGlow1(SolidPen(2, Rgb(255, 64, 0))),
-      m_penThick(SolidPen(8, Rgb(0, 0, 0))),
-      m_penThin(SolidPen(3, Rgb(0, 0, 0))),
-      m_penShade(SolidPen(2, Rgb(64, 64, 64))),
-      m_penLight(SolidPen(2, Rgb(192, 192, 192))),
+    : m_penGlow2(kGlow2Pen),
+      m_penGlow3(kGlow3Pen),
+      m_penGlow4(kGlow4Pen),
+      m_penGlow1(kGlow1Pen),
+      m_penThick(kThickPen),
+      m_penThin(kThinPen),
+      m_penShade(kShadePen),
+      m_penLight(kLightPen),
       m_font(CFontSpec{"Arial Black", 18, 400})
 {
     m_dVoltage = 1.5 * m_nCells;
+}
+
+void CCircuit::SetDrawingScale(const CDrawingScale& scale)
+{
+    m_scale = scale;
+    m_penGlow2 = scale.Pen(kGlow2Pen);
+    m_penGlow3 = scale.Pen(kGlow3Pen);
+    m_penGlow4 = scale.Pen(kGlow4Pen);
+    m_penGlow1 = scale.Pen(kGlow1Pen);
+    m_penThick = scale.Pen(kThickPen);
+    m_penThin = scale.Pen(kThinPen);
+    m_penShade = scale.Pen(kShadePen);
+    m_penLight = scale.Pen(kLightPen);
 }
 
 CCircuit::~CCircuit() = default;

@@ -7,9 +7,11 @@
 #include "sim/CircuitRegion.h"
 #include "sim/ComponentBlock.h"
 #include "sim/ComponentLabel.h"
+#include "sim/DrawingScale.h"
 #include "sim/Electron.h"
 #include "sim/GlowList.h"
 #include "sim/GridPoint.h"
+#include "sim/LabelLayer.h"
 #include "sim/ProgressSink.h"
 
 #include <array>
@@ -74,6 +76,8 @@ public:
     void DrawIntro(CDrawSurface& dc);
     void DrawElectrons(CDrawSurface& dc);
     void DrawLabels(CDrawSurface& dc);
+    // A label's rectangle in pixels.
+    CRect LabelRect(const CComponentLabel& label) const;
     void PulseOffset(CElectron& e, int& ox, int& oy) const;
     void SetProgressSink(IProgressSink* sink) { m_pProgress = sink; }
 
@@ -100,6 +104,7 @@ public:
     int GetSquare() const { return m_nSquare; }
     const CRect& GetClientRect() const { return m_rcClient; }
     const CFontSpec& GetFont() const { return m_font; }
+    const CDrawingScale& GetDrawingScale() const { return m_scale; }
     const CBallSprite& NormalSprite() const { return m_sprNormal; }
     const CBitmap* Frame() const { return m_bmpFrame.get(); }
 
@@ -132,6 +137,8 @@ protected:
     void DrawSupplySymbol(CDrawSurface& dc);
     void DrawLampSymbol(CDrawSurface& dc, double cx, double cy);
     void DrawResistorSymbol(CDrawSurface& dc, double cx, double cy);
+    // The mark inside a resistor of low (one bar) or high (two bars) resistance.
+    void DrawResistanceMark(CDrawSurface& dc, double cx, double cy, int bars);
     void DrawPicture(CDrawSurface& dc);
     // A block of the ball model (bulb or resistor) with wall thickness t.
     void DrawComponentBlock(CDrawSurface& dc, double cx, double cy, double t, Colour capColour);
@@ -198,10 +205,16 @@ protected:
     CPen m_penThin;
     CPen m_penShade;
     CPen m_penLight;
+    CDrawingScale m_scale;
     std::vector<CComponentLabel> m_labels;
+    CLabelLayer m_labelLayer;
     CFontSpec m_font;
 
 private:
+    // The labels' layer laid over each frame, for the labels shown.
+    void BuildLabelLayer(CDrawSurface& dc);
+    // Sets the scale of a new layout and the pens drawn at it.
+    void SetDrawingScale(const CDrawingScale& scale);
     void ComputeForces(double k);
     void Thermostat();
 

@@ -43,6 +43,10 @@ CJitterRow JitterRow(int level)
     }
 }
 
+// The picture display is drawn at 500 x 500: the supply's 150 above the circuit's 350.
+constexpr int kPictureWidth = 500;
+constexpr int kPictureSupplyHeight = 150;
+
 int SupplyPictureId(int cells)
 {
     switch (cells) {
@@ -64,6 +68,7 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
     const int w = std::max(0, rect.Width());
     const int h = std::max(0, rect.Height());
     m_nUnit = std::min(w, h) / kGridSize;
+    SetDrawingScale(CDrawingScale(m_nUnit));
     m_font = CFontSpec{"Arial Black", m_nUnit * 3 / 4, 400};
     if (w > h) {
         m_nOffsetX = (w - h) / 2;
@@ -89,7 +94,9 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
             }
             if (m_bShowLabels)
                 DrawLabels(*mem);
+            BuildLabelLayer(*mem);
         } else if (m_nDisplayMode == 1) {
+            mem->SetAntialiasing(true);
             DrawDiagram(*mem);
         } else {
             DrawPicture(*mem);
@@ -142,6 +149,9 @@ void CCircuit::Render(CDrawSurface& dc)
         } else if (m_nDisplayMode == 0) {
             DrawElectrons(*frame);
             DrawGlow(*frame);
+            // The names stay readable over the arcs; what changes lies
+            // inside what was drawn, so nothing more is marked.
+            m_labelLayer.DrawOver(*frame, m_drawn);
         }
     }
     m_rendered.assign(m_drawnBefore.begin(), m_drawnBefore.end());
@@ -154,11 +164,12 @@ void CCircuit::Render(CDrawSurface& dc)
 void CCircuit::DrawIntro(CDrawSurface& dc)
 {
     {
-        CFontGuard font(dc, CFontSpec{"Arial Black", 30, 400});
+        CFontGuard font(dc, CFontSpec{"Arial Black", m_scale.Size(30), 400});
         const int g = static_cast<int>(100 * std::sin(0.1 * m_nIntroFrames));
         const Colour oldColour = dc.SetTextColour(Rgb(g + 100, g + 100, g + 100));
         dc.FillSolidRect(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), kWhite);
-        dc.DrawTextCentred(m_rcClient, GetName());
+        // Shrunk where the view is narrower than the title.
+        dc.DrawTextFitted(m_rcClient, GetName());
         dc.SetTextColour(oldColour);
     }
     --m_nIntroFrames;
@@ -174,8 +185,8 @@ void CCircuit::PulseOffset(CElectron& e, int& ox, int& oy) const
     const CJitterRow row = JitterRow(level);
     if (e.m_nPhase >= static_cast<int>(row.dx.size()))
         e.m_nPhase = 0;
-    ox += row.dx[e.m_nPhase];
-    oy += row.dy[e.m_nPhase];
+    ox += m_scale.Offset(row.dx[e.m_nPhase]);
+    oy += m_scale.Offset(row.dy[e.m_nPhase]);
 }
 
 void CCircuit::DrawElectrons(CDrawSurface& dc)
@@ -213,30 +224,53 @@ void CCircuit::DrawElectrons(CDrawSurface& dc)
         const int radius = 2 * m_sprFlash.GetRadius();
         const int px = PixelX(m_pTagged->m_x);
         const int py = PixelY(m_pTagged->m_y);
-        CPenGuard pen(dc, SolidPen(1, kWhite));
+        const int width = m_scale.Size(1);
+        CPenGuard pen(dc, SolidPen(width, kWhite));
         CBrushGuard brush(dc, NullBrush());
         dc.Ellipse(px - radius, py - radius, px + radius, py + radius);
-        MarkDrawn(CRect{px - radius - 1, py - radius - 1, px + radius + 2, py + radius + 2});
+        // The pen straddles the circle.
+        const int pad = width / 2 + 1;
+        MarkDrawn(CRect{px - radius - pad, py - radius - pad, px + radius + pad + 1, py + radius + pad + 1});
     }
+}
+
+CRect CCircuit::LabelRect(const CComponentLabel& label) const
+{
+    const CRect& g = label.m_rcGrid;
+    return CRect{m_nOffsetX + m_nUnit * g.left, m_nOffsetY + m_nUnit * g.top, m_nOffsetX + m_nUnit * g.right,
+                 m_nOffsetY + m_nUnit * g.bottom};
 }
 
 void CCircuit::DrawLabels(CDrawSurface& dc)
 {
     CFontGuard font(dc, m_font);
-    for (const CComponentLabel& label : m_labels) {
-        const CRect& g = label.m_rcGrid;
-        const CRect rc{m_nOffsetX + m_nUnit * g.left, m_nOffsetY + m_nUnit * g.top, m_nOffsetX + m_nUnit * g.right,
-                       m_nOffsetY + m_nUnit * g.bottom};
-        dc.DrawTextCentred(rc, label.m_strName);
+    for (const CComponentLabel& label : m_labels)
+        dc.DrawTextCentred(LabelRect(label), label.m_strName);
+}
+
+void CCircuit::BuildLabelLayer(CDrawSurface& dc)
+{
+    if (!m_bShowLabels) {
+        m_labelLayer.Clear();
+        return;
     }
+    std::vector<CLabelLayer::CLabel> labels;
+    for (const CComponentLabel& label : m_labels)
+        labels.push_back({LabelRect(label), label.m_strName});
+    m_labelLayer.Build(dc, labels, m_font, CRect{0, 0, m_rcClient.Width(), m_rcClient.Height()});
 }
 
 void CCircuit::DrawPicture(CDrawSurface& dc)
 {
-    const int cx = m_rcClient.Width() / 2;
-    const int cy = m_rcClient.Height() / 2;
-    if (auto supply = dc.LoadBitmap(SupplyPictureId(m_nCells)))
-        dc.BitBlt(cx - 250, cy - 250, 500, 150, *supply, 0, 0, RasterOp::Copy);
-    if (auto picture = dc.LoadBitmap(PictureBitmapId()))
-        dc.BitBlt(cx - 250, cy - 100, 500, picture->Height(), *picture, 0, 0, RasterOp::Copy);
+    // The supply's picture above the circuit's fills the same square as the
+    // other displays, drawn afresh from the artwork at the square's size.
+    const int side = m_nSquare;
+    const int supplyHeight = side * kPictureSupplyHeight / kPictureWidth;
+    if (supplyHeight > 0)
+        if (auto supply = dc.LoadBitmap(SupplyPictureId(m_nCells), side, supplyHeight))
+            dc.BitBlt(m_nOffsetX, m_nOffsetY, side, supplyHeight, *supply, 0, 0, RasterOp::Copy);
+    const int pictureHeight = side - supplyHeight;
+    if (pictureHeight > 0)
+        if (auto picture = dc.LoadBitmap(PictureBitmapId(), side, pictureHeight))
+            dc.BitBlt(m_nOffsetX, m_nOffsetY + supplyHeight, side, pictureHeight, *picture, 0, 0, RasterOp::Copy);
 }

@@ -3,6 +3,7 @@
 #include "circuits/SingleBulbCircuit.h"
 #include "platform/RasterSurface.h"
 #include "platform/RecordingSurface.h"
+#include "platform/Resources.h"
 #include "sim/BallSprite.h"
 
 #include <gtest/gtest.h>
@@ -370,12 +371,15 @@ TEST_F(RenderTest, LabelsAreDrawnOnlyInTheBallModel)
     c.ToggleLabels();
     rec = std::make_unique<CRecordingSurface>(600, 400);
     c.Layout(*rec, CRect{0, 0, 600, 400});
+    // In the background, then each in the layer laid over the frames.
     const auto texts = rec->CallsOf("DrawTextCentred");
-    ASSERT_EQ(texts.size(), 2u);
+    ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[0], (CDrawCall{"DrawTextCentred", {260, 0, 340, 32}, "power supply"}));
     EXPECT_EQ(texts[1], (CDrawCall{"DrawTextCentred", {260, 288, 340, 320}, "light bulb"}));
+    EXPECT_EQ(texts[2].strText, "power supply");
+    EXPECT_EQ(texts[3].strText, "light bulb");
     const auto fonts = rec->CallsOf("SelectFont");
-    ASSERT_EQ(fonts.size(), 2u);
+    ASSERT_EQ(fonts.size(), 6u);
     EXPECT_EQ(fonts[0], (CDrawCall{"SelectFont", {12, 400}, "Arial Black"}));
 
     for (const int mode : {1, 2}) {
@@ -415,9 +419,9 @@ TEST_F(RenderTest, FirstIntroFrameDrawsTheTitleInGrey87)
     const auto fills = rec->CallsOf("FillSolidRect");
     ASSERT_EQ(fills.size(), 1u);
     EXPECT_EQ(fills[0].args, (std::vector<int>{0, 0, 600, 400, 255, 255, 255}));
-    const auto texts = rec->CallsOf("DrawTextCentred");
+    const auto texts = rec->CallsOf("DrawTextFitted");
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0], (CDrawCall{"DrawTextCentred", {0, 0, 600, 400}, "Single Bulb"}));
+    EXPECT_EQ(texts[0], (CDrawCall{"DrawTextFitted", {0, 0, 600, 400}, "Single Bulb"}));
     const auto fonts = rec->CallsOf("SelectFont");
     ASSERT_FALSE(fonts.empty());
     EXPECT_EQ(fonts[0], (CDrawCall{"SelectFont", {30, 400}, "Arial Black"}));
@@ -1061,6 +1065,7 @@ TEST_F(RenderTest, GlowArcsAreDrawnOverBallModelFramesOnly)
 
 TEST_F(RenderTest, PictureShowsTheSupplyForTheCellsAboveTheCircuit)
 {
+    // The square of 400 at (100, 0): the supply's 120 above the circuit's 280.
     const std::pair<int, int> cases[] = {{0, 134}, {1, 135}, {2, 136}, {3, 137}, {-1, 138}, {-2, 139}, {-3, 140}};
     LayoutRecording(600, 400);
     for (const auto& [cells, id] : cases) {
@@ -1070,40 +1075,36 @@ TEST_F(RenderTest, PictureShowsTheSupplyForTheCellsAboveTheCircuit)
         rec->Clear();
         c.DrawPicture(*rec);
         const std::vector<CDrawCall> want{
-            {"LoadBitmap", {id}, ""},
-            {"BitBlt", {50, -50, 500, 150, id, 0, 0, kCopy}, ""},
-            {"LoadBitmap", {147}, ""},
-            {"BitBlt", {50, 100, 500, 350, 147, 0, 0, kCopy}, ""},
+            {"LoadBitmap", {id, 400, 120}, ""},
+            {"BitBlt", {100, 0, 400, 120, id, 0, 0, kCopy}, ""},
+            {"LoadBitmap", {147, 400, 280}, ""},
+            {"BitBlt", {100, 120, 400, 280, 147, 0, 0, kCopy}, ""},
         };
         EXPECT_EQ(rec->Calls(), want) << "cells " << cells;
     }
 }
 
-TEST_F(RenderTest, PictureLayoutCentresOnAnOddWindow)
+TEST_F(RenderTest, PictureLayoutFillsTheSquareOfAnOddWindow)
 {
     c.SetDisplayMode(2);
-    rec = std::make_unique<CRecordingSurface>(801, 601);
-    c.Layout(*rec, CRect{0, 0, 801, 601});
+    rec = std::make_unique<CRecordingSurface>(601, 801);
+    c.Layout(*rec, CRect{0, 0, 601, 801});
     const auto blits = rec->CallsOf("BitBlt");
     ASSERT_EQ(blits.size(), 3u);
-    EXPECT_EQ(blits[0].args, (std::vector<int>{150, 50, 500, 150, 135, 0, 0, kCopy}));
-    EXPECT_EQ(blits[1].args, (std::vector<int>{150, 200, 500, 350, 147, 0, 0, kCopy}));
-    EXPECT_EQ(blits[2].args[2], 801);
-    EXPECT_EQ(blits[2].args[3], 601);
+    EXPECT_EQ(blits[0].args, (std::vector<int>{0, 100, 601, 180, 135, 0, 0, kCopy}));
+    EXPECT_EQ(blits[1].args, (std::vector<int>{0, 280, 601, 421, 147, 0, 0, kCopy}));
+    EXPECT_EQ(blits[2].args[2], 601);
+    EXPECT_EQ(blits[2].args[3], 801);
 }
 
-TEST_F(RenderTest, PictureLayoutCopiesTheArtworkIntoPlace)
+TEST_F(RenderTest, PictureLayoutDrawsTheArtworkAtTheSquaresSize)
 {
     c.SetDisplayMode(2);
-    QImage target(600, 600, QImage::Format_RGB32);
+    QImage target(900, 600, QImage::Format_RGB32);
     CRasterSurface dc(target);
-    c.Layout(dc, CRect{0, 0, 600, 600});
-    auto supply = dc.LoadBitmap(135);
-    auto picture = dc.LoadBitmap(147);
-    ASSERT_NE(supply, nullptr);
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(target.copy(50, 50, 500, 150), ImageOf(supply.get()));
-    EXPECT_EQ(target.copy(50, 200, 500, 350), ImageOf(picture.get()));
+    c.Layout(dc, CRect{0, 0, 900, 600});
+    EXPECT_EQ(target.copy(150, 0, 600, 180), LoadResourceImage(135, QSize(600, 180)));
+    EXPECT_EQ(target.copy(150, 180, 600, 420), LoadResourceImage(147, QSize(600, 420)));
 }
 
 // --- awkward window sizes ---

@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {{"power supply", {10, 0, 15, 2}}, {"resistor 2", {10, 18, 15, 20}}, {"resistor 1", {10, 11, 15, 13}}}},
         IdentityCase{kUnequalSeries, "Two Unequal Resistors in Series", 158, true, false,
                      {{"power supply", {10, 0, 15, 2}}, {"resistor (low R)", {13, 18, 18, 20}},
-                      {"resistor (high R)", {7, 18, 12, 20}}}},
+                      {"resistor (high R)", {7, 16, 12, 18}}}},
         // Spelled as the menu spells it: this title reaches the window.
         IdentityCase{kUnequalParallel, "Two Unequal Resistors in Parallel", 159, false, false,
                      {{"power supply", {10, 0, 15, 2}}, {"resistor (high R)", {10, 18, 15, 20}},
@@ -541,13 +541,14 @@ using Lines = std::vector<std::array<double, 4>>;   // grid (x0, y0) to (x1, y1)
 
 Lines OneBar(double cx, double cy)
 {
-    return {{cx, cy - 0.2, cx, cy + 0.2}, {cx - 0.1, cy - 0.2, cx + 0.1, cy - 0.2}, {cx - 0.1, cy + 0.2, cx + 0.1, cy + 0.2}};
+    return {{cx, cy - 0.35, cx, cy + 0.35}, {cx - 0.15, cy - 0.35, cx + 0.15, cy - 0.35},
+            {cx - 0.15, cy + 0.35, cx + 0.15, cy + 0.35}};
 }
 
 Lines TwoBars(double cx, double cy)
 {
-    return {{cx - 0.05, cy - 0.2, cx - 0.05, cy + 0.2}, {cx + 0.05, cy - 0.2, cx + 0.05, cy + 0.2},
-            {cx - 0.15, cy - 0.2, cx + 0.15, cy - 0.2}, {cx - 0.15, cy + 0.2, cx + 0.15, cy + 0.2}};
+    return {{cx - 0.15, cy - 0.35, cx - 0.15, cy + 0.35}, {cx + 0.15, cy - 0.35, cx + 0.15, cy + 0.35},
+            {cx - 0.3, cy - 0.35, cx + 0.3, cy - 0.35}, {cx - 0.3, cy + 0.35, cx + 0.3, cy + 0.35}};
 }
 
 Lines operator+(Lines a, const Lines& b)

@@ -1,0 +1,191 @@
+// The three displays as a class sees them, from a small window to a 4K
+// projector: each fills the view's square and stays inside it, lines grow
+// with the square, and the marks, labels and titles stay readable.
+#include "document/TarrowinDoc.h"
+#include "platform/RasterSurface.h"
+#include "res/CommandIds.h"
+#include "tests/TestSupport.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+namespace {
+
+bool IsDark(QRgb c)
+{
+    return qGray(c) < 96;
+}
+
+// The bounding box of every pixel that differs from the one at (0, 0),
+// which lies outside the square in a window wider than it is tall.
+QRect Drawn(const QImage& image)
+{
+    const QRgb outside = image.pixel(0, 0);
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (row[x] != outside)
+                box |= QRect(x, y, 1, 1);
+    }
+    return box;
+}
+
+// Runs of dark pixels along a line of the image.
+int DarkRuns(const QImage& image, int y, int x0, int x1)
+{
+    int runs = 0;
+    bool inRun = false;
+    for (int x = x0; x < x1; ++x) {
+        const bool dark = IsDark(image.pixel(x, y));
+        runs += dark && !inRun ? 1 : 0;
+        inRun = dark;
+    }
+    return runs;
+}
+
+class Displays : public ::testing::Test {
+protected:
+    void SetUp() override { RestartProgramState(); }
+
+    CCircuit& Show(int position, int mode)
+    {
+        CCircuit& c = *m_doc.CircuitAt(position);
+        m_doc.SelectCircuit(c);
+        c.SetDisplayMode(mode);
+        return c;
+    }
+
+    QImage Layout(CCircuit& c, int w, int h)
+    {
+        QImage image(w, h, QImage::Format_RGB32);
+        CRasterSurface dc(image);
+        c.Layout(dc, CRect{0, 0, w, h});
+        return image;
+    }
+
+    // Frames after the circuit's title, on a small view.
+    QImage Run(CCircuit& c, int w, int h, int ticks)
+    {
+        QImage image(w, h, QImage::Format_RGB32);
+        CRasterSurface dc(image);
+        c.Layout(dc, CRect{0, 0, w, h});
+        for (int i = 0; i < ticks; ++i) {
+            c.Step();
+            c.Render(dc);
+        }
+        return image;
+    }
+
+    CTarrowinDoc m_doc;
+};
+
+}
+
+TEST_F(Displays, EachViewFillsTheSquareAndItsLinesGrowWithIt)
+{
+    const QSize sizes[] = {{640, 480}, {1920, 1080}, {3840, 2160}};
+    for (const int position : {1, 5, 9, 13})
+        for (const int mode : {0, 1, 2}) {
+            int lastWire = 0;
+            for (const QSize size : sizes) {
+                CCircuit& c = Show(position, mode);
+                const QImage image = Layout(c, size.width(), size.height());
+                const int side = size.height();
+                const QRect square((size.width() - side) / 2, 0, side, side);
+                const QRect drawn = Drawn(image);
+                SCOPED_TRACE(testing::Message() << "circuit " << position << ", display " << mode << ", "
+                                                << size.width() << "x" << size.height());
+                EXPECT_TRUE(square.contains(drawn));
+                // The ring and the paper leave a margin of a unit or two; the
+                // picture fills the square whole.
+                const int margin = mode == 2 ? 0 : side * 3 / 25;
+                EXPECT_GE(drawn.width(), side - 2 * margin);
+                EXPECT_GE(drawn.height(), side - 2 * margin);
+                // The diagram's wire down the left side, across the middle row.
+                if (mode == 1) {
+                    const int x = square.left() + c.GetUnit() * 7 / 2;
+                    int wire = 0;
+                    for (int dx = -c.GetUnit(); dx <= c.GetUnit(); ++dx)
+                        wire += IsDark(image.pixel(x + dx, side / 2)) ? 1 : 0;
+                    EXPECT_GE(wire, 3);
+                    EXPECT_GE(wire, c.GetUnit() * 3 / 32 - 1);
+                    EXPECT_GE(wire, lastWire);
+                    lastWire = wire;
+                }
+            }
+        }
+}
+
+TEST_F(Displays, MarksLabelsAndTitlesStayReadable)
+{
+    // Two resistors told apart by their marks at 640 x 480: one bar, two bars.
+    {
+        CCircuit& c = Show(13, 1);
+        const QImage diagram = Layout(c, 640, 480);
+        const int y = c.GetOffsetY() + c.GetUnit() * 43 / 2;
+        const auto runsIn = [&](double cx) {
+            return DarkRuns(diagram, y, c.GetOffsetX() + static_cast<int>(c.GetUnit() * (cx - 1)),
+                            c.GetOffsetX() + static_cast<int>(c.GetUnit() * (cx + 1)));
+        };
+        EXPECT_EQ(runsIn(9.5), 2) << "high resistance";
+        EXPECT_EQ(runsIn(15.5), 1) << "low resistance";
+    }
+    // Labels show whole over the glow arcs of three cells, and the two
+    // resistors' names stand apart.
+    const auto textPixels = [&](CCircuit& c, int w, int h) {
+        if (!c.GetShowLabels())
+            c.ToggleLabels();
+        const QImage labelled = Layout(c, w, h);
+        c.ToggleLabels();
+        const QImage plain = Layout(c, w, h);
+        c.ToggleLabels();
+        std::vector<QPoint> text;
+        for (int y = h / 3; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (labelled.pixel(x, y) != plain.pixel(x, y))
+                    text.emplace_back(x, y);
+        return text;
+    };
+    {
+        CCircuit& c = Show(5, 0);
+        c.SetCells(3);
+        c.ToggleLabels();
+        const QImage frame = Run(c, 640, 480, CCircuit::kIntroFrames + 150);
+        int underArcs = 0;
+        for (const QPoint& p : textPixels(c, 640, 480)) {
+            EXPECT_TRUE(IsDark(frame.pixel(p))) << p.x() << "," << p.y();
+            const QColor near(frame.pixel(p + QPoint(0, 2)));
+            underArcs += near.red() > 200 && near.blue() < 100 ? 1 : 0;
+        }
+        EXPECT_GT(underArcs, 0) << "the arcs crossed the label";
+    }
+    {
+        CCircuit& c = Show(13, 0);
+        std::set<int> rows;
+        for (const QPoint& p : textPixels(c, 1920, 1080))
+            rows.insert(p.y());
+        ASSERT_FALSE(rows.empty());
+        int groups = 1;
+        for (auto it = std::next(rows.begin()); it != rows.end(); ++it)
+            groups += *it != *std::prev(it) + 1 ? 1 : 0;
+        EXPECT_EQ(groups, 2) << "two names, each on rows of its own";
+    }
+    // The longest title fits a narrow view.
+    {
+        CCircuit& c = Show(6, 0);
+        QImage image(300, 500, QImage::Format_RGB32);
+        CRasterSurface dc(image);
+        c.Layout(dc, CRect{0, 0, 300, 500});
+        c.Render(dc);
+        const QRect title = Drawn(image);
+        ASSERT_FALSE(title.isEmpty());
+        EXPECT_GT(title.left(), 0);
+        EXPECT_LT(title.right(), 299);
+    }
+}
