@@ -278,6 +278,9 @@ private:
 
     std::mt19937 m_rng;
     int m_nHome;
+    // The program's fresh state before the document draws its electrons too,
+    // so that a soak runs the same whatever ran before it in the process.
+    bool m_bFresh = (RestartProgramState(), true);
     CTarrowinDoc m_doc;
     CCircuit* m_pHome = nullptr;
     int m_nHomeId = 0;
