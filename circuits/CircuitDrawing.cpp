@@ -6,7 +6,9 @@
 #include "platform/SelectGuard.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <utility>
 
 void CCircuit::FillGrid(CDrawSurface& dc, double x, double y, double wUnits, double hUnits, Colour cr)
 {
@@ -225,18 +227,31 @@ void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double
     const int fromY = PixelY(cy - 6);
     const int toX = PixelX(cx - 4.5);
     const int toY = PixelY(cy - 6);
-    int widest = -1;
+    const int pad = arcPen.nWidth / 2 + 2;
     glow.AgeAndDraw(kArcLifetime, [&](int age) {
         const int d = ((age + 5) * m_nUnit) >> 3;
-        dc.Arc(static_cast<int>(centreX - d), static_cast<int>(centreY - d), static_cast<int>(centreX + d),
-               static_cast<int>(centreY + d), fromX, fromY, toX, toY);
-        widest = std::max(widest, d);
+        const CRect box{static_cast<int>(centreX - d), static_cast<int>(centreY - d), static_cast<int>(centreX + d),
+                        static_cast<int>(centreY + d)};
+        dc.Arc(box.left, box.top, box.right, box.bottom, fromX, fromY, toX, toY);
+        // Only the top of the circle is drawn: what changes is the band from
+        // its top down to the ends of the arc, with the pen around it, a
+        // small part of the circle's box on a large screen.
+        const double ccx = (box.left + box.right) / 2.0;
+        const double ccy = (box.top + box.bottom) / 2.0;
+        double left = ccx;
+        double right = ccx;
+        double bottom = box.top;
+        for (const auto& [x, y] : {std::pair{fromX, fromY}, std::pair{toX, toY}}) {
+            const double length = std::hypot(x - ccx, y - ccy);
+            if (length <= 0.0)
+                continue;
+            const double endX = ccx + (x - ccx) * (box.Width() / 2.0) / length;
+            const double endY = ccy + (y - ccy) * (box.Height() / 2.0) / length;
+            left = std::min(left, endX);
+            right = std::max(right, endX);
+            bottom = std::max(bottom, endY);
+        }
+        MarkDrawn(CRect{static_cast<int>(std::floor(left)) - pad, box.top - pad,
+                        static_cast<int>(std::ceil(right)) + pad + 1, static_cast<int>(std::ceil(bottom)) + pad + 1});
     });
-    // The arcs are concentric: the widest one's box, with the pen that
-    // straddles it, holds them all.
-    if (widest >= 0) {
-        const int pad = arcPen.nWidth / 2 + 2;
-        MarkDrawn(CRect{static_cast<int>(centreX - widest) - pad, static_cast<int>(centreY - widest) - pad,
-                        static_cast<int>(centreX + widest) + pad, static_cast<int>(centreY + widest) + pad});
-    }
 }

@@ -107,14 +107,17 @@ void CTarrowinView::paintEvent(QPaintEvent* event)
 void CTarrowinView::UpdateRendered()
 {
     const std::vector<CRect>& rects = m_doc.GetCurrentCircuit()->LastRenderRects();
-    const int cols = (width() + kTile - 1) / kTile;
-    const int rows = (height() + kTile - 1) / kTile;
+    // Tiles of the same size in device pixels at any density: on a dense
+    // screen logical tiles would repaint four times the area.
+    const qreal dpr = m_frame.devicePixelRatio();
+    const int tile = std::max(1, static_cast<int>(std::lround(kTile / dpr)));
+    const int cols = (width() + tile - 1) / tile;
+    const int rows = (height() + tile - 1) / tile;
     if (rects.empty() || cols <= 0 || rows <= 0)
         return;
     // The changed rectangles overlap and are many; the repaint goes by the
     // tiles they touch, gathered into runs along each row of tiles, which
     // makes a simple region without merging rectangle by rectangle.
-    const qreal dpr = m_frame.devicePixelRatio();
     m_tiles.assign(static_cast<std::size_t>(cols) * rows, 0);
     for (const CRect& rc : rects) {
         const int left = std::max(0, static_cast<int>(std::floor(rc.left / dpr)));
@@ -123,8 +126,8 @@ void CTarrowinView::UpdateRendered()
         const int bottom = std::min(height(), static_cast<int>(std::ceil(rc.bottom / dpr)));
         if (right <= left || bottom <= top)
             continue;
-        for (int ty = top / kTile; ty <= (bottom - 1) / kTile; ++ty)
-            for (int tx = left / kTile; tx <= (right - 1) / kTile; ++tx)
+        for (int ty = top / tile; ty <= (bottom - 1) / tile; ++ty)
+            for (int tx = left / tile; tx <= (right - 1) / tile; ++tx)
                 m_tiles[static_cast<std::size_t>(ty) * cols + tx] = 1;
     }
     m_tileRects.clear();
@@ -139,7 +142,7 @@ void CTarrowinView::UpdateRendered()
             const int start = tx;
             while (tx < cols && row[tx] != 0)
                 ++tx;
-            m_tileRects.push_back(QRect(start * kTile, ty * kTile, (tx - start) * kTile, kTile) & bounds);
+            m_tileRects.push_back(QRect(start * tile, ty * tile, (tx - start) * tile, tile) & bounds);
         }
     }
     QRegion region;

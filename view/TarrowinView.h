@@ -23,7 +23,7 @@ public:
     static constexpr int kSplashMs = 3000;
     // The shortest period: about sixty ticks a second on every machine.
     static constexpr int kTickMs = 16;
-    // Side of the squares, in logical pixels, by which changed parts of a
+    // Side of the squares, in device pixels, by which changed parts of a
     // frame are repainted.
     static constexpr int kTile = 16;
 
