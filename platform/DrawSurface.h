@@ -45,6 +45,14 @@ public:
 
     // Transfers a w x h block from (sx, sy) of the bitmap to (x, y), clipped to both.
     virtual void BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op) = 0;
+    // Stamps an image through its mask (black where the image shows, white
+    // where the surface does): the mask combined with AND, then the image
+    // with OR, both from the bitmaps' origins. A surface may do it in one pass.
+    virtual void MaskBlt(int x, int y, int w, int h, const CBitmap& mask, const CBitmap& image)
+    {
+        BitBlt(x, y, w, h, mask, 0, 0, RasterOp::And);
+        BitBlt(x, y, w, h, image, 0, 0, RasterOp::Or);
+    }
 
     virtual std::unique_ptr<CBitmap> CreateCompatibleBitmap(int w, int h) = 0;
     // A surface that draws into the bitmap (made by this surface family); the

@@ -1,6 +1,7 @@
 #include "platform/RasterSurface.h"
 
 #include "platform/Fonts.h"
+#include "platform/FrameImage.h"
 #include "platform/Resources.h"
 
 #include <QFontMetrics>
@@ -258,11 +259,38 @@ void CRasterSurface::BitBlt(int x, int y, int w, int h, const CBitmap& src, int 
     }
 }
 
+void CRasterSurface::MaskBlt(int x, int y, int w, int h, const CBitmap& mask, const CBitmap& image)
+{
+    const auto* m = dynamic_cast<const CRasterBitmap*>(&mask);
+    const auto* i = dynamic_cast<const CRasterBitmap*>(&image);
+    const auto isRgb32 = [](const CRasterBitmap* b) {
+        return b != nullptr && b->Image().format() == QImage::Format_RGB32;
+    };
+    if (m_pBits == nullptr || !isRgb32(m) || !isRgb32(i) || m->Image().size() != i->Image().size()) {
+        CDrawSurface::MaskBlt(x, y, w, h, mask, image);
+        return;
+    }
+    // Both transfers in one pass over the surface, clipped as BitBlt clips.
+    int sx = 0;
+    int sy = 0;
+    if (x < 0) { sx = -x; w += x; x = 0; }
+    if (y < 0) { sy = -y; h += y; y = 0; }
+    w = std::min({w, m_nWidth - x, m->Image().width() - sx});
+    h = std::min({h, m_nHeight - y, m->Image().height() - sy});
+    for (int row = 0; row < h; ++row) {
+        auto* d = reinterpret_cast<std::uint32_t*>(m_pBits + (y + row) * m_nStride) + x;
+        const auto* ms = reinterpret_cast<const std::uint32_t*>(m->Image().constScanLine(sy + row)) + sx;
+        const auto* is = reinterpret_cast<const std::uint32_t*>(i->Image().constScanLine(sy + row)) + sx;
+        for (int k = 0; k < w; ++k)
+            d[k] = (d[k] & ms[k]) | is[k] | kOpaque;
+    }
+}
+
 std::unique_ptr<CBitmap> CRasterSurface::CreateCompatibleBitmap(int w, int h)
 {
     if (w <= 0 || h <= 0)
         return std::make_unique<CRasterBitmap>();
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image = CreateFrameImage(w, h);
     if (!image.isNull())
         image.fill(0xff000000u);   // a new bitmap starts black
     return std::make_unique<CRasterBitmap>(std::move(image));

@@ -66,6 +66,5 @@ void CBallSprite::Draw(CDrawSurface& dc, int x, int y) const
 {
     if (!m_bmpMask || !m_bmpImage)
         return;
-    dc.BitBlt(x - m_nRadius, y - m_nRadius, m_nSize, m_nSize, *m_bmpMask, 0, 0, RasterOp::And);
-    dc.BitBlt(x - m_nRadius, y - m_nRadius, m_nSize, m_nSize, *m_bmpImage, 0, 0, RasterOp::Or);
+    dc.MaskBlt(x - m_nRadius, y - m_nRadius, m_nSize, m_nSize, *m_bmpMask, *m_bmpImage);
 }

@@ -64,9 +64,12 @@ public:
     int GetDisplayMode() const { return m_nDisplayMode; }
 
     // --- frames ---
+    // Draws the background for the surface's client rectangle and copies it there.
     void Layout(CDrawSurface& dc, const CRect& rect);
+    // Draws the next frame over the last one on the surface laid out on,
+    // changing only what the two frames drew.
     void Render(CDrawSurface& dc);
-    // Lets go of the frame-sized bitmaps while another circuit is shown; the
+    // Lets go of the frame-sized bitmap while another circuit is shown; the
     // next Render lays the circuit out again.
     void ReleaseBitmaps();
     // The parts of the surface that the last Render (or Layout) changed:
@@ -106,7 +109,7 @@ public:
     const CFontSpec& GetFont() const { return m_font; }
     const CDrawingScale& GetDrawingScale() const { return m_scale; }
     const CBallSprite& NormalSprite() const { return m_sprNormal; }
-    const CBitmap* Frame() const { return m_bmpFrame.get(); }
+    const CBitmap* Background() const { return m_bmpBackground.get(); }
 
     // The program-wide tick counter of Step (0, 1, 2): the energy cues count
     // down when it comes round to 0.
@@ -196,7 +199,6 @@ protected:
     std::vector<CRect> m_rendered;
     bool m_bFullFramePending = true;
     std::unique_ptr<CBitmap> m_bmpBackground;
-    std::unique_ptr<CBitmap> m_bmpFrame;
     CPen m_penGlow2;
     CPen m_penGlow3;
     CPen m_penGlow4;

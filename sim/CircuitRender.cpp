@@ -79,7 +79,6 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
     }
     m_nSquare = std::min(w, h);
     m_bmpBackground = dc.CreateCompatibleBitmap(w, h);
-    m_bmpFrame = dc.CreateCompatibleBitmap(w, h);
 
     if (auto mem = dc.CreateMemorySurface(*m_bmpBackground)) {
         if (m_nDisplayMode == 0) {
@@ -110,7 +109,6 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
 void CCircuit::ReleaseBitmaps()
 {
     m_bmpBackground.reset();
-    m_bmpFrame.reset();
 }
 
 void CCircuit::MarkDrawn(const CRect& rc)
@@ -125,40 +123,34 @@ void CCircuit::Render(CDrawSurface& dc)
         Layout(dc, m_rcClient);
         m_bLayoutDirty = false;
     }
-    const int w = m_bmpFrame->Width();
-    const int h = m_bmpFrame->Height();
-    const CRect whole{0, 0, w, h};
-    // Outside what the last frame drew, the frame bitmap still equals the
-    // background: only those small parts are restored, and only the old and
-    // the new drawings are copied out. After a layout, and around the intro
-    // whose page covers everything, the whole frame is.
+    const CRect whole{0, 0, m_bmpBackground->Width(), m_bmpBackground->Height()};
+    // The surface keeps the last frame (it is the one laid out on), and
+    // outside what that frame drew it equals the background: only those
+    // parts are restored, and the new frame is drawn straight over them,
+    // off screen. After a layout, and around the intro whose page covers
+    // everything, the whole frame is restored.
     const bool intro = m_nIntroFrames != 0;
     const bool full = m_bFullFramePending || intro;
     m_bFullFramePending = false;
     m_drawnBefore.swap(m_drawn);
     m_drawn.clear();
-    if (full) {
+    if (full)
         m_drawnBefore.assign(1, whole);
-    }
-    if (auto frame = dc.CreateMemorySurface(*m_bmpFrame)) {
-        for (const CRect& rc : m_drawnBefore)
-            frame->BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), *m_bmpBackground, rc.left, rc.top, RasterOp::Copy);
-        if (intro) {
-            DrawIntro(*frame);
-            m_drawn.assign(1, whole);
-        } else if (m_nDisplayMode == 0) {
-            DrawElectrons(*frame);
-            DrawGlow(*frame);
-            // The names stay readable over the arcs; what changes lies
-            // inside what was drawn, so nothing more is marked.
-            m_labelLayer.DrawOver(*frame, m_drawn);
-        }
+    for (const CRect& rc : m_drawnBefore)
+        dc.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), *m_bmpBackground, rc.left, rc.top, RasterOp::Copy);
+    if (intro) {
+        DrawIntro(dc);
+        m_drawn.assign(1, whole);
+    } else if (m_nDisplayMode == 0) {
+        DrawElectrons(dc);
+        DrawGlow(dc);
+        // The names stay readable over the arcs; what changes lies inside
+        // what was drawn, so nothing more is marked.
+        m_labelLayer.DrawOver(dc, m_drawn);
     }
     m_rendered.assign(m_drawnBefore.begin(), m_drawnBefore.end());
     if (!full)
         m_rendered.insert(m_rendered.end(), m_drawn.begin(), m_drawn.end());
-    for (const CRect& rc : m_rendered)
-        dc.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), *m_bmpFrame, rc.left, rc.top, RasterOp::Copy);
 }
 
 void CCircuit::DrawIntro(CDrawSurface& dc)

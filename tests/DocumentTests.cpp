@@ -188,21 +188,21 @@ TEST_F(Document, SwitchButtonsActOnTheCurrentSwitchCircuitOnly)
     EXPECT_FALSE(Current().IsSwitchOpen());
 }
 
-TEST_F(Document, OnlyTheShownCircuitKeepsItsFrameBitmaps)
+TEST_F(Document, OnlyTheShownCircuitKeepsItsBackground)
 {
     CRecordingSurface dc(300, 200);
     doc->LayoutCircuit(dc, CRect{0, 0, 300, 200});
     CCircuit& first = Current();
-    ASSERT_NE(first.Frame(), nullptr);
+    ASSERT_NE(first.Background(), nullptr);
     doc->OnCommand(CmdId::SingleBulb);   // choosing the shown circuit keeps them
-    EXPECT_NE(first.Frame(), nullptr);
+    EXPECT_NE(first.Background(), nullptr);
     doc->OnCommand(CmdId::TwoResistorsSeries);
-    EXPECT_EQ(first.Frame(), nullptr);
+    EXPECT_EQ(first.Background(), nullptr);
     // Shown again, it is laid out afresh at the size it had.
     doc->OnCommand(CmdId::SingleBulb);
     doc->RenderCircuit(dc);
-    ASSERT_NE(first.Frame(), nullptr);
-    EXPECT_EQ(first.Frame()->Width(), 300);
+    ASSERT_NE(first.Background(), nullptr);
+    EXPECT_EQ(first.Background()->Width(), 300);
 }
 
 TEST_F(Document, ACircuitChosenAgainResumesWithItsOwnSettings)

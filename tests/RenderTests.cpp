@@ -317,9 +317,9 @@ TEST_F(RenderTest, WideWindowCentresTheSquareHorizontally)
     EXPECT_EQ(c.GetFont().nHeight, 12);
     EXPECT_EQ(c.GetFont().strFace, "Arial Black");
     EXPECT_EQ(c.GetClientRect(), (CRect{0, 0, 600, 400}));
-    ASSERT_NE(c.Frame(), nullptr);
-    EXPECT_EQ(c.Frame()->Width(), 600);
-    EXPECT_EQ(c.Frame()->Height(), 400);
+    ASSERT_NE(c.Background(), nullptr);
+    EXPECT_EQ(c.Background()->Width(), 600);
+    EXPECT_EQ(c.Background()->Height(), 400);
     // The background reached the window: grey outside the ring, black conductor.
     EXPECT_EQ(At(target, 5, 5), kGrey);
     EXPECT_EQ(At(target, 100 + 16 * 3 + 3, 16 * 10), kBlack);
@@ -482,18 +482,21 @@ TEST_F(RenderTest, IntroWithoutProgressSinkStillCountsDown)
     EXPECT_EQ(CountColour(target, Rgb(87, 87, 87), 0, 250, 600, 400), 0);
 }
 
-TEST_F(RenderTest, RenderComposesOffScreenAndCopiesOnce)
+TEST_F(RenderTest, RenderRestoresTheBackgroundThenDrawsOverIt)
 {
     c.m_nIntroFrames = 0;
     LayoutRecording(600, 400);
-    const int frameId = IdOf(c.Frame());
+    const int backgroundId = IdOf(c.Background());
     c.Render(*rec);
     const auto& calls = rec->Calls();
     ASSERT_GE(calls.size(), 2u);
-    // The first transfer copies the background to the frame, the last the frame to the window.
-    EXPECT_EQ(calls.front().strOp, "BitBlt");
-    EXPECT_EQ(calls.front().args[7], kCopy);
-    EXPECT_EQ(calls.back(), (CDrawCall{"BitBlt", {0, 0, 600, 400, frameId, 0, 0, kCopy}, ""}));
+    // After a layout the whole background first, then the electrons over it;
+    // nothing else is copied and no bitmap is made.
+    EXPECT_EQ(calls.front(), (CDrawCall{"BitBlt", {0, 0, 600, 400, backgroundId, 0, 0, kCopy}, ""}));
+    const auto blits = rec->CallsOf("BitBlt");
+    EXPECT_EQ(std::count_if(blits.begin(), blits.end(), [](const CDrawCall& b) { return b.args[7] == kCopy; }), 1);
+    EXPECT_EQ(StampedImages().size(), static_cast<std::size_t>(CCircuit::kElectronCount));
+    EXPECT_TRUE(rec->CallsOf("CreateCompatibleBitmap").empty());
 }
 
 TEST_F(RenderTest, DirtyLayoutIsRebuiltByTheNextRender)
@@ -1130,9 +1133,9 @@ TEST_F(RenderTest, TinyAndOddWindowsLayOutAndRender)
                 bulb.Step();
                 bulb.Render(dc);
             }
-            ASSERT_NE(bulb.Frame(), nullptr);
-            EXPECT_EQ(bulb.Frame()->Width(), w) << w << "x" << h << " mode " << mode;
-            EXPECT_EQ(bulb.Frame()->Height(), h) << w << "x" << h << " mode " << mode;
+            ASSERT_NE(bulb.Background(), nullptr);
+            EXPECT_EQ(bulb.Background()->Width(), w) << w << "x" << h << " mode " << mode;
+            EXPECT_EQ(bulb.Background()->Height(), h) << w << "x" << h << " mode " << mode;
             EXPECT_EQ(bulb.GetUnit(), std::min(w, h) / 25);
         }
     }
@@ -1169,14 +1172,14 @@ TEST_F(RenderTest, RenderBeforeAnyLayoutDoesNotCrash)
     target.fill(Qt::blue);
     CRasterSurface dc(target);
     c.Render(dc);
-    ASSERT_NE(c.Frame(), nullptr);
-    EXPECT_EQ(c.Frame()->Width(), 0);
-    EXPECT_EQ(c.Frame()->Height(), 0);
+    ASSERT_NE(c.Background(), nullptr);
+    EXPECT_EQ(c.Background()->Width(), 0);
+    EXPECT_EQ(c.Background()->Height(), 0);
     CRecordingSurface other(10, 10);
     CTestBulb fresh;
     fresh.m_nIntroFrames = 0;
     fresh.Render(other);
-    EXPECT_EQ(fresh.Frame()->Width(), 0);
+    EXPECT_EQ(fresh.Background()->Width(), 0);
 }
 
 // A wall-sized client has a ball radius beyond what a sprite may have: the
@@ -1193,8 +1196,8 @@ TEST_F(RenderTest, ClientBeyondTheSpriteLimitKeepsTheLastSprites)
     c.Render(*rec);
     const auto blits = rec->CallsOf("BitBlt");
     ASSERT_FALSE(blits.empty());
-    EXPECT_EQ(blits.back().args[2], 12000);
-    EXPECT_EQ(blits.back().args[3], 10200);
+    EXPECT_EQ(blits.front().args[2], 12000);
+    EXPECT_EQ(blits.front().args[3], 10200);
 }
 
 // --- partial frames: only what changed is composed and copied ---
@@ -1275,14 +1278,13 @@ TEST_F(RenderTest, RenderCopiesTheWholeFrameOnlyAfterALayoutAndAroundTheIntro)
         EXPECT_EQ(rc.Width(), side);
         EXPECT_EQ(rc.Height(), side);
     }
-    // What was copied to the window is exactly that.
-    const auto copies = rec->CallsOf("BitBlt");
-    const int frameId = IdOf(c.Frame());
-    std::vector<CRect> copied;
-    for (const CDrawCall& call : copies)
-        if (call.args[4] == frameId)
-            copied.push_back(CRect{call.args[0], call.args[1], call.args[0] + call.args[2], call.args[1] + call.args[3]});
-    EXPECT_EQ(copied, rects);
+    // What was restored from the background is exactly the old half.
+    const int backgroundId = IdOf(c.Background());
+    std::vector<CRect> restored;
+    for (const CDrawCall& call : rec->CallsOf("BitBlt"))
+        if (call.args[4] == backgroundId)
+            restored.push_back(CRect{call.args[0], call.args[1], call.args[0] + call.args[2], call.args[1] + call.args[3]});
+    EXPECT_EQ(restored, std::vector<CRect>(rects.begin(), rects.begin() + CCircuit::kElectronCount));
 }
 
 TEST_F(RenderTest, DiagramFramesCopyNothingOnceShown)

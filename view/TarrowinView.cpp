@@ -1,6 +1,7 @@
 #include "view/TarrowinView.h"
 
 #include "document/TarrowinDoc.h"
+#include "platform/FrameImage.h"
 #include "platform/RasterSurface.h"
 #include "platform/Resources.h"
 #include "res/CommandIds.h"
@@ -65,7 +66,7 @@ void CTarrowinView::LayoutToSize()
 {
     const QSize size = DeviceSize();
     if (m_frame.size() != size) {
-        m_frame = QImage(size, QImage::Format_RGB32);
+        m_frame = CreateFrameImage(size.width(), size.height());
         m_frame.fill(Qt::gray);
     }
     m_frame.setDevicePixelRatio(devicePixelRatioF());
