@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libbenchmark-dev
   python3
   fonts-dejavu-core
+  # The bars and the About box are checked with each font Debian ships for the desktop.
+  fonts-liberation2 fonts-cantarell
   # The end-to-end window test: a virtual X server, window lookup, screenshots.
   xvfb xauth x11-utils imagemagick
   # Checks of the desktop entry and the AppStream metadata.
