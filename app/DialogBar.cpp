@@ -1,13 +1,13 @@
 #include "app/DialogBar.h"
 
-#include "platform/DialogUnits.h"
+#include "app/GroupBox.h"
+#include "app/TextRoom.h"
 #include "platform/Resources.h"
 #include "view/PictureControl.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,30 +22,48 @@ QString Translated(const char* text)
     return QCoreApplication::translate(kDialogBarContext, text);
 }
 
+QRect ToRect(const CDialogControl& control)
+{
+    return QRect(control.x, control.y, control.w, control.h);
+}
+
+// The size of a picture control or a drawn frame; invalid for other controls.
+QSize PictureSize(const CDialogControl& control, const QWidget& widget)
+{
+    if (control.kind == DialogControlKind::Picture)
+        return static_cast<const CPictureControl&>(widget).Image().deviceIndependentSize().toSize();
+    if (control.kind == DialogControlKind::DrawnFrame) {
+        // The frame holds the picture the program draws into it, which is
+        // as large as its artwork, and the frame's border around it.
+        const int border = static_cast<const CPictureControl&>(widget).frameWidth();
+        return LoadResourceImage(control.nBitmapId).size() + QSize(2 * border, 2 * border);
+    }
+    return {};
+}
+
+// A control's place in pixels. A picture takes its own size: at the
+// top-left of its rectangle, or centred in it to the nearest pixel so that
+// it stays in the middle of its place whatever the font; a drawn frame is
+// always centred so.
+QRect Place(const CDialogUnits& units, const CDialogControl& control, const QSize& picture)
+{
+    QRect place = units.ToPixels(ToRect(control));
+    if (!picture.isValid())
+        return place;
+    if (control.bCentreImage || control.kind == DialogControlKind::DrawnFrame)
+        place.translate((place.width() - picture.width()) / 2, (place.height() - picture.height()) / 2);
+    place.setSize(picture);
+    return place;
+}
+
 }
 
 CDialogBar::CDialogBar(const CDialogLayout& layout, CommandHandler onCommand, QWidget* parent)
     : QWidget(parent), m_nLayoutId(layout.nId), m_onCommand(std::move(onCommand))
 {
     setFont(DialogFont(layout.pszFontFace, layout.nPointSize));
-    const CDialogUnits units(font());
-    const QRect bounds = units.ToPixels(0, 0, layout.nWidth, layout.nHeight);
-    setFixedSize(bounds.size());
-
     for (const CDialogControl& control : layout.controls) {
         QWidget* widget = CreateControl(control);
-        QRect place = units.ToPixels(control.x, control.y, control.w, control.h);
-        if (control.kind == DialogControlKind::Picture) {
-            // A picture control shows its bitmap whole, whatever its layout size;
-            // centred, it stays in the middle of its rectangle whatever the font.
-            const QImage& image = static_cast<CPictureControl*>(widget)->Image();
-            const QSize size = image.deviceIndependentSize().toSize();
-            const QPoint centre = place.center();
-            place.setSize(size);
-            if (control.bCentreImage)
-                place.moveCenter(centre);
-        }
-        widget->setGeometry(place);
         if (control.bDisabled)
             widget->setEnabled(false);
         if (control.pszAccessibleName != nullptr)
@@ -54,6 +72,26 @@ CDialogBar::CDialogBar(const CDialogLayout& layout, CommandHandler onCommand, QW
             m_controls[control.nId] = widget;
         m_ordered.push_back(widget);
     }
+
+    // The font's own units, grown where a caption or a drawn frame's picture
+    // would not fit its place: a longer translation or a wider font widens
+    // the whole page evenly and keeps its order and grouping. A picture of
+    // its own keeps its size whatever the units and leaves them alone.
+    std::vector<QSize> pictures;
+    std::vector<CDialogRoom> rooms;
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+        const CDialogControl& control = layout.controls[i];
+        pictures.push_back(PictureSize(control, *m_ordered[i]));
+        if (control.kind == DialogControlKind::DrawnFrame)
+            rooms.push_back({ToRect(control), pictures.back()});
+        else if (control.kind != DialogControlKind::Picture)
+            rooms.push_back({ToRect(control), TextRoom(*m_ordered[i])});
+    }
+    m_units = CDialogUnits(font()).Holding(rooms);
+
+    setFixedSize(m_units.ToPixels(0, 0, layout.nWidth, layout.nHeight).size());
+    for (std::size_t i = 0; i < layout.controls.size(); ++i)
+        m_ordered[i]->setGeometry(Place(m_units, layout.controls[i], pictures[i]));
 }
 
 QWidget* CDialogBar::CreateControl(const CDialogControl& control)
@@ -97,10 +135,14 @@ QWidget* CDialogBar::CreateControl(const CDialogControl& control)
     case DialogControlKind::BlackFrame: {
         QWidget* widget = nullptr;
         if (control.kind == DialogControlKind::GroupBox) {
-            widget = new QGroupBox(caption, this);
+            widget = new CGroupBox(caption, this);
         } else if (control.kind == DialogControlKind::Text) {
-            widget = new QLabel(caption, this);
-            static_cast<QLabel*>(widget)->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            auto* label = new QLabel(caption, this);
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            // An accent above the capitals starts the line that much lower,
+            // inside the label.
+            label->setContentsMargins(0, InkAboveLine(label->fontMetrics(), caption), 0, 0);
+            widget = label;
         } else {
             widget = new CPictureControl(true, this);
         }

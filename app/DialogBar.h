@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DialogUnits.h"
 #include "res/DialogLayouts.h"
 
 #include <QWidget>
@@ -14,10 +15,12 @@ class QProgressBar;
 class CPictureControl;
 
 // A dialog layout's contents: a docked bar's, or the page of a dialog such as
-// the About box. Every control stands at its place in dialog units converted
-// from the dialog font; pictures take their bitmap's own size. Clicking a
-// button or check box sends its id; radio buttons and check boxes first
-// change their own checked state, as automatic controls do.
+// the About box. Every control stands at its place in dialog units, which
+// start as the dialog font's own and grow until every caption, and every
+// picture drawn into a frame, fits its place; pictures and drawn frames take
+// their picture's own size.
+// Clicking a button or check box sends its id; radio buttons and check boxes
+// first change their own checked state, as automatic controls do.
 class CDialogBar : public QWidget {
 public:
     using CommandHandler = std::function<void(int id)>;
@@ -25,6 +28,8 @@ public:
     CDialogBar(const CDialogLayout& layout, CommandHandler onCommand, QWidget* parent = nullptr);
 
     int LayoutId() const { return m_nLayoutId; }
+    // The units the page is laid out in.
+    const CDialogUnits& Units() const { return m_units; }
     QWidget* Control(int id) const;
     // The control built for the layout's control at index, in creation order.
     QWidget* ControlAt(std::size_t index) const { return m_ordered.at(index); }
@@ -45,6 +50,7 @@ private:
     QButtonGroup* GroupFor(int group);
 
     int m_nLayoutId;
+    CDialogUnits m_units{1, 1};
     CommandHandler m_onCommand;
     std::map<int, QWidget*> m_controls;
     std::vector<QWidget*> m_ordered;

@@ -1,5 +1,6 @@
 #include "app/HyperLink.h"
 
+#include "app/TextRoom.h"
 #include "res/Strings.h"
 
 #include <QApplication>
@@ -98,7 +99,7 @@ void CHyperLink::SizeToFitText()
         return;
     const QFontMetrics metrics(m_fontLink);
     const int textWidth = metrics.horizontalAdvance(m_strText);
-    const int textHeight = metrics.height();
+    const int textHeight = TextLineHeight(metrics, m_strText);
     QRect place = geometry();
     if ((m_alignment & Qt::AlignVCenter) != 0)
         place.setTop(place.top() + (place.height() - textHeight) / 2);
@@ -184,7 +185,9 @@ void CHyperLink::paintEvent(QPaintEvent*)
     painter.setFont(m_fontLink);
     painter.setPen(TextColour());
     const Qt::Alignment vertical = (m_alignment & Qt::AlignVCenter) != 0 ? Qt::AlignVCenter : Qt::AlignTop;
-    painter.drawText(rect(), static_cast<int>((m_alignment & Qt::AlignHorizontal_Mask) | vertical) | Qt::TextSingleLine,
+    // An accent above the capitals starts the line that much lower.
+    const QRect place = rect().adjusted(0, InkAboveLine(QFontMetrics(m_fontLink), m_strText), 0, 0);
+    painter.drawText(place, static_cast<int>((m_alignment & Qt::AlignHorizontal_Mask) | vertical) | Qt::TextSingleLine,
                      m_strText);
 }
 

@@ -27,7 +27,7 @@ const std::array kControlsBar{
     CDialogControl{CmdId::SwitchPolarity, K::PushButton, DLG_TEXT("switch polarity"), 7, 236, 77, 19},
     CDialogControl{CmdId::SwitchOff, K::PushLikeRadio, DLG_TEXT("off"), 15, 290, 28, 13, SwitchGroup, true},
     CDialogControl{CmdId::SwitchOn, K::PushLikeRadio, DLG_TEXT("on"), 45, 290, 28, 13, SwitchGroup, true},
-    CDialogControl{CmdId::CellsPicture, K::DrawnFrame, "", 10, 199, 70, 34, NoGroup, false, 0,
+    CDialogControl{CmdId::CellsPicture, K::DrawnFrame, "", 10, 199, 70, 34, NoGroup, false, ResId::CellsNone,
                    DLG_TEXT("No. of Power Cells")},
     CDialogControl{-1, K::GroupBox, DLG_TEXT("Progress"), 0, 2, 91, 25},
     CDialogControl{-1, K::GroupBox, DLG_TEXT("No. of Power Cells"), 0, 163, 91, 96},
@@ -51,7 +51,7 @@ const std::array kDisplayBar{
     CDialogControl{-1, K::Picture, "", 3, 14, 190, 46, NoGroup, false, ResId::ElectronKey,
                    DLG_TEXT("Electron Key")},
     CDialogControl{-1, K::GroupBox, DLG_TEXT("Current at Power Supply"), 0, 67, 158, 141},
-    CDialogControl{CmdId::MeterFrame, K::DrawnFrame, "", 10, 78, 136, 125, NoGroup, false, 0,
+    CDialogControl{CmdId::MeterFrame, K::DrawnFrame, "", 10, 78, 136, 125, NoGroup, false, ResId::MeterDial,
                    DLG_TEXT("Current at Power Supply")},
 };
 

@@ -15,7 +15,8 @@ enum class DialogControlKind {
     GroupBox,
     Text,            // centred at the top of its rectangle
     BlackFrame,      // a bordered black frame, decoration only
-    DrawnFrame,      // a bordered black frame the program draws a picture into
+    DrawnFrame,      // a bordered black frame the program draws a picture into, just large
+                     // enough for it and centred in its rectangle
     Picture,         // a bitmap at its own size
 };
 
@@ -26,7 +27,7 @@ struct CDialogControl {
     int x, y, w, h;           // dialog units
     int nGroup = 0;           // radio buttons of one exclusive group share it
     bool bDisabled = false;
-    int nBitmapId = 0;        // Picture only
+    int nBitmapId = 0;        // Picture: its bitmap; DrawnFrame: a bitmap as large as what is drawn
     const char* pszAccessibleName = nullptr;
     bool bCentreImage = false;   // Picture only: centred in its rectangle, not at its top-left
 };

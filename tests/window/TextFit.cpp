@@ -1,15 +1,14 @@
 #include "TextFit.h"
 
+#include "app/GroupBox.h"
 #include "app/HyperLink.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
 
 namespace {
 
@@ -22,26 +21,36 @@ QRect ButtonTextRoom(const QAbstractButton& button, QStyle::SubElement element)
     return button.style()->subElementRect(element, &option, &button);
 }
 
-QRect GroupTitleRoom(const QGroupBox& box)
+// The height from the highest to the lowest of the font's line and the
+// text's ink.
+int InkHeight(const QFontMetrics& metrics, const QString& text)
 {
-    QStyleOptionGroupBox option;
-    option.initFrom(&box);
-    option.text = box.title();
-    option.textAlignment = box.alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    return box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
+    const QRect line(0, -metrics.ascent(), 1, metrics.height());
+    return (line | metrics.tightBoundingRect(text)).height();
 }
 
-QString Describe(const QWidget& control, const QString& text, const QSize& need, const QRect& room)
+QString Describe(const QString& what, const QString& text, const QSize& need, const QRect& room)
 {
     return QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6 at %7,%8")
-        .arg(QString::fromLatin1(control.metaObject()->className()), text)
+        .arg(what, text)
         .arg(need.width())
         .arg(need.height())
         .arg(room.width())
         .arg(room.height())
         .arg(room.x())
         .arg(room.y());
+}
+
+// A text whose width or line does not fit its room, or whose ink does not
+// fit the height of what shows it.
+void Check(QStringList& clipped, const QString& what, const QFontMetrics& metrics, const QString& text,
+           const QSize& need, const QRect& room, int shownHeight)
+{
+    if (need.width() > room.width() || need.height() > room.height())
+        clipped << Describe(what, text, need, room);
+    const int ink = InkHeight(metrics, text);
+    if (ink > shownHeight)
+        clipped << Describe(what + QStringLiteral(" (ink)"), text, QSize(need.width(), ink), room);
 }
 
 }
@@ -64,11 +73,10 @@ QStringList ClippedTexts(const QWidget& root)
         } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
             text = label->text();
             room = label->contentsRect();
-        } else if (const auto* group = qobject_cast<const QGroupBox*>(control)) {
+        } else if (const auto* group = dynamic_cast<const CGroupBox*>(control)) {
             text = group->title();
-            // The style sizes the title to its text; it must stay inside the box.
-            const QRect title = GroupTitleRoom(*group);
-            room = title & group->rect();
+            // The title is as wide as its text; it must stay inside the box.
+            room = group->TitleRect() & group->rect();
         } else if (const auto* link = dynamic_cast<const CHyperLink*>(control)) {
             text = link->Text();
             room = link->rect();
@@ -77,8 +85,8 @@ QStringList ClippedTexts(const QWidget& root)
             continue;
         const QFontMetrics metrics = control->fontMetrics();
         const QSize need(metrics.horizontalAdvance(text), metrics.height());
-        if (need.width() > room.width() || need.height() > room.height())
-            clipped << Describe(*control, text, need, room);
+        Check(clipped, QString::fromLatin1(control->metaObject()->className()), metrics, text, need, room,
+              control->height());
     }
     return clipped;
 }

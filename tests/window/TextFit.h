@@ -9,5 +9,7 @@ class QWidget;
 // with the control's real font and its style's own room for text: a button's
 // caption inside its margins, a check box's or radio button's beside its
 // indicator, a label's inside its frame, a group box's title inside the box,
-// the link's text. Each entry names the control, its text and the two sizes.
+// the link's text. The room must hold the font's line, and the control the
+// text's ink, accents above the capitals included. Each entry names the
+// control, its text and the two sizes.
 QStringList ClippedTexts(const QWidget& root);
