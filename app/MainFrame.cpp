@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDlg.h"
+#include "app/BarScroller.h"
 #include "app/CircuitChooser.h"
 #include "app/DialogBar.h"
 #include "document/TarrowinDoc.h"
@@ -93,7 +94,7 @@ QDockWidget* CMainFrame::CreateDock(CDialogBar* bar, Qt::DockWidgetArea area)
     dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
     dock->setAllowedAreas(area);
     dock->setTitleBarWidget(new QWidget(dock));
-    dock->setWidget(bar);
+    dock->setWidget(new CBarScroller(bar, dock));
     addDockWidget(area, dock);
     return dock;
 }

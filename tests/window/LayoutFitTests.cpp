@@ -1,9 +1,10 @@
-// The bars and the About box measured with the fonts Debian ships, as
-// written and with every text 40% longer: every control where the page's
-// units put it, every text whole against the style's real room for it,
-// every picture whole, centred where asked and drawn at the screen's
+// The bars, the menus and the About box measured with the fonts Debian
+// ships, as written and with every text 40% longer: every control where the
+// page's units put it, every text whole against the style's real room for
+// it, every picture whole, centred where asked and drawn at the screen's
 // resolution, drawn frames as large as their pictures, every control clear
-// of its group box's frame, and titles in line with the frames.
+// of its group box's frame, titles in line with the frames, and bars that
+// scroll on a small screen rather than cut their controls off.
 #include "TextFit.h"
 #include "WindowFixture.h"
 
@@ -15,7 +16,11 @@
 #include "view/PictureControl.h"
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QFontDatabase>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTranslator>
 
 #include <cmath>
@@ -139,6 +144,25 @@ void ExpectAsLaidOut(const CDialogBar& page, const CDialogLayout& layout)
         ADD_FAILURE() << text.toStdString();
 }
 
+// Whatever room the window leaves a bar, it scrolls exactly when taller than
+// that room, takes no more width than it and its scroll bar need, and can
+// bring every control into view.
+void ExpectReachable(QDockWidget& dock, const CDialogBar& bar, const CDialogLayout& layout)
+{
+    auto* scroller = qobject_cast<QScrollArea*>(dock.widget());
+    ASSERT_NE(scroller, nullptr);
+    const bool taller = bar.height() > scroller->viewport()->height();
+    EXPECT_EQ(scroller->verticalScrollBar()->isVisible(), taller) << bar.height() << " in " << dock.height();
+    EXPECT_EQ(scroller->viewport()->width(), bar.width());
+    EXPECT_EQ(dock.width(), bar.width() + (taller ? scroller->verticalScrollBar()->width() : 0));
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+        QWidget* control = bar.ControlAt(i);
+        scroller->ensureWidgetVisible(control, 0, 0);
+        const QRect shown(control->mapTo(scroller->viewport(), QPoint(0, 0)), control->size());
+        EXPECT_TRUE(scroller->viewport()->rect().contains(shown)) << "control " << i << " out of reach";
+    }
+}
+
 }
 
 // The bars take the desktop's font, whichever it is; each font is measured
@@ -169,7 +193,7 @@ protected:
     CLongerTranslator m_translator;
 };
 
-TEST_P(LayoutFit, BarsAndAboutBoxHoldEveryTextAndPicture)
+TEST_P(LayoutFit, BarsMenusAndAboutBoxHoldEveryTextAndPicture)
 {
     ASSERT_TRUE(QFontDatabase::hasFamily(QString::fromLatin1(Font()))) << "font missing: " << Font();
     Show();
@@ -183,6 +207,20 @@ TEST_P(LayoutFit, BarsAndAboutBoxHoldEveryTextAndPicture)
         for (const CDialogBar* bar : {&Controls(), m_frame->DisplayBar()})
             EXPECT_EQ(bar->Units(), CDialogUnits(bar->font())) << bar->Units().BaseX() << " x " << bar->Units().BaseY();
     }
+    ExpectReachable(*m_frame->ControlsDock(), Controls(), ControlsBarLayout());
+    ExpectReachable(*m_frame->DisplayDock(), *m_frame->DisplayBar(), DisplayBarLayout());
+
+    // On a small screen the Controls bar scrolls; the menus all stay, and
+    // open as wide as their items.
+    constexpr QSize kSmallScreen(640, 480);
+    m_frame->resize(kSmallScreen);
+    Settle();
+    ASSERT_EQ(m_frame->size(), kSmallScreen);
+    EXPECT_TRUE(qobject_cast<QScrollArea*>(m_frame->ControlsDock()->widget())->verticalScrollBar()->isVisible());
+    ExpectReachable(*m_frame->ControlsDock(), Controls(), ControlsBarLayout());
+    ExpectReachable(*m_frame->DisplayDock(), *m_frame->DisplayBar(), DisplayBarLayout());
+    for (const QString& text : ClippedMenuTexts(*m_frame->menuBar(), kSmallScreen))
+        ADD_FAILURE() << text.toStdString();
 
     CAboutDlg about(m_frame.get());
     about.show();

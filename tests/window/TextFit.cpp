@@ -3,12 +3,17 @@
 #include "app/GroupBox.h"
 #include "app/HyperLink.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionMenuItem>
+#include <QToolButton>
 
 namespace {
 
@@ -53,6 +58,34 @@ void Check(QStringList& clipped, const QString& what, const QFontMetrics& metric
         clipped << Describe(what + QStringLiteral(" (ink)"), text, QSize(need.width(), ink), room);
 }
 
+// QMenu lays its items out with its own style options; a pointer to its
+// member, taken through a class that may see it, reads them for any menu.
+struct CMenuOptions : QMenu {
+    static constexpr auto kInit = &CMenuOptions::initStyleOption;
+};
+
+void CheckMenu(const QMenu& menu, const QSize& screen, QStringList& clipped)
+{
+    // What the menu shows when it opens: its size, as far as its limits
+    // and the screen let it.
+    const QRect shown(QPoint(0, 0), menu.sizeHint().boundedTo(menu.maximumSize()).boundedTo(screen));
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator())
+            continue;
+        QStyleOptionMenuItem option;
+        (menu.*CMenuOptions::kInit)(&option, action);
+        const QFontMetrics metrics(option.font);
+        const QString text = action->text();
+        const QSize textSize(metrics.boundingRect(QRect(), Qt::TextSingleLine | Qt::TextShowMnemonic, text).width(),
+                             metrics.height());
+        const QSize need = menu.style()->sizeFromContents(QStyle::CT_MenuItem, &option, textSize, &menu);
+        const QRect place = menu.actionGeometry(action) & shown;
+        Check(clipped, QStringLiteral("menu item"), metrics, text, need, place, place.height());
+        if (action->menu() != nullptr)
+            CheckMenu(*action->menu(), screen, clipped);
+    }
+}
+
 }
 
 QStringList ClippedTexts(const QWidget& root)
@@ -88,5 +121,21 @@ QStringList ClippedTexts(const QWidget& root)
         Check(clipped, QString::fromLatin1(control->metaObject()->className()), metrics, text, need, room,
               control->height());
     }
+    return clipped;
+}
+
+QStringList ClippedMenuTexts(const QMenuBar& bar, const QSize& screen)
+{
+    QStringList clipped;
+    for (QAction* action : bar.actions()) {
+        const QRect place = bar.actionGeometry(action);
+        if (place.isEmpty() || !bar.rect().contains(place))
+            clipped << QStringLiteral("menu \"%1\" is not on the menu bar").arg(action->text());
+        if (action->menu() != nullptr)
+            CheckMenu(*action->menu(), screen, clipped);
+    }
+    for (const QToolButton* more : bar.findChildren<QToolButton*>())
+        if (more->isVisibleTo(&bar))
+            clipped << QStringLiteral("the menu bar hides menus behind a button");
     return clipped;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
+class QMenuBar;
 class QWidget;
 
 // Every text that a control under root shows and cannot show whole, measured
@@ -13,3 +15,8 @@ class QWidget;
 // text's ink, accents above the capitals included. Each entry names the
 // control, its text and the two sizes.
 QStringList ClippedTexts(const QWidget& root);
+
+// The same for a menu bar: every menu that does not show on the bar itself,
+// and every item of its menus and their submenus that its menu cannot show
+// whole on a screen of the given size.
+QStringList ClippedMenuTexts(const QMenuBar& bar, const QSize& screen);
