@@ -42,6 +42,10 @@ CRasterSurface::CRasterSurface(QImage& target)
     if (m_image.format() != QImage::Format_RGB32 && !m_image.isNull())
         m_image = m_image.convertToFormat(QImage::Format_RGB32);
     if (!m_image.isNull()) {
+        // Every drawing is in device pixels: a painter on an image that
+        // carries a density would scale them once more.
+        m_dImageDpr = m_image.devicePixelRatio();
+        m_image.setDevicePixelRatio(1.0);
         m_pBits = m_image.bits();   // detaches now, before any painter
         m_nStride = m_image.bytesPerLine();
         m_nWidth = m_image.width();
@@ -53,6 +57,8 @@ CRasterSurface::~CRasterSurface()
 {
     if (m_painter)
         m_painter->end();
+    if (!m_image.isNull())
+        m_image.setDevicePixelRatio(m_dImageDpr);
 }
 
 QPainter* CRasterSurface::Painter()

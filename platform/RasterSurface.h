@@ -69,6 +69,7 @@ private:
     QImage& m_image;
     uchar* m_pBits = nullptr;
     qsizetype m_nStride = 0;
+    qreal m_dImageDpr = 1.0;   // the image's density, put back when done
     int m_nWidth = 0;
     int m_nHeight = 0;
     std::optional<QPainter> m_painter;

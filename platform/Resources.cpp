@@ -2,7 +2,6 @@
 
 #include "res/BitmapTable.h"
 
-#include <QCache>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -51,21 +50,10 @@ QImage RenderResource(int id, qreal scale, QImage::Format format)
 
 QImage LoadResourceImage(int id, QSize size)
 {
+    // Not kept: any size may be asked for while a window is dragged larger,
+    // and the caller keeps what it draws from it (a layout's background).
     const CBitmapResource* res = FindBitmapResource(id);
-    if (res == nullptr || size.isEmpty())
-        return {};
-    // Any size may be asked for while a window is dragged larger: only the
-    // latest few renderings are kept, so that switching displays back and
-    // forth at one size renders each picture once.
-    static QCache<QString, QImage> cache(64 * 1024 * 1024);
-    const QString key = QString::number(id) + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') +
-                        QString::number(size.height());
-    if (const QImage* kept = cache.object(key))
-        return *kept;
-    QImage image = Render(*res, size, QImage::Format_RGB32);
-    if (!image.isNull())
-        cache.insert(key, new QImage(image), static_cast<qsizetype>(image.sizeInBytes()));
-    return image;
+    return res == nullptr ? QImage() : Render(*res, size, QImage::Format_RGB32);
 }
 
 QImage LoadResourceImage(int id, qreal scale)

@@ -1,5 +1,6 @@
 #include "platform/RasterSurface.h"
 #include "platform/RecordingSurface.h"
+#include "platform/SelectGuard.h"
 #include "res/ResourceIds.h"
 
 #include <gtest/gtest.h>
@@ -158,6 +159,43 @@ TEST(RasterSurface, MaskAndImagePairStampsOnlyTheDisc)
     dc.BitBlt(0, 0, 2, 1, *sprite, 0, 0, RasterOp::Or);
     EXPECT_EQ(At(image, 0, 0), Rgb(40, 50, 60));
     EXPECT_EQ(At(image, 1, 0), Rgb(0, 200, 7));
+}
+
+// The view's frame carries the screen's density; every drawing still lands
+// on device pixels, and a mask and image pair stamps the same in one pass
+// as in two transfers, clipped at the edges alike.
+TEST(RasterSurface, DrawsInDevicePixelsWhateverTheImagesDensity)
+{
+    const auto draw = [](qreal dpr, bool fused) {
+        QImage image = MakeImage(40, 30, kGrey);
+        image.setDevicePixelRatio(dpr);
+        {
+            CRasterSurface dc(image);
+            auto mask = dc.CreateCompatibleBitmap(9, 9);
+            auto sprite = dc.CreateCompatibleBitmap(9, 9);
+            dc.CreateMemorySurface(*mask)->FillSolidRect(0, 0, 9, 4, Rgb(255, 255, 255));
+            dc.CreateMemorySurface(*sprite)->FillSolidRect(0, 4, 9, 5, Rgb(0, 200, 7));
+            CPenGuard pen(dc, SolidPen(3, Rgb(200, 0, 0)));
+            dc.MoveTo(2, 3);
+            dc.LineTo(30, 20);
+            dc.Arc(5, 5, 35, 29, 30, 10, 8, 10);
+            dc.DrawTextFitted(CRect{0, 0, 40, 30}, "A wide title");
+            for (const QPoint at : {QPoint(-4, -2), QPoint(35, 25), QPoint(15, 10)}) {
+                if (fused) {
+                    dc.MaskBlt(at.x(), at.y(), 9, 9, *mask, *sprite);
+                } else {
+                    dc.BitBlt(at.x(), at.y(), 9, 9, *mask, 0, 0, RasterOp::And);
+                    dc.BitBlt(at.x(), at.y(), 9, 9, *sprite, 0, 0, RasterOp::Or);
+                }
+            }
+        }
+        EXPECT_EQ(image.devicePixelRatio(), dpr);
+        image.setDevicePixelRatio(1.0);
+        return image;
+    };
+    const QImage plain = draw(1.0, false);
+    EXPECT_EQ(draw(2.0, false), plain);
+    EXPECT_EQ(draw(1.0, true), plain);
 }
 
 TEST(RasterSurface, BitBltInsideCopiesBlock)

@@ -52,15 +52,43 @@ QImage BuildDial(qreal dpr)
     return dial;
 }
 
+namespace {
+
+void DrawNeedle(QPainter& painter, const QImage& dial, const QRect& area, double reading)
+{
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const qreal dpr = dial.devicePixelRatio();
+    painter.drawImage(QRectF(area), dial, QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setRenderHint(QPainter::Antialiasing, dpr > 1.0);
+    painter.setPen(QPen(QColor(0, 0, 64), 2.0, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(Needle(CCurrentMeter::NeedleAngle(reading)));
+}
+
+// Where a needle's pen can reach: its line with the round cap's radius
+// and a pixel for the smoothing.
+QRect NeedleArea(double reading)
+{
+    constexpr int kReach = 3;
+    const QLine needle = Needle(CCurrentMeter::NeedleAngle(reading));
+    return QRect(needle.p1(), needle.p2()).normalized().adjusted(-kReach, -kReach, kReach, kReach);
+}
+
+}
+
 void DrawWithNeedle(QImage& canvas, const QImage& dial, double reading)
 {
     QPainter painter(&canvas);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, dial);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setRenderHint(QPainter::Antialiasing, canvas.devicePixelRatio() > 1.0);
-    painter.setPen(QPen(QColor(0, 0, 64), 2.0, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(Needle(CCurrentMeter::NeedleAngle(reading)));
+    DrawNeedle(painter, dial, QRect(0, 0, kSize, kSize), reading);
+}
+
+QRect MoveNeedle(QImage& canvas, const QImage& dial, double from, double to)
+{
+    const QRect area = (NeedleArea(from) | NeedleArea(to)) & QRect(0, 0, kSize, kSize);
+    QPainter painter(&canvas);
+    painter.setClipRect(area);
+    DrawNeedle(painter, dial, area, to);
+    return area;
 }
 
 }

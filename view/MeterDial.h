@@ -20,5 +20,9 @@ QLine Needle(double theta);
 QImage BuildDial(qreal dpr);
 // Draws the dial with the needle for a meter reading into a 200 x 200 canvas.
 void DrawWithNeedle(QImage& canvas, const QImage& dial, double reading);
+// Moves the needle drawn by DrawWithNeedle for one reading to another:
+// only where either needle lies is the canvas drawn again. Returns that
+// part, in the canvas's logical pixels, for the control to repaint.
+QRect MoveNeedle(QImage& canvas, const QImage& dial, double from, double to);
 
 }

@@ -4,6 +4,9 @@
 
 CPictureControl::CPictureControl(bool bordered, QWidget* parent) : QFrame(parent)
 {
+    // It paints every pixel of itself, so nothing behind it is painted first
+    // (the meter is redrawn several times a second).
+    setAttribute(Qt::WA_OpaquePaintEvent);
     if (bordered) {
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);
@@ -18,6 +21,7 @@ void CPictureControl::SetImage(const QImage& image)
     if (image.cacheKey() == m_image.cacheKey())
         return;
     m_image = image;
+    ++m_nGeneration;
     update();
 }
 
@@ -28,6 +32,7 @@ QImage& CPictureControl::Canvas(const QSize& logicalSize, qreal dpr)
         m_image.isDetached() == false) {
         m_image = QImage(size, QImage::Format_RGB32);
         m_image.setDevicePixelRatio(dpr);
+        ++m_nGeneration;
     }
     return m_image;
 }
@@ -35,10 +40,14 @@ QImage& CPictureControl::Canvas(const QSize& logicalSize, qreal dpr)
 void CPictureControl::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
-    if (m_image.isNull())
-        return;
     QPainter painter(this);
     const QRect inside = contentsRect();
     painter.setClipRect(inside);
-    painter.drawImage(inside.topLeft(), m_image);
+    // What the picture leaves uncovered shows the background, as it would
+    // behind a control that is not opaque.
+    const QRect picture(inside.topLeft(), m_image.deviceIndependentSize().toSize());
+    if (!picture.contains(inside))
+        painter.fillRect(inside, palette().window());
+    if (!m_image.isNull())
+        painter.drawImage(inside.topLeft(), m_image);
 }

@@ -18,10 +18,14 @@ public:
     // The control's own picture, to draw into in place: a picture redrawn
     // many times a second then needs no new memory. Call update() after.
     QImage& Canvas(const QSize& logicalSize, qreal dpr);
+    // Changes whenever the picture is replaced, by SetImage or a new canvas:
+    // while it stays the same, what was drawn into the canvas is still there.
+    int Generation() const { return m_nGeneration; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage m_image;
+    int m_nGeneration = 0;
 };

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstring>
 
 // Tick rate and start-up time, for measuring the running program:
 // QT_LOGGING_RULES="tarrowin.ticks.debug=true".
@@ -118,8 +119,12 @@ void CTarrowinView::UpdateRendered()
         return;
     // The changed rectangles overlap and are many; the repaint goes by the
     // tiles they touch, gathered into runs along each row of tiles, which
-    // makes a simple region without merging rectangle by rectangle.
-    m_tiles.assign(static_cast<std::size_t>(cols) * rows, 0);
+    // makes a simple region without merging rectangle by rectangle. The map
+    // is kept clear between frames, and only the rows touched are read.
+    if (m_tiles.size() != static_cast<std::size_t>(cols) * rows)
+        m_tiles.assign(static_cast<std::size_t>(cols) * rows, 0);
+    int firstRow = rows;
+    int lastRow = -1;
     for (const CRect& rc : rects) {
         const int left = std::max(0, static_cast<int>(std::floor(rc.left / dpr)));
         const int top = std::max(0, static_cast<int>(std::floor(rc.top / dpr)));
@@ -127,23 +132,24 @@ void CTarrowinView::UpdateRendered()
         const int bottom = std::min(height(), static_cast<int>(std::ceil(rc.bottom / dpr)));
         if (right <= left || bottom <= top)
             continue;
+        firstRow = std::min(firstRow, top / tile);
+        lastRow = std::max(lastRow, (bottom - 1) / tile);
         for (int ty = top / tile; ty <= (bottom - 1) / tile; ++ty)
-            for (int tx = left / tile; tx <= (right - 1) / tile; ++tx)
-                m_tiles[static_cast<std::size_t>(ty) * cols + tx] = 1;
+            std::memset(&m_tiles[static_cast<std::size_t>(ty) * cols + left / tile], 1,
+                        static_cast<std::size_t>((right - 1) / tile - left / tile + 1));
     }
     m_tileRects.clear();
     const QRect bounds = rect();
-    for (int ty = 0; ty < rows; ++ty) {
-        const unsigned char* row = &m_tiles[static_cast<std::size_t>(ty) * cols];
-        for (int tx = 0; tx < cols;) {
-            if (row[tx] == 0) {
-                ++tx;
-                continue;
-            }
-            const int start = tx;
-            while (tx < cols && row[tx] != 0)
-                ++tx;
-            m_tileRects.push_back(QRect(start * tile, ty * tile, (tx - start) * tile, tile) & bounds);
+    for (int ty = firstRow; ty <= lastRow; ++ty) {
+        unsigned char* row = &m_tiles[static_cast<std::size_t>(ty) * cols];
+        const unsigned char* end = row + cols;
+        for (unsigned char* start = row; (start = static_cast<unsigned char*>(std::memchr(start, 1, end - start)));) {
+            unsigned char* stop = start;
+            while (stop != end && *stop != 0)
+                *stop++ = 0;
+            m_tileRects.push_back(
+                QRect(static_cast<int>(start - row) * tile, ty * tile, static_cast<int>(stop - start) * tile, tile) & bounds);
+            start = stop;
         }
     }
     QRegion region;
@@ -222,11 +228,21 @@ void CTarrowinView::DrawMeterNeedle(double reading)
     if (m_pFrame == nullptr)
         return;
     if (CPictureControl* control = m_pFrame->MeterControl()) {
-        if (m_bmpDial.devicePixelRatio() != control->devicePixelRatioF())
+        if (m_bmpDial.devicePixelRatio() != control->devicePixelRatioF()) {
             m_bmpDial = MeterDial::BuildDial(control->devicePixelRatioF());
+            m_nMeterGeneration = -1;
+        }
         QImage& canvas = control->Canvas(QSize(MeterDial::kSize, MeterDial::kSize), m_bmpDial.devicePixelRatio());
-        MeterDial::DrawWithNeedle(canvas, m_bmpDial, reading);
-        control->update();
+        // While the canvas holds the needle drawn last, only the needle moves.
+        if (control->Generation() == m_nMeterGeneration) {
+            const QRect moved = MeterDial::MoveNeedle(canvas, m_bmpDial, m_dMeterShown, reading);
+            control->update(moved.translated(control->contentsRect().topLeft()));
+        } else {
+            MeterDial::DrawWithNeedle(canvas, m_bmpDial, reading);
+            control->update();
+        }
+        m_nMeterGeneration = control->Generation();
+        m_dMeterShown = reading;
     }
 }
 

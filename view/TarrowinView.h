@@ -76,6 +76,9 @@ private:
     CCurrentMeter m_meter;
     long long m_nTicks = 0;
     int m_nCellsPictureId = 0;
+    // The meter's canvas as last drawn: its generation and the reading shown.
+    int m_nMeterGeneration = -1;
+    double m_dMeterShown = 0.0;
     std::vector<unsigned char> m_tiles;
     std::vector<QRect> m_tileRects;
     QElapsedTimer m_rateClock;
