@@ -228,6 +228,9 @@ void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double
     const int toX = PixelX(cx - 4.5);
     const int toY = PixelY(cy - 6);
     const int pad = arcPen.nWidth / 2 + 2;
+    // Each arc's band, gathered so that many arcs can be marked as the one
+    // box around them all when that is the smaller part of the frame.
+    m_arcBands.clear();
     glow.AgeAndDraw(kArcLifetime, [&](int age) {
         const int d = ((age + 5) * m_nUnit) >> 3;
         const CRect box{static_cast<int>(centreX - d), static_cast<int>(centreY - d), static_cast<int>(centreX + d),
@@ -251,7 +254,23 @@ void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double
             right = std::max(right, endX);
             bottom = std::max(bottom, endY);
         }
-        MarkDrawn(CRect{static_cast<int>(std::floor(left)) - pad, box.top - pad,
-                        static_cast<int>(std::ceil(right)) + pad + 1, static_cast<int>(std::ceil(bottom)) + pad + 1});
+        m_arcBands.push_back(CRect{static_cast<int>(std::floor(left)) - pad, box.top - pad,
+                                   static_cast<int>(std::ceil(right)) + pad + 1,
+                                   static_cast<int>(std::ceil(bottom)) + pad + 1});
     });
+    if (m_arcBands.empty())
+        return;
+    CRect all = m_arcBands.front();
+    long long bandsArea = 0;
+    for (const CRect& band : m_arcBands) {
+        all = CRect{std::min(all.left, band.left), std::min(all.top, band.top), std::max(all.right, band.right),
+                    std::max(all.bottom, band.bottom)};
+        bandsArea += static_cast<long long>(band.Width()) * band.Height();
+    }
+    if (static_cast<long long>(all.Width()) * all.Height() <= bandsArea) {
+        MarkDrawn(all);
+        return;
+    }
+    for (const CRect& band : m_arcBands)
+        MarkDrawn(band);
 }

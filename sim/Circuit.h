@@ -197,6 +197,7 @@ protected:
     std::vector<CRect> m_drawn;         // what this frame drew over the background
     std::vector<CRect> m_drawnBefore;   // what the previous frame drew
     std::vector<CRect> m_rendered;
+    std::vector<CRect> m_arcBands;      // scratch of DrawGlowArcs, kept to spare allocations
     bool m_bFullFramePending = true;
     std::unique_ptr<CBitmap> m_bmpBackground;
     CPen m_penGlow2;
