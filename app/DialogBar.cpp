@@ -3,6 +3,7 @@
 #include "app/GroupBox.h"
 #include "app/TextRoom.h"
 #include "platform/Resources.h"
+#include "res/BitmapTable.h"
 #include "view/PictureControl.h"
 
 #include <QButtonGroup>
@@ -36,7 +37,9 @@ QSize PictureSize(const CDialogControl& control, const QWidget& widget)
         // The frame holds the picture the program draws into it, which is
         // as large as its artwork, and the frame's border around it.
         const int border = static_cast<const CPictureControl&>(widget).frameWidth();
-        return LoadResourceImage(control.nBitmapId).size() + QSize(2 * border, 2 * border);
+        const CBitmapResource* art = FindBitmapResource(control.nBitmapId);
+        const QSize size = art != nullptr ? QSize(art->nWidth, art->nHeight) : QSize(0, 0);
+        return size + QSize(2 * border, 2 * border);
     }
     return {};
 }

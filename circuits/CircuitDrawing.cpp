@@ -263,8 +263,7 @@ void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double
     CRect all = m_arcBands.front();
     long long bandsArea = 0;
     for (const CRect& band : m_arcBands) {
-        all = CRect{std::min(all.left, band.left), std::min(all.top, band.top), std::max(all.right, band.right),
-                    std::max(all.bottom, band.bottom)};
+        all = Union(all, band);
         bandsArea += static_cast<long long>(band.Width()) * band.Height();
     }
     if (static_cast<long long>(all.Width()) * all.Height() <= bandsArea) {

@@ -221,20 +221,24 @@ bool CRasterSurface::SetAntialiasing(bool on)
     return std::exchange(m_bAntialiasing, on);
 }
 
+bool CRasterSurface::ClipBlock(int& x, int& y, int& w, int& h, int& sx, int& sy, const QSize& source) const
+{
+    if (sx < 0) { x -= sx; w += sx; sx = 0; }
+    if (sy < 0) { y -= sy; h += sy; sy = 0; }
+    if (x < 0) { sx -= x; w += x; x = 0; }
+    if (y < 0) { sy -= y; h += y; y = 0; }
+    w = std::min({w, m_nWidth - x, source.width() - sx});
+    h = std::min({h, m_nHeight - y, source.height() - sy});
+    return w > 0 && h > 0;
+}
+
 void CRasterSurface::BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op)
 {
     const auto* bitmap = dynamic_cast<const CRasterBitmap*>(&src);
     if (m_pBits == nullptr || bitmap == nullptr || bitmap->Image().isNull())
         return;
     const QImage& from = bitmap->Image();
-    // Clip the block against the source and the destination together.
-    if (sx < 0) { x -= sx; w += sx; sx = 0; }
-    if (sy < 0) { y -= sy; h += sy; sy = 0; }
-    if (x < 0) { sx -= x; w += x; x = 0; }
-    if (y < 0) { sy -= y; h += y; y = 0; }
-    w = std::min({w, m_nWidth - x, from.width() - sx});
-    h = std::min({h, m_nHeight - y, from.height() - sy});
-    if (w <= 0 || h <= 0)
+    if (!ClipBlock(x, y, w, h, sx, sy, from.size()))
         return;
     if (from.format() != QImage::Format_RGB32 && from.format() != QImage::Format_ARGB32)
         return;
@@ -279,10 +283,8 @@ void CRasterSurface::MaskBlt(int x, int y, int w, int h, const CBitmap& mask, co
     // Both transfers in one pass over the surface, clipped as BitBlt clips.
     int sx = 0;
     int sy = 0;
-    if (x < 0) { sx = -x; w += x; x = 0; }
-    if (y < 0) { sy = -y; h += y; y = 0; }
-    w = std::min({w, m_nWidth - x, m->Image().width() - sx});
-    h = std::min({h, m_nHeight - y, m->Image().height() - sy});
+    if (!ClipBlock(x, y, w, h, sx, sy, m->Image().size()))
+        return;
     for (int row = 0; row < h; ++row) {
         auto* d = reinterpret_cast<std::uint32_t*>(m_pBits + (y + row) * m_nStride) + x;
         const auto* ms = reinterpret_cast<const std::uint32_t*>(m->Image().constScanLine(sy + row)) + sx;

@@ -65,6 +65,9 @@ private:
     QPainter* Painter();
     void ApplyPenAndBrush();
     void DrawText(const CRect& rc, const std::string& text, const QFont& font);
+    // Clips a w x h block at (x, y), taken from (sx, sy) of a source of that
+    // size, to the source and to this surface together; false when nothing is left.
+    bool ClipBlock(int& x, int& y, int& w, int& h, int& sx, int& sy, const QSize& source) const;
 
     QImage& m_image;
     uchar* m_pBits = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 // A pixel or grid rectangle: left and top inclusive, right and bottom exclusive.
 struct CRect {
     int left = 0;
@@ -11,3 +13,17 @@ struct CRect {
     constexpr int Height() const { return bottom - top; }
     friend constexpr bool operator==(const CRect&, const CRect&) = default;
 };
+
+// The part two rectangles share: of no positive size where they do not meet.
+constexpr CRect Intersection(const CRect& a, const CRect& b)
+{
+    return CRect{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                 std::min(a.bottom, b.bottom)};
+}
+
+// The smallest rectangle holding both.
+constexpr CRect Union(const CRect& a, const CRect& b)
+{
+    return CRect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                 std::max(a.bottom, b.bottom)};
+}

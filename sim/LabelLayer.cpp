@@ -2,17 +2,9 @@
 
 #include "platform/SelectGuard.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr Colour kWhite = Rgb(255, 255, 255);
-
-CRect Intersect(const CRect& a, const CRect& b)
-{
-    return CRect{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-                 std::min(a.bottom, b.bottom)};
-}
 
 }
 
@@ -22,7 +14,7 @@ void CLabelLayer::Build(CDrawSurface& dc, const std::vector<CLabel>& labels, con
     m_pieces.clear();
     for (const CLabel& label : labels) {
         const int w = label.rc.Width();
-        const CRect rc = Intersect(CRect{label.rc.left - w, label.rc.top, label.rc.right + w, label.rc.bottom}, client);
+        const CRect rc = Intersection(CRect{label.rc.left - w, label.rc.top, label.rc.right + w, label.rc.bottom}, client);
         if (rc.Width() <= 0 || rc.Height() <= 0)
             continue;
         CPiece piece{rc, dc.CreateCompatibleBitmap(rc.Width(), rc.Height())};
@@ -41,7 +33,7 @@ void CLabelLayer::DrawOver(CDrawSurface& dc, const std::vector<CRect>& drawn) co
 {
     for (const CPiece& piece : m_pieces)
         for (const CRect& part : drawn) {
-            const CRect rc = Intersect(piece.rc, part);
+            const CRect rc = Intersection(piece.rc, part);
             if (rc.Width() > 0 && rc.Height() > 0)
                 dc.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), *piece.bmp, rc.left - piece.rc.left,
                           rc.top - piece.rc.top, RasterOp::And);

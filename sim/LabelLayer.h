@@ -22,7 +22,6 @@ public:
     // rectangle, so each bitmap spans three rectangles' width.
     void Build(CDrawSurface& dc, const std::vector<CLabel>& labels, const CFontSpec& font, const CRect& client);
     void Clear() { m_pieces.clear(); }
-    bool Empty() const { return m_pieces.empty(); }
 
     // Puts the labels' text back wherever it meets one of the drawn parts.
     void DrawOver(CDrawSurface& dc, const std::vector<CRect>& drawn) const;
