@@ -6,6 +6,8 @@
 CBarScroller::CBarScroller(QWidget* bar, QWidget* parent) : QScrollArea(parent)
 {
     setFrameShape(QFrame::NoFrame);
+    // Tab passes through to the bar's controls; the scroller follows them.
+    setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -38,6 +38,10 @@ CCircuitChooser::CCircuitChooser(std::function<void(int id)> onCommand, QWidget*
     setFloatable(false);
     setIconSize(QSize(kButtonSize, kButtonSize));
     setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // The style's own focus mark on a tool button is faint; reached by Tab,
+    // a button is to be seen from the back of a classroom.
+    setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid palette(highlight); border-radius: 3px; }"
+                                 "QToolButton:focus:checked { background: palette(midlight); }"));
 
     int index = 0;
     int group = 0;

@@ -62,7 +62,7 @@ QRect Place(const CDialogUnits& units, const CDialogControl& control, const QSiz
 }
 
 CDialogBar::CDialogBar(const CDialogLayout& layout, CommandHandler onCommand, QWidget* parent)
-    : QWidget(parent), m_nLayoutId(layout.nId), m_onCommand(std::move(onCommand))
+    : QWidget(parent), m_layout(layout), m_nLayoutId(layout.nId), m_onCommand(std::move(onCommand))
 {
     setFont(DialogFont(layout.pszFontFace, layout.nPointSize));
     for (const CDialogControl& control : layout.controls) {
@@ -89,6 +89,12 @@ CDialogBar::CDialogBar(const CDialogLayout& layout, CommandHandler onCommand, QW
             rooms.push_back({ToRect(control), pictures.back()});
         else if (control.kind != DialogControlKind::Picture)
             rooms.push_back({ToRect(control), TextRoom(*m_ordered[i])});
+        if (auto* button = qobject_cast<QAbstractButton*>(m_ordered[i]); button && control.pszAltCaption) {
+            const QString caption = button->text();
+            button->setText(Translated(control.pszAltCaption));
+            rooms.push_back({ToRect(control), TextRoom(*button)});
+            button->setText(caption);
+        }
     }
     m_units = CDialogUnits(font()).Holding(rooms);
 
@@ -209,6 +215,16 @@ void CDialogBar::SetEnabled(int id, bool enabled)
 {
     if (QWidget* control = Control(id))
         control->setEnabled(enabled);
+}
+
+void CDialogBar::ShowAltCaption(int id, bool alt)
+{
+    const auto it = std::find_if(m_layout.controls.begin(), m_layout.controls.end(),
+                                 [id](const CDialogControl& control) { return control.nId == id; });
+    QAbstractButton* button = Button(id);
+    if (button == nullptr || it == m_layout.controls.end() || it->pszAltCaption == nullptr)
+        return;
+    button->setText(Translated(alt ? it->pszAltCaption : it->pszCaption));
 }
 
 void CDialogBar::ReplaceControl(int id, QWidget* replacement)

@@ -33,6 +33,7 @@ public:
     QWidget* Control(int id) const;
     // The control built for the layout's control at index, in creation order.
     QWidget* ControlAt(std::size_t index) const { return m_ordered.at(index); }
+    std::size_t ControlCount() const { return m_ordered.size(); }
     QAbstractButton* Button(int id) const;
     CPictureControl* Picture(int id) const;
     QProgressBar* ProgressBar(int id) const;
@@ -40,6 +41,8 @@ public:
     // Sets a button's checked state without sending its command.
     void SetChecked(int id, bool checked);
     void SetEnabled(int id, bool enabled);
+    // Shows a control's second caption, or its first again.
+    void ShowAltCaption(int id, bool alt);
 
     // Puts a control of the program's own kind in the place of the one built
     // for id, which is deleted; the new control comes last in keyboard order.
@@ -49,6 +52,7 @@ private:
     QWidget* CreateControl(const CDialogControl& control);
     QButtonGroup* GroupFor(int group);
 
+    const CDialogLayout& m_layout;
     int m_nLayoutId;
     CDialogUnits m_units{1, 1};
     CommandHandler m_onCommand;

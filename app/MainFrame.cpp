@@ -4,6 +4,7 @@
 #include "app/BarScroller.h"
 #include "app/CircuitChooser.h"
 #include "app/DialogBar.h"
+#include "app/FocusKeeper.h"
 #include "document/TarrowinDoc.h"
 #include "res/CircuitCatalogue.h"
 #include "res/CommandIds.h"
@@ -15,8 +16,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QDockWidget>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QProgressBar>
 
@@ -39,6 +42,7 @@ CMainFrame::CMainFrame(CTarrowinDoc& doc) : m_doc(doc)
 
     m_pViewWidget = new CTarrowinView(doc, this);
     setCentralWidget(m_pViewWidget);
+    KeepKeysWithView();
     m_pViewWidget->SetFrame(this);
     m_doc.SetFrame(this);
     m_doc.SetView(m_pViewWidget);
@@ -58,7 +62,12 @@ void CMainFrame::CreateMenu()
 {
     for (const CMenuEntry& menuEntry : MainMenu()) {
         QMenu* menu = menuBar()->addMenu(MenuText(menuEntry.pszTitle));
+        QActionGroup* radios = nullptr;
         for (const CMenuItemEntry& item : menuEntry.items) {
+            if (item.kind != MenuItemKind::Radio)
+                radios = nullptr;
+            else if (radios == nullptr)
+                radios = new QActionGroup(menu);
             if (item.kind == MenuItemKind::Separator) {
                 menu->addSeparator();
             } else if (item.kind == MenuItemKind::CircuitSubmenu) {
@@ -77,13 +86,33 @@ void CMainFrame::CreateMenu()
                 }
             } else {
                 QAction* action = menu->addAction(MenuText(item.pszCaption));
+                action->setCheckable(item.kind == MenuItemKind::Check || item.kind == MenuItemKind::Radio);
+                if (radios != nullptr)
+                    radios->addAction(action);
+                if (*item.pszKeys != '\0')
+                    action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(item.pszKeys)));
+                action->setAutoRepeat(item.bRepeat);
+                // Held by the window too, so the keys work in full-screen
+                // mode, where the menu bar is hidden.
+                addAction(action);
                 QObject::connect(action, &QAction::triggered, this, [this, id = item.nId] { OnCommand(id); });
                 m_menuActions[item.nId] = action;
             }
         }
     }
-    for (const int id : {CmdId::ViewChooser, CmdId::ViewControls, CmdId::ViewDisplay})
-        m_menuActions[id]->setCheckable(true);
+}
+
+void CMainFrame::KeepKeysWithView()
+{
+    auto* keeper = new CFocusKeeper(m_pViewWidget, this);
+    for (const CDialogBar* bar : {m_pControls, m_pDisplay})
+        for (std::size_t i = 0; i < bar->ControlCount(); ++i)
+            if (qobject_cast<QAbstractButton*>(bar->ControlAt(i)) != nullptr)
+                keeper->Watch(bar->ControlAt(i));
+    for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
+        if (QWidget* button = m_wndChooser->widgetForAction(m_wndChooser->Action(entry.nCommandId)))
+            keeper->Watch(button);
+    m_pViewWidget->setFocus(Qt::OtherFocusReason);
 }
 
 QDockWidget* CMainFrame::CreateDock(CDialogBar* bar, Qt::DockWidgetArea area)
@@ -137,24 +166,54 @@ void CMainFrame::OnCommand(int id)
     case CmdId::FullScreen: ToggleFullScreen(); break;
     case CmdId::AppExit: close(); break;
     case CmdId::AppAbout: ShowAboutBox(); break;
-    default: m_doc.OnCommand(id); break;
+    default:
+        if (!m_pViewWidget->OnCommand(id) && m_doc.OnCommand(id))
+            m_pViewWidget->AfterDocumentCommand();
+        break;
     }
     UpdateCommandUi();
 }
 
+std::optional<CCommandState> CMainFrame::CommandState(int id) const
+{
+    switch (id) {
+    case CmdId::ViewChooser: return CCommandState{true, !m_wndChooser->isHidden()};
+    case CmdId::ViewControls: return CCommandState{true, !m_wndControlsBar->isHidden()};
+    case CmdId::ViewDisplay: return CCommandState{true, !m_wndDisplayBar->isHidden()};
+    case CmdId::FullScreen:
+    case CmdId::AppExit:
+    case CmdId::AppAbout: return CCommandState{};
+    default: break;
+    }
+    if (auto state = m_pViewWidget->CommandState(id))
+        return state;
+    return m_doc.CommandState(id);
+}
+
 void CMainFrame::UpdateCommandUi()
 {
-    for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
-        const bool built = m_doc.CircuitForCommand(entry.nCommandId) != nullptr;
-        const bool checked = m_doc.IsCommandChecked(entry.nCommandId);
-        for (QAction* action : {MenuAction(entry.nCommandId), m_wndChooser->Action(entry.nCommandId)}) {
-            action->setEnabled(built);
-            action->setChecked(checked);
+    for (const auto& [id, action] : m_menuActions) {
+        if (const auto state = CommandState(id)) {
+            action->setEnabled(state->bEnabled);
+            action->setChecked(state->bChecked);
         }
     }
-    MenuAction(CmdId::ViewChooser)->setChecked(!m_wndChooser->isHidden());
-    MenuAction(CmdId::ViewControls)->setChecked(!m_wndControlsBar->isHidden());
-    MenuAction(CmdId::ViewDisplay)->setChecked(!m_wndDisplayBar->isHidden());
+    for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
+        QAction* action = m_wndChooser->Action(entry.nCommandId);
+        action->setEnabled(m_doc.CircuitForCommand(entry.nCommandId) != nullptr);
+        action->setChecked(m_doc.IsCommandChecked(entry.nCommandId));
+    }
+    // The clock's controls in the display bar.
+    const bool paused = m_pViewWidget->IsPaused();
+    m_pDisplay->ShowAltCaption(CmdId::Pause, paused);
+    m_pDisplay->SetEnabled(CmdId::StepTick, paused && !m_pViewWidget->IsSplashShowing());
+    for (const int id : {CmdId::SpeedNormal, CmdId::SpeedHalf, CmdId::SpeedQuarter})
+        m_pDisplay->SetChecked(id, CommandState(id)->bChecked);
+}
+
+void CMainFrame::ClockChanged()
+{
+    UpdateCommandUi();
 }
 
 void CMainFrame::ShowAboutBox()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CommandState.h"
 #include "document/FrameLink.h"
 #include "view/ViewFrame.h"
 
@@ -7,6 +8,7 @@
 #include <QRect>
 
 #include <map>
+#include <optional>
 
 class CCircuitChooser;
 class CDialogBar;
@@ -39,6 +41,7 @@ public:
     void LeaveFullScreen() override;
     CTarrowinView* RecordedView() const override { return m_pView; }
     void RecordView(CTarrowinView* view) override { m_pView = view; }
+    void ClockChanged() override;
 
     bool IsFullScreenMode() const { return !m_rcRestore.isNull(); }
     CTarrowinView* View() const { return m_pViewWidget; }
@@ -50,15 +53,19 @@ public:
     // The menu item of a command id, or null.
     QAction* MenuAction(int id) const;
 
-    // Brings the menu's check marks, the chooser's pressed button and the
-    // enabled circuit items in line with the document.
+    // Brings the menu's check marks and enabled items, the chooser's pressed
+    // button and the clock's controls in line with the state.
     void UpdateCommandUi();
+    // How the menus show a command: the frame's, the view's or the document's.
+    std::optional<CCommandState> CommandState(int id) const;
 
     QMenu* createPopupMenu() override;
 
 private:
     void CreateMenu();
     void CreateBars();
+    // Clicks on the bars and the chooser leave the keyboard with the view.
+    void KeepKeysWithView();
     QDockWidget* CreateDock(CDialogBar* bar, Qt::DockWidgetArea area);
     void ToggleBar(QWidget* bar);
     void ToggleFullScreen();

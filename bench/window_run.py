@@ -2,7 +2,12 @@
 """Runs the real program under Xvfb and reports what a classroom sees of it:
 ticks per second, CPU use, resident memory and the time to the first frame.
 
-    bench/window_run.py build/app/tarrowin [--seconds 60] [--size 1920x1080]
+    bench/window_run.py build/app/tarrowin [--seconds 60] [--size 1920x1080] [--keys KEY ...]
+
+--keys presses keys (xdotool's names: space, bracketleft...) once the first
+frame shows, after a click in the middle of the screen gives the window the
+keyboard: `--keys space` measures the paused program, `--keys bracketleft
+bracketleft` the quarter speed.
 """
 import argparse
 import os
@@ -46,6 +51,7 @@ def main():
     parser.add_argument("program")
     parser.add_argument("--seconds", type=float, default=60.0)
     parser.add_argument("--size", default="1920x1080")
+    parser.add_argument("--keys", nargs="*", default=[])
     args = parser.parse_args()
 
     xvfb, display = start_xvfb(args.size)
@@ -63,6 +69,10 @@ def main():
                 first_frame = time.monotonic() - started
             else:
                 time.sleep(0.005)
+        if args.keys:
+            width, height = (int(v) for v in args.size.split("x"))
+            subprocess.run(["xdotool", "mousemove", str(width // 2), str(height // 2), "click", "1", "sleep", "0.2",
+                            "key", *args.keys], env=env, check=True)
         samples = {}
         for mark in (10.0, args.seconds):
             time.sleep(max(0.0, started + mark - time.monotonic()))

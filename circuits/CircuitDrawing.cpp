@@ -212,7 +212,8 @@ void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double
     constexpr int kArcLifetime = 31;
     const int cells = std::abs(m_nCells);
     if (cells == 0) {
-        glow.Clear();
+        if (!m_bStill)
+            glow.Clear();
         return;
     }
     const CPen* const pens[3][3] = {{&m_penGlow2, &m_penGlow3, &m_penGlow4},
@@ -231,7 +232,7 @@ void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double
     // Each arc's band, gathered so that many arcs can be marked as the one
     // box around them all when that is the smaller part of the frame.
     m_arcBands.clear();
-    glow.AgeAndDraw(kArcLifetime, [&](int age) {
+    const auto drawArc = [&](int age) {
         const int d = ((age + 5) * m_nUnit) >> 3;
         const CRect box{static_cast<int>(centreX - d), static_cast<int>(centreY - d), static_cast<int>(centreX + d),
                         static_cast<int>(centreY + d)};
@@ -257,7 +258,11 @@ void CCircuit::DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double
         m_arcBands.push_back(CRect{static_cast<int>(std::floor(left)) - pad, box.top - pad,
                                    static_cast<int>(std::ceil(right)) + pad + 1,
                                    static_cast<int>(std::ceil(bottom)) + pad + 1});
-    });
+    };
+    if (m_bStill)
+        glow.DrawAsTheyAre(drawArc);
+    else
+        glow.AgeAndDraw(kArcLifetime, drawArc);
     if (m_arcBands.empty())
         return;
     CRect all = m_arcBands.front();

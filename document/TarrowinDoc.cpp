@@ -5,6 +5,7 @@
 #include "res/CommandIds.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 CTarrowinDoc::CTarrowinDoc()
 {
@@ -86,6 +87,11 @@ void CTarrowinDoc::RenderCircuit(CDrawSurface& dc)
     m_pCircuit->Render(dc);
 }
 
+void CTarrowinDoc::RedrawCircuit(CDrawSurface& dc)
+{
+    m_pCircuit->Redraw(dc);
+}
+
 void CTarrowinDoc::SelectCircuit(CCircuit& circuit)
 {
     circuit.SetDisplayMode(m_pCircuit->GetDisplayMode());
@@ -121,6 +127,15 @@ void CTarrowinDoc::SetCellsCommand(int cells)
     UpdateCellsPicture();
 }
 
+void CTarrowinDoc::SelectNeighbour(int step)
+{
+    const int count = static_cast<int>(m_circuits.size());
+    const auto current = std::find_if(m_circuits.begin(), m_circuits.end(),
+                                      [this](const CCircuitEntry& entry) { return entry.pCircuit == m_pCircuit; });
+    const int index = static_cast<int>(current - m_circuits.begin());
+    SelectCircuit(*m_circuits[static_cast<std::size_t>(((index + step) % count + count) % count)].pCircuit);
+}
+
 bool CTarrowinDoc::OnCommand(int id)
 {
     switch (id) {
@@ -143,6 +158,16 @@ bool CTarrowinDoc::OnCommand(int id)
     case CmdId::SwitchOff: m_pCircuit->SetSwitchOpen(true); return true;
     case CmdId::ResistanceDown: m_bulbVariableResistor.DecreaseResistance(); return true;
     case CmdId::ResistanceUp: m_bulbVariableResistor.IncreaseResistance(); return true;
+    case CmdId::ToggleSwitch:
+        if (IsSwitchCircuit(m_pCircuit)) {
+            m_pCircuit->SetSwitchOpen(!m_pCircuit->IsSwitchOpen());
+            // Unlike a click, a key leaves "on" and "off" as they were.
+            if (m_pFrame != nullptr)
+                m_pFrame->UpdateSwitchButtons(true, m_pCircuit->IsSwitchOpen());
+        }
+        return true;
+    case CmdId::NextCircuit: SelectNeighbour(1); return true;
+    case CmdId::PreviousCircuit: SelectNeighbour(-1); return true;
     default: break;
     }
     if (CCircuit* circuit = CircuitForCommand(id)) {
@@ -156,4 +181,32 @@ bool CTarrowinDoc::IsCommandChecked(int id) const
 {
     const CCircuit* circuit = CircuitForCommand(id);
     return circuit != nullptr && circuit == m_pCircuit;
+}
+
+std::optional<CCommandState> CTarrowinDoc::CommandState(int id) const
+{
+    const CCircuit& c = *m_pCircuit;
+    switch (id) {
+    case CmdId::Cells0:
+    case CmdId::Cells1:
+    case CmdId::Cells2:
+    case CmdId::Cells3: return CCommandState{true, std::abs(c.GetCells()) == id - CmdId::Cells0};
+    case CmdId::DisplayBallModel:
+    case CmdId::DisplayDiagram:
+    case CmdId::DisplayPicture: return CCommandState{true, c.GetDisplayMode() == id - CmdId::DisplayBallModel};
+    case CmdId::TagElectron: return CCommandState{true, c.GetTagged() != nullptr};
+    case CmdId::ShowLabels: return CCommandState{true, c.GetShowLabels()};
+    case CmdId::VaryMeanSpeed: return CCommandState{true, c.GetVaryMeanSpeed()};
+    case CmdId::Pulsate: return CCommandState{true, c.GetPulsate()};
+    case CmdId::ToggleSwitch: return CCommandState{IsSwitchCircuit(&c), IsSwitchCircuit(&c) && !c.IsSwitchOpen()};
+    case CmdId::ResistanceDown:
+    case CmdId::ResistanceUp: return CCommandState{&c == &m_bulbVariableResistor, false};
+    case CmdId::SwitchPolarity:
+    case CmdId::NextCircuit:
+    case CmdId::PreviousCircuit: return CCommandState{};
+    default: break;
+    }
+    if (CircuitForCommand(id) != nullptr)
+        return CCommandState{true, IsCommandChecked(id)};
+    return std::nullopt;
 }

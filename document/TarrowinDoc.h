@@ -14,11 +14,13 @@
 #include "circuits/TwoResistorsSeriesCircuit.h"
 #include "circuits/UnequalResistorsParallelCircuit.h"
 #include "circuits/UnequalResistorsSeriesCircuit.h"
+#include "document/CommandState.h"
 #include "document/FrameLink.h"
 #include "document/ViewLink.h"
 #include "platform/DrawSurface.h"
 #include "platform/Rect.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -60,6 +62,8 @@ public:
     void StepCircuit();
     void LayoutCircuit(CDrawSurface& dc, const CRect& rect);
     void RenderCircuit(CDrawSurface& dc);
+    // The frame that stands while time is stopped; changes nothing a tick computes.
+    void RedrawCircuit(CDrawSurface& dc);
     void SelectCircuit(CCircuit& circuit);
     void UpdateCellsPicture();
     void RequestControlsSync();
@@ -69,9 +73,13 @@ public:
     bool OnCommand(int id);
     // A circuit command is checked exactly while its circuit is current.
     bool IsCommandChecked(int id) const;
+    // How the menus show one of the document's commands; none for another's.
+    std::optional<CCommandState> CommandState(int id) const;
 
 private:
     void SetCellsCommand(int cells);
+    // The circuit `step` places after the current one in the catalogue, round the end.
+    void SelectNeighbour(int step);
     void SetTitle(const std::string& title);
 
     CRect m_rcView;

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-CEscapeKeyRecorder::CEscapeKeyRecorder()
+CEscapeKeyRecorder::CEscapeKeyRecorder(std::function<void()> onPress) : m_onPress(std::move(onPress))
 {
     if (QCoreApplication* app = QCoreApplication::instance())
         app->installEventFilter(this);
@@ -26,7 +26,10 @@ bool CEscapeKeyRecorder::eventFilter(QObject* watched, QEvent* event)
 {
     // A key event reaches the filter once per widget it propagates through;
     // recording a flag makes the repeats harmless.
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !m_bPressed) {
         m_bPressed = true;
+        if (m_onPress)
+            m_onPress();
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -2,12 +2,16 @@
 
 #include <QObject>
 
+#include <functional>
+
 // Records Escape presses anywhere in the application, so a poll sees them
 // whichever widget has the keyboard focus. Installs itself on the
 // application object and never consumes the key.
 class CEscapeKeyRecorder : public QObject {
 public:
-    CEscapeKeyRecorder();
+    // onPress, when given, hears of each press at once, for a poller that
+    // is not polling just now.
+    explicit CEscapeKeyRecorder(std::function<void()> onPress = {});
     ~CEscapeKeyRecorder() override;
 
     // True when Escape was pressed since the previous call.
@@ -18,4 +22,5 @@ protected:
 
 private:
     bool m_bPressed = false;
+    std::function<void()> m_onPress;
 };

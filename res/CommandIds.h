@@ -25,6 +25,11 @@ inline constexpr int ResistanceUp = 1020;
 
 // Display bar (ids are looked up per bar: 1010 is "on" in the controls bar)
 inline constexpr int MeterFrame = 1010;
+inline constexpr int Pause = 1030;         // pause or play
+inline constexpr int StepTick = 1031;      // one tick while paused; pauses while running
+inline constexpr int SpeedNormal = 1032;
+inline constexpr int SpeedHalf = 1033;
+inline constexpr int SpeedQuarter = 1034;
 
 // The bars' own ids
 inline constexpr int ControlsBar = 9;
@@ -40,6 +45,12 @@ inline constexpr int ViewChooser = 32804;
 inline constexpr int ViewControls = 32792;
 inline constexpr int ViewDisplay = 32803;
 inline constexpr int FullScreen = 32830;
+// Commands of the menus and the keyboard only
+inline constexpr int SpeedSlower = 32840;
+inline constexpr int SpeedFaster = 32841;
+inline constexpr int NextCircuit = 32842;
+inline constexpr int PreviousCircuit = 32843;
+inline constexpr int ToggleSwitch = 32844;
 inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
 

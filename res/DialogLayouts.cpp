@@ -13,7 +13,7 @@ namespace {
 
 using K = DialogControlKind;
 
-enum ControlsBarGroup { NoGroup, DisplayGroup, CellsGroup, SwitchGroup };
+enum ControlsBarGroup { NoGroup, DisplayGroup, CellsGroup, SwitchGroup, SpeedGroup };
 
 const std::array kControlsBar{
     CDialogControl{CmdId::Progress, K::ProgressBar, "", 3, 13, 82, 9, NoGroup, false, 0, DLG_TEXT("Progress")},
@@ -53,6 +53,17 @@ const std::array kDisplayBar{
     CDialogControl{-1, K::GroupBox, DLG_TEXT("Current at Power Supply"), 0, 67, 158, 141},
     CDialogControl{CmdId::MeterFrame, K::DrawnFrame, "", 10, 78, 136, 125, NoGroup, false, ResId::MeterDial,
                    DLG_TEXT("Current at Power Supply")},
+    // Time, in the room below the meter.
+    CDialogControl{-1, K::GroupBox, DLG_TEXT("Time"), 0, 211, 158, 50},
+    CDialogControl{CmdId::Pause, K::PushButton, DLG_TEXT("Pause"), 10, 224, 66, 15, NoGroup, false, 0, nullptr, false,
+                   DLG_TEXT("Play")},
+    CDialogControl{CmdId::StepTick, K::PushButton, DLG_TEXT("Step"), 82, 224, 66, 15, NoGroup, true},
+    CDialogControl{-1, K::Text, DLG_TEXT("speed"), 4, 245, 36, 8},
+    CDialogControl{CmdId::SpeedNormal, K::PushLikeRadio, DLG_TEXT("normal"), 42, 242, 42, 14, SpeedGroup},
+    CDialogControl{CmdId::SpeedHalf, K::PushLikeRadio, "1/2", 87, 242, 29, 14, SpeedGroup, false, 0,
+                   DLG_TEXT("half speed")},
+    CDialogControl{CmdId::SpeedQuarter, K::PushLikeRadio, "1/4", 119, 242, 29, 14, SpeedGroup, false, 0,
+                   DLG_TEXT("quarter speed")},
 };
 
 const std::array kAboutBox{
@@ -64,7 +75,7 @@ const std::array kAboutBox{
 };
 
 const CDialogLayout kControlsBarLayout{CmdId::ControlsBar, 92, 358, "MS Shell Dlg", 8, kControlsBar};
-const CDialogLayout kDisplayBarLayout{CmdId::DisplayBar, 158, 208, "MS Shell Dlg", 8, kDisplayBar};
+const CDialogLayout kDisplayBarLayout{CmdId::DisplayBar, 158, 263, "MS Shell Dlg", 8, kDisplayBar};
 const CDialogLayout kAboutBoxLayout{CmdId::AboutBox, 149, 95, "Microsoft Sans Serif", 12, kAboutBox,
                                     DLG_TEXT("About Tarrowin")};
 

@@ -30,6 +30,7 @@ struct CDialogControl {
     int nBitmapId = 0;        // Picture: its bitmap; DrawnFrame: a bitmap as large as what is drawn
     const char* pszAccessibleName = nullptr;
     bool bCentreImage = false;   // Picture only: centred in its rectangle, not at its top-left
+    const char* pszAltCaption = nullptr;   // a second caption the control shows at times; it fits too
 };
 
 struct CDialogLayout {

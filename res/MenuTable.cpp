@@ -8,28 +8,70 @@
 
 namespace {
 
+using K = MenuItemKind;
+
+// Every command has a key, for a class without a mouse and for a
+// presenter's remote (PageDown, PageUp, F5, Escape, "." and "b"). Keys of
+// one letter leave the letters that toggle to a single press.
 constexpr std::array kCircuitMenu{
-    CMenuItemEntry{MenuItemKind::CircuitSubmenu, QT_TRANSLATE_NOOP("Menu", "Choose a Circuit"), 0},
-    CMenuItemEntry{MenuItemKind::Separator, nullptr, 0},
-    CMenuItemEntry{MenuItemKind::Command, QT_TRANSLATE_NOOP("Menu", "E&xit"), CmdId::AppExit},
+    CMenuItemEntry{K::CircuitSubmenu, QT_TRANSLATE_NOOP("Menu", "Choose a Circuit"), 0},
+    CMenuItemEntry{K::Separator, nullptr, 0},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Next Circuit"), CmdId::NextCircuit, "PgDown", true},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Previous Circuit"), CmdId::PreviousCircuit, "PgUp", true},
+    CMenuItemEntry{K::Separator, nullptr, 0},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "E&xit"), CmdId::AppExit, "Ctrl+Q"},
+};
+
+constexpr std::array kControlsMenu{
+    CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "&No Cells"), CmdId::Cells0, "0"},
+    CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "&1 Cell"), CmdId::Cells1, "1"},
+    CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "&2 Cells"), CmdId::Cells2, "2"},
+    CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "&3 Cells"), CmdId::Cells3, "3"},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "Switch &Polarity"), CmdId::SwitchPolarity, "R"},
+    CMenuItemEntry{K::Separator, nullptr, 0},
+    CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "&Switch On"), CmdId::ToggleSwitch, "S"},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Less Resistance"), CmdId::ResistanceDown, "-", true},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&More Resistance"), CmdId::ResistanceUp, "+; =", true},
+    CMenuItemEntry{K::Separator, nullptr, 0},
+    CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "&Tag Electron"), CmdId::TagElectron, "T"},
+    CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "&Vary Mean Speed"), CmdId::VaryMeanSpeed, "V"},
+    CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "P&ulsate"), CmdId::Pulsate, "P"},
 };
 
 constexpr std::array kViewMenu{
-    CMenuItemEntry{MenuItemKind::Command, QT_TRANSLATE_NOOP("Menu", "Circuit Chooser"), CmdId::ViewChooser},
-    CMenuItemEntry{MenuItemKind::Command, QT_TRANSLATE_NOOP("Menu", "Controls"), CmdId::ViewControls},
-    CMenuItemEntry{MenuItemKind::Command, QT_TRANSLATE_NOOP("Menu", "Display"), CmdId::ViewDisplay},
-    CMenuItemEntry{MenuItemKind::Separator, nullptr, 0},
-    CMenuItemEntry{MenuItemKind::Command, QT_TRANSLATE_NOOP("Menu", "Full Screen Mode (ESC to Return)"),
-                   CmdId::FullScreen},
+    CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "Circuit Chooser"), CmdId::ViewChooser},
+    CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "Controls"), CmdId::ViewControls},
+    CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "Display"), CmdId::ViewDisplay},
+    CMenuItemEntry{K::Separator, nullptr, 0},
+    CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "Tarrowin &Model"), CmdId::DisplayBallModel, "M"},
+    CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "Circuit &Diagram"), CmdId::DisplayDiagram, "D"},
+    CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "P&icture of Circuit"), CmdId::DisplayPicture, "I"},
+    CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "Show &Labels"), CmdId::ShowLabels, "L"},
+    CMenuItemEntry{K::Separator, nullptr, 0},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "Full Screen Mode (ESC to Return)"), CmdId::FullScreen,
+                   "F11; F5"},
+};
+
+constexpr std::array kTimeMenu{
+    CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "&Pause"), CmdId::Pause, "Space; B"},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Step"), CmdId::StepTick, ".", true},
+    CMenuItemEntry{K::Separator, nullptr, 0},
+    CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "&Normal Speed"), CmdId::SpeedNormal},
+    CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "&Half Speed"), CmdId::SpeedHalf},
+    CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "&Quarter Speed"), CmdId::SpeedQuarter},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "S&lower"), CmdId::SpeedSlower, "["},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Faster"), CmdId::SpeedFaster, "]"},
 };
 
 constexpr std::array kHelpMenu{
-    CMenuItemEntry{MenuItemKind::Command, QT_TRANSLATE_NOOP("Menu", "&About Tarrowin..."), CmdId::AppAbout},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&About Tarrowin..."), CmdId::AppAbout},
 };
 
 const std::array kMenu{
     CMenuEntry{QT_TRANSLATE_NOOP("Menu", "&Circuit"), kCircuitMenu},
+    CMenuEntry{QT_TRANSLATE_NOOP("Menu", "C&ontrols"), kControlsMenu},
     CMenuEntry{QT_TRANSLATE_NOOP("Menu", "&View"), kViewMenu},
+    CMenuEntry{QT_TRANSLATE_NOOP("Menu", "&Time"), kTimeMenu},
     CMenuEntry{QT_TRANSLATE_NOOP("Menu", "&Help"), kHelpMenu},
 };
 

@@ -4,12 +4,20 @@
 
 // Menu 128 as data. Captions are the source texts for translation, in the
 // "Menu" context; the circuit submenu is filled from the circuit catalogue.
-enum class MenuItemKind { Command, Separator, CircuitSubmenu };
+enum class MenuItemKind {
+    Command,
+    Check,            // ticked while its state holds
+    Radio,            // one of the adjacent Radio items, the one that holds
+    Separator,
+    CircuitSubmenu,
+};
 
 struct CMenuItemEntry {
     MenuItemKind kind;
-    const char* pszCaption;   // null for a separator
-    int nId;                  // 0 for a separator or the submenu
+    const char* pszCaption;      // null for a separator
+    int nId;                     // 0 for a separator or the submenu
+    const char* pszKeys = "";    // its keys, in QKeySequence's portable form, "; " between several
+    bool bRepeat = false;        // a key held down repeats it
 };
 
 struct CMenuEntry {

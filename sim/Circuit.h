@@ -69,6 +69,10 @@ public:
     // Draws the next frame over the last one on the surface laid out on,
     // changing only what the two frames drew.
     void Render(CDrawSurface& dc);
+    // Draws the frame that stands while time is stopped: the electrons, arcs,
+    // flashes and intro as they are, nothing aged or counted on, so that the
+    // ticks that follow compute exactly what they would have.
+    void Redraw(CDrawSurface& dc);
     // Lets go of the frame-sized bitmap while another circuit is shown; the
     // next Render lays the circuit out again.
     void ReleaseBitmaps();
@@ -199,6 +203,7 @@ protected:
     std::vector<CRect> m_rendered;
     std::vector<CRect> m_arcBands;      // scratch of DrawGlowArcs, kept to spare allocations
     bool m_bFullFramePending = true;
+    bool m_bStill = false;              // set while Redraw draws
     std::unique_ptr<CBitmap> m_bmpBackground;
     CPen m_penGlow2;
     CPen m_penGlow3;

@@ -153,6 +153,13 @@ void CCircuit::Render(CDrawSurface& dc)
         m_rendered.insert(m_rendered.end(), m_drawn.begin(), m_drawn.end());
 }
 
+void CCircuit::Redraw(CDrawSurface& dc)
+{
+    m_bStill = true;
+    Render(dc);
+    m_bStill = false;
+}
+
 void CCircuit::DrawIntro(CDrawSurface& dc)
 {
     {
@@ -164,6 +171,8 @@ void CCircuit::DrawIntro(CDrawSurface& dc)
         dc.DrawTextFitted(m_rcClient, GetName());
         dc.SetTextColour(oldColour);
     }
+    if (m_bStill)
+        return;
     --m_nIntroFrames;
     if (m_pProgress != nullptr)
         m_pProgress->SetProgress((kIntroFrames - m_nIntroFrames) * 2 / 5);
@@ -175,10 +184,11 @@ void CCircuit::PulseOffset(CElectron& e, int& ox, int& oy) const
     if (level == 0)
         return;
     const CJitterRow row = JitterRow(level);
-    if (e.m_nPhase >= static_cast<int>(row.dx.size()))
-        e.m_nPhase = 0;
-    ox += m_scale.Offset(row.dx[e.m_nPhase]);
-    oy += m_scale.Offset(row.dy[e.m_nPhase]);
+    const int phase = e.m_nPhase >= static_cast<int>(row.dx.size()) ? 0 : e.m_nPhase;
+    if (!m_bStill)
+        e.m_nPhase = phase;
+    ox += m_scale.Offset(row.dx[phase]);
+    oy += m_scale.Offset(row.dy[phase]);
 }
 
 void CCircuit::DrawElectrons(CDrawSurface& dc)
@@ -197,15 +207,13 @@ void CCircuit::DrawElectrons(CDrawSurface& dc)
         } else if (e.m_nGlow < 0) {
             sprite = &m_sprLoss[std::min(-e.m_nGlow, kGlowLevels)];
         } else if (const int level = m_bPulsate ? EnergyLevel(e) : 0; level > 0) {
-            ++e.m_nFlash;
-            if (e.m_nFlash >= 24 / level) {
+            if (!m_bStill && ++e.m_nFlash >= 24 / level)
                 e.m_nFlash = 0;
+            // Counting on from 0 (where the cycle restarts) flashes, then dims.
+            if (e.m_nFlash <= 1)
                 sprite = &m_sprFlash;
-            } else if (e.m_nFlash == 1) {
-                sprite = &m_sprFlash;
-            } else if (e.m_nFlash == 2) {
+            else if (e.m_nFlash == 2)
                 sprite = &m_sprDim;
-            }
         }
         sprite->Draw(dc, px, py);
         const int r = sprite->GetRadius();

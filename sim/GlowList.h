@@ -36,6 +36,14 @@ public:
         m_ages.resize(kept);
     }
 
+    // Calls draw(age) for every age as it stands, changing nothing.
+    template <typename Draw>
+    void DrawAsTheyAre(Draw draw) const
+    {
+        for (const int age : m_ages)
+            draw(age);
+    }
+
 private:
     std::vector<int> m_ages;
 };

@@ -28,17 +28,25 @@ constexpr int kTicksPerRateReport = 600;
 
 }
 
-CTarrowinView::CTarrowinView(CTarrowinDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc)
+CTarrowinView::CTarrowinView(CTarrowinDoc& doc, QWidget* parent)
+    : QWidget(parent),
+      m_doc(doc),
+      m_clock([this] { OnTimer(); }),
+      m_escape([this] {
+          // No tick polls while time stands still: Escape acts at once.
+          if (m_clock.IsPaused() && m_escape.TakePress() && m_pFrame != nullptr)
+              m_pFrame->LeaveFullScreen();
+      })
 {
     // Every frame covers the whole area, so nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMinimumSize(0, 0);
+    // The keys' home: clicks on the bars leave the focus here.
+    setFocusPolicy(Qt::StrongFocus);
     m_bmpDial = MeterDial::BuildDial(devicePixelRatioF());
 
-    m_timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&m_timer, &QTimer::timeout, this, [this] { OnTimer(); });
-    m_timer.start(kSplashMs);
+    m_clock.StartWaiting(kSplashMs);
     m_rateClock.start();
 }
 
@@ -80,6 +88,8 @@ void CTarrowinView::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     LayoutToSize();
     m_bBarsReady = true;
+    if (m_clock.IsPaused() && !m_bSplash)
+        ComposeFrame(true);
     update();
 }
 
@@ -95,7 +105,10 @@ void CTarrowinView::paintEvent(QPaintEvent* event)
         // another density: compose a frame for what is there now.
         LayoutToSize();
         CRasterSurface surface(m_frame);
-        m_doc.RenderCircuit(surface);
+        if (m_clock.IsPaused())
+            m_doc.RedrawCircuit(surface);
+        else
+            m_doc.RenderCircuit(surface);
     }
     // Only what changed is copied to the window.
     const qreal dpr = m_frame.devicePixelRatio();
@@ -171,24 +184,28 @@ void CTarrowinView::DrawSplash(QPainter& painter)
 void CTarrowinView::OnTimer()
 {
     if (m_bSplash) {
-        m_timer.start(kTickMs);
         m_bSplash = false;
+        m_clock.StopWaiting();
         qCDebug(lcTicks, "first frame after %lld ms", static_cast<long long>(m_rateClock.restart()));
+        if (m_clock.IsPaused()) {
+            // Paused during the logo: the circuit's first frame, standing.
+            ComposeFrame(true);
+            if (m_pFrame != nullptr) {
+                m_pFrame->RecordView(this);
+                m_pFrame->ClockChanged();
+            }
+            return;
+        }
+    } else if (m_clock.IsPaused()) {
+        return;   // a timeout already queued when time was stopped
     }
-    m_doc.StepCircuit();
-    if (m_bSyncPending) {
-        SyncControlsBar();
-        LayoutToSize();
-        m_bSyncPending = false;
-    }
-    if (m_frame.size() != DeviceSize())
-        LayoutToSize();
-    {
-        CRasterSurface surface(m_frame);
-        m_doc.RenderCircuit(surface);
-    }
-    UpdateRendered();
+    Tick();
+}
 
+void CTarrowinView::Tick()
+{
+    m_doc.StepCircuit();
+    ComposeFrame(false);
     if (m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount()))
         DrawMeterNeedle(m_meter.LastReading());
     if (m_bBarsReady)
@@ -204,6 +221,83 @@ void CTarrowinView::OnTimer()
         qCDebug(lcTicks, "%d ticks in %lld ms: %.1f ticks/s", kTicksPerRateReport, static_cast<long long>(ms),
                 ms > 0 ? kTicksPerRateReport * 1000.0 / ms : 0.0);
     }
+}
+
+void CTarrowinView::ComposeFrame(bool still)
+{
+    if (m_bSyncPending) {
+        SyncControlsBar();
+        LayoutToSize();
+        m_bSyncPending = false;
+    }
+    if (m_frame.size() != DeviceSize())
+        LayoutToSize();
+    {
+        CRasterSurface surface(m_frame);
+        if (still)
+            m_doc.RedrawCircuit(surface);
+        else
+            m_doc.RenderCircuit(surface);
+    }
+    UpdateRendered();
+}
+
+void CTarrowinView::SetPaused(bool paused)
+{
+    if (paused == m_clock.IsPaused())
+        return;
+    m_clock.SetPaused(paused);
+    // A circuit chosen since the last tick is shown now, not at a tick
+    // that will not come.
+    if (paused && m_bSyncPending && !m_bSplash)
+        ComposeFrame(true);
+    if (m_pFrame != nullptr)
+        m_pFrame->ClockChanged();
+}
+
+bool CTarrowinView::OnCommand(int id)
+{
+    switch (id) {
+    case CmdId::Pause: SetPaused(!m_clock.IsPaused()); return true;
+    case CmdId::StepTick:
+        // A remote's "." must never race on: running, it only pauses.
+        if (!m_clock.IsPaused())
+            SetPaused(true);
+        else if (!m_bSplash)
+            Tick();
+        return true;
+    case CmdId::SpeedNormal: m_clock.SetSlowdown(1); return true;
+    case CmdId::SpeedHalf: m_clock.SetSlowdown(2); return true;
+    case CmdId::SpeedQuarter: m_clock.SetSlowdown(4); return true;
+    case CmdId::SpeedSlower: m_clock.Slower(); return true;
+    case CmdId::SpeedFaster: m_clock.Faster(); return true;
+    default: return false;
+    }
+}
+
+std::optional<CCommandState> CTarrowinView::CommandState(int id) const
+{
+    const int slowdown = m_clock.Slowdown();
+    switch (id) {
+    case CmdId::Pause: return CCommandState{true, m_clock.IsPaused()};
+    case CmdId::StepTick: return CCommandState{};
+    case CmdId::SpeedNormal: return CCommandState{true, slowdown == 1};
+    case CmdId::SpeedHalf: return CCommandState{true, slowdown == 2};
+    case CmdId::SpeedQuarter: return CCommandState{true, slowdown == 4};
+    case CmdId::SpeedSlower: return CCommandState{slowdown < CTickClock::kSlowest, false};
+    case CmdId::SpeedFaster: return CCommandState{slowdown > 1, false};
+    default: return std::nullopt;
+    }
+}
+
+void CTarrowinView::AfterDocumentCommand()
+{
+    // Keys and menu items change what the bar's buttons show, as clicks do;
+    // after a change of circuit the next tick (or the still frame) syncs.
+    if (!m_bSyncPending)
+        SyncControlsBar();
+    if (m_clock.IsPaused() && !m_bSplash)
+        ComposeFrame(true);
 }
 
 void CTarrowinView::ShowCellsPicture(int cells)

@@ -1,28 +1,31 @@
 #pragma once
 
+#include "document/CommandState.h"
 #include "document/CurrentMeter.h"
 #include "document/ViewLink.h"
 #include "platform/EscapeKeyRecorder.h"
+#include "view/TickClock.h"
 
 #include <QElapsedTimer>
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class CTarrowinDoc;
 class IViewFrame;
 
-// The drawing area between the bars. Its timer drives the whole program:
+// The drawing area between the bars. Its clock drives the whole program:
 // after the logo screen, every tick steps the current circuit, composes a
 // frame off screen and paints it in one piece, feeds the meter, redraws the
-// cells picture and polls Escape.
+// cells picture and polls Escape. The clock's commands (pause, step, speed)
+// are handled here; while paused the frame stands still and is drawn again
+// only when something shown changes.
 class CTarrowinView : public QWidget, public IViewLink {
 public:
     static constexpr int kSplashMs = 3000;
-    // The shortest period: about sixty ticks a second on every machine.
-    static constexpr int kTickMs = 16;
+    static constexpr int kTickMs = CTickClock::kTickMs;
     // Side of the squares, in device pixels, by which changed parts of a
     // frame are repainted.
     static constexpr int kTile = 16;
@@ -32,8 +35,19 @@ public:
 
     void SetFrame(IViewFrame* frame) { m_pFrame = frame; }
 
-    // One timer tick; the timer calls it, tests may too.
+    // One timer tick; the timer calls it, tests may too. Ends the logo
+    // screen when it shows; while paused it only does that.
     void OnTimer();
+
+    // The clock's commands; false for any other id.
+    bool OnCommand(int id);
+    // How the menus show a clock command; none for another id.
+    std::optional<CCommandState> CommandState(int id) const;
+    // After a command of the document: the bar follows the circuit at once,
+    // and while paused the still frame shows what the command changed.
+    void AfterDocumentCommand();
+    bool IsPaused() const { return m_clock.IsPaused(); }
+    const CTickClock& Clock() const { return m_clock; }
 
     // IViewLink
     void ShowCellsPicture(int cells) override;
@@ -44,7 +58,8 @@ public:
 
     bool IsSplashShowing() const { return m_bSplash; }
     bool IsSyncPending() const { return m_bSyncPending; }
-    int TimerInterval() const { return m_timer.interval(); }
+    // The timer's period, or 0 while it is stopped.
+    int TimerInterval() const { return m_clock.IsTimerActive() ? m_clock.TimerInterval() : 0; }
     const CCurrentMeter& Meter() const { return m_meter; }
     // The last composed frame, in device pixels.
     const QImage& FrameImage() const { return m_frame; }
@@ -54,6 +69,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -63,6 +79,12 @@ private:
     void DrawSplash(QPainter& painter);
     // Asks for a repaint of what the last frame changed.
     void UpdateRendered();
+    // One tick: step, frame, meter, cells picture, Escape.
+    void Tick();
+    // The next frame (still: the standing frame drawn again after whatever
+    // changed while paused), after a sync the document asked for.
+    void ComposeFrame(bool still);
+    void SetPaused(bool paused);
 
     CTarrowinDoc& m_doc;
     IViewFrame* m_pFrame = nullptr;
@@ -71,7 +93,7 @@ private:
     bool m_bSyncPending = false;
     QImage m_bmpDial;
     QImage m_frame;
-    QTimer m_timer;
+    CTickClock m_clock;
     CEscapeKeyRecorder m_escape;
     CCurrentMeter m_meter;
     long long m_nTicks = 0;

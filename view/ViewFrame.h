@@ -15,6 +15,8 @@ public:
     virtual void LeaveFullScreen() = 0;
     virtual CTarrowinView* RecordedView() const = 0;
     virtual void RecordView(CTarrowinView* view) = 0;
+    // Pause or the logo's end changed what the clock's controls should show.
+    virtual void ClockChanged() = 0;
 
 protected:
     ~IViewFrame() = default;

@@ -7,10 +7,12 @@
 #include "app/AboutDlg.h"
 #include "app/CircuitChooser.h"
 #include "res/CircuitCatalogue.h"
+#include "res/MenuTable.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDockWidget>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -96,7 +98,7 @@ bool IsPlatformNoise(const std::string& msg)
 
 class RandomInput : public WindowTest {
 protected:
-    enum Kind { kTick, kMenu, kAbout, kChooser, kControl, kEscape, kFrameSize, kViewSize, kKindCount };
+    enum Kind { kTick, kMenu, kAbout, kChooser, kControl, kEscape, kFrameSize, kViewSize, kKey, kKindCount };
 
     void SetUp() override
     {
@@ -106,13 +108,25 @@ protected:
         }
         g_previousHandler = qInstallMessageHandler(RecordMessage);
         WindowTest::SetUp();
-        Show();
-        Tick();
         for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
             m_menuIds.push_back(entry.nCommandId);
-        // Exit is left out: it closes the window the run goes on with.
-        for (const int id : {CmdId::ViewChooser, CmdId::ViewControls, CmdId::ViewDisplay, CmdId::FullScreen})
-            m_menuIds.push_back(id);
+        // Exit is left out, from the menu and the keys: it closes the window
+        // the run goes on with.
+        for (const CMenuEntry& menu : MainMenu())
+            for (const CMenuItemEntry& item : menu.items)
+                if (item.nId != 0 && item.nId != CmdId::AppExit && item.nId != CmdId::AppAbout) {
+                    m_menuIds.push_back(item.nId);
+                    for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(item.pszKeys)))
+                        if (!key.isEmpty())
+                            m_keys.push_back(key[0]);
+                }
+        m_keys.push_back(QKeyCombination(Qt::Key_Tab));
+        m_keys.push_back(QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab));
+        ShowActive();
+        // Keys during the logo.
+        for (int i = 0; i < 20; ++i)
+            PressKey(false);
+        Tick();
     }
 
     void TearDown() override
@@ -194,6 +208,14 @@ protected:
             out << "full screen shows more than the view; ";
         if (!m_frame->IsFullScreenMode() && m_frame->menuBar()->isHidden())
             out << "menu bar hidden outside full screen; ";
+        const bool paused = View().IsPaused();
+        const int slowdown = View().Clock().Slowdown();
+        const CDialogBar& display = *m_frame->DisplayBar();
+        if (m_frame->MenuAction(CmdId::Pause)->isChecked() != paused || display.Button(CmdId::StepTick)->isEnabled() !=
+            paused || (display.Button(CmdId::Pause)->text() == QStringLiteral("Play")) != paused ||
+            !display.Button(CmdId::SpeedNormal + slowdown / 2)->isChecked() ||
+            View().TimerInterval() != (paused ? 0 : CTarrowinView::kTickMs * slowdown))
+            out << "the clock's controls or timer do not show paused " << paused << " at 1/" << slowdown << "; ";
         if (View().FrameImage().size() != ViewDeviceSize())
             out << "frame image " << View().FrameImage().width() << "x" << View().FrameImage().height()
                 << " for a view of " << View().width() << "x" << View().height() << "; ";
@@ -307,6 +329,21 @@ protected:
         ++m_applied[frame ? kFrameSize : kViewSize];
     }
 
+    // A key of the menus, Tab or Back Tab to the focused widget; sometimes
+    // held down so that it repeats, and now and then "." a thousand times.
+    void PressKey(bool mayRepeat = true)
+    {
+        QKeyCombination key = m_keys[Pick(m_keys.size())];
+        int repeats = mayRepeat && Pick(6) == 0 ? 2 + Pick(40) : 0;
+        if (mayRepeat && Pick(200) == 0) {
+            key = QKeyCombination(Qt::Key_Period);
+            repeats = 1000;
+        }
+        m_history = "key " + QKeySequence(key).toString().toStdString() + " repeated " + std::to_string(repeats);
+        Press(key, repeats);
+        ++m_applied[kKey];
+    }
+
     void Skip(Kind kind) { ++m_skipped[kind]; }
 
     // The same place for every memory reading, so that only growth counts.
@@ -340,6 +377,7 @@ protected:
     const long m_seed = EnvNumber("TARROWIN_RANDOM_SEED", 20240607);
     std::mt19937 m_rng{static_cast<std::mt19937::result_type>(m_seed)};
     std::vector<int> m_menuIds;
+    std::vector<QKeyCombination> m_keys;
     std::array<long, kKindCount> m_applied{};
     std::array<long, kKindCount> m_skipped{};
     long m_ticks = 0;
@@ -352,14 +390,16 @@ TEST_F(RandomInput, SeededClicksKeysResizesAndTicksKeepTheWindowSound)
 {
     const long events = std::max(1L, EnvNumber("TARROWIN_RANDOM_EVENTS", kDefaultEvents));
     const long warmUp = std::max(1L, events / 5);
-    //                                   tick menu about chooser control escape frame view
-    std::discrete_distribution<int> kind{{30, 14, 1, 10, 24, 6, 8, 4}};
+    //                                   tick menu about chooser control escape frame view key
+    std::discrete_distribution<int> kind{{30, 14, 1, 10, 24, 6, 8, 4, 14}};
     const long startKb = ResidentKb();
     long warmKb = 0;
 
     for (long event = 0; event < events && !HasFatalFailure(); ++event) {
         switch (kind(m_rng)) {
         case kTick: {
+            if (View().IsPaused() && Pick(3) == 0)
+                m_frame->OnCommand(CmdId::Pause);   // the teacher plays on
             const int count = 1 + Pick(3);
             for (int i = 0; i < count && !HasFatalFailure(); ++i)
                 TickAndCheck(event);
@@ -373,6 +413,7 @@ TEST_F(RandomInput, SeededClicksKeysResizesAndTicksKeepTheWindowSound)
         case kEscape: PressEscape(); break;
         case kFrameSize: Resize(true); break;
         case kViewSize: Resize(false); break;
+        case kKey: PressKey(); break;
         }
         Settle();   // layout and paint, as the event loop would between inputs
         if (event + 1 == warmUp)
@@ -418,9 +459,10 @@ TEST_F(RandomInput, SeededClicksKeysResizesAndTicksKeepTheWindowSound)
                 "About %ld, chooser %ld, controls %ld)\n",
                 events, applied, skipped, m_skipped[kMenu], m_skipped[kAbout], m_skipped[kChooser],
                 m_skipped[kControl]);
-    std::printf("[ figures  ] tick runs %ld (%ld ticks), menu %ld, About %ld, chooser %ld, controls %ld, Escape %ld\n",
+    std::printf("[ figures  ] tick runs %ld (%ld ticks), menu %ld, About %ld, chooser %ld, controls %ld, Escape %ld, "
+                "keys %ld\n",
                 m_applied[kTick], m_ticks, m_applied[kMenu], m_applied[kAbout], m_applied[kChooser],
-                m_applied[kControl], m_applied[kEscape]);
+                m_applied[kControl], m_applied[kEscape], m_applied[kKey]);
     std::printf("[ figures  ] sizes tried: %ld frame + %ld view resizes; ticked at %zu frame sizes (%s) and %zu "
                 "view sizes (%s)\n",
                 m_applied[kFrameSize], m_applied[kViewSize], m_frameSizes.size(), range(m_frameSizes).c_str(),

@@ -69,8 +69,8 @@ TEST_F(Translation, EveryMenuBarAndTitleTextIsLookedUp)
     QStringList texts;
     for (const QAction* action : m_frame->menuBar()->actions())
         CollectMenuTexts(*action->menu(), texts);
-    // Three menus, the submenu, fourteen circuits, Exit, four View items, About.
-    EXPECT_EQ(texts.size(), 3 + 1 + 14 + 1 + 4 + 1);
+    // Five menus, the submenu, fourteen circuits and the 30 other items.
+    EXPECT_EQ(texts.size(), 5 + 1 + 14 + 30);
     for (CDialogBar* bar : {m_frame->ControlsBar(), m_frame->DisplayBar()}) {
         for (const QAbstractButton* button : bar->findChildren<QAbstractButton*>())
             texts << button->text();

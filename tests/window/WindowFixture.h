@@ -8,6 +8,7 @@
 #include "view/TarrowinView.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLayout>
 #include <QScreen>
@@ -64,6 +65,28 @@ protected:
     {
         QCoreApplication::processEvents();
         m_frame->layout()->activate();
+    }
+
+    // Shown, active and with the keys on the view, as after a click on it.
+    void ShowActive()
+    {
+        Show();
+        m_frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
+        View().setFocus();
+        Settle();
+    }
+
+    // A key to the widget with the focus, as a keyboard sends it, pressed
+    // and then held for `repeats` more presses.
+    void Press(QKeyCombination key, int repeats = 0)
+    {
+        const bool printable = key.key() < Qt::Key_Escape && key.keyboardModifiers() == Qt::NoModifier;
+        const QString text = printable ? QString(QChar(key.key())).toLower() : QString();
+        const auto target = [this] { return QApplication::focusWidget() ? QApplication::focusWidget() : m_frame.get(); };
+        for (int i = 0; i <= repeats; ++i)
+            QTest::simulateEvent(target(), true, key.key(), key.keyboardModifiers(), text, i > 0);
+        QTest::simulateEvent(target(), false, key.key(), key.keyboardModifiers(), text, false);
     }
 
     void Tick(int count = 1)
