@@ -171,9 +171,9 @@ void CCircuit::DrawIntro(CDrawSurface& dc)
         dc.DrawTextFitted(m_rcClient, GetName());
         dc.SetTextColour(oldColour);
     }
-    if (m_bStill)
-        return;
-    --m_nIntroFrames;
+    // Standing, the bar shows how far this circuit's intro has come.
+    if (!m_bStill)
+        --m_nIntroFrames;
     if (m_pProgress != nullptr)
         m_pProgress->SetProgress((kIntroFrames - m_nIntroFrames) * 2 / 5);
 }
