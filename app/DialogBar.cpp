@@ -15,6 +15,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -101,6 +102,19 @@ CDialogBar::CDialogBar(const CDialogLayout& layout, CommandHandler onCommand, QW
     setFixedSize(m_units.ToPixels(0, 0, layout.nWidth, layout.nHeight).size());
     for (std::size_t i = 0; i < layout.controls.size(); ++i)
         m_ordered[i]->setGeometry(Place(m_units, layout.controls[i], pictures[i]));
+
+    // Tab goes down the page as it reads, row by row, not in creation order.
+    std::vector<std::size_t> buttons;
+    for (std::size_t i = 0; i < layout.controls.size(); ++i)
+        if (qobject_cast<QAbstractButton*>(m_ordered[i]) != nullptr)
+            buttons.push_back(i);
+    std::stable_sort(buttons.begin(), buttons.end(), [&layout](std::size_t a, std::size_t b) {
+        const CDialogControl& l = layout.controls[a];
+        const CDialogControl& r = layout.controls[b];
+        return std::pair(l.y, l.x) < std::pair(r.y, r.x);
+    });
+    for (std::size_t i = 1; i < buttons.size(); ++i)
+        QWidget::setTabOrder(m_ordered[buttons[i - 1]], m_ordered[buttons[i]]);
 }
 
 QWidget* CDialogBar::CreateControl(const CDialogControl& control)
