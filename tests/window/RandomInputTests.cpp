@@ -110,8 +110,7 @@ protected:
         WindowTest::SetUp();
         for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
             m_menuIds.push_back(entry.nCommandId);
-        // Exit is left out, from the menu and the keys: it closes the window
-        // the run goes on with.
+        // Exit is left out (menu and key): it closes the window the run goes on with.
         for (const CMenuEntry& menu : MainMenu())
             for (const CMenuItemEntry& item : menu.items)
                 if (item.nId != 0 && item.nId != CmdId::AppExit && item.nId != CmdId::AppAbout) {
@@ -121,7 +120,6 @@ protected:
                             m_keys.push_back(key[0]);
                 }
         m_keys.push_back(QKeyCombination(Qt::Key_Tab));
-        m_keys.push_back(QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab));
         ShowActive();
         // Keys during the logo.
         for (int i = 0; i < 20; ++i)
@@ -329,7 +327,7 @@ protected:
         ++m_applied[frame ? kFrameSize : kViewSize];
     }
 
-    // A key of the menus, Tab or Back Tab to the focused widget; sometimes
+    // A key of the menus or Tab to the focused widget; sometimes
     // held down so that it repeats, and now and then "." a thousand times.
     void PressKey(bool mayRepeat = true)
     {

@@ -77,8 +77,7 @@ protected:
         Settle();
     }
 
-    // A key to the widget with the focus, as a keyboard sends it, pressed
-    // and then held for `repeats` more presses.
+    // A key to the focused widget as a keyboard sends it, held for `repeats` more presses.
     void Press(QKeyCombination key, int repeats = 0)
     {
         const bool printable = key.key() < Qt::Key_Escape && key.keyboardModifiers() == Qt::NoModifier;
