@@ -206,7 +206,7 @@ void CMainFrame::UpdateCommandUi()
     // The clock's controls in the display bar.
     const bool paused = m_pViewWidget->IsPaused();
     m_pDisplay->ShowAltCaption(CmdId::Pause, paused);
-    m_pDisplay->SetEnabled(CmdId::StepTick, paused && !m_pViewWidget->IsSplashShowing());
+    m_pDisplay->SetEnabled(CmdId::StepTick, m_pViewWidget->IsStandingStill());
     for (const int id : {CmdId::SpeedNormal, CmdId::SpeedHalf, CmdId::SpeedQuarter})
         m_pDisplay->SetChecked(id, CommandState(id)->bChecked);
 }

@@ -26,6 +26,12 @@ namespace {
 
 constexpr int kTicksPerRateReport = 600;
 
+// Normal, 1/2 and 1/4 are the three speed commands in order.
+int SpeedSlowdown(int id)
+{
+    return 1 << (id - CmdId::SpeedNormal);
+}
+
 }
 
 CTarrowinView::CTarrowinView(CTarrowinDoc& doc, QWidget* parent)
@@ -88,7 +94,7 @@ void CTarrowinView::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     LayoutToSize();
     m_bBarsReady = true;
-    if (m_clock.IsPaused() && !m_bSplash)
+    if (IsStandingStill())
         ComposeFrame(true);
     update();
 }
@@ -104,11 +110,7 @@ void CTarrowinView::paintEvent(QPaintEvent* event)
         // Shown before any resize reached us, or moved to a screen of
         // another density: compose a frame for what is there now.
         LayoutToSize();
-        CRasterSurface surface(m_frame);
-        if (m_clock.IsPaused())
-            m_doc.RedrawCircuit(surface);
-        else
-            m_doc.RenderCircuit(surface);
+        DrawFrame(m_clock.IsPaused());
     }
     // Only what changed is copied to the window.
     const qreal dpr = m_frame.devicePixelRatio();
@@ -232,14 +234,17 @@ void CTarrowinView::ComposeFrame(bool still)
     }
     if (m_frame.size() != DeviceSize())
         LayoutToSize();
-    {
-        CRasterSurface surface(m_frame);
-        if (still)
-            m_doc.RedrawCircuit(surface);
-        else
-            m_doc.RenderCircuit(surface);
-    }
+    DrawFrame(still);
     UpdateRendered();
+}
+
+void CTarrowinView::DrawFrame(bool still)
+{
+    CRasterSurface surface(m_frame);
+    if (still)
+        m_doc.RedrawCircuit(surface);
+    else
+        m_doc.RenderCircuit(surface);
 }
 
 void CTarrowinView::SetPaused(bool paused)
@@ -249,7 +254,7 @@ void CTarrowinView::SetPaused(bool paused)
     m_clock.SetPaused(paused);
     // A circuit chosen since the last tick is shown now, not at a tick
     // that will not come.
-    if (paused && m_bSyncPending && !m_bSplash)
+    if (m_bSyncPending && IsStandingStill())
         ComposeFrame(true);
     if (m_pFrame != nullptr)
         m_pFrame->ClockChanged();
@@ -263,12 +268,12 @@ bool CTarrowinView::OnCommand(int id)
         // A remote's "." must never race on: running, it only pauses.
         if (!m_clock.IsPaused())
             SetPaused(true);
-        else if (!m_bSplash)
+        else if (IsStandingStill())
             Tick();
         return true;
-    case CmdId::SpeedNormal: m_clock.SetSlowdown(1); return true;
-    case CmdId::SpeedHalf: m_clock.SetSlowdown(2); return true;
-    case CmdId::SpeedQuarter: m_clock.SetSlowdown(4); return true;
+    case CmdId::SpeedNormal:
+    case CmdId::SpeedHalf:
+    case CmdId::SpeedQuarter: m_clock.SetSlowdown(SpeedSlowdown(id)); return true;
     case CmdId::SpeedSlower: m_clock.Slower(); return true;
     case CmdId::SpeedFaster: m_clock.Faster(); return true;
     default: return false;
@@ -281,9 +286,9 @@ std::optional<CCommandState> CTarrowinView::CommandState(int id) const
     switch (id) {
     case CmdId::Pause: return CCommandState{true, m_clock.IsPaused()};
     case CmdId::StepTick: return CCommandState{};
-    case CmdId::SpeedNormal: return CCommandState{true, slowdown == 1};
-    case CmdId::SpeedHalf: return CCommandState{true, slowdown == 2};
-    case CmdId::SpeedQuarter: return CCommandState{true, slowdown == 4};
+    case CmdId::SpeedNormal:
+    case CmdId::SpeedHalf:
+    case CmdId::SpeedQuarter: return CCommandState{true, slowdown == SpeedSlowdown(id)};
     case CmdId::SpeedSlower: return CCommandState{slowdown < CTickClock::kSlowest, false};
     case CmdId::SpeedFaster: return CCommandState{slowdown > 1, false};
     default: return std::nullopt;
@@ -296,7 +301,7 @@ void CTarrowinView::AfterDocumentCommand()
     // after a change of circuit the next tick (or the still frame) syncs.
     if (!m_bSyncPending)
         SyncControlsBar();
-    if (m_clock.IsPaused() && !m_bSplash)
+    if (IsStandingStill())
         ComposeFrame(true);
 }
 

@@ -47,6 +47,8 @@ public:
     // and while paused the still frame shows what the command changed.
     void AfterDocumentCommand();
     bool IsPaused() const { return m_clock.IsPaused(); }
+    // Paused with a circuit shown: Step works, and changes show at once.
+    bool IsStandingStill() const { return m_clock.IsPaused() && !m_bSplash; }
     const CTickClock& Clock() const { return m_clock; }
 
     // IViewLink
@@ -84,6 +86,8 @@ private:
     // The next frame (still: the standing frame drawn again after whatever
     // changed while paused), after a sync the document asked for.
     void ComposeFrame(bool still);
+    // Renders the next frame over the last, or draws the standing one again.
+    void DrawFrame(bool still);
     void SetPaused(bool paused);
 
     CTarrowinDoc& m_doc;
