@@ -13,6 +13,8 @@ CBarScroller::CBarScroller(QWidget* bar, QWidget* parent) : QScrollArea(parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The bar keeps its own size; the dock's colour shows below it.
     setWidgetResizable(false);
+    // No taller than the bar while a panel below can use the room.
+    setSizePolicy(sizePolicy().horizontalPolicy(), QSizePolicy::Preferred);
     setWidget(bar);
     setBackgroundRole(QPalette::Window);
     viewport()->setBackgroundRole(QPalette::Window);

@@ -5,6 +5,7 @@
 #include "app/CircuitChooser.h"
 #include "app/DialogBar.h"
 #include "app/FocusKeeper.h"
+#include "app/MeasurementsPanel.h"
 #include "document/TarrowinDoc.h"
 #include "res/CircuitCatalogue.h"
 #include "res/CommandIds.h"
@@ -22,6 +23,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
 
 namespace {
 
@@ -112,6 +114,7 @@ void CMainFrame::KeepKeysWithView()
     for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
         if (QWidget* button = m_wndChooser->widgetForAction(m_wndChooser->Action(entry.nCommandId)))
             keeper->Watch(button);
+    keeper->Watch(m_pMeasurements->CopyButton());
     m_pViewWidget->setFocus(Qt::OtherFocusReason);
 }
 
@@ -143,6 +146,22 @@ void CMainFrame::CreateBars()
 
     if (QProgressBar* progress = m_pControls->ProgressBar(CmdId::Progress))
         progress->setRange(0, 100);
+    CreateMeasurementsDock();
+}
+
+void CMainFrame::CreateMeasurementsDock()
+{
+    m_pMeasurements = new CMeasurementsPanel(m_doc.Rates());
+    m_wndMeasurements = new QDockWidget(this);
+    m_wndMeasurements->setObjectName(QStringLiteral("Measurements"));
+    m_wndMeasurements->setWindowTitle(MenuText("Measurements"));
+    m_wndMeasurements->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    m_wndMeasurements->setAllowedAreas(Qt::RightDockWidgetArea);
+    m_wndMeasurements->setTitleBarWidget(new QWidget(m_wndMeasurements));
+    m_wndMeasurements->setWidget(m_pMeasurements);
+    addDockWidget(Qt::RightDockWidgetArea, m_wndMeasurements);
+    splitDockWidget(m_wndDisplayBar, m_wndMeasurements, Qt::Vertical);
+    m_wndMeasurements->hide();
 }
 
 QMenu* CMainFrame::createPopupMenu()
@@ -162,7 +181,15 @@ void CMainFrame::OnCommand(int id)
     switch (id) {
     case CmdId::ViewChooser: ToggleBar(m_wndChooser); break;
     case CmdId::ViewControls: ToggleBar(m_wndControlsBar); break;
-    case CmdId::ViewDisplay: ToggleBar(m_wndDisplayBar); break;
+    case CmdId::ViewDisplay:
+        ToggleBar(m_wndDisplayBar);
+        FitDisplayDock();
+        break;
+    case CmdId::ViewMeasurements:
+        ToggleBar(m_wndMeasurements);
+        FitDisplayDock();
+        RatesChanged();
+        break;
     case CmdId::FullScreen: ToggleFullScreen(); break;
     case CmdId::AppExit: close(); break;
     case CmdId::AppAbout: ShowAboutBox(); break;
@@ -180,6 +207,7 @@ std::optional<CCommandState> CMainFrame::CommandState(int id) const
     case CmdId::ViewChooser: return CCommandState{true, !m_wndChooser->isHidden()};
     case CmdId::ViewControls: return CCommandState{true, !m_wndControlsBar->isHidden()};
     case CmdId::ViewDisplay: return CCommandState{true, !m_wndDisplayBar->isHidden()};
+    case CmdId::ViewMeasurements: return CCommandState{true, !m_wndMeasurements->isHidden()};
     case CmdId::FullScreen:
     case CmdId::AppExit:
     case CmdId::AppAbout: return CCommandState{};
@@ -214,6 +242,22 @@ void CMainFrame::UpdateCommandUi()
 void CMainFrame::ClockChanged()
 {
     UpdateCommandUi();
+    RatesChanged();
+}
+
+void CMainFrame::FitDisplayDock()
+{
+    // Above the measurements the display bar keeps its own height, and the
+    // graph takes the rest; alone it has the whole side as before.
+    const bool below = !m_wndMeasurements->isHidden();
+    m_wndDisplayBar->setMaximumHeight(below ? m_wndDisplayBar->widget()->sizeHint().height() : QWIDGETSIZE_MAX);
+}
+
+void CMainFrame::RatesChanged()
+{
+    // Paused, every step and the pause itself show the graph as it stands.
+    if (!m_wndMeasurements->isHidden())
+        m_pMeasurements->Refresh(m_pViewWidget->IsPaused());
 }
 
 void CMainFrame::ShowAboutBox()
@@ -286,6 +330,8 @@ void CMainFrame::ToggleFullScreen()
     m_rcRestore = geometry();
     m_restoreState = windowState();
     m_bRestoreChooser = !m_wndChooser->isHidden();
+    m_bRestoreMeasurements = !m_wndMeasurements->isHidden();
+    m_wndMeasurements->hide();
     m_wndDisplayBar->hide();
     m_wndControlsBar->hide();
     // The view alone covers the screen: menu and chooser go too.
@@ -304,6 +350,8 @@ void CMainFrame::LeaveFullScreen()
     m_wndChooser->setVisible(m_bRestoreChooser);
     m_wndDisplayBar->show();
     m_wndControlsBar->show();
+    m_wndMeasurements->setVisible(m_bRestoreMeasurements);
+    FitDisplayDock();
     setWindowState(m_restoreState & ~Qt::WindowFullScreen);
     if (!(m_restoreState & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         setGeometry(restore);

@@ -12,6 +12,7 @@
 
 class CCircuitChooser;
 class CDialogBar;
+class CMeasurementsPanel;
 class CTarrowinDoc;
 class QAction;
 class QDockWidget;
@@ -42,6 +43,7 @@ public:
     CTarrowinView* RecordedView() const override { return m_pView; }
     void RecordView(CTarrowinView* view) override { m_pView = view; }
     void ClockChanged() override;
+    void RatesChanged() override;
 
     bool IsFullScreenMode() const { return !m_rcRestore.isNull(); }
     CTarrowinView* View() const { return m_pViewWidget; }
@@ -50,6 +52,8 @@ public:
     CDialogBar* DisplayBar() const { return m_pDisplay; }
     QDockWidget* ControlsDock() const { return m_wndControlsBar; }
     QDockWidget* DisplayDock() const { return m_wndDisplayBar; }
+    QDockWidget* MeasurementsDock() const { return m_wndMeasurements; }
+    CMeasurementsPanel* Measurements() const { return m_pMeasurements; }
     // The menu item of a command id, or null.
     QAction* MenuAction(int id) const;
 
@@ -67,6 +71,9 @@ private:
     // Clicks on the bars and the chooser leave the keyboard with the view.
     void KeepKeysWithView();
     QDockWidget* CreateDock(CDialogBar* bar, Qt::DockWidgetArea area);
+    // Below the display bar, hidden until the View menu shows it.
+    void CreateMeasurementsDock();
+    void FitDisplayDock();
     void ToggleBar(QWidget* bar);
     void ToggleFullScreen();
     void ShowAboutBox();
@@ -76,9 +83,12 @@ private:
     QRect m_rcRestore;                  // null unless in full-screen mode
     Qt::WindowStates m_restoreState;
     bool m_bRestoreChooser = true;
+    bool m_bRestoreMeasurements = false;
     CCircuitChooser* m_wndChooser = nullptr;
     QDockWidget* m_wndControlsBar = nullptr;
     QDockWidget* m_wndDisplayBar = nullptr;
+    QDockWidget* m_wndMeasurements = nullptr;
+    CMeasurementsPanel* m_pMeasurements = nullptr;
     CDialogBar* m_pControls = nullptr;
     CDialogBar* m_pDisplay = nullptr;
     CTarrowinView* m_pViewWidget = nullptr;

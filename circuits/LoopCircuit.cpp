@@ -2,6 +2,8 @@
 
 #include "circuits/CircuitGeometry.h"
 
+#include <cstdlib>
+
 CircuitRegion CLoopCircuit::Classify(double x, double y) const
 {
     const CLoopLayout& l = m_layout;
@@ -45,7 +47,7 @@ void CLoopCircuit::MoveElectron(CElectron& e)
         if (broken)
             e.m_vx = -e.m_vx;
         else
-            PassSupply(e, m_dVoltage, m_bVaryMeanSpeed, m_dSupplyCount);
+            CountSupplyPassage(PassSupply(e, m_dVoltage, m_bVaryMeanSpeed));
         break;
     case RegionRelease:
         if (m_nCells != 0)
@@ -81,15 +83,36 @@ void CLoopCircuit::ReleaseOnLine(CElectron& e)
     // The rung's load takes all of the energy, as does a bottom block on its
     // own; a series pair shares it, the right block first.
     if (m_layout.rung && e.m_bHalf1 && e.m_y < kRungReleaseBelow) {
-        Release(e, Load::Rung);
+        CountedRelease(e, Load::Rung);
     } else if (m_layout.seriesLeft) {
         if (e.m_bHalf1 && e.m_x > 12.5)
-            Release(e, Load::SeriesRight);
+            CountedRelease(e, Load::SeriesRight);
         if (e.m_bHalf2 && e.m_x < 12.5)
-            Release(e, Load::SeriesLeft);
+            CountedRelease(e, Load::SeriesLeft);
     } else if (e.m_bHalf1) {
-        Release(e, Load::Bottom);
+        CountedRelease(e, Load::Bottom);
     }
+}
+
+void CLoopCircuit::CountedRelease(CElectron& e, Load load)
+{
+    const int before = e.m_bHalf1 + e.m_bHalf2;
+    Release(e, load);
+    // The load is the block whose rule acted, as Blocks() orders them; the
+    // rung's line may hand a half to the bottom branch's left block.
+    std::size_t slot = 0;
+    if (load == Load::SeriesLeft)
+        slot = 1;
+    else if (load == Load::Rung)
+        slot = m_layout.seriesLeft ? 2 : 1;
+    CLoadCount& count = m_loadCounts[slot];
+    ++count.releases;
+    count.energy += static_cast<long long>(before - (e.m_bHalf1 + e.m_bHalf2)) * std::abs(m_nCells);
+}
+
+std::span<const CLoadCount> CLoopCircuit::LoadCounts() const
+{
+    return std::span(m_loadCounts).first(Blocks().count);
 }
 
 void CLoopCircuit::DrawBallModel(CDrawSurface& dc)
@@ -119,4 +142,22 @@ void CLoopCircuit::DrawDiagram(CDrawSurface& dc)
 {
     const CBlocks blocks = Blocks();
     DrawLoopDiagram(dc, blocks.All(), m_layout.rung.has_value());
+}
+
+std::string CLoopCircuit::LoadName(std::size_t load) const
+{
+    // The label over the block's middle nearest above its wire: on the wire's
+    // edge, or a row higher where two names share a wire.
+    const CBlocks blocks = Blocks();
+    if (load >= blocks.count)
+        return {};
+    const CComponentBlock& block = blocks.items[load];
+    const CComponentLabel* nearest = nullptr;
+    for (const CComponentLabel& label : m_labels) {
+        const CRect& rc = label.m_rcGrid;
+        if (rc.left < block.centre.x && block.centre.x < rc.right && rc.bottom <= block.centre.y - 1.5 &&
+            (nearest == nullptr || rc.bottom > nearest->m_rcGrid.bottom))
+            nearest = &label;
+    }
+    return nearest != nullptr ? nearest->m_strName : std::string();
 }

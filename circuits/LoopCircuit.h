@@ -43,6 +43,9 @@ public:
     void DrawBallModel(CDrawSurface& dc) override;
     // The loop with the blocks' symbols.
     void DrawDiagram(CDrawSurface& dc) override;
+    // One load per block, in the order of Blocks().
+    std::span<const CLoadCount> LoadCounts() const final;
+    std::string LoadName(std::size_t load) const final;
 
 protected:
     virtual void Release(CElectron& e, Load load) = 0;
@@ -69,4 +72,8 @@ protected:
 private:
     void ReflectWalls(CElectron& e, double x0, double y0);
     void ReleaseOnLine(CElectron& e);
+    // Release, counting the halves it clears for the block that takes them.
+    void CountedRelease(CElectron& e, Load load);
+
+    std::array<CLoadCount, 3> m_loadCounts{};
 };

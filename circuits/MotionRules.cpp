@@ -95,26 +95,23 @@ void ReflectBlockWalls(CElectron& e, double y0, const CComponentBlock& block)
     }
 }
 
-void PassSupply(CElectron& e, double V, bool vary, double& supplyCount)
+int PassSupply(CElectron& e, double V, bool vary)
 {
-    if (V * e.m_vx > 0) {
-        if (e.m_bHalf1)
-            return;
-        e.m_nGlow = 10;
-        const double s = vary ? 0.03 * V : 0;
-        e.m_vx += s;
-        if (V > 0)
-            supplyCount += 1;
-        else
-            supplyCount -= 1;
-        e.m_bHalf1 = e.m_bHalf2 = true;
-        if (CRandom::Next() >= 16383)
-            e.m_vy -= s;
-        else
-            e.m_vy += s;
-    } else {
+    if (!(V * e.m_vx > 0)) {
         e.m_vx = -e.m_vx;
+        return 0;
     }
+    if (e.m_bHalf1)
+        return 0;
+    e.m_nGlow = 10;
+    const double s = vary ? 0.03 * V : 0;
+    e.m_vx += s;
+    e.m_bHalf1 = e.m_bHalf2 = true;
+    if (CRandom::Next() >= 16383)
+        e.m_vy -= s;
+    else
+        e.m_vy += s;
+    return V > 0 ? 1 : -1;
 }
 
 void ReleaseBothHalves(CElectron& e, CGlowList& glow, bool slow)

@@ -88,8 +88,9 @@ struct CSwitchGap {
 void PassSwitchGap(CElectron& e, const CSwitchGap& gap);
 
 // The supply's one-way gate: an electron moving the driven way is energised
-// once (counted, kicked when vary is on); one moving against it bounces.
-void PassSupply(CElectron& e, double V, bool vary, double& supplyCount);
+// once (kicked when vary is on); one moving against it bounces. Returns the
+// passage to count: +1, or -1 while the supply is reversed, else 0.
+int PassSupply(CElectron& e, double V, bool vary);
 
 // A one-load release: both halves given up at once, a new glow arc; the
 // electron slows to a tenth when slow is set.

@@ -94,6 +94,8 @@ CSimParse ParseSimOptions(const std::vector<std::string>& args)
                 return Fail("--resistor needs a whole number of presses from -1000 to 1000");
         } else if (opt == "--tag") {
             o.bTag = true;
+        } else if (opt == "--energy") {
+            o.bEnergy = true;
         } else if (opt == "--ticks") {
             if (!value(v) || !ParseWhole(v, o.nTicks) || o.nTicks < 0)
                 return Fail("--ticks needs a number of ticks of 0 or more");

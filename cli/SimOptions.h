@@ -14,6 +14,7 @@ struct CSimOptions {
     bool bSwitchOpen = false;
     int nResistor = 0;
     bool bTag = false;
+    bool bEnergy = false;        // each load's energy units in every state
     long long nTicks = 0;
     long long nEvery = 0;        // 0: only the first and the last state
     int nRegions = 0;            // 0: no region map
@@ -40,5 +41,5 @@ std::string ShownArgument(const std::string& text);
 
 inline constexpr const char* kSimUsage =
     "usage: tarrowin-sim [--circuit K] [--cells N] [--reverse] [--vary] [--no-pulsate] [--switch-open] "
-    "[--resistor S] [--tag] [--ticks T] [--every E] [--regions N] [--png FILE --size WxH "
+    "[--resistor S] [--tag] [--energy] [--ticks T] [--every E] [--regions N] [--png FILE --size WxH "
     "[--mode ball|diagram|picture] [--labels]] [--frames DIR]";

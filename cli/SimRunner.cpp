@@ -10,18 +10,44 @@
 #include <QImage>
 #include <QSaveFile>
 
+#include <span>
 #include <string>
 
 namespace {
 
-void PrintState(std::FILE* out, long long tick, double meter, const CCircuit& circuit)
+// A JSON string's text; the labels are plain ASCII, but a quote or a
+// backslash in one must not break the line.
+void AppendJsonString(std::string& line, const std::string& text)
+{
+    line += '"';
+    for (const char ch : text) {
+        if (ch == '"' || ch == '\\')
+            line += '\\';
+        line += ch;
+    }
+    line += '"';
+}
+
+void PrintState(std::FILE* out, long long tick, double meter, const CCircuit& circuit, bool energy)
 {
     std::string line;
     line.reserve(8192);
     char buf[512];
-    std::snprintf(buf, sizeof buf, "{\"tick\":%lld,\"meter\":%.17g,\"cells\":%d,\"electrons\":[", tick, meter,
-                  circuit.GetCells());
+    std::snprintf(buf, sizeof buf, "{\"tick\":%lld,\"meter\":%.17g,\"cells\":%d,\"glows\":[%lld,%lld,%lld]", tick,
+                  meter, circuit.GetCells(), circuit.ArcsAdded(1), circuit.ArcsAdded(2), circuit.ArcsAdded(3));
     line += buf;
+    if (energy) {
+        line += ",\"energy\":{";
+        const std::span<const CLoadCount> loads = circuit.LoadCounts();
+        for (std::size_t i = 0; i < loads.size(); ++i) {
+            if (i > 0)
+                line += ',';
+            AppendJsonString(line, circuit.LoadName(i));
+            line += ':' + std::to_string(loads[i].energy);
+        }
+        line += '}';
+    }
+    line += ",\"electrons\":[";
     bool first = true;
     for (const CElectron& e : circuit.Electrons()) {
         std::snprintf(buf, sizeof buf, "%s[%.17g,%.17g,%.17g,%.17g,%d,%d,%d]", first ? "" : ",", e.m_x, e.m_y, e.m_vx,
@@ -137,7 +163,7 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
     }
 
     CCurrentMeter meter;
-    PrintState(out, 0, meter.Accumulator(), *circuit);
+    PrintState(out, 0, meter.Accumulator(), *circuit, o.bEnergy);
     for (long long tick = 1; tick <= o.nTicks; ++tick) {
         doc.StepCircuit();
         meter.AddTick(circuit->TakeSupplyCount());
@@ -150,7 +176,7 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
             }
         }
         if ((o.nEvery > 0 && tick % o.nEvery == 0) || tick == o.nTicks)
-            PrintState(out, tick, meter.Accumulator(), *circuit);
+            PrintState(out, tick, meter.Accumulator(), *circuit, o.bEnergy);
     }
     if (dc) {
         if (o.nTicks == 0)

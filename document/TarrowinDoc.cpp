@@ -73,7 +73,19 @@ bool CTarrowinDoc::IsSwitchCircuit(const CCircuit* circuit) const
 
 void CTarrowinDoc::StepCircuit()
 {
+    if (m_pMeasured != m_pCircuit)
+        MeasureCurrentCircuit();
     m_pCircuit->Step();
+    m_rates.Sample(m_pCircuit->SupplyPassages(), m_pCircuit->LoadCounts());
+}
+
+void CTarrowinDoc::MeasureCurrentCircuit()
+{
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < m_pCircuit->LoadCounts().size(); ++i)
+        names.push_back(m_pCircuit->LoadName(i));
+    m_rates.Restart(names, m_pCircuit->SupplyPassages(), m_pCircuit->LoadCounts());
+    m_pMeasured = m_pCircuit;
 }
 
 void CTarrowinDoc::LayoutCircuit(CDrawSurface& dc, const CRect& rect)
@@ -101,6 +113,8 @@ void CTarrowinDoc::SelectCircuit(CCircuit& circuit)
     if (&circuit != m_pCircuit)
         m_pCircuit->ReleaseBitmaps();
     m_pCircuit = &circuit;
+    if (m_pMeasured != m_pCircuit)
+        MeasureCurrentCircuit();
     RequestControlsSync();
     SetTitle(circuit.GetName());
     if (m_pFrame != nullptr) {

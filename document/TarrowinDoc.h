@@ -14,6 +14,7 @@
 #include "circuits/TwoResistorsSeriesCircuit.h"
 #include "circuits/UnequalResistorsParallelCircuit.h"
 #include "circuits/UnequalResistorsSeriesCircuit.h"
+#include "document/CircuitRates.h"
 #include "document/CommandState.h"
 #include "document/FrameLink.h"
 #include "document/ViewLink.h"
@@ -65,6 +66,9 @@ public:
     // The frame that stands while time is stopped; changes nothing a tick computes.
     void RedrawCircuit(CDrawSurface& dc);
     void SelectCircuit(CCircuit& circuit);
+    // The current circuit's current and energy per second, taken after every
+    // step and started again when another circuit is chosen.
+    const CCircuitRates& Rates() const { return m_rates; }
     void UpdateCellsPicture();
     void RequestControlsSync();
 
@@ -81,6 +85,7 @@ private:
     // The circuit `step` places after the current one in the catalogue, round the end.
     void SelectNeighbour(int step);
     void SetTitle(const std::string& title);
+    void MeasureCurrentCircuit();
 
     CRect m_rcView;
     CCircuit* m_pCircuit = nullptr;
@@ -103,4 +108,6 @@ private:
     std::string m_strTitle;
     IFrameLink* m_pFrame = nullptr;
     IViewLink* m_pView = nullptr;
+    const CCircuit* m_pMeasured = nullptr;
+    CCircuitRates m_rates;
 };

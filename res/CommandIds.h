@@ -51,6 +51,7 @@ inline constexpr int SpeedFaster = 32841;
 inline constexpr int NextCircuit = 32842;
 inline constexpr int PreviousCircuit = 32843;
 inline constexpr int ToggleSwitch = 32844;
+inline constexpr int ViewMeasurements = 32845;
 inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
 

@@ -42,6 +42,7 @@ constexpr std::array kViewMenu{
     CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "Circuit Chooser"), CmdId::ViewChooser},
     CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "Controls"), CmdId::ViewControls},
     CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "Display"), CmdId::ViewDisplay},
+    CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "M&easurements"), CmdId::ViewMeasurements, "G"},
     CMenuItemEntry{K::Separator, nullptr, 0},
     CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "Tarrowin &Model"), CmdId::DisplayBallModel, "M"},
     CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "Circuit &Diagram"), CmdId::DisplayDiagram, "D"},

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
+  # The measurements panel's live graph.
+  qt6-charts-dev libqt6opengl6-dev
   # Lets the program open its window on a Wayland desktop without X.
   qt6-wayland
   libgtest-dev libbenchmark-dev

@@ -154,6 +154,18 @@ double CCircuit::TakeSupplyCount()
     return count;
 }
 
+long long CCircuit::ArcsAdded(int list) const
+{
+    // The circuits register their lists in number order.
+    const auto index = static_cast<std::size_t>(list - 1);
+    return list >= 1 && index < m_glowLists.size() ? m_glowLists[index]->TotalAdded() : 0;
+}
+
+std::string CCircuit::LoadName(std::size_t) const
+{
+    return {};
+}
+
 void CCircuit::RegisterGlowList(CGlowList& list)
 {
     m_glowLists.push_back(&list);

@@ -12,6 +12,7 @@
 #include "sim/GlowList.h"
 #include "sim/GridPoint.h"
 #include "sim/LabelLayer.h"
+#include "sim/LoadCount.h"
 #include "sim/ProgressSink.h"
 
 #include <array>
@@ -100,6 +101,16 @@ public:
     double GetSupplyCount() const { return m_dSupplyCount; }
     // The view takes the count of each tick and starts the next from 0.
     double TakeSupplyCount();
+
+    // --- counts since the circuit was built, whatever is shown; they only observe ---
+    // Net electrons through the supply (negative while it is reversed).
+    long long SupplyPassages() const { return m_nSupplyPassages; }
+    // Arcs ever added to glow list 1, 2 or 3; 0 for a list the circuit lacks.
+    long long ArcsAdded(int list) const;
+    // One count per load, in the order of LoadName.
+    virtual std::span<const CLoadCount> LoadCounts() const { return {}; }
+    // A load's name: the label over it.
+    virtual std::string LoadName(std::size_t load) const;
     int GetIntroFrames() const { return m_nIntroFrames; }
     bool IsLayoutDirty() const { return m_bLayoutDirty; }
     const std::vector<CElectron>& Electrons() const { return m_electrons; }
@@ -123,6 +134,14 @@ public:
 protected:
     // Records a part of the frame drawn over the background this frame.
     void MarkDrawn(const CRect& rc);
+
+    // Counts an electron's passage through the supply for the meter and the
+    // measurements: +1, -1 while reversed, 0 for none.
+    void CountSupplyPassage(int passed)
+    {
+        m_dSupplyCount += passed;
+        m_nSupplyPassages += passed;
+    }
 
     // Energy-level rules shared by the circuits.
     int OneReleaseLevel(const CElectron& e) const;
@@ -183,6 +202,7 @@ protected:
     int m_nSquare = 0;
     double m_dVoltage = 1.5;
     double m_dSupplyCount = 0.0;
+    long long m_nSupplyPassages = 0;
     int m_nCells = 1;
     int m_nIntroFrames = kIntroFrames;
     bool m_bReversed = false;

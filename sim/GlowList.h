@@ -14,11 +14,14 @@ public:
         if (m_ages.size() == kMaxArcs)
             m_ages.erase(m_ages.begin());
         m_ages.push_back(0);
+        ++m_nAdded;
     }
     void Clear() { m_ages.clear(); }
     std::size_t Size() const { return m_ages.size(); }
     bool Empty() const { return m_ages.empty(); }
     const std::vector<int>& Ages() const { return m_ages; }
+    // Every arc ever added, whether or not it is still shown.
+    long long TotalAdded() const { return m_nAdded; }
 
     // Adds 1 to every age, drops those that reach maxAge and calls
     // draw(age) for the others, in order.
@@ -46,4 +49,5 @@ public:
 
 private:
     std::vector<int> m_ages;
+    long long m_nAdded = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "circuits/SingleBulbCircuit.h"
 #include "circuits/TwoBulbsSeriesCircuit.h"
+#include "document/CircuitRates.h"
 #include "document/CurrentMeter.h"
 #include "document/TarrowinDoc.h"
 #include "platform/RecordingSurface.h"
@@ -9,6 +10,8 @@
 #include "res/CommandIds.h"
 #include "tests/TestSupport.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -462,4 +465,47 @@ TEST(CurrentMeter, NeedleLeansWithTheReadingAndIsPinnedAtFullScale)
     EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(1000), 0.65);
     EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(-16.5), -0.65);
     EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(-1000), -0.65);
+}
+
+// Known counts fed tick by tick as the model's clock: a passage every 10
+// ticks (6.25 a second), 2 units every 20 ticks at the bulb and every 40 at
+// the resistor; then the supply reversed, then stopped.
+TEST(CircuitRates, FollowKnownCountsRiseAndFallWithoutJumpsAndCopyAsCsv)
+{
+    CCircuitRates rates;
+    std::array<CLoadCount, 2> loads{};   // the circuit's order: resistor, bulb
+    long long supply = 900;              // counts from before the restart never show
+    rates.Restart({"resistor", "light bulb"}, supply, loads);
+    EXPECT_EQ(rates.LoadName(0), "light bulb");
+    double last = 0.0;
+    const auto run = [&](int ticks, int step) {
+        for (int i = 0; i < ticks; ++i) {
+            const long long tick = rates.Ticks() + 1;
+            supply += tick % 10 == 0 ? step : 0;
+            loads[1].energy += step != 0 && tick % 20 == 0 ? 2 : 0;
+            loads[0].energy += step != 0 && tick % 40 == 0 ? 2 : 0;
+            rates.Sample(supply, loads);
+            // One passage moves the 2-second average by half a unit at most.
+            ASSERT_LE(std::abs(rates.Current() - last), 0.5 + 1e-12) << "tick " << tick;
+            last = rates.Current();
+        }
+    };
+    run(2000, 1);
+    EXPECT_TRUE(rates.Current() == 6.0 || rates.Current() == 6.5) << rates.Current();
+    EXPECT_TRUE(rates.LoadRate(0) == 6.0 || rates.LoadRate(0) == 7.0) << rates.LoadRate(0);
+    EXPECT_TRUE(rates.LoadRate(1) == 3.0 || rates.LoadRate(1) == 4.0) << rates.LoadRate(1);
+    run(500, -1);
+    EXPECT_TRUE(rates.Current() == -6.0 || rates.Current() == -6.5) << rates.Current();
+    run(125, 0);
+    EXPECT_EQ(rates.Current(), 0.0);
+    EXPECT_EQ(rates.LoadRate(0), 0.0);
+
+    // The last 30 seconds, a point every 5 ticks, in a spreadsheet's terms.
+    EXPECT_EQ(rates.History().size(), 376u);
+    EXPECT_DOUBLE_EQ(rates.History().back().seconds - rates.History().front().seconds, 30.0);
+    const std::string csv = rates.Csv({"t", "I", "bulb, lit", "R"});
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "t,I,\"bulb, lit\",R");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 377);
+    EXPECT_NE(csv.find("\n40.00,-6.500,"), std::string::npos);
+    EXPECT_EQ(csv.substr(csv.rfind('\n', csv.size() - 2)), "\n42.00,0.000,0.000,0.000\n");
 }

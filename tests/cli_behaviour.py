@@ -226,6 +226,15 @@ def check_trace_lines():
         check("50 electrons of 7 fields for %s" % " ".join(args),
               all(len(s["electrons"]) == 50 and all(len(e) == 7 for e in s["electrons"])
                   for s in states))
+        check("fields in order for %s" % " ".join(args),
+              all(list(s) == ["tick", "meter", "cells", "glows", "electrons"] for s in states))
+
+    states = tick_lines(["--circuit", "11", "--energy", "--ticks", "400", "--every", "200"])
+    if states:
+        check("--energy adds each load's count after the glows, from 0",
+              list(states[0]) == ["tick", "meter", "cells", "glows", "energy", "electrons"]
+              and states[0]["energy"] == {"resistor 1": 0, "resistor 2": 0}
+              and sum(states[-1]["energy"].values()) > 0, repr(states[-1]))
 
     states = tick_lines(["--cells", "2", "--reverse", "--ticks", "1"])
     if states:

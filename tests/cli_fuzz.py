@@ -65,7 +65,7 @@ class Fuzz:
         r = self.rng
         kind = r.randrange(12)
         if kind == 0:
-            return [r.choice(["--reverse", "--vary", "--no-pulsate", "--switch-open", "--tag"])]
+            return [r.choice(["--reverse", "--vary", "--no-pulsate", "--switch-open", "--tag", "--energy"])]
         if kind == 1:
             return ["--circuit", str(r.randint(1, 14))]
         if kind == 2:
@@ -175,6 +175,8 @@ class Fuzz:
                    repr([s.get("tick") for s in states]))
         self.check(label + " has 50 electrons in every state",
                    all(len(s["electrons"]) == 50 for s in states))
+        self.check(label + " has three glow counts, and energy only when asked",
+                   all(len(s["glows"]) == 3 and ("energy" in s) == ("--energy" in args) for s in states))
         png = frames = None
         for i, a in enumerate(args[:-1]):
             if a == "--png":

@@ -208,8 +208,12 @@ void CTarrowinView::Tick()
 {
     m_doc.StepCircuit();
     ComposeFrame(false);
-    if (m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount()))
+    const bool needleDue = m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount());
+    if (needleDue)
         DrawMeterNeedle(m_meter.LastReading());
+    // The measurements keep the needle's pace, and follow every single step.
+    if ((needleDue || m_clock.IsPaused()) && m_pFrame != nullptr)
+        m_pFrame->RatesChanged();
     if (m_bBarsReady)
         ShowCellsPicture(m_doc.GetCurrentCircuit()->GetCells());
     if (m_escape.TakePress() && m_pFrame != nullptr)
@@ -303,6 +307,9 @@ void CTarrowinView::AfterDocumentCommand()
         SyncControlsBar();
     if (IsStandingStill())
         ComposeFrame(true);
+    // A new circuit's measurements start afresh at once, paused or not.
+    if (m_pFrame != nullptr)
+        m_pFrame->RatesChanged();
 }
 
 void CTarrowinView::ShowCellsPicture(int cells)

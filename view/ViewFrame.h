@@ -17,6 +17,8 @@ public:
     virtual void RecordView(CTarrowinView* view) = 0;
     // Pause or the logo's end changed what the clock's controls should show.
     virtual void ClockChanged() = 0;
+    // The document's rates have moved on, or started again for another circuit.
+    virtual void RatesChanged() = 0;
 
 protected:
     ~IViewFrame() = default;

@@ -75,6 +75,8 @@ class Circuit:
         self.tagged = None          # index into electrons, or None
         self.electrons = []
         self.labels = []
+        self.energy = {}            # load label -> units given up on its line
+        self.seen_glows = [0, 0, 0]
 
     # --- set-up -----------------------------------------------------------
 
@@ -172,7 +174,11 @@ class Circuit:
                     ej.fx -= fx
                     ej.fy -= fy
             for e in els:
+                h1, h2 = e.half1, e.half2
                 self.move_electron(e)
+                cleared = (h1 and not e.half1) + (h2 and not e.half2)
+                if cleared:
+                    self.count_release(e, h1 and not e.half1, cleared)
 
         v = self.voltage
         if not self.vary_mean_speed:
@@ -226,6 +232,28 @@ class Circuit:
                 elif e.glow < 0:
                     e.glow += 1
             e.phase += 1
+
+    # --- what the loads take, seen from outside move_electron() --------
+
+    RESISTOR = None     # the label of a circuit's only resistor
+
+    def glow_counts(self):
+        return [len(getattr(self, "glow%d" % i, ())) for i in (1, 2, 3)]
+
+    def resistor_of(self, e, half1):
+        return self.RESISTOR
+
+    def count_release(self, e, half1, cleared):
+        """The bulb whose glow list grew takes the cleared halves, else the
+        resistor whose rule cleared them."""
+        counts = self.glow_counts()
+        grown = [i for i in range(3) if counts[i] != self.seen_glows[i]]
+        self.seen_glows = counts
+        if grown:
+            name = "light bulb" if not hasattr(self, "glow2") else "light bulb %d" % (grown[0] + 1)
+        else:
+            name = self.resistor_of(e, half1)
+        self.energy[name] = self.energy.get(name, 0) + cleared * abs(self.cells)
 
     # --- rules shared by the circuits' move_electron() -------------------
 
@@ -843,6 +871,8 @@ class BulbResistor(Circuit):
     """Resistor on the right of the bottom wire (clears half 1), bulb on the
     left (clears half 2)."""
 
+    RESISTOR = "resistor"
+
     def __init__(self, rng, clock):
         super().__init__(rng, clock)
         self.glow1 = []
@@ -909,6 +939,8 @@ class BulbResistor(Circuit):
 class ParallelBulbsOneResistor(Circuit):
     """Bulb 1 on the rung; the resistor (right, half 1) and bulb 2 (left,
     half 2) on the bottom wire."""
+
+    RESISTOR = "resistor"
 
     def __init__(self, rng, clock):
         super().__init__(rng, clock)
@@ -980,6 +1012,7 @@ class BulbVariableResistor(BulbResistor):
     W_MIN = 0.5
     W_MAX = 1.2
     W_STEP = 0.05
+    RESISTOR = "variable resistor"
 
     def __init__(self, rng, clock):
         super().__init__(rng, clock)
@@ -1058,6 +1091,9 @@ class SeriesResistorPair(Circuit):
     RIGHT_LABEL = "resistor 1"
     LEFT_LABEL = "resistor 2"
 
+    def resistor_of(self, e, half1):
+        return self.RIGHT_LABEL if half1 else self.LEFT_LABEL
+
     def build_labels(self):
         self.labels.append(("power supply", (10, 0, 15, 2)))
         self.labels.append((self.RIGHT_LABEL, (13, 18, 18, 20)))
@@ -1132,6 +1168,9 @@ class ParallelResistorPair(Circuit):
     RUNG_HI = 14.6
     BOTTOM_LABEL = "resistor 2"
     RUNG_LABEL = "resistor 1"
+
+    def resistor_of(self, e, half1):
+        return self.BOTTOM_LABEL if e.y > 18 else self.RUNG_LABEL
 
     def build_labels(self):
         self.labels.append(("power supply", (10, 0, 15, 2)))
@@ -1246,6 +1285,7 @@ class Settings:
         self.switch_open = False
         self.resistor = None
         self.tag = False
+        self.energy = False
         self.ticks = 0
         self.every = None
 
@@ -1280,6 +1320,8 @@ def parse_args(args):
             st.resistor = int(value())
         elif a == "--tag":
             st.tag = True
+        elif a == "--energy":
+            st.energy = True
         elif a == "--ticks":
             st.ticks = int(value())
         elif a == "--every":
@@ -1328,6 +1370,7 @@ class Simulation:
         if settings.tag:
             c.toggle_tag()
         self.tick = 0
+        self.show_energy = settings.energy
 
     def advance(self):
         self.circuit.step()
@@ -1336,14 +1379,18 @@ class Simulation:
 
     def snapshot(self):
         """The state as the runner prints it (Python values, not text)."""
-        return {
-            "tick": self.tick,
-            "meter": self.meter.accumulator,
-            "cells": self.circuit.cells,
-            "electrons": [[e.x, e.y, e.vx, e.vy, e.glow,
-                           int(e.half1), int(e.half2)]
-                          for e in self.circuit.electrons],
-        }
+        c = self.circuit
+        snap = {"tick": self.tick, "meter": self.meter.accumulator, "cells": c.cells,
+                "glows": c.glow_counts()}
+        if self.show_energy:
+            # Every labelled block but the switch is a load, in label order.
+            loads = [name for name, _ in c.labels if name not in ("power supply", "switch")]
+            if not set(c.energy) <= set(loads):
+                raise AssertionError("energy for unknown loads: %r" % c.energy)
+            snap["energy"] = {name: c.energy.get(name, 0) for name in loads}
+        snap["electrons"] = [[e.x, e.y, e.vx, e.vy, e.glow, int(e.half1), int(e.half2)]
+                             for e in c.electrons]
+        return snap
 
 
 def trace(settings):
@@ -1363,8 +1410,13 @@ def format_line(snap):
     els = ",".join("[%s,%s,%s,%s,%d,%d,%d]" % (g(e[0]), g(e[1]), g(e[2]), g(e[3]),
                                               e[4], e[5], e[6])
                    for e in snap["electrons"])
-    return '{"tick":%d,"meter":%s,"cells":%d,"electrons":[%s]}' % (
-        snap["tick"], g(snap["meter"]), snap["cells"], els)
+    energy = ""
+    if "energy" in snap:
+        energy = ',"energy":{%s}' % ",".join(
+            '"%s":%d' % (name.replace("\\", "\\\\").replace('"', '\\"'), units)
+            for name, units in snap["energy"].items())
+    return '{"tick":%d,"meter":%s,"cells":%d,"glows":[%d,%d,%d]%s,"electrons":[%s]}' % (
+        snap["tick"], g(snap["meter"]), snap["cells"], *snap["glows"], energy, els)
 
 
 def trace_lines(args):

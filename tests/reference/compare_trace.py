@@ -111,6 +111,21 @@ def main(argv):
                 if not same(kind, a, e):
                     fail("tick %d: %s differs: simulator %s, model %s"
                          % (tick, field, show(kind, a), show(kind, e)))
+            counts = [("glows", ["1", "2", "3"], act["glows"], exp["glows"])]
+            if "energy" in exp:
+                if list(act["energy"]) != list(exp["energy"]):
+                    fail("tick %d: loads %s, model has %s"
+                         % (tick, list(act["energy"]), list(exp["energy"])))
+                counts.append(("energy", list(exp["energy"]), list(act["energy"].values()),
+                               list(exp["energy"].values())))
+            for field, keys, act_v, exp_v in counts:
+                if len(act_v) != len(exp_v):
+                    fail("tick %d: %s has %d entries, model has %d"
+                         % (tick, field, len(act_v), len(exp_v)))
+                for key, av, ev in zip(keys, act_v, exp_v):
+                    if as_int(av) != as_int(ev):
+                        fail("tick %d: %s %s differs: simulator %s, model %s"
+                             % (tick, field, key, av, ev))
             act_el, exp_el = act["electrons"], exp["electrons"]
             if len(act_el) != len(exp_el):
                 fail("tick %d: %d electrons, model has %d"

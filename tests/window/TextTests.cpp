@@ -2,16 +2,20 @@
 // every picture has a name for screen readers.
 #include "WindowFixture.h"
 
+#include "app/MeasurementsPanel.h"
+
 #include "app/CircuitChooser.h"
 #include "res/CircuitCatalogue.h"
 #include "view/PictureControl.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QChart>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QToolButton>
 #include <QTranslator>
 
@@ -69,8 +73,8 @@ TEST_F(Translation, EveryMenuBarAndTitleTextIsLookedUp)
     QStringList texts;
     for (const QAction* action : m_frame->menuBar()->actions())
         CollectMenuTexts(*action->menu(), texts);
-    // Five menus, the submenu, fourteen circuits and the 30 other items.
-    EXPECT_EQ(texts.size(), 5 + 1 + 14 + 30);
+    // Five menus, the submenu, fourteen circuits and the 31 other items.
+    EXPECT_EQ(texts.size(), 5 + 1 + 14 + 31);
     for (CDialogBar* bar : {m_frame->ControlsBar(), m_frame->DisplayBar()}) {
         for (const QAbstractButton* button : bar->findChildren<QAbstractButton*>())
             texts << button->text();
@@ -82,6 +86,16 @@ TEST_F(Translation, EveryMenuBarAndTitleTextIsLookedUp)
     for (const QAction* action : m_frame->Chooser()->actions())
         if (!action->isSeparator())
             texts << action->text();
+    CMeasurementsPanel& panel = *m_frame->Measurements();
+    panel.Refresh(true);
+    for (const QLabel* label : panel.findChildren<QLabel*>())
+        if (label != panel.LoadRows()[0].value)   // a number
+            texts << label->text();
+    texts << panel.CopyButton()->text();
+    for (const QAbstractAxis* axis : panel.Chart()->axes())
+        texts << axis->titleText();
+    for (const QAbstractSeries* series : panel.Chart()->series())
+        texts << series->name();
     for (const QString& text : texts)
         EXPECT_TRUE(Marked(text)) << text.toStdString();
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("<Tarrowin> - <Single Bulb>"));

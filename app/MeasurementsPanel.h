@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+class CCircuitRates;
+class QChart;
+class QChartView;
+class QGridLayout;
+class QLabel;
+class QLineSeries;
+class QProgressBar;
+class QPushButton;
+class QValueAxis;
+
+// The "Measurements" panel: the current at the supply and each load's
+// energy per second as numbers, bars and a live graph of the last 30
+// seconds, with "Copy data" for a spreadsheet. It only reads the rates.
+class CMeasurementsPanel : public QWidget {
+public:
+    explicit CMeasurementsPanel(const CCircuitRates& rates, QWidget* parent = nullptr);
+
+    // Shows the rates as they stand now when they are due (about twice a
+    // second) or `now` asks for it; costs nothing while they stand still.
+    void Refresh(bool now = false);
+    // The graph's series as comma-separated values, headed in the shown language.
+    QString CsvText() const;
+    void CopyData();
+
+    QLabel* CurrentValue() const { return m_currentValue; }
+    QChart* Chart() const { return m_chart; }
+    QPushButton* CopyButton() const { return m_copy; }
+    // A load's row, in the order shown.
+    struct CLoadRow {
+        QLabel* name;
+        QLabel* value;
+        QProgressBar* bar;
+    };
+    const std::vector<CLoadRow>& LoadRows() const { return m_rows; }
+
+private:
+    void BuildLoads();
+    void ShowNumbers();
+    void ShowGraph();
+
+    const CCircuitRates& m_rates;
+    int m_nGeneration = -1;
+    long long m_nTicksShown = -1;
+    QLabel* m_currentValue = nullptr;
+    QGridLayout* m_loadGrid = nullptr;
+    std::vector<CLoadRow> m_rows;
+    QChart* m_chart = nullptr;
+    QChartView* m_chartView = nullptr;
+    QValueAxis* m_axisTime = nullptr;
+    QValueAxis* m_axisCurrent = nullptr;
+    QValueAxis* m_axisEnergy = nullptr;
+    QLineSeries* m_currentSeries = nullptr;
+    std::vector<QLineSeries*> m_loadSeries;
+    QPushButton* m_copy = nullptr;
+};

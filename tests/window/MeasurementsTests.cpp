@@ -1,0 +1,72 @@
+// The measurements panel: hidden at start, shown from the View menu's key,
+// following the rates, standing still while paused, copying its data, and
+// starting again with another circuit.
+#include "WindowFixture.h"
+
+#include "app/MeasurementsPanel.h"
+
+#include <QAction>
+#include <QChart>
+#include <QClipboard>
+#include <QDockWidget>
+#include <QLabel>
+#include <QLineSeries>
+#include <QProgressBar>
+#include <QPushButton>
+
+class Measurements : public WindowTest {
+protected:
+    CMeasurementsPanel& Panel() { return *m_frame->Measurements(); }
+    QLineSeries* Series(int i) { return static_cast<QLineSeries*>(Panel().Chart()->series().at(i)); }
+};
+
+TEST_F(Measurements, ShowFollowStandStillWhilePausedCopyAndRestartWithTheCircuit)
+{
+    ShowActive();
+    QDockWidget* dock = m_frame->MeasurementsDock();
+    EXPECT_TRUE(dock->isHidden());
+    const int displayHeight = m_frame->DisplayDock()->height();
+    Tick();
+    Press(Qt::Key_G);
+    Settle();
+    ASSERT_FALSE(dock->isHidden());
+    EXPECT_TRUE(m_frame->MenuAction(CmdId::ViewMeasurements)->isChecked());
+    EXPECT_LT(m_frame->DisplayDock()->height(), displayHeight);   // the bar's own height, the rest below
+    EXPECT_GE(m_frame->DisplayDock()->height(), m_frame->DisplayBar()->height());
+
+    Tick(600);
+    const CCircuitRates& rates = m_doc->Rates();
+    ASSERT_EQ(Panel().LoadRows().size(), 1u);
+    EXPECT_EQ(Panel().LoadRows()[0].name->text(), "light bulb");
+
+    // Paused, the panel shows all there is and the timer's ticks change
+    // nothing; a step moves everything on.
+    Press(Qt::Key_Space);
+    EXPECT_TRUE(Panel().CurrentValue()->text().startsWith(QLocale().toString(rates.Current(), 'f', 2)));
+    EXPECT_EQ(Panel().LoadRows()[0].bar->value() > 0, rates.LoadRate(0) > 0);
+    ASSERT_EQ(Panel().Chart()->series().size(), 2);
+    EXPECT_EQ(Series(0)->count(), static_cast<int>(rates.History().size()));
+    EXPECT_EQ(Series(1)->points().back().y(), rates.History().back().loads[0]);
+    const long long ticks = rates.Ticks();
+    const QList<QPointF> points = Series(0)->points();
+    Tick(30);
+    EXPECT_EQ(rates.Ticks(), ticks);
+    EXPECT_EQ(Series(0)->points(), points);
+    Press(Qt::Key_Period, 4);
+    EXPECT_EQ(rates.Ticks(), ticks + 5);
+    EXPECT_TRUE(Panel().CurrentValue()->text().startsWith(QLocale().toString(rates.Current(), 'f', 2)));
+    EXPECT_GT(Series(0)->points().back().x(), points.back().x());
+
+    QTest::mouseClick(Panel().CopyButton(), Qt::LeftButton);
+    const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), static_cast<qsizetype>(rates.History().size()) + 1);
+    EXPECT_EQ(lines[0], "time (s),current (electrons per second),light bulb (energy per second)");
+    EXPECT_TRUE(View().hasFocus());   // the click leaves the keys with the animation
+
+    // Another circuit, still paused: its three bulbs, a graph from 0.
+    m_frame->OnCommand(CmdId::ThreeBulbs);
+    ASSERT_EQ(Panel().LoadRows().size(), 3u);
+    EXPECT_EQ(Panel().LoadRows()[2].name->text(), "light bulb 3");
+    EXPECT_EQ(Panel().Chart()->series().size(), 4);
+    EXPECT_EQ(Series(0)->count(), 1);
+}
