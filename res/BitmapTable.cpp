@@ -10,6 +10,7 @@ namespace {
 constexpr std::array kBitmaps{
     CBitmapResource{ResId::ChooserStrip, ":/artwork/chooser.svg", 672, 48},
     CBitmapResource{ResId::ElectronKey, ":/artwork/electron_key.svg", 225, 75},
+    CBitmapResource{ResId::ElectronKeyColourBlind, ":/artwork/electron_key_colourblind.svg", 225, 75},
     CBitmapResource{ResId::SupplyNoCell, ":/artwork/supply_0.svg", 500, 150},
     CBitmapResource{ResId::SupplyOneCell, ":/artwork/supply_1.svg", 500, 150},
     CBitmapResource{ResId::SupplyTwoCells, ":/artwork/supply_2.svg", 500, 150},

@@ -48,7 +48,7 @@ const std::array kControlsBar{
 
 const std::array kDisplayBar{
     CDialogControl{-1, K::GroupBox, DLG_TEXT("Electron Key"), 0, 3, 158, 61},
-    CDialogControl{-1, K::Picture, "", 3, 14, 190, 46, NoGroup, false, ResId::ElectronKey,
+    CDialogControl{CmdId::ElectronKey, K::Picture, "", 3, 14, 190, 46, NoGroup, false, ResId::ElectronKey,
                    DLG_TEXT("Electron Key")},
     CDialogControl{-1, K::GroupBox, DLG_TEXT("Current at Power Supply"), 0, 67, 158, 141},
     CDialogControl{CmdId::MeterFrame, K::DrawnFrame, "", 10, 78, 136, 125, NoGroup, false, ResId::MeterDial,

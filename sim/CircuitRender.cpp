@@ -2,6 +2,7 @@
 
 #include "platform/GridMapping.h"
 #include "platform/SelectGuard.h"
+#include "res/ElectronPalettes.h"
 #include "res/ResourceIds.h"
 
 #include <algorithm>
@@ -12,6 +13,11 @@
 namespace {
 
 constexpr Colour kWhite = Rgb(255, 255, 255);
+
+constexpr Colour ToColour(const CPaletteRgb& c)
+{
+    return Rgb(c.r, c.g, c.b);
+}
 
 // Pulsate jitter, in pixels, one entry per tick; higher energy shakes
 // further and with a longer cycle.
@@ -84,12 +90,17 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
         if (m_nDisplayMode == 0) {
             DrawBallModel(*mem);
             const int r = m_nSquare / 100;
-            m_sprFlash.Build(*mem, r, Rgb(210, 255, 210));
-            m_sprDim.Build(*mem, r, Rgb(0, 64, 0));
-            m_sprNormal.Build(*mem, r, Rgb(0, 255, 0));
+            const CElectronPalette& palette = ElectronPalettes()[static_cast<std::size_t>(m_nPalette)];
+            using Mark = CBallSprite::Mark;
+            const Colour mark = ToColour(palette.mark);
+            m_sprFlash.Build(*mem, r, ToColour(palette.flash));
+            m_sprDim.Build(*mem, r, ToColour(palette.dim));
+            m_sprNormal.Build(*mem, r, ToColour(palette.normal));
             for (int i = 1; i <= kGlowLevels; ++i) {
-                m_sprGain[i].Build(*mem, r, Rgb(0, 255 - 25 * i, 25 * i));
-                m_sprLoss[i].Build(*mem, r, Rgb(25 * i, 192 - 18 * i, 0));
+                m_sprGain[i].Build(*mem, r, ToColour(palette.gain.At(i)), palette.bMarks ? Mark::Plus : Mark::None,
+                                   mark);
+                m_sprLoss[i].Build(*mem, r, ToColour(palette.loss.At(i)), palette.bMarks ? Mark::Minus : Mark::None,
+                                   mark);
             }
             if (m_bShowLabels)
                 DrawLabels(*mem);

@@ -155,6 +155,8 @@ def check_bad_inputs():
         (["--png", png, "--size", "0x600"], "--size"),
         (["--png", png, "--size", "800x600x2"], "--size"),
         (["--png", png, "--mode", "sketch"], "--mode"),
+        (["--png", png, "--palette", "colorblind"], "--palette"),
+        (["--palette", "colourblind"], "--palette"),
         (["--size", "800x600"], "--size"),
         (["--mode", "diagram"], "--mode"),
         (["--labels"], "--labels"),
@@ -329,6 +331,12 @@ def check_pictures():
             dark = centre.get(bytes((0, 0, 0)), 0)
             check("picture centre is mostly not black", dark < 500 * 500 // 5, str(dark))
             check("picture fills most of the centre", sum(centre.values()) - dark > 200000)
+    # The colour-blind safe balls: no green left, the same electrons (the trace) in other colours.
+    data = render("ball", 400, extra=["--palette", "colourblind"])
+    if data is not None:
+        width, height, rows = decode_png(data)
+        check("colourblind balls have no green", not any(c[1] > c[0] + 60 and c[1] > c[2] + 60
+                                                         for c in colour_counts(rows, 0, 0, width, height)))
 
 
 def check_intro_picture():
