@@ -73,8 +73,8 @@ TEST_F(Translation, EveryMenuBarAndTitleTextIsLookedUp)
     QStringList texts;
     for (const QAction* action : m_frame->menuBar()->actions())
         CollectMenuTexts(*action->menu(), texts);
-    // Five menus, the submenu, fourteen circuits and the 31 other items.
-    EXPECT_EQ(texts.size(), 5 + 1 + 14 + 31);
+    // Five menus, two submenus, fourteen circuits and the 33 other items.
+    EXPECT_EQ(texts.size(), 5 + 2 + 14 + 33);
     for (CDialogBar* bar : {m_frame->ControlsBar(), m_frame->DisplayBar()}) {
         for (const QAbstractButton* button : bar->findChildren<QAbstractButton*>())
             texts << button->text();
