@@ -23,7 +23,6 @@
 #include <QTranslator>
 
 #include <set>
-#include <utility>
 
 namespace {
 
@@ -73,7 +72,9 @@ void CollectMenuTexts(const QMenu& menu, QStringList& texts)
 
 }
 
-class Translation : public WindowTest {
+// The window built with a translator of the test's own.
+template <class Translator>
+class WithTranslator : public WindowTest {
 protected:
     void SetUp() override
     {
@@ -86,8 +87,10 @@ protected:
         QCoreApplication::removeTranslator(&m_translator);
     }
 
-    CMarkingTranslator m_translator;
+    Translator m_translator;
 };
+using Translation = WithTranslator<CMarkingTranslator>;
+using ShippedLanguages = WithTranslator<CRecordingTranslator>;
 
 TEST_F(Translation, EveryMenuBarAndTitleTextIsLookedUp)
 {
@@ -122,22 +125,6 @@ TEST_F(Translation, EveryMenuBarAndTitleTextIsLookedUp)
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("<Tarrowin> - <Single Bulb>"));
 }
 
-class ShippedLanguages : public WindowTest {
-protected:
-    void SetUp() override
-    {
-        QCoreApplication::installTranslator(&m_recorder);
-        WindowTest::SetUp();
-    }
-    void TearDown() override
-    {
-        WindowTest::TearDown();
-        QCoreApplication::removeTranslator(&m_recorder);
-    }
-
-    CRecordingTranslator m_recorder;
-};
-
 // Every text the window, each circuit's title and labels, the measurements,
 // the About box and the link's messages look up has a finished translation
 // in every shipped language (unfinished ones are left out of the build).
@@ -156,12 +143,12 @@ TEST_F(ShippedLanguages, TranslateEveryTextShown)
     CAboutDlg about(m_frame.get());
     for (int code = 0; code <= 33; ++code)
         CHyperLink::FailureText(code);
-    ASSERT_TRUE(m_recorder.m_texts.count({"Label", "power supply"}) && m_recorder.m_texts.count({"DialogBar", "Play"}));
+    ASSERT_TRUE(m_translator.m_texts.count({"Label", "power supply"}) && m_translator.m_texts.count({"DialogBar", "Play"}));
 
     for (const char* language : {"de", "fr", "es"}) {
         QTranslator shipped;
         ASSERT_TRUE(shipped.load(QStringLiteral(":/i18n/tarrowin_%1").arg(QLatin1String(language)))) << language;
-        for (const auto& [context, text] : m_recorder.m_texts)
+        for (const auto& [context, text] : m_translator.m_texts)
             EXPECT_FALSE(shipped.translate(context.c_str(), text.c_str()).isEmpty())
                 << language << ": " << context << " \"" << text << "\" has no translation";
     }
