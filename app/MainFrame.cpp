@@ -143,8 +143,8 @@ void CMainFrame::CreateBars()
     m_pDisplay = new CDialogBar(DisplayBarLayout(), onCommand);
     m_wndControlsBar = CreateDock(m_pControls, Qt::LeftDockWidgetArea);
     m_wndDisplayBar = CreateDock(m_pDisplay, Qt::RightDockWidgetArea);
-    m_wndControlsBar->setWindowTitle(MenuText("Controls"));
-    m_wndDisplayBar->setWindowTitle(MenuText("Display"));
+    m_wndControlsBar->setWindowTitle(MenuText(QT_TRANSLATE_NOOP("Menu", "Controls")));
+    m_wndDisplayBar->setWindowTitle(MenuText(QT_TRANSLATE_NOOP("Menu", "Display")));
     // The chooser spans the full width; the bars stand below it.
     setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
     setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
@@ -159,7 +159,7 @@ void CMainFrame::CreateMeasurementsDock()
     m_pMeasurements = new CMeasurementsPanel(m_doc.Rates());
     m_wndMeasurements = new QDockWidget(this);
     m_wndMeasurements->setObjectName(QStringLiteral("Measurements"));
-    m_wndMeasurements->setWindowTitle(MenuText("Measurements"));
+    m_wndMeasurements->setWindowTitle(MenuText(QT_TRANSLATE_NOOP("Menu", "Measurements")));
     m_wndMeasurements->setFeatures(QDockWidget::NoDockWidgetFeatures);
     m_wndMeasurements->setAllowedAreas(Qt::RightDockWidgetArea);
     m_wndMeasurements->setTitleBarWidget(new QWidget(m_wndMeasurements));

@@ -5,6 +5,8 @@
 #include "res/ElectronPalettes.h"
 #include "res/ResourceIds.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -179,7 +181,7 @@ void CCircuit::DrawIntro(CDrawSurface& dc)
         const Colour oldColour = dc.SetTextColour(Rgb(g + 100, g + 100, g + 100));
         dc.FillSolidRect(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), kWhite);
         // Shrunk where the view is narrower than the title.
-        dc.DrawTextFitted(m_rcClient, GetName());
+        dc.DrawTextFitted(m_rcClient, TranslatedText("Circuit", GetName()));
         dc.SetTextColour(oldColour);
     }
     // Standing, the bar shows how far this circuit's intro has come.
@@ -245,6 +247,11 @@ void CCircuit::DrawElectrons(CDrawSurface& dc)
     }
 }
 
+std::string TranslatedText(const char* context, const std::string& text)
+{
+    return QCoreApplication::translate(context, text.c_str()).toStdString();
+}
+
 CRect CCircuit::LabelRect(const CComponentLabel& label) const
 {
     const CRect& g = label.m_rcGrid;
@@ -256,7 +263,7 @@ void CCircuit::DrawLabels(CDrawSurface& dc)
 {
     CFontGuard font(dc, m_font);
     for (const CComponentLabel& label : m_labels)
-        dc.DrawTextCentred(LabelRect(label), label.m_strName);
+        dc.DrawTextCentred(LabelRect(label), TranslatedText(kLabelContext, label.m_strName));
 }
 
 void CCircuit::BuildLabelLayer(CDrawSurface& dc)
@@ -267,7 +274,7 @@ void CCircuit::BuildLabelLayer(CDrawSurface& dc)
     }
     std::vector<CLabelLayer::CLabel> labels;
     for (const CComponentLabel& label : m_labels)
-        labels.push_back({LabelRect(label), label.m_strName});
+        labels.push_back({LabelRect(label), TranslatedText(kLabelContext, label.m_strName)});
     m_labelLayer.Build(dc, labels, m_font, CRect{0, 0, m_rcClient.Width(), m_rcClient.Height()});
 }
 
