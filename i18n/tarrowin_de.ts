@@ -394,6 +394,18 @@ kein Programm zugeordnet.</translation>
 <context>
     <name>Menu</name>
     <message>
+        <source>Electron &amp;Colours</source>
+        <translation>Elektronen&amp;farben</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-blind safe</source>
+        <translation>Für &amp;Farbenfehlsichtige</translation>
+    </message>
+    <message>
         <source>Circuit Chooser</source>
         <translation>Schaltungswahl</translation>
     </message>

@@ -394,6 +394,18 @@ a la extensión de archivo indicada.</translation>
 <context>
     <name>Menu</name>
     <message>
+        <source>Electron &amp;Colours</source>
+        <translation>&amp;Colores de los electrones</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Estándar</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-blind safe</source>
+        <translation>Aptos para &amp;daltónicos</translation>
+    </message>
+    <message>
         <source>Circuit Chooser</source>
         <translation>Selector de circuitos</translation>
     </message>

@@ -394,6 +394,18 @@ with the given filename extension.</source>
 <context>
     <name>Menu</name>
     <message>
+        <source>Electron &amp;Colours</source>
+        <translation>&amp;Couleurs des électrons</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-blind safe</source>
+        <translation>Adaptées aux &amp;daltoniens</translation>
+    </message>
+    <message>
         <source>Circuit Chooser</source>
         <translation>Choix du circuit</translation>
     </message>
