@@ -57,12 +57,6 @@ constexpr std::array kCaptions{
                     13, false, 0xe6e6e6, false},
     CArtworkCaption{ResId::ElectronKey, QT_TRANSLATE_NOOP("Artwork", "electron receiving energy"), 36.7, 222, 67.2,
                     13, false, 0xe6e6e6, false},
-    CArtworkCaption{ResId::ElectronKeyColourBlind, QT_TRANSLATE_NOOP("Artwork", "electron"), 36.7, 222, 17.2, 13,
-                    false, 0xe6e6e6, false},
-    CArtworkCaption{ResId::ElectronKeyColourBlind, QT_TRANSLATE_NOOP("Artwork", "electron releasing energy"), 36.7,
-                    222, 42.2, 13, false, 0xe6e6e6, false},
-    CArtworkCaption{ResId::ElectronKeyColourBlind, QT_TRANSLATE_NOOP("Artwork", "electron receiving energy"), 36.7,
-                    222, 67.2, 13, false, 0xe6e6e6, false},
     CArtworkCaption{ResId::MeterDial, QT_TRANSLATE_NOOP("Artwork", "ammeter"), 6, 194, 186.3, 19, true, 0xffffff,
                     true},
     CArtworkCaption{ResId::Notice, QT_TRANSLATE_NOOP("Artwork", "free software under the MIT licence"), 98.2, 293,
@@ -73,6 +67,9 @@ constexpr std::array kCaptions{
 
 std::span<const CArtworkCaption> ArtworkCaptions(int id)
 {
+    // Both keys carry the same words in the same places.
+    if (id == ResId::ElectronKeyColourBlind)
+        id = ResId::ElectronKey;
     const auto first = std::find_if(kCaptions.begin(), kCaptions.end(), [id](const auto& c) { return c.nId == id; });
     const auto last = std::find_if(first, kCaptions.end(), [id](const auto& c) { return c.nId != id; });
     return {first, last};
