@@ -1,11 +1,13 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDlg.h"
+#include "app/AppSettings.h"
 #include "app/BarScroller.h"
 #include "app/CircuitChooser.h"
 #include "app/DialogBar.h"
 #include "app/FocusKeeper.h"
 #include "app/MeasurementsPanel.h"
+#include "app/PictureSaver.h"
 #include "document/TarrowinDoc.h"
 #include "platform/Resources.h"
 #include "res/CircuitCatalogue.h"
@@ -19,12 +21,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -198,6 +204,15 @@ void CMainFrame::OnCommand(int id)
     case CmdId::FullScreen: ToggleFullScreen(); break;
     case CmdId::AppExit: close(); break;
     case CmdId::AppAbout: ShowAboutBox(); break;
+    case CmdId::SavePicture:
+        PictureSaver::SaveAs(this, *m_pViewWidget,
+                             QCoreApplication::translate(kCircuitContext, m_doc.GetCurrentCircuit()->GetName().c_str()));
+        break;
+    case CmdId::CopyPicture: PictureSaver::Copy(*m_pViewWidget); break;
+    case CmdId::ResetDefaults:
+        if (m_pSettings != nullptr)
+            m_pSettings->Reset();
+        break;
     default:
         if (!m_pViewWidget->OnCommand(id) && m_doc.OnCommand(id))
             m_pViewWidget->AfterDocumentCommand();
@@ -215,7 +230,10 @@ std::optional<CCommandState> CMainFrame::CommandState(int id) const
     case CmdId::ViewMeasurements: return CCommandState{true, !m_wndMeasurements->isHidden()};
     case CmdId::FullScreen:
     case CmdId::AppExit:
-    case CmdId::AppAbout: return CCommandState{};
+    case CmdId::AppAbout:
+    case CmdId::SavePicture:
+    case CmdId::CopyPicture: return CCommandState{};
+    case CmdId::ResetDefaults: return CCommandState{m_pSettings != nullptr, false};
     default: break;
     }
     if (auto state = m_pViewWidget->CommandState(id))
@@ -263,6 +281,22 @@ void CMainFrame::RatesChanged()
     // Paused, every step and the pause itself show the graph as it stands.
     if (!m_wndMeasurements->isHidden())
         m_pMeasurements->Refresh(m_pViewWidget->IsPaused());
+}
+
+void CMainFrame::RecordView(CTarrowinView* view)
+{
+    m_pView = view;
+    // From the event loop, as the menu's command comes.
+    if (view != nullptr && std::exchange(m_bFullScreenAtFirstFrame, false))
+        QTimer::singleShot(0, this, [this] { OnCommand(CmdId::FullScreen); });
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // Every way out passes here: Exit, its key and the window's close button.
+    if (m_pSettings != nullptr)
+        m_pSettings->Save();
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::ShowAboutBox()

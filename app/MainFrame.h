@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 
+class CAppSettings;
 class CCircuitChooser;
 class CDialogBar;
 class CMeasurementsPanel;
@@ -44,11 +45,15 @@ public:
     void SetControlChecked(int id, bool checked) override;
     void LeaveFullScreen() override;
     CTarrowinView* RecordedView() const override { return m_pView; }
-    void RecordView(CTarrowinView* view) override { m_pView = view; }
+    void RecordView(CTarrowinView* view) override;
     void ClockChanged() override;
     void RatesChanged() override;
 
     bool IsFullScreenMode() const { return !m_rcRestore.isNull(); }
+    // Full screen as soon as the view shows its first frame, when the command first works.
+    void EnterFullScreenAtFirstFrame() { m_bFullScreenAtFirstFrame = true; }
+    // What is remembered when the window closes and put back by "Reset to Defaults"; none by default.
+    void SetSettings(CAppSettings* settings) { m_pSettings = settings; }
     CTarrowinView* View() const { return m_pViewWidget; }
     CCircuitChooser* Chooser() const { return m_wndChooser; }
     CDialogBar* ControlsBar() const { return m_pControls; }
@@ -67,6 +72,9 @@ public:
     std::optional<CCommandState> CommandState(int id) const;
 
     QMenu* createPopupMenu() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateMenu();
@@ -88,6 +96,8 @@ private:
     Qt::WindowStates m_restoreState;
     bool m_bRestoreChooser = true;
     bool m_bRestoreMeasurements = false;
+    bool m_bFullScreenAtFirstFrame = false;
+    CAppSettings* m_pSettings = nullptr;
     CCircuitChooser* m_wndChooser = nullptr;
     QDockWidget* m_wndControlsBar = nullptr;
     QDockWidget* m_wndDisplayBar = nullptr;

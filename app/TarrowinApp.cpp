@@ -1,5 +1,7 @@
 #include "app/TarrowinApp.h"
 
+#include "app/AppSettings.h"
+#include "app/LaunchOptions.h"
 #include "app/MainFrame.h"
 #include "document/TarrowinDoc.h"
 #include "res/Strings.h"
@@ -8,9 +10,11 @@
 #include <QIcon>
 #include <QLocale>
 #include <QPainter>
-#include <QScreen>
+#include <QSettings>
 #include <QSvgRenderer>
 #include <QTranslator>
+
+#include <cstdio>
 
 namespace {
 
@@ -39,16 +43,17 @@ CTarrowinApp::CTarrowinApp(int& argc, char** argv) : QApplication(argc, argv) {}
 CTarrowinApp::~CTarrowinApp()
 {
     // The frame and its view go before the document they point into.
+    m_pSettings.reset();
     m_pFrame.reset();
     m_pDoc.reset();
 }
 
-bool CTarrowinApp::InitInstance()
+std::optional<int> CTarrowinApp::InitInstance(const QStringList& ownArguments)
 {
-    // The settings key; the program stores nothing under it.
+    // The settings key: the file is ~/.config/tarrowin/tarrowin.conf.
     setOrganizationName(QString::fromLatin1(Strings::kSettingsKey));
     setApplicationName(QString::fromLatin1(Strings::kSettingsKey));
-    setApplicationVersion(QStringLiteral("1.0.0"));
+    setApplicationVersion(QStringLiteral(TARROWIN_VERSION));
     // Matches the installed desktop file, so docks and task bars show its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarrowin.Tarrowin"));
     setWindowIcon(ApplicationIcon());
@@ -59,15 +64,24 @@ bool CTarrowinApp::InitInstance()
     if (translator->load(QLocale(), QStringLiteral("tarrowin"), QStringLiteral("_"), QStringLiteral(":/i18n")))
         installTranslator(translator);
 
+    // Before any window: a bad argument ends the program with one line.
+    const CLaunchOptions options = CLaunchOptions::Parse(arguments() + ownArguments);
+    if (options.exitStatus) {
+        std::fputs(qUtf8Printable(options.message), *options.exitStatus == 0 ? stdout : stderr);
+        return options.exitStatus;
+    }
+
     m_pDoc = std::make_unique<CTarrowinDoc>();
     m_pFrame = std::make_unique<CMainFrame>(*m_pDoc);
     if (!m_pDoc->OnNewDocument())
-        return false;
+        return 1;
 
-    // Without a window manager a maximise request is only a hint, so the
-    // window takes the screen's working area first.
-    if (QScreen* screen = m_pFrame->screen())
-        m_pFrame->setGeometry(screen->availableGeometry());
-    m_pFrame->showMaximized();
-    return true;
+    m_pSettings = std::make_unique<CAppSettings>(*m_pFrame, QSettings().fileName());
+    m_pFrame->SetSettings(m_pSettings.get());
+    // A maximised window opens as at the first start, on the working area.
+    if (m_pSettings->Restore(options) && !m_pFrame->isMaximized())
+        m_pFrame->show();
+    else
+        CAppSettings::ShowAtStartPlace(*m_pFrame);
+    return std::nullopt;
 }

@@ -1,9 +1,11 @@
+#include "app/LaunchOptions.h"
 #include "app/TarrowinApp.h"
 
 int main(int argc, char** argv)
 {
+    const QStringList own = CLaunchOptions::TakeOwnArguments(argc, argv);
     CTarrowinApp app(argc, argv);
-    if (!app.InitInstance())
-        return 1;
+    if (const auto status = app.InitInstance(own))
+        return *status;
     return app.exec();
 }

@@ -353,6 +353,45 @@ kein Programm zugeordnet.</translation>
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Shows how electrons carry energy round simple circuits.</source>
+        <translation>Zeigt, wie Elektronen Energie durch einfache Stromkreise tragen.</translation>
+    </message>
+    <message>
+        <source>Starts with circuit &lt;n&gt;, 1 to 14 in the Circuit menu&apos;s order.</source>
+        <translation>Beginnt mit Schaltung &lt;n&gt;, 1 bis 14 in der Reihenfolge des Menüs „Schaltung“.</translation>
+    </message>
+    <message>
+        <source>Gives that circuit &lt;n&gt; cells, 0 to 3.</source>
+        <translation>Gibt dieser Schaltung &lt;n&gt; Zellen, 0 bis 3.</translation>
+    </message>
+    <message>
+        <source>Shows the circuit as the Tarrowin model (ball), the circuit diagram (diagram) or the picture of the circuit (picture).</source>
+        <translation>Zeigt die Schaltung als Tarrowin-Modell (ball), als Schaltplan (diagram) oder als Foto der Schaltung (picture).</translation>
+    </message>
+    <message>
+        <source>Gives the whole screen to the circuit once the logo has gone.</source>
+        <translation>Zeigt die Schaltung im Vollbild, sobald das Logo verschwunden ist.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;; --help lists the options</source>
+        <translation>unerwartetes Argument „%1“; --help zeigt die Optionen</translation>
+    </message>
+    <message>
+        <source>--circuit needs a number from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--circuit braucht eine Zahl von 1 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--cells needs a number from 0 to 3, not &quot;%1&quot;</source>
+        <translation>--cells braucht eine Zahl von 0 bis 3, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--display needs ball, diagram or picture, not &quot;%1&quot;</source>
+        <translation>--display braucht ball, diagram oder picture, nicht „%1“</translation>
+    </message>
+</context>
+<context>
     <name>Measurements</name>
     <message>
         <source>current at power supply</source>
@@ -556,6 +595,49 @@ kein Programm zugeordnet.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>Bild &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to Defaults</source>
+        <translation>Auf Standard &amp;zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> Pixel</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2</source>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden.
+
+%2</translation>
     </message>
 </context>
 <context>

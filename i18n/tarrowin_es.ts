@@ -353,6 +353,45 @@ a la extensión de archivo indicada.</translation>
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Shows how electrons carry energy round simple circuits.</source>
+        <translation>Muestra cómo los electrones llevan la energía por circuitos sencillos.</translation>
+    </message>
+    <message>
+        <source>Starts with circuit &lt;n&gt;, 1 to 14 in the Circuit menu&apos;s order.</source>
+        <translation>Empieza con el circuito &lt;n&gt;, del 1 al 14 en el orden del menú Circuito.</translation>
+    </message>
+    <message>
+        <source>Gives that circuit &lt;n&gt; cells, 0 to 3.</source>
+        <translation>Da &lt;n&gt; pilas a ese circuito, de 0 a 3.</translation>
+    </message>
+    <message>
+        <source>Shows the circuit as the Tarrowin model (ball), the circuit diagram (diagram) or the picture of the circuit (picture).</source>
+        <translation>Muestra el circuito como modelo Tarrowin (ball), como esquema (diagram) o como foto del circuito (picture).</translation>
+    </message>
+    <message>
+        <source>Gives the whole screen to the circuit once the logo has gone.</source>
+        <translation>Muestra el circuito a pantalla completa en cuanto desaparece el logotipo.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;; --help lists the options</source>
+        <translation>argumento inesperado «%1»; --help muestra las opciones</translation>
+    </message>
+    <message>
+        <source>--circuit needs a number from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--circuit necesita un número del 1 al %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>--cells needs a number from 0 to 3, not &quot;%1&quot;</source>
+        <translation>--cells necesita un número del 0 al 3, no «%1»</translation>
+    </message>
+    <message>
+        <source>--display needs ball, diagram or picture, not &quot;%1&quot;</source>
+        <translation>--display necesita ball, diagram o picture, no «%1»</translation>
+    </message>
+</context>
+<context>
     <name>Measurements</name>
     <message>
         <source>current at power supply</source>
@@ -556,6 +595,49 @@ a la extensión de archivo indicada.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>&amp;Guardar imagen...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copiar imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to Defaults</source>
+        <translation>&amp;Restablecer los valores predeterminados</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> píxeles</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Ancho:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>A&amp;lto:</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2</source>
+        <translation>No se pudo guardar la imagen como %1.
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -353,6 +353,45 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>LaunchOptions</name>
+    <message>
+        <source>Shows how electrons carry energy round simple circuits.</source>
+        <translation>Montre comment les électrons transportent l&apos;énergie dans des circuits simples.</translation>
+    </message>
+    <message>
+        <source>Starts with circuit &lt;n&gt;, 1 to 14 in the Circuit menu&apos;s order.</source>
+        <translation>Démarre sur le circuit &lt;n&gt;, de 1 à 14 dans l&apos;ordre du menu Circuit.</translation>
+    </message>
+    <message>
+        <source>Gives that circuit &lt;n&gt; cells, 0 to 3.</source>
+        <translation>Donne &lt;n&gt; piles à ce circuit, de 0 à 3.</translation>
+    </message>
+    <message>
+        <source>Shows the circuit as the Tarrowin model (ball), the circuit diagram (diagram) or the picture of the circuit (picture).</source>
+        <translation>Affiche le circuit en modèle Tarrowin (ball), en schéma (diagram) ou en photo du circuit (picture).</translation>
+    </message>
+    <message>
+        <source>Gives the whole screen to the circuit once the logo has gone.</source>
+        <translation>Affiche le circuit en plein écran dès que le logo a disparu.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;; --help lists the options</source>
+        <translation>argument inattendu « %1 » ; --help liste les options</translation>
+    </message>
+    <message>
+        <source>--circuit needs a number from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--circuit attend un nombre de 1 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--cells needs a number from 0 to 3, not &quot;%1&quot;</source>
+        <translation>--cells attend un nombre de 0 à 3, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--display needs ball, diagram or picture, not &quot;%1&quot;</source>
+        <translation>--display attend ball, diagram ou picture, pas « %1 »</translation>
+    </message>
+</context>
+<context>
     <name>Measurements</name>
     <message>
         <source>current at power supply</source>
@@ -556,6 +595,49 @@ with the given filename extension.</source>
     <message>
         <source>&amp;Help</source>
         <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>&amp;Enregistrer l&apos;image...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>&amp;Copier l&apos;image</translation>
+    </message>
+    <message>
+        <source>&amp;Reset to Defaults</source>
+        <translation>&amp;Rétablir les réglages par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> pixels</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur :</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hauteur :</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2</source>
+        <translation>Impossible d&apos;enregistrer l&apos;image sous %1.
+
+%2</translation>
     </message>
 </context>
 <context>

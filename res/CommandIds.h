@@ -55,6 +55,9 @@ inline constexpr int ToggleSwitch = 32844;
 inline constexpr int ViewMeasurements = 32845;
 inline constexpr int PaletteStandard = 32846;      // the palettes in menu order, as PaletteId
 inline constexpr int PaletteColourBlind = 32847;
+inline constexpr int SavePicture = 32848;
+inline constexpr int CopyPicture = 32849;
+inline constexpr int ResetDefaults = 32850;
 inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
 

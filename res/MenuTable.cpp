@@ -19,6 +19,9 @@ constexpr std::array kCircuitMenu{
     CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Next Circuit"), CmdId::NextCircuit, "PgDown", true},
     CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Previous Circuit"), CmdId::PreviousCircuit, "PgUp", true},
     CMenuItemEntry{K::Separator, nullptr, 0},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Save Picture..."), CmdId::SavePicture, "Ctrl+S"},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Copy Picture"), CmdId::CopyPicture, "Ctrl+C"},
+    CMenuItemEntry{K::Separator, nullptr, 0},
     CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "E&xit"), CmdId::AppExit, "Ctrl+Q"},
 };
 
@@ -57,6 +60,8 @@ constexpr std::array kViewMenu{
     CMenuItemEntry{K::Separator, nullptr, 0},
     CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "Full Screen Mode (ESC to Return)"), CmdId::FullScreen,
                    "F11; F5"},
+    CMenuItemEntry{K::Separator, nullptr, 0},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Reset to Defaults"), CmdId::ResetDefaults},
 };
 
 constexpr std::array kTimeMenu{

@@ -312,6 +312,23 @@ void CTarrowinView::AfterDocumentCommand()
         m_pFrame->RatesChanged();
 }
 
+QImage CTarrowinView::Picture(QSize size)
+{
+    if (size == m_frame.size())
+        return m_frame.copy();
+    if (size.isEmpty())
+        return {};
+    // Laid out and drawn standing at the size asked for, as the runner
+    // draws its pictures; then the view's own frame, the same way.
+    QImage picture = CreateFrameImage(size.width(), size.height());
+    CRasterSurface surface(picture);
+    m_doc.LayoutCircuit(surface, CRect{0, 0, size.width(), size.height()});
+    m_doc.RedrawCircuit(surface);
+    LayoutToSize();
+    ComposeFrame(true);
+    return picture;
+}
+
 void CTarrowinView::ShowCellsPicture(int cells)
 {
     if (m_pFrame == nullptr)

@@ -65,6 +65,9 @@ public:
     const CCurrentMeter& Meter() const { return m_meter; }
     // The last composed frame, in device pixels.
     const QImage& FrameImage() const { return m_frame; }
+    // The picture shown, in device pixels; at another size, the same moment
+    // drawn again at that size. Nothing a tick computes is touched.
+    QImage Picture(QSize size);
     long long TickCount() const { return m_nTicks; }
 
     static int CellsPictureId(int cells);

@@ -7,6 +7,8 @@
 #include "app/AboutDlg.h"
 #include "app/CircuitChooser.h"
 #include "app/HyperLink.h"
+#include "app/LaunchOptions.h"
+#include "app/PictureSaver.h"
 #include "res/CircuitCatalogue.h"
 #include "view/PictureControl.h"
 
@@ -97,8 +99,8 @@ TEST_F(Translation, EveryMenuBarAndTitleTextIsLookedUp)
     QStringList texts;
     for (const QAction* action : m_frame->menuBar()->actions())
         CollectMenuTexts(*action->menu(), texts);
-    // Five menus, two submenus, fourteen circuits and the 33 other items.
-    EXPECT_EQ(texts.size(), 5 + 2 + 14 + 33);
+    // Five menus, two submenus, fourteen circuits and the 36 other items.
+    EXPECT_EQ(texts.size(), 5 + 2 + 14 + 36);
     for (CDialogBar* bar : {m_frame->ControlsBar(), m_frame->DisplayBar()}) {
         for (const QAbstractButton* button : bar->findChildren<QAbstractButton*>())
             texts << button->text();
@@ -143,6 +145,10 @@ TEST_F(ShippedLanguages, TranslateEveryTextShown)
     CAboutDlg about(m_frame.get());
     for (int code = 0; code <= 33; ++code)
         CHyperLink::FailureText(code);
+    CPictureSizeDlg pictureSize(QSize(800, 600), m_frame.get());
+    PictureSaver::FailureText(QString(), QString());
+    for (const char* bad : {"--circuit=0", "--cells=9", "--display=x", "extra"})
+        CLaunchOptions::Parse({QStringLiteral("tarrowin"), QLatin1String(bad)});
     ASSERT_TRUE(m_translator.m_texts.count({"Label", "power supply"}) && m_translator.m_texts.count({"DialogBar", "Play"}));
 
     for (const char* language : {"de", "fr", "es"}) {

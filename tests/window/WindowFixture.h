@@ -20,6 +20,7 @@
 #include <array>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -125,6 +126,18 @@ protected:
     {
         QAbstractButton& button = Button(id);
         QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(std::min(8, button.width() / 2), button.height() / 2));
+    }
+
+    // What a tick leaves behind, to the last bit: electrons, cues, meter, intro.
+    std::string TickState()
+    {
+        std::ostringstream out;
+        out << std::hexfloat << View().Meter().Accumulator() << ' ' << View().Meter().LastReading() << ' '
+            << Circuit().GetIntroFrames() << ' ' << CCircuit::StepTickCounter() << ' ' << View().TickCount();
+        for (const CElectron& e : Circuit().Electrons())
+            out << ';' << e.m_x << ' ' << e.m_y << ' ' << e.m_vx << ' ' << e.m_vy << ' ' << e.m_nGlow << ' '
+                << e.m_nPhase << ' ' << e.m_nFlash << e.m_bHalf1 << e.m_bHalf2;
+        return out.str();
     }
 
     QSize ViewDeviceSize()

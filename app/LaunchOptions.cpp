@@ -1,0 +1,127 @@
+#include "app/LaunchOptions.h"
+
+#include "res/CircuitCatalogue.h"
+
+#include <QByteArray>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+constexpr const char* kContext = "LaunchOptions";
+
+QString Text(const char* text)
+{
+    return QCoreApplication::translate(kContext, text);
+}
+
+// A whole number from `first` to `last`, or nothing.
+std::optional<int> NumberIn(const QString& text, int first, int last)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number < first || number > last)
+        return std::nullopt;
+    return number;
+}
+
+CLaunchOptions Ending(int status, const QString& message)
+{
+    CLaunchOptions options;
+    options.exitStatus = status;
+    options.message = message;
+    return options;
+}
+
+// One line, however odd the argument it quotes.
+CLaunchOptions Refusal(QString reason)
+{
+    for (QChar& ch : reason)
+        if (ch.category() == QChar::Other_Control)
+            ch = QLatin1Char('?');
+    return Ending(2, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), reason));
+}
+
+}
+
+CLaunchOptions CLaunchOptions::Parse(const QStringList& arguments)
+{
+    const int circuits = static_cast<int>(CircuitCatalogue().size());
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        Text(QT_TRANSLATE_NOOP("LaunchOptions", "Shows how electrons carry energy round simple circuits.")));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption circuit(
+        QStringLiteral("circuit"),
+        Text(QT_TRANSLATE_NOOP("LaunchOptions", "Starts with circuit <n>, 1 to 14 in the Circuit menu's order.")),
+        QStringLiteral("n"));
+    const QCommandLineOption cells(QStringLiteral("cells"),
+                                   Text(QT_TRANSLATE_NOOP("LaunchOptions", "Gives that circuit <n> cells, 0 to 3.")),
+                                   QStringLiteral("n"));
+    const QCommandLineOption display(
+        QStringLiteral("display"),
+        Text(QT_TRANSLATE_NOOP("LaunchOptions",
+                               "Shows the circuit as the Tarrowin model (ball), the circuit diagram (diagram) or the "
+                               "picture of the circuit (picture).")),
+        QStringLiteral("ball|diagram|picture"));
+    const QCommandLineOption fullScreen(
+        QStringLiteral("fullscreen"),
+        Text(QT_TRANSLATE_NOOP("LaunchOptions", "Gives the whole screen to the circuit once the logo has gone.")));
+    parser.addOptions({circuit, cells, display, fullScreen});
+
+    // Qt's own text names what it could not read: an unknown option, or a
+    // value missing or given where none belongs.
+    if (!parser.parse(arguments))
+        return Refusal(parser.errorText());
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        return Ending(0, parser.helpText().trimmed() + QLatin1Char('\n'));
+    if (parser.isSet(version))
+        return Ending(0, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                        QCoreApplication::applicationVersion()));
+    if (!parser.positionalArguments().isEmpty())
+        return Refusal(Text(QT_TRANSLATE_NOOP("LaunchOptions", "unexpected argument \"%1\"; --help lists the options"))
+                           .arg(parser.positionalArguments().first()));
+
+    CLaunchOptions options;
+    if (parser.isSet(circuit) && !(options.circuit = NumberIn(parser.value(circuit), 1, circuits)))
+        return Refusal(Text(QT_TRANSLATE_NOOP("LaunchOptions", "--circuit needs a number from 1 to %1, not \"%2\""))
+                           .arg(circuits)
+                           .arg(parser.value(circuit)));
+    if (parser.isSet(cells) && !(options.cells = NumberIn(parser.value(cells), 0, 3)))
+        return Refusal(Text(QT_TRANSLATE_NOOP("LaunchOptions", "--cells needs a number from 0 to 3, not \"%1\""))
+                           .arg(parser.value(cells)));
+    if (parser.isSet(display)) {
+        const QString word = parser.value(display);
+        for (std::size_t i = 0; i < kDisplayWords.size(); ++i)
+            if (word == QLatin1String(kDisplayWords[i]))
+                options.display = static_cast<int>(i);
+        if (!options.display)
+            return Refusal(
+                Text(QT_TRANSLATE_NOOP("LaunchOptions", "--display needs ball, diagram or picture, not \"%1\""))
+                    .arg(word));
+    }
+    options.bFullScreen = parser.isSet(fullScreen);
+    return options;
+}
+
+QStringList CLaunchOptions::TakeOwnArguments(int& argc, char** argv)
+{
+    QStringList taken;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--display") {
+            taken << QString::fromLocal8Bit(argument);
+            if (i + 1 < argc)
+                taken << QString::fromLocal8Bit(argv[++i]);
+        } else if (argument.startsWith("--display=")) {
+            taken << QString::fromLocal8Bit(argument);
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    return taken;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// What `tarrowin` is asked for on its command line. The start-up routes the
+// choices as the menus' commands; help, the version and a bad argument end
+// the program before any window opens.
+struct CLaunchOptions {
+    // The displays in their commands' order, as the command line and the
+    // settings name them.
+    static constexpr std::array<const char*, 3> kDisplayWords{"ball", "diagram", "picture"};
+
+    std::optional<int> circuit;   // 1..14, the chooser's order
+    std::optional<int> cells;     // 0..3
+    std::optional<int> display;   // an index into kDisplayWords
+    bool bFullScreen = false;
+
+    // Set when the program is to end at once: status 0 with the text for
+    // stdout (help, version), status 2 with one line for stderr.
+    std::optional<int> exitStatus;
+    QString message;
+
+    // `arguments` begins with the program's name, as QCoreApplication::arguments().
+    static CLaunchOptions Parse(const QStringList& arguments);
+    // Qt on X11 reads "--display NAME" as the X server to connect to, and
+    // takes it out of the arguments before the program sees them. The
+    // double-dash form is this program's ("-display" stays X's): taken out of
+    // argv here, before the application is made, and handed to Parse after
+    // the others.
+    static QStringList TakeOwnArguments(int& argc, char** argv);
+};

@@ -1,0 +1,57 @@
+// The command line of `tarrowin`, read without a window.
+#include "app/LaunchOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+CLaunchOptions Parse(const std::string& line)
+{
+    return CLaunchOptions::Parse(QString::fromStdString("tarrowin " + line).split(u' ', Qt::SkipEmptyParts));
+}
+
+}
+
+TEST(LaunchOptions, GoodLinesAskForTheirChoicesAndEachBadOneEndsWithOneLineAndStatusTwo)
+{
+    const CLaunchOptions all = Parse("--circuit=14 --cells 0 --display picture --fullscreen");
+    EXPECT_EQ(std::tuple(all.exitStatus, all.circuit, all.cells, all.display, all.bFullScreen),
+              std::tuple(std::nullopt, 14, 0, 2, true));
+    const CLaunchOptions last = Parse("--display ball --circuit 3 --circuit 07");
+    EXPECT_EQ(std::tuple(last.exitStatus, last.circuit, last.cells, last.display, last.bFullScreen),
+              std::tuple(std::nullopt, 7, std::nullopt, 0, false));
+
+    for (const auto& [line, quoted] : std::vector<std::pair<std::string, QString>>{
+             {"--circuit 0", "0"}, {"--circuit 15", "15"}, {"--circuit two", "two"}, {"--circuit 1.5", "1.5"},
+             {"--circuit", "circuit"}, {"--cells -1", "-1"}, {"--cells 4", "4"}, {"--display balls", "balls"},
+             {"--colour red", "colour"}, {"--fullscreen=yes", "fullscreen"}, {"circuit3", "circuit3"},
+             {"--display ball\ndiagram", "ball?diagram"}}) {
+        const CLaunchOptions bad = Parse(line);
+        EXPECT_EQ(bad.exitStatus, 2) << line;
+        EXPECT_TRUE(bad.message.endsWith(u'\n') && bad.message.count(u'\n') == 1 && bad.message.contains(quoted))
+            << line << ": " << bad.message.toStdString();
+    }
+
+    // Help and the version (its text checked on the real program) end it well, whatever else is on the line.
+    EXPECT_EQ(Parse("--circuit 99 --version").exitStatus, 0);
+    const CLaunchOptions help = Parse("--cells 9 --help");
+    EXPECT_TRUE(help.exitStatus == 0 && help.message.contains(QStringLiteral("--display <ball|diagram|picture>")));
+}
+
+// "--display" leaves argv before Qt on X11 takes it for the X server; "-display" stays.
+TEST(LaunchOptions, TheDisplayOptionIsTakenOutOfArgvBeforeQtSeesIt)
+{
+    char arguments[][16] = {"tarrowin", "--display", "diagram", "-display", ":1", "--display=ball", "--display"};
+    char* argv[std::size(arguments) + 1] = {};
+    std::copy(std::begin(arguments), std::end(arguments), argv);
+    int argc = static_cast<int>(std::size(arguments));
+    EXPECT_EQ(CLaunchOptions::TakeOwnArguments(argc, argv),
+              QStringList({QStringLiteral("--display"), QStringLiteral("diagram"), QStringLiteral("--display=ball"),
+                           QStringLiteral("--display")}));
+    EXPECT_EQ(std::vector<std::string>(argv, argv + argc), std::vector<std::string>({"tarrowin", "-display", ":1"}));
+    EXPECT_EQ(argv[argc], nullptr);
+}
