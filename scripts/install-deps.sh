@@ -22,6 +22,8 @@ packages=(
   xvfb xauth x11-utils imagemagick
   # Checks of the desktop entry and the AppStream metadata.
   appstream desktop-file-utils
+  # `make deb` and its check: the Debian package built with debhelper, checked by lintian.
+  dpkg-dev debhelper lintian
 )
 
 missing=()
