@@ -12,6 +12,7 @@
 #include "res/DialogLayouts.h"
 #include "res/MenuTable.h"
 #include "res/Strings.h"
+#include "view/MeterAccessible.h"
 #include "view/PictureControl.h"
 #include "view/TarrowinView.h"
 
@@ -146,6 +147,7 @@ void CMainFrame::CreateBars()
 
     if (QProgressBar* progress = m_pControls->ProgressBar(CmdId::Progress))
         progress->setRange(0, 100);
+    MeterAccessible::Mark(m_pDisplay->Picture(CmdId::MeterFrame));
     CreateMeasurementsDock();
 }
 
