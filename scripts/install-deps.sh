@@ -17,6 +17,9 @@ packages=(
   fonts-liberation2 fonts-cantarell
   # The end-to-end window test: a virtual X server, window lookup, screenshots.
   xvfb xauth x11-utils imagemagick
+  # The screen-reader test: a private session bus, the accessibility bus and
+  # the client library a screen reader uses.
+  dbus-daemon at-spi2-core python3-pyatspi
   # Checks of the desktop entry and the AppStream metadata.
   appstream desktop-file-utils
 )
