@@ -13,6 +13,7 @@
 #include "view/PictureControl.h"
 #include "view/ViewFrame.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QPainter>
@@ -29,6 +30,14 @@ Q_LOGGING_CATEGORY(lcTicks, "tarrowin.ticks", QtWarningMsg)
 namespace {
 
 constexpr int kTicksPerRateReport = 600;
+
+// Screen readers pass over a plain widget, a "filler": the view is an animation.
+QAccessibleInterface* ViewAccessible(const QString&, QObject* object)
+{
+    if (auto* view = dynamic_cast<CTarrowinView*>(object))
+        return new QAccessibleWidget(view, QAccessible::Animation);
+    return nullptr;
+}
 
 // Normal, 1/2 and 1/4 are the three speed commands in order.
 int SpeedSlowdown(int id)
@@ -48,6 +57,11 @@ CTarrowinView::CTarrowinView(CTarrowinDoc& doc, QWidget* parent)
               m_pFrame->LeaveFullScreen();
       })
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(ViewAccessible);
+        return true;
+    }();
+    (void)accessible;
     // Every frame covers the whole area, so nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);

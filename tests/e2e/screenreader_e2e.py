@@ -128,7 +128,8 @@ def check(program, timeout):
         root = wait_for("no application 'tarrowin' on the accessibility bus", application, timeout, pump)
         # The view is named after its circuit and describes it once the logo has gone.
         view = wait_for("no view named 'Single Bulb' describing its circuit",
-                        lambda: find(root, "Single Bulb", description="Single Bulb. 1 cell, the right way round."),
+                        lambda: find(root, "Single Bulb", pyatspi.ROLE_ANIMATION,
+                                     "Single Bulb. 1 cell, the right way round."),
                         timeout, pump)
         log(f"view: {view.description!r}")
         for words in ("current: about", "light bulb:"):
