@@ -1,17 +1,9 @@
 #!/usr/bin/env python3
-"""What a screen reader hears of the real program, through the AT-SPI bus.
+"""screenreader_e2e.py PATH-TO-TARROWIN: what a screen reader hears of the real program.
 
-    screenreader_e2e.py PATH-TO-TARROWIN [--timeout SECONDS]
+Its own Xvfb, session bus and accessibility bus, the program with Qt's AT-SPI bridge
+always on, and the client library a screen reader uses to read and press it."""
 
-Starts its own Xvfb, a private D-Bus session and the accessibility bus, then the
-program with Qt's AT-SPI bridge always on, as a desktop with a screen reader
-running would. Through the same client library a screen reader uses it checks
-that the view describes the circuit, that the meter gives a value, that a cell
-button can be found by its name and pressed, and that the changed description is
-announced to listeners.
-"""
-
-import argparse
 import os
 import shutil
 import subprocess
@@ -182,12 +174,8 @@ def check(program, timeout):
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("program", help="path to the tarrowin binary")
-    ap.add_argument("--timeout", type=float, default=20.0, help="seconds for the program to appear and describe")
-    args = ap.parse_args()
     try:
-        check(os.path.abspath(args.program), args.timeout)
+        check(os.path.abspath(sys.argv[1]), 20.0)
     except Failure as e:
         print(f"screenreader_e2e: FAILED: {e}", file=sys.stderr, flush=True)
         return 1
