@@ -7,6 +7,7 @@
 #include "app/FocusKeeper.h"
 #include "app/MeasurementsPanel.h"
 #include "document/TarrowinDoc.h"
+#include "platform/Resources.h"
 #include "res/CircuitCatalogue.h"
 #include "res/CommandIds.h"
 #include "res/DialogLayouts.h"
@@ -76,44 +77,48 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::CreateMenu()
 {
-    for (const CMenuEntry& menuEntry : MainMenu()) {
-        QMenu* menu = menuBar()->addMenu(MenuText(menuEntry.pszTitle));
-        QActionGroup* radios = nullptr;
-        for (const CMenuItemEntry& item : menuEntry.items) {
-            if (item.kind != MenuItemKind::Radio)
-                radios = nullptr;
-            else if (radios == nullptr)
-                radios = new QActionGroup(menu);
-            if (item.kind == MenuItemKind::Separator) {
-                menu->addSeparator();
-            } else if (item.kind == MenuItemKind::CircuitSubmenu) {
-                QMenu* circuits = menu->addMenu(MenuText(item.pszCaption));
-                int group = 0;
-                for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
-                    if (group != 0 && entry.nGroup != group)
-                        circuits->addSeparator();
-                    group = entry.nGroup;
-                    QAction* action =
-                        circuits->addAction(QCoreApplication::translate(kCircuitContext, entry.pszMenuCaption));
-                    action->setCheckable(true);
-                    QObject::connect(action, &QAction::triggered, this,
-                                     [this, id = entry.nCommandId] { OnCommand(id); });
-                    m_menuActions[entry.nCommandId] = action;
-                }
-            } else {
-                QAction* action = menu->addAction(MenuText(item.pszCaption));
-                action->setCheckable(item.kind == MenuItemKind::Check || item.kind == MenuItemKind::Radio);
-                if (radios != nullptr)
-                    radios->addAction(action);
-                if (*item.pszKeys != '\0')
-                    action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(item.pszKeys)));
-                action->setAutoRepeat(item.bRepeat);
-                // Held by the window too, so the keys work in full-screen
-                // mode, where the menu bar is hidden.
-                addAction(action);
-                QObject::connect(action, &QAction::triggered, this, [this, id = item.nId] { OnCommand(id); });
-                m_menuActions[item.nId] = action;
+    for (const CMenuEntry& menuEntry : MainMenu())
+        AddMenuItems(menuBar()->addMenu(MenuText(menuEntry.pszTitle)), menuEntry.items);
+}
+
+void CMainFrame::AddMenuItems(QMenu* menu, std::span<const CMenuItemEntry> items)
+{
+    QActionGroup* radios = nullptr;
+    for (const CMenuItemEntry& item : items) {
+        if (item.kind != MenuItemKind::Radio)
+            radios = nullptr;
+        else if (radios == nullptr)
+            radios = new QActionGroup(menu);
+        if (item.kind == MenuItemKind::Separator) {
+            menu->addSeparator();
+        } else if (item.kind == MenuItemKind::Submenu) {
+            AddMenuItems(menu->addMenu(MenuText(item.pszCaption)), item.submenu);
+        } else if (item.kind == MenuItemKind::CircuitSubmenu) {
+            QMenu* circuits = menu->addMenu(MenuText(item.pszCaption));
+            int group = 0;
+            for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
+                if (group != 0 && entry.nGroup != group)
+                    circuits->addSeparator();
+                group = entry.nGroup;
+                QAction* action =
+                    circuits->addAction(QCoreApplication::translate(kCircuitContext, entry.pszMenuCaption));
+                action->setCheckable(true);
+                QObject::connect(action, &QAction::triggered, this, [this, id = entry.nCommandId] { OnCommand(id); });
+                m_menuActions[entry.nCommandId] = action;
             }
+        } else {
+            QAction* action = menu->addAction(MenuText(item.pszCaption));
+            action->setCheckable(item.kind == MenuItemKind::Check || item.kind == MenuItemKind::Radio);
+            if (radios != nullptr)
+                radios->addAction(action);
+            if (*item.pszKeys != '\0')
+                action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(item.pszKeys)));
+            action->setAutoRepeat(item.bRepeat);
+            // Held by the window too, so the keys work in full-screen
+            // mode, where the menu bar is hidden.
+            addAction(action);
+            QObject::connect(action, &QAction::triggered, this, [this, id = item.nId] { OnCommand(id); });
+            m_menuActions[item.nId] = action;
         }
     }
 }
@@ -152,8 +157,8 @@ void CMainFrame::CreateBars()
     m_pDisplay = new CDialogBar(DisplayBarLayout(), onCommand);
     m_wndControlsBar = CreateDock(m_pControls, Qt::LeftDockWidgetArea);
     m_wndDisplayBar = CreateDock(m_pDisplay, Qt::RightDockWidgetArea);
-    m_wndControlsBar->setWindowTitle(MenuText("Controls"));
-    m_wndDisplayBar->setWindowTitle(MenuText("Display"));
+    m_wndControlsBar->setWindowTitle(MenuText(QT_TRANSLATE_NOOP("Menu", "Controls")));
+    m_wndDisplayBar->setWindowTitle(MenuText(QT_TRANSLATE_NOOP("Menu", "Display")));
     // The chooser spans the full width; the bars stand below it.
     setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
     setCorner(Qt::TopRightCorner, Qt::RightDockWidgetArea);
@@ -171,7 +176,7 @@ void CMainFrame::CreateMeasurementsDock()
     m_pMeasurements = new CMeasurementsPanel(m_doc.Rates());
     m_wndMeasurements = new QDockWidget(this);
     m_wndMeasurements->setObjectName(QStringLiteral("Measurements"));
-    m_wndMeasurements->setWindowTitle(MenuText("Measurements"));
+    m_wndMeasurements->setWindowTitle(MenuText(QT_TRANSLATE_NOOP("Menu", "Measurements")));
     m_wndMeasurements->setFeatures(QDockWidget::NoDockWidgetFeatures);
     m_wndMeasurements->setAllowedAreas(Qt::RightDockWidgetArea);
     m_wndMeasurements->setTitleBarWidget(new QWidget(m_wndMeasurements));
@@ -306,6 +311,15 @@ void CMainFrame::UpdateSwitchButtons(bool switchCircuit, bool open)
     if (switchCircuit) {
         m_pControls->SetChecked(CmdId::SwitchOn, !open);
         m_pControls->SetChecked(CmdId::SwitchOff, open);
+    }
+}
+
+void CMainFrame::ShowElectronKey(int bitmapId)
+{
+    if (CPictureControl* key = m_pDisplay->Picture(CmdId::ElectronKey)) {
+        QImage image = LoadResourceImage(bitmapId, key->devicePixelRatioF());
+        image.setDevicePixelRatio(key->devicePixelRatioF());
+        key->SetImage(image);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "document/CommandState.h"
 #include "document/FrameLink.h"
+#include "res/MenuTable.h"
 #include "view/ViewFrame.h"
 
 #include <QMainWindow>
@@ -9,6 +10,7 @@
 
 #include <map>
 #include <optional>
+#include <span>
 
 class CCircuitChooser;
 class CDialogBar;
@@ -33,6 +35,7 @@ public:
     void SetTitle(const std::string& title) override;
     void UpdateSwitchButtons(bool switchCircuit, bool open) override;
     void EnableResistorButtons(bool enable) override;
+    void ShowElectronKey(int bitmapId) override;
     void SetProgress(int percent) override;
 
     // IViewFrame
@@ -67,6 +70,7 @@ public:
 
 private:
     void CreateMenu();
+    void AddMenuItems(QMenu* menu, std::span<const CMenuItemEntry> items);
     void CreateBars();
     // Clicks on the bars and the chooser leave the keyboard with the view.
     void KeepKeysWithView();

@@ -1,6 +1,7 @@
 #include "app/MeasurementsPanel.h"
 
 #include "document/CircuitRates.h"
+#include "sim/ComponentLabel.h"
 
 #include <QChart>
 #include <QChartView>
@@ -75,11 +76,11 @@ CMeasurementsPanel::CMeasurementsPanel(const CCircuitRates& rates, QWidget* pare
         label->setFont(font);
         return label;
     };
-    layout->addWidget(heading("current at power supply"));
+    layout->addWidget(heading(QT_TRANSLATE_NOOP("Measurements", "current at power supply")));
     m_currentValue = new QLabel(this);
     m_currentValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     layout->addWidget(m_currentValue);
-    layout->addWidget(heading("energy per second"));
+    layout->addWidget(heading(QT_TRANSLATE_NOOP("Measurements", "energy per second")));
     m_loadGrid = new QGridLayout;
     m_loadGrid->setColumnStretch(2, 1);
     layout->addLayout(m_loadGrid);
@@ -90,22 +91,22 @@ CMeasurementsPanel::CMeasurementsPanel(const CCircuitRates& rates, QWidget* pare
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     m_chart->setBackgroundRoundness(0);
     m_axisTime = new QValueAxis(m_chart);
-    m_axisTime->setTitleText(Text("time (s)"));
+    m_axisTime->setTitleText(Text(QT_TRANSLATE_NOOP("Measurements", "time (s)")));
     m_axisTime->setTickType(QValueAxis::TicksDynamic);
     m_axisTime->setTickAnchor(0);
     m_axisTime->setTickInterval(kTimeTick);
     m_axisTime->setLabelFormat(QStringLiteral("%.0f"));
     m_axisCurrent = new QValueAxis(m_chart);
-    m_axisCurrent->setTitleText(Text("electrons per second"));
+    m_axisCurrent->setTitleText(Text(QT_TRANSLATE_NOOP("Measurements", "electrons per second")));
     m_axisCurrent->setLabelFormat(QStringLiteral("%.1f"));
     m_axisEnergy = new QValueAxis(m_chart);
-    m_axisEnergy->setTitleText(Text("energy per second"));
+    m_axisEnergy->setTitleText(Text(QT_TRANSLATE_NOOP("Measurements", "energy per second")));
     m_axisEnergy->setLabelFormat(QStringLiteral("%.0f"));
     m_chart->addAxis(m_axisTime, Qt::AlignBottom);
     m_chart->addAxis(m_axisCurrent, Qt::AlignLeft);
     m_chart->addAxis(m_axisEnergy, Qt::AlignRight);
     m_currentSeries = new QLineSeries(m_chart);
-    m_currentSeries->setName(Text("current"));
+    m_currentSeries->setName(Text(QT_TRANSLATE_NOOP("Measurements", "current")));
     m_currentSeries->setPen(QPen(kCurrentColour, 2));
     m_chart->addSeries(m_currentSeries);
     m_currentSeries->attachAxis(m_axisTime);
@@ -121,7 +122,7 @@ CMeasurementsPanel::CMeasurementsPanel(const CCircuitRates& rates, QWidget* pare
     m_chartView->setMinimumHeight(160);
     layout->addWidget(m_chartView, 1);
 
-    m_copy = new QPushButton(Text("Copy data"), this);
+    m_copy = new QPushButton(Text(QT_TRANSLATE_NOOP("Measurements", "Copy data")), this);
     connect(m_copy, &QPushButton::clicked, this, [this] { CopyData(); });
     layout->addWidget(m_copy, 0, Qt::AlignLeft);
 }
@@ -156,7 +157,7 @@ void CMeasurementsPanel::BuildLoads()
     m_loadSeries.clear();
 
     for (std::size_t i = 0; i < m_rates.LoadCount(); ++i) {
-        const QString name = Text(m_rates.LoadName(i).c_str());
+        const QString name = QString::fromStdString(TranslatedText(kLabelContext, m_rates.LoadName(i)));
         const QColor colour = kLoadColours[i % kLoadColours.size()];
         CLoadRow row{new QLabel(name, this), new QLabel(this), new QProgressBar(this)};
         row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -184,7 +185,7 @@ void CMeasurementsPanel::BuildLoads()
 
 void CMeasurementsPanel::ShowNumbers()
 {
-    m_currentValue->setText(Text("%1 electrons per second").arg(Number(m_rates.Current())));
+    m_currentValue->setText(Text(QT_TRANSLATE_NOOP("Measurements", "%1 electrons per second")).arg(Number(m_rates.Current())));
     // The bars share one scale, the highest rate in the graph, so the
     // brightest bulb has the longest bar and the bars hold still.
     double top = 0.0;
@@ -227,10 +228,10 @@ void CMeasurementsPanel::ShowGraph()
 
 QString CMeasurementsPanel::CsvText() const
 {
-    std::vector<std::string> header{Text("time (s)").toStdString(),
-                                    Text("current (electrons per second)").toStdString()};
+    std::vector<std::string> header{Text(QT_TRANSLATE_NOOP("Measurements", "time (s)")).toStdString(),
+                                    Text(QT_TRANSLATE_NOOP("Measurements", "current (electrons per second)")).toStdString()};
     for (std::size_t i = 0; i < m_rates.LoadCount(); ++i)
-        header.push_back(Text("%1 (energy per second)").arg(Text(m_rates.LoadName(i).c_str())).toStdString());
+        header.push_back(Text(QT_TRANSLATE_NOOP("Measurements", "%1 (energy per second)")).arg(QString::fromStdString(TranslatedText(kLabelContext, m_rates.LoadName(i)))).toStdString());
     return QString::fromStdString(m_rates.Csv(header));
 }
 

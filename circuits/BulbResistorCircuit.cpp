@@ -25,7 +25,7 @@ int CBulbResistorCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CBulbResistorCircuit::GetName() const
 {
-    return "Bulb and Resistor in Series";
+    return QT_TRANSLATE_NOOP("Circuit", "Bulb and Resistor in Series");
 }
 
 int CBulbResistorCircuit::PictureBitmapId() const
@@ -45,9 +45,9 @@ void CBulbResistorCircuit::Release(CElectron& e, Load load)
 
 void CBulbResistorCircuit::BuildLabels()
 {
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"resistor", CRect{13, 18, 18, 20}});
-    m_labels.push_back({"light bulb", CRect{7, 18, 12, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "resistor"), CRect{13, 18, 18, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb"), CRect{7, 18, 12, 20}});
     ResetElectrons();
 }
 

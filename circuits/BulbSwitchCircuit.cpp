@@ -22,7 +22,7 @@ int CBulbSwitchCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CBulbSwitchCircuit::GetName() const
 {
-    return "Bulb and Switch in Series";
+    return QT_TRANSLATE_NOOP("Circuit", "Bulb and Switch in Series");
 }
 
 int CBulbSwitchCircuit::PictureBitmapId() const
@@ -38,9 +38,9 @@ void CBulbSwitchCircuit::Release(CElectron& e, Load)
 void CBulbSwitchCircuit::BuildLabels()
 {
     CloseSwitch();
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"switch", CRect{13, 18, 18, 20}});
-    m_labels.push_back({"light bulb", CRect{7, 18, 12, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "switch"), CRect{13, 18, 18, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb"), CRect{7, 18, 12, 20}});
     ResetElectrons();
 }
 

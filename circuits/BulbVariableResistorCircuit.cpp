@@ -33,7 +33,7 @@ int CBulbVariableResistorCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CBulbVariableResistorCircuit::GetName() const
 {
-    return "Bulb and Variable Resistor in Series";
+    return QT_TRANSLATE_NOOP("Circuit", "Bulb and Variable Resistor in Series");
 }
 
 int CBulbVariableResistorCircuit::PictureBitmapId() const
@@ -84,9 +84,9 @@ void CBulbVariableResistorCircuit::Release(CElectron& e, Load load)
 void CBulbVariableResistorCircuit::BuildLabels()
 {
     SetResistorWall(kThinnestWall);
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"variable resistor", CRect{12, 18, 18, 20}});
-    m_labels.push_back({"light bulb", CRect{7, 18, 12, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "variable resistor"), CRect{12, 18, 18, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb"), CRect{7, 18, 12, 20}});
     ResetElectrons();
 }
 

@@ -29,7 +29,7 @@ int CParallelBulbsBothSwitchedCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CParallelBulbsBothSwitchedCircuit::GetName() const
 {
-    return "Two Bulbs in Parallel, Both in Series with a Switch";
+    return QT_TRANSLATE_NOOP("Circuit", "Two Bulbs in Parallel, Both in Series with a Switch");
 }
 
 int CParallelBulbsBothSwitchedCircuit::PictureBitmapId() const
@@ -45,10 +45,10 @@ void CParallelBulbsBothSwitchedCircuit::Release(CElectron& e, Load load)
 void CParallelBulbsBothSwitchedCircuit::BuildLabels()
 {
     CloseSwitch();
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"switch", CRect{17, 11, 20, 13}});
-    m_labels.push_back({"light bulb 2", CRect{10, 18, 15, 20}});
-    m_labels.push_back({"light bulb 1", CRect{10, 11, 15, 13}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "switch"), CRect{17, 11, 20, 13}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 2"), CRect{10, 18, 15, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 1"), CRect{10, 11, 15, 13}});
     ResetElectrons();
 }
 

@@ -27,7 +27,7 @@ int CParallelBulbsOneResistorCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CParallelBulbsOneResistorCircuit::GetName() const
 {
-    return "Two Bulbs in Parallel, One in Series with a Resistor";
+    return QT_TRANSLATE_NOOP("Circuit", "Two Bulbs in Parallel, One in Series with a Resistor");
 }
 
 int CParallelBulbsOneResistorCircuit::PictureBitmapId() const
@@ -53,10 +53,10 @@ void CParallelBulbsOneResistorCircuit::Release(CElectron& e, Load load)
 
 void CParallelBulbsOneResistorCircuit::BuildLabels()
 {
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"resistor", CRect{13, 18, 18, 20}});
-    m_labels.push_back({"light bulb 2", CRect{7, 18, 12, 20}});
-    m_labels.push_back({"light bulb 1", CRect{10, 11, 15, 13}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "resistor"), CRect{13, 18, 18, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 2"), CRect{7, 18, 12, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 1"), CRect{10, 11, 15, 13}});
     ResetElectrons();
 }
 

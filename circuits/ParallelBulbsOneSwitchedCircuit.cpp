@@ -28,7 +28,7 @@ int CParallelBulbsOneSwitchedCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CParallelBulbsOneSwitchedCircuit::GetName() const
 {
-    return "Two Bulbs in Parallel, One in Series with a Switch";
+    return QT_TRANSLATE_NOOP("Circuit", "Two Bulbs in Parallel, One in Series with a Switch");
 }
 
 int CParallelBulbsOneSwitchedCircuit::PictureBitmapId() const
@@ -44,10 +44,10 @@ void CParallelBulbsOneSwitchedCircuit::Release(CElectron& e, Load load)
 void CParallelBulbsOneSwitchedCircuit::BuildLabels()
 {
     CloseSwitch();
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"switch", CRect{13, 18, 18, 20}});
-    m_labels.push_back({"light bulb 2", CRect{7, 18, 12, 20}});
-    m_labels.push_back({"light bulb 1", CRect{10, 11, 15, 13}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "switch"), CRect{13, 18, 18, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 2"), CRect{7, 18, 12, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 1"), CRect{10, 11, 15, 13}});
     ResetElectrons();
 }
 

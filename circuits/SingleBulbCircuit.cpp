@@ -21,7 +21,7 @@ int CSingleBulbCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CSingleBulbCircuit::GetName() const
 {
-    return "Single Bulb";
+    return QT_TRANSLATE_NOOP("Circuit", "Single Bulb");
 }
 
 int CSingleBulbCircuit::PictureBitmapId() const
@@ -36,8 +36,8 @@ void CSingleBulbCircuit::Release(CElectron& e, Load)
 
 void CSingleBulbCircuit::BuildLabels()
 {
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"light bulb", CRect{10, 18, 15, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb"), CRect{10, 18, 15, 20}});
     ResetElectrons();
 }
 

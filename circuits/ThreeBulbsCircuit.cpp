@@ -28,7 +28,7 @@ int CThreeBulbsCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CThreeBulbsCircuit::GetName() const
 {
-    return "Three Bulbs in Series and Parallel";
+    return QT_TRANSLATE_NOOP("Circuit", "Three Bulbs in Series and Parallel");
 }
 
 int CThreeBulbsCircuit::PictureBitmapId() const
@@ -38,10 +38,10 @@ int CThreeBulbsCircuit::PictureBitmapId() const
 
 void CThreeBulbsCircuit::BuildLabels()
 {
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"light bulb 2", CRect{13, 18, 18, 20}});
-    m_labels.push_back({"light bulb 3", CRect{7, 18, 12, 20}});
-    m_labels.push_back({"light bulb 1", CRect{10, 11, 15, 13}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 2"), CRect{13, 18, 18, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 3"), CRect{7, 18, 12, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 1"), CRect{10, 11, 15, 13}});
     ResetElectrons();
 }
 

@@ -22,7 +22,7 @@ int CTwoBulbsParallelCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CTwoBulbsParallelCircuit::GetName() const
 {
-    return "Two Bulbs in Parallel";
+    return QT_TRANSLATE_NOOP("Circuit", "Two Bulbs in Parallel");
 }
 
 int CTwoBulbsParallelCircuit::PictureBitmapId() const
@@ -32,9 +32,9 @@ int CTwoBulbsParallelCircuit::PictureBitmapId() const
 
 void CTwoBulbsParallelCircuit::BuildLabels()
 {
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"light bulb 2", CRect{10, 18, 15, 20}});
-    m_labels.push_back({"light bulb 1", CRect{10, 11, 15, 13}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 2"), CRect{10, 18, 15, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 1"), CRect{10, 11, 15, 13}});
     ResetElectrons();
 }
 

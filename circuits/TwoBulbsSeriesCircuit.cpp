@@ -26,7 +26,7 @@ int CTwoBulbsSeriesCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CTwoBulbsSeriesCircuit::GetName() const
 {
-    return "Two Bulbs in Series";
+    return QT_TRANSLATE_NOOP("Circuit", "Two Bulbs in Series");
 }
 
 int CTwoBulbsSeriesCircuit::PictureBitmapId() const
@@ -36,9 +36,9 @@ int CTwoBulbsSeriesCircuit::PictureBitmapId() const
 
 void CTwoBulbsSeriesCircuit::BuildLabels()
 {
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"light bulb 1", CRect{13, 18, 18, 20}});
-    m_labels.push_back({"light bulb 2", CRect{7, 18, 12, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 1"), CRect{13, 18, 18, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 2"), CRect{7, 18, 12, 20}});
     ResetElectrons();
 }
 

@@ -20,7 +20,7 @@ int CTwoResistorsParallelCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CTwoResistorsParallelCircuit::GetName() const
 {
-    return "Two Resistors in Parallel";
+    return QT_TRANSLATE_NOOP("Circuit", "Two Resistors in Parallel");
 }
 
 int CTwoResistorsParallelCircuit::PictureBitmapId() const
@@ -36,8 +36,8 @@ void CTwoResistorsParallelCircuit::Release(CElectron& e, Load)
 
 void CTwoResistorsParallelCircuit::BuildLabels()
 {
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"resistor 2", CRect{10, 18, 15, 20}});
-    m_labels.push_back({"resistor 1", CRect{10, 11, 15, 13}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "resistor 2"), CRect{10, 18, 15, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "resistor 1"), CRect{10, 11, 15, 13}});
     ResetElectrons();
 }

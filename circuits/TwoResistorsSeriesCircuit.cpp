@@ -24,7 +24,7 @@ int CTwoResistorsSeriesCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CTwoResistorsSeriesCircuit::GetName() const
 {
-    return "Two Resistors in Series";
+    return QT_TRANSLATE_NOOP("Circuit", "Two Resistors in Series");
 }
 
 int CTwoResistorsSeriesCircuit::PictureBitmapId() const
@@ -42,8 +42,8 @@ void CTwoResistorsSeriesCircuit::Release(CElectron& e, Load load)
 
 void CTwoResistorsSeriesCircuit::BuildLabels()
 {
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"resistor 1", CRect{13, 18, 18, 20}});
-    m_labels.push_back({"resistor 2", CRect{7, 18, 12, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "resistor 1"), CRect{13, 18, 18, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "resistor 2"), CRect{7, 18, 12, 20}});
     ResetElectrons();
 }

@@ -21,7 +21,7 @@ int CUnequalResistorsParallelCircuit::EnergyLevel(const CElectron& e) const
 std::string CUnequalResistorsParallelCircuit::GetName() const
 {
     // Spelled as the menu spells it; the title is shown to students.
-    return "Two Unequal Resistors in Parallel";
+    return QT_TRANSLATE_NOOP("Circuit", "Two Unequal Resistors in Parallel");
 }
 
 int CUnequalResistorsParallelCircuit::PictureBitmapId() const
@@ -41,8 +41,8 @@ void CUnequalResistorsParallelCircuit::Release(CElectron& e, Load load)
 
 void CUnequalResistorsParallelCircuit::BuildLabels()
 {
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"resistor (high R)", CRect{10, 18, 15, 20}});
-    m_labels.push_back({"resistor (low R)", CRect{10, 11, 15, 13}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "resistor (high R)"), CRect{10, 18, 15, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "resistor (low R)"), CRect{10, 11, 15, 13}});
     ResetElectrons();
 }

@@ -24,7 +24,7 @@ int CUnequalResistorsSeriesCircuit::EnergyLevel(const CElectron& e) const
 
 std::string CUnequalResistorsSeriesCircuit::GetName() const
 {
-    return "Two Unequal Resistors in Series";
+    return QT_TRANSLATE_NOOP("Circuit", "Two Unequal Resistors in Series");
 }
 
 int CUnequalResistorsSeriesCircuit::PictureBitmapId() const
@@ -44,10 +44,10 @@ void CUnequalResistorsSeriesCircuit::Release(CElectron& e, Load load)
 
 void CUnequalResistorsSeriesCircuit::BuildLabels()
 {
-    m_labels.push_back({"power supply", CRect{10, 0, 15, 2}});
-    m_labels.push_back({"resistor (low R)", CRect{13, 18, 18, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "resistor (low R)"), CRect{13, 18, 18, 20}});
     // A row higher than its neighbour: the two names are wider than the
     // blocks are apart.
-    m_labels.push_back({"resistor (high R)", CRect{7, 16, 12, 18}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "resistor (high R)"), CRect{7, 16, 12, 18}});
     ResetElectrons();
 }

@@ -1,5 +1,8 @@
 #include "cli/SimOptions.h"
 
+#include "res/ElectronPalettes.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <limits>
@@ -64,6 +67,7 @@ CSimParse ParseSimOptions(const std::vector<std::string>& args)
     CSimOptions o;
     bool sizeGiven = false;
     bool modeGiven = false;
+    bool paletteGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& opt = args[i];
         const auto value = [&](std::string& out) {
@@ -129,14 +133,26 @@ CSimParse ParseSimOptions(const std::vector<std::string>& args)
             else
                 return Fail("--mode needs ball, diagram or picture");
             modeGiven = true;
+        } else if (opt == "--palette") {
+            const auto palettes = ElectronPalettes();
+            const bool given = value(v);
+            const auto named = std::find_if(palettes.begin(), palettes.end(),
+                                            [&v](const CElectronPalette& p) { return v == p.pszName; });
+            if (!given || named == palettes.end())
+                return Fail("--palette needs standard or colourblind");
+            o.nPalette = static_cast<int>(named - palettes.begin());
+            paletteGiven = true;
         } else if (opt == "--labels") {
             o.bLabels = true;
         } else {
             return Fail("unknown option " + ShownArgument(opt));
         }
     }
-    if ((sizeGiven || modeGiven || o.bLabels) && !o.Renders())
-        return Fail(std::string(sizeGiven ? "--size" : modeGiven ? "--mode" : "--labels") +
+    if ((sizeGiven || modeGiven || paletteGiven || o.bLabels) && !o.Renders())
+        return Fail(std::string(sizeGiven      ? "--size"
+                                : modeGiven    ? "--mode"
+                                : paletteGiven ? "--palette"
+                                               : "--labels") +
                     " needs --png or --frames");
     return CSimParse{o, {}};
 }

@@ -23,6 +23,7 @@ struct CSimOptions {
     int nWidth = 800;
     int nHeight = 600;
     int nMode = 0;
+    int nPalette = 0;            // a PaletteId
     bool bLabels = false;
 
     bool Renders() const { return !strPng.empty() || !strFramesDir.empty(); }
@@ -42,4 +43,4 @@ std::string ShownArgument(const std::string& text);
 inline constexpr const char* kSimUsage =
     "usage: tarrowin-sim [--circuit K] [--cells N] [--reverse] [--vary] [--no-pulsate] [--switch-open] "
     "[--resistor S] [--tag] [--energy] [--ticks T] [--every E] [--regions N] [--png FILE --size WxH "
-    "[--mode ball|diagram|picture] [--labels]] [--frames DIR]";
+    "[--mode ball|diagram|picture] [--palette standard|colourblind] [--labels]] [--frames DIR]";

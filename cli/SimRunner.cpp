@@ -153,6 +153,7 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
     std::unique_ptr<CRasterSurface> dc;
     if (o.Renders()) {
         circuit->SetDisplayMode(o.nMode);
+        doc.SetPalette(o.nPalette);
         if (o.bLabels)
             circuit->ToggleLabels();
         target = QImage(o.nWidth, o.nHeight, QImage::Format_RGB32);

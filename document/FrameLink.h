@@ -11,6 +11,8 @@ public:
     // "on" and "off" are enabled for a switch circuit, showing its switch.
     virtual void UpdateSwitchButtons(bool switchCircuit, bool open) = 0;
     virtual void EnableResistorButtons(bool enable) = 0;
+    // The display bar's key shows the balls in the colours chosen.
+    virtual void ShowElectronKey(int bitmapId) = 0;
 
 protected:
     ~IFrameLink() = default;

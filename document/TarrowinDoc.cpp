@@ -3,6 +3,7 @@
 #include "circuits/SwitchedCircuit.h"
 #include "res/CircuitCatalogue.h"
 #include "res/CommandIds.h"
+#include "res/ElectronPalettes.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -150,6 +151,15 @@ void CTarrowinDoc::SelectNeighbour(int step)
     SelectCircuit(*m_circuits[static_cast<std::size_t>(((index + step) % count + count) % count)].pCircuit);
 }
 
+void CTarrowinDoc::SetPalette(int palette)
+{
+    m_nPalette = palette;
+    for (const CCircuitEntry& entry : m_circuits)
+        entry.pCircuit->SetPalette(palette);
+    if (m_pFrame != nullptr)
+        m_pFrame->ShowElectronKey(ElectronPalettes()[static_cast<std::size_t>(palette)].nKeyBitmapId);
+}
+
 bool CTarrowinDoc::OnCommand(int id)
 {
     switch (id) {
@@ -180,6 +190,8 @@ bool CTarrowinDoc::OnCommand(int id)
                 m_pFrame->UpdateSwitchButtons(true, m_pCircuit->IsSwitchOpen());
         }
         return true;
+    case CmdId::PaletteStandard:
+    case CmdId::PaletteColourBlind: SetPalette(id - CmdId::PaletteStandard); return true;
     case CmdId::NextCircuit: SelectNeighbour(1); return true;
     case CmdId::PreviousCircuit: SelectNeighbour(-1); return true;
     default: break;
@@ -215,6 +227,8 @@ std::optional<CCommandState> CTarrowinDoc::CommandState(int id) const
     case CmdId::ToggleSwitch: return CCommandState{IsSwitchCircuit(&c), IsSwitchCircuit(&c) && !c.IsSwitchOpen()};
     case CmdId::ResistanceDown:
     case CmdId::ResistanceUp: return CCommandState{&c == &m_bulbVariableResistor, false};
+    case CmdId::PaletteStandard:
+    case CmdId::PaletteColourBlind: return CCommandState{true, m_nPalette == id - CmdId::PaletteStandard};
     case CmdId::SwitchPolarity:
     case CmdId::NextCircuit:
     case CmdId::PreviousCircuit: return CCommandState{};

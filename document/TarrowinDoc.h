@@ -75,6 +75,9 @@ public:
     // Runs a command of the menu, the chooser or the controls bar; false when
     // the id is none of the document's (or names a circuit not built yet).
     bool OnCommand(int id);
+    // The balls' colours (a PaletteId) for every circuit, and the key to them.
+    void SetPalette(int palette);
+    int GetPalette() const { return m_nPalette; }
     // A circuit command is checked exactly while its circuit is current.
     bool IsCommandChecked(int id) const;
     // How the menus show one of the document's commands; none for another's.
@@ -110,4 +113,5 @@ private:
     IViewLink* m_pView = nullptr;
     const CCircuit* m_pMeasured = nullptr;
     CCircuitRates m_rates;
+    int m_nPalette = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "res/BitmapTable.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -9,6 +11,11 @@
 #include <cmath>
 
 namespace {
+
+QString CaptionText(const CArtworkCaption& caption)
+{
+    return QCoreApplication::translate("Artwork", caption.pszText);
+}
 
 QImage Render(const CBitmapResource& res, QSize size, QImage::Format format)
 {
@@ -22,6 +29,24 @@ QImage Render(const CBitmapResource& res, QSize size, QImage::Format format)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter, QRectF(QPointF(0, 0), size));
+    painter.scale(static_cast<qreal>(size.width()) / res.nWidth, static_cast<qreal>(size.height()) / res.nHeight);
+    for (const CArtworkCaption& caption : ArtworkCaptions(res.nId)) {
+        const QString text = CaptionText(caption);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(caption.nPixelSize);
+        font.setBold(caption.bBold);
+        const qreal width = QFontMetricsF(font).horizontalAdvance(text);
+        const qreal room = caption.right - caption.left;
+        const qreal shrink = width > room ? room / width : 1.0;
+        painter.save();
+        painter.translate(caption.bCentred ? (caption.left + caption.right - width * shrink) / 2 : caption.left,
+                          caption.baseline);
+        painter.scale(shrink, shrink);
+        painter.setFont(font);
+        painter.setPen(QColor(QRgb(caption.rgb)));
+        painter.drawText(QPointF(0, 0), text);
+        painter.restore();
+    }
     painter.end();
     return image;
 }
@@ -33,8 +58,11 @@ QImage RenderResource(int id, qreal scale, QImage::Format format)
         return {};
     // Rendering SVG is slow next to a frame; each size is rendered once.
     static QHash<QString, QImage> cache;
-    const QString key = QString::number(id) + QLatin1Char('@') + QString::number(scale) + QLatin1Char('/') +
-                        QString::number(static_cast<int>(format));
+    QString key = QString::number(id) + QLatin1Char('@') + QString::number(scale) + QLatin1Char('/') +
+                  QString::number(static_cast<int>(format));
+    // A change of language draws the captions afresh.
+    for (const CArtworkCaption& caption : ArtworkCaptions(id))
+        key += QLatin1Char('/') + CaptionText(caption);
     if (auto it = cache.constFind(key); it != cache.constEnd())
         return *it;
 

@@ -2,6 +2,8 @@
 
 #include "res/ResourceIds.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <array>
 
@@ -10,6 +12,7 @@ namespace {
 constexpr std::array kBitmaps{
     CBitmapResource{ResId::ChooserStrip, ":/artwork/chooser.svg", 672, 48},
     CBitmapResource{ResId::ElectronKey, ":/artwork/electron_key.svg", 225, 75},
+    CBitmapResource{ResId::ElectronKeyColourBlind, ":/artwork/electron_key_colourblind.svg", 225, 75},
     CBitmapResource{ResId::SupplyNoCell, ":/artwork/supply_0.svg", 500, 150},
     CBitmapResource{ResId::SupplyOneCell, ":/artwork/supply_1.svg", 500, 150},
     CBitmapResource{ResId::SupplyTwoCells, ":/artwork/supply_2.svg", 500, 150},
@@ -46,6 +49,30 @@ constexpr std::array kBitmaps{
     CBitmapResource{ResId::Notice, ":/artwork/notice.svg", 298, 29},
 };
 
+// Grouped by artwork, in the order the table above names them.
+constexpr std::array kCaptions{
+    CArtworkCaption{ResId::ElectronKey, QT_TRANSLATE_NOOP("Artwork", "electron"), 36.7, 222, 17.2, 13, false,
+                    0xe6e6e6, false},
+    CArtworkCaption{ResId::ElectronKey, QT_TRANSLATE_NOOP("Artwork", "electron releasing energy"), 36.7, 222, 42.2,
+                    13, false, 0xe6e6e6, false},
+    CArtworkCaption{ResId::ElectronKey, QT_TRANSLATE_NOOP("Artwork", "electron receiving energy"), 36.7, 222, 67.2,
+                    13, false, 0xe6e6e6, false},
+    CArtworkCaption{ResId::MeterDial, QT_TRANSLATE_NOOP("Artwork", "ammeter"), 6, 194, 186.3, 19, true, 0xffffff,
+                    true},
+    CArtworkCaption{ResId::Notice, QT_TRANSLATE_NOOP("Artwork", "free software under the MIT licence"), 98.2, 293,
+                    19.2, 11, false, 0x000000, false},
+};
+
+}
+
+std::span<const CArtworkCaption> ArtworkCaptions(int id)
+{
+    // Both keys carry the same words in the same places.
+    if (id == ResId::ElectronKeyColourBlind)
+        id = ResId::ElectronKey;
+    const auto first = std::find_if(kCaptions.begin(), kCaptions.end(), [id](const auto& c) { return c.nId == id; });
+    const auto last = std::find_if(first, kCaptions.end(), [id](const auto& c) { return c.nId != id; });
+    return {first, last};
 }
 
 std::span<const CBitmapResource> BitmapResources()

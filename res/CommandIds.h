@@ -30,6 +30,7 @@ inline constexpr int StepTick = 1031;      // one tick while paused; pauses whil
 inline constexpr int SpeedNormal = 1032;
 inline constexpr int SpeedHalf = 1033;
 inline constexpr int SpeedQuarter = 1034;
+inline constexpr int ElectronKey = 1035;
 
 // The bars' own ids
 inline constexpr int ControlsBar = 9;
@@ -52,6 +53,8 @@ inline constexpr int NextCircuit = 32842;
 inline constexpr int PreviousCircuit = 32843;
 inline constexpr int ToggleSwitch = 32844;
 inline constexpr int ViewMeasurements = 32845;
+inline constexpr int PaletteStandard = 32846;      // the palettes in menu order, as PaletteId
+inline constexpr int PaletteColourBlind = 32847;
 inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
 

@@ -38,6 +38,11 @@ constexpr std::array kControlsMenu{
     CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "P&ulsate"), CmdId::Pulsate, "P"},
 };
 
+constexpr std::array kPaletteMenu{
+    CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "&Standard"), CmdId::PaletteStandard, "Shift+C"},
+    CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "&Colour-blind safe"), CmdId::PaletteColourBlind, "C"},
+};
+
 constexpr std::array kViewMenu{
     CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "Circuit Chooser"), CmdId::ViewChooser},
     CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "Controls"), CmdId::ViewControls},
@@ -48,6 +53,7 @@ constexpr std::array kViewMenu{
     CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "Circuit &Diagram"), CmdId::DisplayDiagram, "D"},
     CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "P&icture of Circuit"), CmdId::DisplayPicture, "I"},
     CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "Show &Labels"), CmdId::ShowLabels, "L"},
+    CMenuItemEntry{K::Submenu, QT_TRANSLATE_NOOP("Menu", "Electron &Colours"), 0, "", false, kPaletteMenu},
     CMenuItemEntry{K::Separator, nullptr, 0},
     CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "Full Screen Mode (ESC to Return)"), CmdId::FullScreen,
                    "F11; F5"},

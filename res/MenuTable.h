@@ -10,6 +10,7 @@ enum class MenuItemKind {
     Radio,            // one of the adjacent Radio items, the one that holds
     Separator,
     CircuitSubmenu,
+    Submenu,          // the items of `submenu`
 };
 
 struct CMenuItemEntry {
@@ -18,6 +19,7 @@ struct CMenuItemEntry {
     int nId;                     // 0 for a separator or the submenu
     const char* pszKeys = "";    // its keys, in QKeySequence's portable form, "; " between several
     bool bRepeat = false;        // a key held down repeats it
+    std::span<const CMenuItemEntry> submenu = {};
 };
 
 struct CMenuEntry {

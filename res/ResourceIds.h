@@ -4,6 +4,7 @@
 namespace ResId {
 inline constexpr int ChooserStrip = 128;     // fourteen 48 x 48 toolbar pictures, 672 x 48
 inline constexpr int ElectronKey = 131;      // 225 x 75
+inline constexpr int ElectronKeyColourBlind = 132;   // 225 x 75, the colour-blind safe balls
 inline constexpr int Logo = 164;             // 298 x 62
 inline constexpr int CellsNone = 1005;       // cells pictures 1005..1011, 100 x 50
 inline constexpr int CellsOne = 1006;

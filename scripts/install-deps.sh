@@ -10,6 +10,9 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev
   # Lets the program open its window on a Wayland desktop without X.
   qt6-wayland
+  # lrelease compiles the translations in i18n/ into the program; the
+  # tools' CMake package brings qt_add_translations.
+  qt6-l10n-tools qt6-tools-dev
   libgtest-dev libbenchmark-dev
   python3
   fonts-dejavu-core

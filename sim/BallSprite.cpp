@@ -19,7 +19,7 @@ std::uint8_t ShadeChannel(int base, double diffuse, double highlight)
 
 }
 
-void CBallSprite::Build(CDrawSurface& dc, int r, Colour colour)
+void CBallSprite::Build(CDrawSurface& dc, int r, Colour colour, Mark mark, Colour markColour)
 {
     if (r > kMaxRadius)
         return;
@@ -58,6 +58,19 @@ void CBallSprite::Build(CDrawSurface& dc, int r, Colour colour)
                 image->SetPixel(r + i, r + j, black);
                 mask->SetPixel(r + i, r + j, white);
             }
+        }
+    }
+    // Bars across the middle three fifths of the ball, thicker on larger
+    // balls; below radius 3 a sign would only blur the colour.
+    if (mark == Mark::None || r < 3)
+        return;
+    const int arm = r * 3 / 5;
+    const int half = r / 8;
+    for (int a = -arm; a <= arm; ++a) {
+        for (int t = -half; t <= half; ++t) {
+            image->SetPixel(r + a, r + t, markColour);
+            if (mark == Mark::Plus)
+                image->SetPixel(r + t, r + a, markColour);
         }
     }
 }

@@ -10,10 +10,12 @@
 class CBallSprite {
 public:
     static constexpr int kMaxRadius = 100;
+    // A sign over the ball, so that it reads without telling colours apart.
+    enum class Mark { None, Plus, Minus };
 
     // Renders the ball with radius r for surfaces like dc; radii above the
     // limit keep the previous bitmaps.
-    void Build(CDrawSurface& dc, int r, Colour colour);
+    void Build(CDrawSurface& dc, int r, Colour colour, Mark mark = Mark::None, Colour markColour = {});
     // Stamps the ball with its centre pixel on (x, y).
     void Draw(CDrawSurface& dc, int x, int y) const;
 

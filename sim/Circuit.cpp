@@ -136,6 +136,13 @@ void CCircuit::SetShowLabels(bool show)
     m_bShowLabels = show;
 }
 
+void CCircuit::SetPalette(int palette)
+{
+    if (palette != m_nPalette)
+        m_bLayoutDirty = true;
+    m_nPalette = palette;
+}
+
 void CCircuit::SetDisplayMode(int mode)
 {
     // Glow arcs age only while the ball model is drawn; arcs left from

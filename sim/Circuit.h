@@ -69,6 +69,9 @@ public:
     void ToggleLabels();
     void SetDisplayMode(int mode);
     int GetDisplayMode() const { return m_nDisplayMode; }
+    // The balls' colours, a PaletteId; the next frame is laid out in them.
+    void SetPalette(int palette);
+    int GetPalette() const { return m_nPalette; }
 
     // --- frames ---
     // Draws the background for the surface's client rectangle and copies it there.
@@ -132,6 +135,8 @@ public:
     const CFontSpec& GetFont() const { return m_font; }
     const CDrawingScale& GetDrawingScale() const { return m_scale; }
     const CBallSprite& NormalSprite() const { return m_sprNormal; }
+    const CBallSprite& GainSprite(int level) const { return m_sprGain[static_cast<std::size_t>(level)]; }
+    const CBallSprite& LossSprite(int level) const { return m_sprLoss[static_cast<std::size_t>(level)]; }
     const CBitmap* Background() const { return m_bmpBackground.get(); }
 
     // The program-wide tick counter of Step (0, 1, 2): the energy cues count
@@ -211,6 +216,7 @@ protected:
     int m_nIntroFrames = kIntroFrames;
     bool m_bReversed = false;
     int m_nDisplayMode = 0;
+    int m_nPalette = 0;
     bool m_bLayoutDirty = false;
     CElectron* m_pTagged = nullptr;
     // Held by value in creation order; the array is filled once, so

@@ -2,7 +2,10 @@
 
 #include "platform/GridMapping.h"
 #include "platform/SelectGuard.h"
+#include "res/ElectronPalettes.h"
 #include "res/ResourceIds.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -12,6 +15,11 @@
 namespace {
 
 constexpr Colour kWhite = Rgb(255, 255, 255);
+
+constexpr Colour ToColour(const CPaletteRgb& c)
+{
+    return Rgb(c.r, c.g, c.b);
+}
 
 // Pulsate jitter, in pixels, one entry per tick; higher energy shakes
 // further and with a longer cycle.
@@ -84,12 +92,17 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
         if (m_nDisplayMode == 0) {
             DrawBallModel(*mem);
             const int r = m_nSquare / 100;
-            m_sprFlash.Build(*mem, r, Rgb(210, 255, 210));
-            m_sprDim.Build(*mem, r, Rgb(0, 64, 0));
-            m_sprNormal.Build(*mem, r, Rgb(0, 255, 0));
+            const CElectronPalette& palette = ElectronPalettes()[static_cast<std::size_t>(m_nPalette)];
+            using Mark = CBallSprite::Mark;
+            const Colour mark = ToColour(palette.mark);
+            m_sprFlash.Build(*mem, r, ToColour(palette.flash));
+            m_sprDim.Build(*mem, r, ToColour(palette.dim));
+            m_sprNormal.Build(*mem, r, ToColour(palette.normal));
             for (int i = 1; i <= kGlowLevels; ++i) {
-                m_sprGain[i].Build(*mem, r, Rgb(0, 255 - 25 * i, 25 * i));
-                m_sprLoss[i].Build(*mem, r, Rgb(25 * i, 192 - 18 * i, 0));
+                m_sprGain[i].Build(*mem, r, ToColour(palette.gain.At(i)), palette.bMarks ? Mark::Plus : Mark::None,
+                                   mark);
+                m_sprLoss[i].Build(*mem, r, ToColour(palette.loss.At(i)), palette.bMarks ? Mark::Minus : Mark::None,
+                                   mark);
             }
             if (m_bShowLabels)
                 DrawLabels(*mem);
@@ -168,7 +181,7 @@ void CCircuit::DrawIntro(CDrawSurface& dc)
         const Colour oldColour = dc.SetTextColour(Rgb(g + 100, g + 100, g + 100));
         dc.FillSolidRect(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), kWhite);
         // Shrunk where the view is narrower than the title.
-        dc.DrawTextFitted(m_rcClient, GetName());
+        dc.DrawTextFitted(m_rcClient, TranslatedText("Circuit", GetName()));
         dc.SetTextColour(oldColour);
     }
     // Standing, the bar shows how far this circuit's intro has come.
@@ -234,6 +247,11 @@ void CCircuit::DrawElectrons(CDrawSurface& dc)
     }
 }
 
+std::string TranslatedText(const char* context, const std::string& text)
+{
+    return QCoreApplication::translate(context, text.c_str()).toStdString();
+}
+
 CRect CCircuit::LabelRect(const CComponentLabel& label) const
 {
     const CRect& g = label.m_rcGrid;
@@ -245,7 +263,7 @@ void CCircuit::DrawLabels(CDrawSurface& dc)
 {
     CFontGuard font(dc, m_font);
     for (const CComponentLabel& label : m_labels)
-        dc.DrawTextCentred(LabelRect(label), label.m_strName);
+        dc.DrawTextCentred(LabelRect(label), TranslatedText(kLabelContext, label.m_strName));
 }
 
 void CCircuit::BuildLabelLayer(CDrawSurface& dc)
@@ -256,7 +274,7 @@ void CCircuit::BuildLabelLayer(CDrawSurface& dc)
     }
     std::vector<CLabelLayer::CLabel> labels;
     for (const CComponentLabel& label : m_labels)
-        labels.push_back({LabelRect(label), label.m_strName});
+        labels.push_back({LabelRect(label), TranslatedText(kLabelContext, label.m_strName)});
     m_labelLayer.Build(dc, labels, m_font, CRect{0, 0, m_rcClient.Width(), m_rcClient.Height()});
 }
 

@@ -2,10 +2,20 @@
 
 #include "platform/Rect.h"
 
+#include <QtGlobal>
+
 #include <string>
+
+// The translation context of the components' names: the English name stays
+// the component's key (the measurements and the runner use it), and only
+// what is drawn or shown is looked up.
+inline constexpr const char* kLabelContext = "Label";
 
 // A component's name, centred in a rectangle given in grid units.
 struct CComponentLabel {
     std::string m_strName;
     CRect m_rcGrid;
 };
+
+// The name or title as the user's language has it.
+std::string TranslatedText(const char* context, const std::string& text);

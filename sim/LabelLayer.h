@@ -15,7 +15,7 @@ public:
     // One label: its text centred in rc, in pixels of the frame.
     struct CLabel {
         CRect rc;
-        const std::string& text;
+        std::string text;   // as shown, in the user's language
     };
 
     // Draws every label's text with the font; a text may run wider than its

@@ -39,6 +39,7 @@ public:
     void SetTitle(const std::string& title) override { titles.push_back(title); }
     void UpdateSwitchButtons(bool switchCircuit, bool open) override { switchCalls.push_back({switchCircuit, open}); }
     void EnableResistorButtons(bool enable) override { resistorCalls.push_back(enable); }
+    void ShowElectronKey(int bitmapId) override { keys.push_back(bitmapId); }
 
     int Calls() const
     {
@@ -49,6 +50,7 @@ public:
     std::vector<std::string> titles;
     std::vector<SwitchCall> switchCalls;
     std::vector<bool> resistorCalls;
+    std::vector<int> keys;
 };
 
 // A document built from a fresh program start, wired to fake links.

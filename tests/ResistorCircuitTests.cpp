@@ -486,6 +486,7 @@ public:
     void SetTitle(const std::string& title) override { titles.push_back(title); }
     void UpdateSwitchButtons(bool, bool) override {}
     void EnableResistorButtons(bool enable) override { resistorCalls.push_back(enable); }
+    void ShowElectronKey(int) override {}
 
     std::vector<std::string> titles;
     std::vector<bool> resistorCalls;

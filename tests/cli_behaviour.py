@@ -155,6 +155,8 @@ def check_bad_inputs():
         (["--png", png, "--size", "0x600"], "--size"),
         (["--png", png, "--size", "800x600x2"], "--size"),
         (["--png", png, "--mode", "sketch"], "--mode"),
+        (["--png", png, "--palette", "colorblind"], "--palette"),
+        (["--palette", "colourblind"], "--palette"),
         (["--size", "800x600"], "--size"),
         (["--mode", "diagram"], "--mode"),
         (["--labels"], "--labels"),
@@ -329,6 +331,11 @@ def check_pictures():
             dark = centre.get(bytes((0, 0, 0)), 0)
             check("picture centre is mostly not black", dark < 500 * 500 // 5, str(dark))
             check("picture fills most of the centre", sum(centre.values()) - dark > 200000)
+    data = render("ball", 400, extra=["--palette", "colourblind"])
+    if data is not None:
+        rows = decode_png(data)[2]
+        check("colourblind balls have no green", not any(c[1] > c[0] + 60 and c[1] > c[2] + 60
+                                                         for c in colour_counts(rows, 0, 0, 800, 600)))
 
 
 def check_intro_picture():

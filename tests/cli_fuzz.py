@@ -79,7 +79,8 @@ class Fuzz:
         if kind == 6:
             return ["--size", "%dx%d" % (r.randint(1, 48), r.randint(1, 48))]
         if kind == 7:
-            return ["--mode", r.choice(["ball", "diagram", "picture"])]
+            return r.choice([["--mode", r.choice(["ball", "diagram", "picture"])],
+                             ["--palette", r.choice(["standard", "colourblind"])]])
         if kind == 8:
             return ["--labels"]
         if kind == 9:
@@ -105,8 +106,9 @@ class Fuzz:
                               "%dx%dx2" % (w, h), "", "%dx%d\n" % (w, h), "-%dx%d" % (w, h)])
             return ["--png", os.path.join(out_dir, "never.png"), "--size", value], "--size", False
         if kind == 4:
-            value = r.choice(["Ball", "", "balls", "1", "diagram\n", "--png"])
-            return ["--png", os.path.join(out_dir, "never.png"), "--mode", value], "--mode", False
+            name = r.choice(["--mode", "--palette"])
+            value = r.choice(["Ball", "", "balls", "1", "diagram\n", "--png", "Standard", "colorblind"])
+            return ["--png", os.path.join(out_dir, "never.png"), name, value], name, False
         if kind == 5:
             name = r.choice(["--png", "--frames"])
             return [name, ""], name, False
@@ -127,9 +129,9 @@ class Fuzz:
             return tokens, name, False
         if kind == 8:
             # A picture's settings with no picture asked for.
-            tokens = r.choice([["--size", "2x2"], ["--mode", "ball"], ["--labels"]])
+            tokens = r.choice([["--size", "2x2"], ["--mode", "ball"], ["--palette", "standard"], ["--labels"]])
             return tokens, tokens[0], False
-        name = r.choice(sorted(RANGES) + ["--png", "--frames", "--size", "--mode"])
+        name = r.choice(sorted(RANGES) + ["--png", "--frames", "--size", "--mode", "--palette"])
         return [name], name, True
 
     # --- one run of each kind --------------------------------------------------
@@ -142,7 +144,7 @@ class Fuzz:
         for _ in range(self.rng.randint(0, 6)):
             args += self.good_items(out_dir)
         renders = "--png" in args or "--frames" in args
-        if not renders and any(a in args for a in ("--size", "--mode", "--labels")):
+        if not renders and any(a in args for a in ("--size", "--mode", "--palette", "--labels")):
             args += ["--png", os.path.join(out_dir, "late.png")]
             renders = True
         regions = None
@@ -224,7 +226,7 @@ class Fuzz:
         """Valid items that need no output to be valid themselves."""
         while True:
             items = self.good_items(out_dir)
-            if items[0] not in ("--size", "--mode", "--labels", "--png", "--frames"):
+            if items[0] not in ("--size", "--mode", "--palette", "--labels", "--png", "--frames"):
                 return items
 
 

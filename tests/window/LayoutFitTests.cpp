@@ -1,5 +1,5 @@
 // The bars, the menus and the About box measured with the fonts Debian
-// ships, as written and with every text 40% longer: every control where the
+// ships, as written, in each shipped language and with every text 40% longer: every control where the
 // page's units put it, every text whole against the style's real room for
 // it, every picture whole, centred where asked and drawn at the screen's
 // resolution, drawn frames as large as their pictures, every control clear
@@ -166,8 +166,9 @@ void ExpectReachable(QDockWidget& dock, const CDialogBar& bar, const CDialogLayo
 }
 
 // The bars take the desktop's font, whichever it is; each font is measured
-// with the texts as written and 40% longer.
-class LayoutFit : public WindowTest, public ::testing::WithParamInterface<std::tuple<const char*, bool>> {
+// with the texts as written, 40% longer ("Longer") and in each language the
+// program ships.
+class LayoutFit : public WindowTest, public ::testing::WithParamInterface<std::tuple<const char*, const char*>> {
 protected:
     void SetUp() override
     {
@@ -175,27 +176,35 @@ protected:
         QFont font(QString::fromLatin1(Font()));
         font.setPointSizeF(m_appFont.pointSizeF());
         QApplication::setFont(font);
-        if (Longer())
-            QCoreApplication::installTranslator(&m_translator);
+        const QString language = QString::fromLatin1(Language());
+        if (language == QStringLiteral("Longer"))
+            QCoreApplication::installTranslator(&m_longer);
+        else if (!language.isEmpty())
+            m_missing = !m_shipped.load(QStringLiteral(":/i18n/tarrowin_") + language) ||
+                        !QCoreApplication::installTranslator(&m_shipped);
         WindowTest::SetUp();
     }
     void TearDown() override
     {
         WindowTest::TearDown();
-        QCoreApplication::removeTranslator(&m_translator);
+        QCoreApplication::removeTranslator(&m_longer);
+        QCoreApplication::removeTranslator(&m_shipped);
         QApplication::setFont(m_appFont);
     }
 
     static const char* Font() { return std::get<0>(GetParam()); }
-    static bool Longer() { return std::get<1>(GetParam()); }
+    static const char* Language() { return std::get<1>(GetParam()); }
 
     QFont m_appFont;
-    CLongerTranslator m_translator;
+    CLongerTranslator m_longer;
+    QTranslator m_shipped;
+    bool m_missing = false;
 };
 
 TEST_P(LayoutFit, BarsMenusAndAboutBoxHoldEveryTextAndPicture)
 {
     ASSERT_TRUE(QFontDatabase::hasFamily(QString::fromLatin1(Font()))) << "font missing: " << Font();
+    ASSERT_FALSE(m_missing) << "language not shipped: " << Language();
     Show();
     Tick();
     View().DrawMeterNeedle(0.0);
@@ -203,7 +212,7 @@ TEST_P(LayoutFit, BarsMenusAndAboutBoxHoldEveryTextAndPicture)
     ExpectAsLaidOut(*m_frame->DisplayBar(), DisplayBarLayout());
     // The layouts were drawn for a font like DejaVu Sans: with it, as
     // written, the bars keep the font's own units.
-    if (Font() == std::string("DejaVu Sans") && !Longer()) {
+    if (Font() == std::string("DejaVu Sans") && *Language() == '\0') {
         for (const CDialogBar* bar : {&Controls(), m_frame->DisplayBar()})
             EXPECT_EQ(bar->Units(), CDialogUnits(bar->font())) << bar->Units().BaseX() << " x " << bar->Units().BaseY();
     }
@@ -229,10 +238,10 @@ TEST_P(LayoutFit, BarsMenusAndAboutBoxHoldEveryTextAndPicture)
 
 INSTANTIATE_TEST_SUITE_P(Fonts, LayoutFit,
                          ::testing::Combine(::testing::Values("DejaVu Sans", "Liberation Sans", "Cantarell"),
-                                            ::testing::Bool()),
+                                            ::testing::Values("", "Longer", "de", "fr", "es")),
                          [](const auto& info) {
                              const std::string font(std::get<0>(info.param));
-                             return font.substr(0, font.find(' ')) + (std::get<1>(info.param) ? "Longer" : "");
+                             return font.substr(0, font.find(' ')) + std::get<1>(info.param);
                          });
 
 // The circuits ask for fonts by cell height (ascent and descent); the

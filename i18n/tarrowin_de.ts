@@ -1,0 +1,568 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>electron</source>
+        <translation>Elektron</translation>
+    </message>
+    <message>
+        <source>electron releasing energy</source>
+        <translation>Elektron gibt Energie ab</translation>
+    </message>
+    <message>
+        <source>electron receiving energy</source>
+        <translation>Elektron nimmt Energie auf</translation>
+    </message>
+    <message>
+        <source>ammeter</source>
+        <translation>Amperemeter</translation>
+    </message>
+    <message>
+        <source>free software under the MIT licence</source>
+        <translation>freie Software unter der MIT-Lizenz</translation>
+    </message>
+</context>
+<context>
+    <name>Circuit</name>
+    <message>
+        <source>Single Bulb</source>
+        <translation>Eine Lampe</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Series</source>
+        <translation>Zwei Lampen in Reihe</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Parallel</source>
+        <translation>Zwei Lampen parallel</translation>
+    </message>
+    <message>
+        <source>Three Bulbs in Series and Parallel</source>
+        <translation>Drei Lampen in Reihe und parallel</translation>
+    </message>
+    <message>
+        <source>Bulb and Switch in Series</source>
+        <translation>Lampe und Schalter in Reihe</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Parallel, One in Series with a Switch</source>
+        <translation>Zwei Lampen parallel, eine in Reihe mit einem Schalter</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Parallel, Switch in Series with Both</source>
+        <translation>Zwei Lampen parallel, Schalter in Reihe mit beiden</translation>
+    </message>
+    <message>
+        <source>Bulb and Resistor in Series</source>
+        <translation>Lampe und Widerstand in Reihe</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Parallel, One in Series with a Resistor</source>
+        <translation>Zwei Lampen parallel, eine in Reihe mit einem Widerstand</translation>
+    </message>
+    <message>
+        <source>Bulb and Variable Resistor in Series</source>
+        <translation>Lampe und veränderbarer Widerstand in Reihe</translation>
+    </message>
+    <message>
+        <source>Two Resistors in Series</source>
+        <translation>Zwei Widerstände in Reihe</translation>
+    </message>
+    <message>
+        <source>Two Resistors in Parallel</source>
+        <translation>Zwei Widerstände parallel</translation>
+    </message>
+    <message>
+        <source>Two Unequal Resistors in Series</source>
+        <translation>Zwei ungleiche Widerstände in Reihe</translation>
+    </message>
+    <message>
+        <source>Two Unequal Resistors in Parallel</source>
+        <translation>Zwei ungleiche Widerstände parallel</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Parallel, Both in Series with a Switch</source>
+        <translation>Zwei Lampen parallel, beide in Reihe mit einem Schalter</translation>
+    </message>
+</context>
+<context>
+    <name>DialogBar</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>tarrowin model</source>
+        <translation>Tarrowin-Modell</translation>
+    </message>
+    <message>
+        <source>circuit diagram</source>
+        <translation>Schaltplan</translation>
+    </message>
+    <message>
+        <source>picture of circuit</source>
+        <translation>Foto der Schaltung</translation>
+    </message>
+    <message>
+        <source>switch polarity</source>
+        <translation>umpolen</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>No. of Power Cells</source>
+        <translation>Anzahl der Zellen</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Bedienung</translation>
+    </message>
+    <message>
+        <source>Tag Electron</source>
+        <translation>Elektron markieren</translation>
+    </message>
+    <message>
+        <source>Show Labels</source>
+        <translation>Beschriftung zeigen</translation>
+    </message>
+    <message>
+        <source>switch</source>
+        <translation>Schalter</translation>
+    </message>
+    <message>
+        <source>variable resistor</source>
+        <translation>veränderbarer Widerstand</translation>
+    </message>
+    <message>
+        <source>Visualisation of Energy</source>
+        <translation>Darstellung der Energie</translation>
+    </message>
+    <message>
+        <source>Vary Mean Speed</source>
+        <translation>Geschwindigkeit variieren</translation>
+    </message>
+    <message>
+        <source>Pulsate</source>
+        <translation>Pulsieren</translation>
+    </message>
+    <message>
+        <source>Electron Key</source>
+        <translation>Legende der Elektronen</translation>
+    </message>
+    <message>
+        <source>Current at Power Supply</source>
+        <translation>Stromstärke an der Spannungsquelle</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>half speed</source>
+        <translation>halbes Tempo</translation>
+    </message>
+    <message>
+        <source>quarter speed</source>
+        <translation>Vierteltempo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tarrowin</source>
+        <translation>Tarrowin</translation>
+    </message>
+    <message>
+        <source>Tarrowin user guide</source>
+        <translation>Benutzerhandbuch (englisch)</translation>
+    </message>
+    <message>
+        <source>Tarrowin 1.0, free software under the MIT licence</source>
+        <translation>Tarrowin 1.0, freie Software unter der MIT-Lizenz</translation>
+    </message>
+    <message>
+        <source>About Tarrowin</source>
+        <translation>Über Tarrowin</translation>
+    </message>
+</context>
+<context>
+    <name>HyperLink</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>Dem Betriebssystem fehlt es
+an Speicher oder Ressourcen.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>Die angegebene Datei wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>Der angegebene Pfad wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>Das Betriebssystem hat den Zugriff
+auf die angegebene Datei verweigert.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>Für diesen Vorgang war nicht genug Speicher frei.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>Die .EXE-Datei ist ungültig
+(keine Win32-.EXE oder Fehler im .EXE-Abbild).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Eine Freigabeverletzung ist aufgetreten. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>Die Zuordnung des Dateinamens ist
+unvollständig oder ungültig.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>Die DDE-Transaktion konnte nicht
+abgeschlossen werden, weil die Anfrage zu lange dauerte.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>Die DDE-Transaktion ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>Die DDE-Transaktion konnte nicht
+abgeschlossen werden, weil andere DDE-Transaktionen
+gerade bearbeitet wurden.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>Der angegebenen Dateiendung ist
+kein Programm zugeordnet.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>Die angegebene DLL wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Unbekannter Fehler (%1) aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open link:
+
+</source>
+        <translation>Der Link lässt sich nicht öffnen:
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>Label</name>
+    <message>
+        <source>power supply</source>
+        <translation>Spannungsquelle</translation>
+    </message>
+    <message>
+        <source>resistor</source>
+        <translation>Widerstand</translation>
+    </message>
+    <message>
+        <source>light bulb</source>
+        <translation>Lampe</translation>
+    </message>
+    <message>
+        <source>switch</source>
+        <translation>Schalter</translation>
+    </message>
+    <message>
+        <source>variable resistor</source>
+        <translation>veränderbarer Widerstand</translation>
+    </message>
+    <message>
+        <source>light bulb 2</source>
+        <translation>Lampe 2</translation>
+    </message>
+    <message>
+        <source>light bulb 1</source>
+        <translation>Lampe 1</translation>
+    </message>
+    <message>
+        <source>light bulb 3</source>
+        <translation>Lampe 3</translation>
+    </message>
+    <message>
+        <source>resistor 2</source>
+        <translation>Widerstand 2</translation>
+    </message>
+    <message>
+        <source>resistor 1</source>
+        <translation>Widerstand 1</translation>
+    </message>
+    <message>
+        <source>resistor (high R)</source>
+        <translation>Widerstand (großes R)</translation>
+    </message>
+    <message>
+        <source>resistor (low R)</source>
+        <translation>Widerstand (kleines R)</translation>
+    </message>
+</context>
+<context>
+    <name>Measurements</name>
+    <message>
+        <source>current at power supply</source>
+        <translation>Stromstärke an der Spannungsquelle</translation>
+    </message>
+    <message>
+        <source>energy per second</source>
+        <translation>Energie pro Sekunde</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>electrons per second</source>
+        <translation>Elektronen pro Sekunde</translation>
+    </message>
+    <message>
+        <source>current</source>
+        <translation>Stromstärke</translation>
+    </message>
+    <message>
+        <source>Copy data</source>
+        <translation>Daten kopieren</translation>
+    </message>
+    <message>
+        <source>%1 electrons per second</source>
+        <translation>%1 Elektronen pro Sekunde</translation>
+    </message>
+    <message>
+        <source>current (electrons per second)</source>
+        <translation>Stromstärke (Elektronen pro Sekunde)</translation>
+    </message>
+    <message>
+        <source>%1 (energy per second)</source>
+        <translation>%1 (Energie pro Sekunde)</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Electron &amp;Colours</source>
+        <translation>Elektronen&amp;farben</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-blind safe</source>
+        <translation>Für &amp;Farbenfehlsichtige</translation>
+    </message>
+    <message>
+        <source>Circuit Chooser</source>
+        <translation>Schaltungswahl</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Bedienung</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>Choose a Circuit</source>
+        <translation>Schaltung wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Next Circuit</source>
+        <translation>&amp;Nächste Schaltung</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Circuit</source>
+        <translation>&amp;Vorige Schaltung</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;No Cells</source>
+        <translation>&amp;Keine Zelle</translation>
+    </message>
+    <message>
+        <source>&amp;1 Cell</source>
+        <translation>&amp;1 Zelle</translation>
+    </message>
+    <message>
+        <source>&amp;2 Cells</source>
+        <translation>&amp;2 Zellen</translation>
+    </message>
+    <message>
+        <source>&amp;3 Cells</source>
+        <translation>&amp;3 Zellen</translation>
+    </message>
+    <message>
+        <source>Switch &amp;Polarity</source>
+        <translation>&amp;Umpolen</translation>
+    </message>
+    <message>
+        <source>&amp;Switch On</source>
+        <translation>&amp;Schalter ein</translation>
+    </message>
+    <message>
+        <source>&amp;Less Resistance</source>
+        <translation>&amp;Kleinerer Widerstand</translation>
+    </message>
+    <message>
+        <source>&amp;More Resistance</source>
+        <translation>&amp;Größerer Widerstand</translation>
+    </message>
+    <message>
+        <source>&amp;Tag Electron</source>
+        <translation>Elektron &amp;markieren</translation>
+    </message>
+    <message>
+        <source>&amp;Vary Mean Speed</source>
+        <translation>Geschwindigkeit &amp;variieren</translation>
+    </message>
+    <message>
+        <source>P&amp;ulsate</source>
+        <translation>P&amp;ulsieren</translation>
+    </message>
+    <message>
+        <source>M&amp;easurements</source>
+        <translation>M&amp;esswerte</translation>
+    </message>
+    <message>
+        <source>Tarrowin &amp;Model</source>
+        <translation>Tarrowin-&amp;Modell</translation>
+    </message>
+    <message>
+        <source>Circuit &amp;Diagram</source>
+        <translation>Schalt&amp;plan</translation>
+    </message>
+    <message>
+        <source>P&amp;icture of Circuit</source>
+        <translation>&amp;Foto der Schaltung</translation>
+    </message>
+    <message>
+        <source>Show &amp;Labels</source>
+        <translation>&amp;Beschriftung zeigen</translation>
+    </message>
+    <message>
+        <source>Full Screen Mode (ESC to Return)</source>
+        <translation>Vollbildmodus (zurück mit Esc)</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Step</source>
+        <translation>&amp;Schritt</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Speed</source>
+        <translation>&amp;Normales Tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Half Speed</source>
+        <translation>&amp;Halbes Tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Quarter Speed</source>
+        <translation>&amp;Vierteltempo</translation>
+    </message>
+    <message>
+        <source>S&amp;lower</source>
+        <translation>&amp;Langsamer</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>&amp;Schneller</translation>
+    </message>
+    <message>
+        <source>&amp;About Tarrowin...</source>
+        <translation>&amp;Über Tarrowin...</translation>
+    </message>
+    <message>
+        <source>&amp;Circuit</source>
+        <translation>&amp;Schaltung</translation>
+    </message>
+    <message>
+        <source>C&amp;ontrols</source>
+        <translation>&amp;Bedienung</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <translation>&amp;Zeit</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message>
+        <source>Tarrowin</source>
+        <translation>Tarrowin</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,568 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Artwork</name>
+    <message>
+        <source>electron</source>
+        <translation>electrón</translation>
+    </message>
+    <message>
+        <source>electron releasing energy</source>
+        <translation>electrón que cede energía</translation>
+    </message>
+    <message>
+        <source>electron receiving energy</source>
+        <translation>electrón que recibe energía</translation>
+    </message>
+    <message>
+        <source>ammeter</source>
+        <translation>amperímetro</translation>
+    </message>
+    <message>
+        <source>free software under the MIT licence</source>
+        <translation>software libre con licencia MIT</translation>
+    </message>
+</context>
+<context>
+    <name>Circuit</name>
+    <message>
+        <source>Single Bulb</source>
+        <translation>Una bombilla</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Series</source>
+        <translation>Dos bombillas en serie</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Parallel</source>
+        <translation>Dos bombillas en paralelo</translation>
+    </message>
+    <message>
+        <source>Three Bulbs in Series and Parallel</source>
+        <translation>Tres bombillas en serie y en paralelo</translation>
+    </message>
+    <message>
+        <source>Bulb and Switch in Series</source>
+        <translation>Bombilla e interruptor en serie</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Parallel, One in Series with a Switch</source>
+        <translation>Dos bombillas en paralelo, una en serie con un interruptor</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Parallel, Switch in Series with Both</source>
+        <translation>Dos bombillas en paralelo, interruptor en serie con ambas</translation>
+    </message>
+    <message>
+        <source>Bulb and Resistor in Series</source>
+        <translation>Bombilla y resistencia en serie</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Parallel, One in Series with a Resistor</source>
+        <translation>Dos bombillas en paralelo, una en serie con una resistencia</translation>
+    </message>
+    <message>
+        <source>Bulb and Variable Resistor in Series</source>
+        <translation>Bombilla y resistencia variable en serie</translation>
+    </message>
+    <message>
+        <source>Two Resistors in Series</source>
+        <translation>Dos resistencias en serie</translation>
+    </message>
+    <message>
+        <source>Two Resistors in Parallel</source>
+        <translation>Dos resistencias en paralelo</translation>
+    </message>
+    <message>
+        <source>Two Unequal Resistors in Series</source>
+        <translation>Dos resistencias distintas en serie</translation>
+    </message>
+    <message>
+        <source>Two Unequal Resistors in Parallel</source>
+        <translation>Dos resistencias distintas en paralelo</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Parallel, Both in Series with a Switch</source>
+        <translation>Dos bombillas en paralelo, ambas en serie con un interruptor</translation>
+    </message>
+</context>
+<context>
+    <name>DialogBar</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>tarrowin model</source>
+        <translation>modelo Tarrowin</translation>
+    </message>
+    <message>
+        <source>circuit diagram</source>
+        <translation>esquema del circuito</translation>
+    </message>
+    <message>
+        <source>picture of circuit</source>
+        <translation>foto del circuito</translation>
+    </message>
+    <message>
+        <source>switch polarity</source>
+        <translation>invertir la polaridad</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>abierto</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>cerrado</translation>
+    </message>
+    <message>
+        <source>No. of Power Cells</source>
+        <translation>Número de pilas</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Tag Electron</source>
+        <translation>Marcar un electrón</translation>
+    </message>
+    <message>
+        <source>Show Labels</source>
+        <translation>Mostrar nombres</translation>
+    </message>
+    <message>
+        <source>switch</source>
+        <translation>interruptor</translation>
+    </message>
+    <message>
+        <source>variable resistor</source>
+        <translation>resistencia variable</translation>
+    </message>
+    <message>
+        <source>Visualisation of Energy</source>
+        <translation>Visualización de la energía</translation>
+    </message>
+    <message>
+        <source>Vary Mean Speed</source>
+        <translation>Variar la velocidad</translation>
+    </message>
+    <message>
+        <source>Pulsate</source>
+        <translation>Pulsar</translation>
+    </message>
+    <message>
+        <source>Electron Key</source>
+        <translation>Leyenda de los electrones</translation>
+    </message>
+    <message>
+        <source>Current at Power Supply</source>
+        <translation>Intensidad en el generador</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Paso a paso</translation>
+    </message>
+    <message>
+        <source>speed</source>
+        <translation>velocidad</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>half speed</source>
+        <translation>media velocidad</translation>
+    </message>
+    <message>
+        <source>quarter speed</source>
+        <translation>un cuarto de velocidad</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Tarrowin</source>
+        <translation>Tarrowin</translation>
+    </message>
+    <message>
+        <source>Tarrowin user guide</source>
+        <translation>Guía de uso (en inglés)</translation>
+    </message>
+    <message>
+        <source>Tarrowin 1.0, free software under the MIT licence</source>
+        <translation>Tarrowin 1.0, software libre con licencia MIT</translation>
+    </message>
+    <message>
+        <source>About Tarrowin</source>
+        <translation>Acerca de Tarrowin</translation>
+    </message>
+</context>
+<context>
+    <name>HyperLink</name>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation>El sistema operativo se ha quedado
+sin memoria o sin recursos.</translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation>No se ha encontrado el archivo indicado.</translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation>No se ha encontrado la ruta indicada.</translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation>El sistema operativo ha denegado
+el acceso al archivo indicado.</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation>No había memoria suficiente para completar la operación.</translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation>El archivo .EXE no es válido
+(.EXE que no es Win32 o error en la imagen .EXE).</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation>Se ha producido una infracción de uso compartido. </translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation>La asociación del nombre de archivo es
+incompleta o no válida.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation>La transacción DDE no se ha podido
+completar porque la solicitud ha caducado.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation>La transacción DDE ha fallado.</translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation>La transacción DDE no se ha podido
+completar porque se estaban procesando
+otras transacciones DDE.</translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation>No hay ninguna aplicación asociada
+a la extensión de archivo indicada.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>No se ha encontrado la biblioteca de vínculos dinámicos indicada.</translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <translation>Se ha producido un error desconocido (%1).</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open link:
+
+</source>
+        <translation>No se puede abrir el enlace:
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>Label</name>
+    <message>
+        <source>power supply</source>
+        <translation>generador</translation>
+    </message>
+    <message>
+        <source>resistor</source>
+        <translation>resistencia</translation>
+    </message>
+    <message>
+        <source>light bulb</source>
+        <translation>bombilla</translation>
+    </message>
+    <message>
+        <source>switch</source>
+        <translation>interruptor</translation>
+    </message>
+    <message>
+        <source>variable resistor</source>
+        <translation>resistencia variable</translation>
+    </message>
+    <message>
+        <source>light bulb 2</source>
+        <translation>bombilla 2</translation>
+    </message>
+    <message>
+        <source>light bulb 1</source>
+        <translation>bombilla 1</translation>
+    </message>
+    <message>
+        <source>light bulb 3</source>
+        <translation>bombilla 3</translation>
+    </message>
+    <message>
+        <source>resistor 2</source>
+        <translation>resistencia 2</translation>
+    </message>
+    <message>
+        <source>resistor 1</source>
+        <translation>resistencia 1</translation>
+    </message>
+    <message>
+        <source>resistor (high R)</source>
+        <translation>resistencia (R alta)</translation>
+    </message>
+    <message>
+        <source>resistor (low R)</source>
+        <translation>resistencia (R baja)</translation>
+    </message>
+</context>
+<context>
+    <name>Measurements</name>
+    <message>
+        <source>current at power supply</source>
+        <translation>intensidad en el generador</translation>
+    </message>
+    <message>
+        <source>energy per second</source>
+        <translation>energía por segundo</translation>
+    </message>
+    <message>
+        <source>time (s)</source>
+        <translation>tiempo (s)</translation>
+    </message>
+    <message>
+        <source>electrons per second</source>
+        <translation>electrones por segundo</translation>
+    </message>
+    <message>
+        <source>current</source>
+        <translation>intensidad</translation>
+    </message>
+    <message>
+        <source>Copy data</source>
+        <translation>Copiar los datos</translation>
+    </message>
+    <message>
+        <source>%1 electrons per second</source>
+        <translation>%1 electrones por segundo</translation>
+    </message>
+    <message>
+        <source>current (electrons per second)</source>
+        <translation>intensidad (electrones por segundo)</translation>
+    </message>
+    <message>
+        <source>%1 (energy per second)</source>
+        <translation>%1 (energía por segundo)</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Electron &amp;Colours</source>
+        <translation>&amp;Colores de los electrones</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Estándar</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-blind safe</source>
+        <translation>Aptos para &amp;daltónicos</translation>
+    </message>
+    <message>
+        <source>Circuit Chooser</source>
+        <translation>Selector de circuitos</translation>
+    </message>
+    <message>
+        <source>Controls</source>
+        <translation>Controles</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Indicadores</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Medidas</translation>
+    </message>
+    <message>
+        <source>Choose a Circuit</source>
+        <translation>Elegir un circuito</translation>
+    </message>
+    <message>
+        <source>&amp;Next Circuit</source>
+        <translation>Circuito &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Circuit</source>
+        <translation>Circuito &amp;anterior</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sal&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;No Cells</source>
+        <translation>&amp;Ninguna pila</translation>
+    </message>
+    <message>
+        <source>&amp;1 Cell</source>
+        <translation>&amp;1 pila</translation>
+    </message>
+    <message>
+        <source>&amp;2 Cells</source>
+        <translation>&amp;2 pilas</translation>
+    </message>
+    <message>
+        <source>&amp;3 Cells</source>
+        <translation>&amp;3 pilas</translation>
+    </message>
+    <message>
+        <source>Switch &amp;Polarity</source>
+        <translation>Invertir la &amp;polaridad</translation>
+    </message>
+    <message>
+        <source>&amp;Switch On</source>
+        <translation>&amp;Cerrar el interruptor</translation>
+    </message>
+    <message>
+        <source>&amp;Less Resistance</source>
+        <translation>&amp;Menos resistencia</translation>
+    </message>
+    <message>
+        <source>&amp;More Resistance</source>
+        <translation>Más &amp;resistencia</translation>
+    </message>
+    <message>
+        <source>&amp;Tag Electron</source>
+        <translation>Marcar un &amp;electrón</translation>
+    </message>
+    <message>
+        <source>&amp;Vary Mean Speed</source>
+        <translation>&amp;Variar la velocidad</translation>
+    </message>
+    <message>
+        <source>P&amp;ulsate</source>
+        <translation>P&amp;ulsar</translation>
+    </message>
+    <message>
+        <source>M&amp;easurements</source>
+        <translation>M&amp;edidas</translation>
+    </message>
+    <message>
+        <source>Tarrowin &amp;Model</source>
+        <translation>&amp;Modelo Tarrowin</translation>
+    </message>
+    <message>
+        <source>Circuit &amp;Diagram</source>
+        <translation>&amp;Esquema del circuito</translation>
+    </message>
+    <message>
+        <source>P&amp;icture of Circuit</source>
+        <translation>&amp;Foto del circuito</translation>
+    </message>
+    <message>
+        <source>Show &amp;Labels</source>
+        <translation>Mostrar &amp;nombres</translation>
+    </message>
+    <message>
+        <source>Full Screen Mode (ESC to Return)</source>
+        <translation>Pantalla completa (Esc para volver)</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Step</source>
+        <translation>Paso a pa&amp;so</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Speed</source>
+        <translation>Velocidad &amp;normal</translation>
+    </message>
+    <message>
+        <source>&amp;Half Speed</source>
+        <translation>&amp;Media velocidad</translation>
+    </message>
+    <message>
+        <source>&amp;Quarter Speed</source>
+        <translation>&amp;Un cuarto de velocidad</translation>
+    </message>
+    <message>
+        <source>S&amp;lower</source>
+        <translation>Más &amp;lento</translation>
+    </message>
+    <message>
+        <source>&amp;Faster</source>
+        <translation>Más &amp;rápido</translation>
+    </message>
+    <message>
+        <source>&amp;About Tarrowin...</source>
+        <translation>&amp;Acerca de Tarrowin...</translation>
+    </message>
+    <message>
+        <source>&amp;Circuit</source>
+        <translation>&amp;Circuito</translation>
+    </message>
+    <message>
+        <source>C&amp;ontrols</source>
+        <translation>C&amp;ontroles</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Time</source>
+        <translation>&amp;Tiempo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message>
+        <source>Tarrowin</source>
+        <translation>Tarrowin</translation>
+    </message>
+</context>
+</TS>
