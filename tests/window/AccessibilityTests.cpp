@@ -81,3 +81,26 @@ TEST_F(ScreenReader, WordsChangeAtMostOnceASecond)
     EXPECT_TRUE(QTest::qWaitFor([this] { return View().accessibleDescription().contains(QStringLiteral("2 cells,")); }, 2000));
     EXPECT_GE(clock.elapsed(), CTarrowinView::kDescribeMs - 50);
 }
+
+// A screen reader's press and toggle reach the circuit as a click does, and
+// the bar's buttons say what they do.
+TEST_F(ScreenReader, ActionsOnTheBarsSendTheirCommands)
+{
+    Show();
+    const auto act = [this](int id, const QString& action) {
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(Controls().Control(id));
+        control->actionInterface()->doAction(action);
+        return control;
+    };
+    EXPECT_EQ(act(CmdId::Cells2, QAccessibleActionInterface::toggleAction())->text(QAccessible::Name), QStringLiteral("2 cells"));
+    EXPECT_EQ(Circuit().GetCells(), 2);
+    // A press is an animated click, over in a moment.
+    act(CmdId::Cells3, QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Circuit().GetCells() == 3; }, 1000));
+    act(CmdId::ShowLabels, QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(Circuit().GetShowLabels() && Controls().Button(CmdId::ShowLabels)->isChecked());
+    act(CmdId::ShowLabels, QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(Circuit().GetShowLabels() || Controls().Button(CmdId::ShowLabels)->isChecked());
+    act(CmdId::SwitchPolarity, QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Circuit().IsReversed(); }, 1000));
+}
