@@ -522,7 +522,7 @@ kein Programm zugeordnet.</translation>
     <name>Menu</name>
     <message>
         <source>Electron &amp;Colours</source>
-        <translation>Elektronen&amp;farben</translation>
+        <translation>E&amp;lektronenfarben</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
@@ -590,7 +590,7 @@ kein Programm zugeordnet.</translation>
     </message>
     <message>
         <source>&amp;Less Resistance</source>
-        <translation>&amp;Kleinerer Widerstand</translation>
+        <translation>K&amp;leinerer Widerstand</translation>
     </message>
     <message>
         <source>&amp;More Resistance</source>
@@ -606,7 +606,7 @@ kein Programm zugeordnet.</translation>
     </message>
     <message>
         <source>P&amp;ulsate</source>
-        <translation>P&amp;ulsieren</translation>
+        <translation>&amp;Pulsieren</translation>
     </message>
     <message>
         <source>M&amp;easurements</source>
@@ -658,7 +658,7 @@ kein Programm zugeordnet.</translation>
     </message>
     <message>
         <source>&amp;Faster</source>
-        <translation>&amp;Schneller</translation>
+        <translation>Schn&amp;eller</translation>
     </message>
     <message>
         <source>&amp;About Tarrowin...</source>

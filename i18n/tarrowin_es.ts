@@ -610,7 +610,7 @@ a la extensión de archivo indicada.</translation>
     </message>
     <message>
         <source>M&amp;easurements</source>
-        <translation>M&amp;edidas</translation>
+        <translation>Me&amp;didas</translation>
     </message>
     <message>
         <source>Tarrowin &amp;Model</source>

@@ -13,6 +13,8 @@ packages=(
   # lrelease compiles the translations in i18n/ into the program; the
   # tools' CMake package brings qt_add_translations.
   qt6-l10n-tools qt6-tools-dev
+  # Qt's own texts (dialog buttons) in the program's languages.
+  qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   python3
   fonts-dejavu-core
