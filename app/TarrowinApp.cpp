@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QScreen>
@@ -56,8 +57,15 @@ bool CTarrowinApp::InitInstance()
     // A translation for the user's language, when one is installed with the
     // program; the source texts are shown otherwise.
     auto* translator = new QTranslator(this);
-    if (translator->load(QLocale(), QStringLiteral("tarrowin"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    if (translator->load(QLocale(), QStringLiteral("tarrowin"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
         installTranslator(translator);
+        // Qt's own words (the buttons of message boxes, the file dialog) in
+        // the same language, when Debian's qt6-translations-l10n is there.
+        auto* qtTranslator = new QTranslator(this);
+        if (qtTranslator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            installTranslator(qtTranslator);
+    }
 
     m_pDoc = std::make_unique<CTarrowinDoc>();
     m_pFrame = std::make_unique<CMainFrame>(*m_pDoc);
