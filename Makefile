@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build build-app run install test test-asan bench clean
+.PHONY: all deps configure build build-app run install deb test test-asan bench clean
 
 all: build
 
@@ -35,6 +35,11 @@ run:
 install: configure
 	@$(MAKE) --no-print-directory -C $(BUILD_DIR) -j$(JOBS) tarrowin tarrowin-sim
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package, built by debhelper from debian/ and checked by lintian;
+# it lands in $(BUILD_DIR)/deb.
+deb: deps
+	@JOBS=$(JOBS) ./scripts/build-deb.sh $(BUILD_DIR)/deb
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)

@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <utility>
@@ -136,7 +137,8 @@ QWidget* CDialogBar::CreateControl(const CDialogControl& control)
             button->setCheckable(true);
         }
         GroupFor(control.nGroup)->addButton(button);
-        QObject::connect(button, &QAbstractButton::clicked, this, [this, id = control.nId] { m_onCommand(id); });
+        // Only the one chosen speaks: the others in its group go off with it.
+        SendOnToggle(button, control.nId, false);
         return button;
     }
     case DialogControlKind::PushButton:
@@ -150,7 +152,7 @@ QWidget* CDialogBar::CreateControl(const CDialogControl& control)
     }
     case DialogControlKind::CheckBox: {
         auto* box = new QCheckBox(caption, this);
-        QObject::connect(box, &QAbstractButton::clicked, this, [this, id = control.nId] { m_onCommand(id); });
+        SendOnToggle(box, control.nId, true);
         return box;
     }
     case DialogControlKind::GroupBox:
@@ -219,10 +221,20 @@ QProgressBar* CDialogBar::ProgressBar(int id) const
     return qobject_cast<QProgressBar*>(Control(id));
 }
 
+void CDialogBar::SendOnToggle(QAbstractButton* button, int id, bool bothWays)
+{
+    QObject::connect(button, &QAbstractButton::toggled, this, [this, id, bothWays](bool checked) {
+        if (!m_syncing && (checked || bothWays))
+            m_onCommand(id);
+    });
+}
+
 void CDialogBar::SetChecked(int id, bool checked)
 {
-    if (QAbstractButton* button = Button(id))
+    if (QAbstractButton* button = Button(id)) {
+        const QScopedValueRollback syncing(m_syncing, true);
         button->setChecked(checked);
+    }
 }
 
 void CDialogBar::SetEnabled(int id, bool enabled)

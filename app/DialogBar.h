@@ -19,8 +19,9 @@ class CPictureControl;
 // start as the dialog font's own and grow until every caption, and every
 // picture drawn into a frame, fits its place; pictures and drawn frames take
 // their picture's own size.
-// Clicking a button or check box sends its id; radio buttons and check boxes
-// first change their own checked state, as automatic controls do.
+// Clicking a button sends its id. A radio button or check box sends it when
+// its checked state changes, however that came about (a click, a key, a
+// screen reader's toggle action), except through SetChecked.
 class CDialogBar : public QWidget {
 public:
     using CommandHandler = std::function<void(int id)>;
@@ -51,6 +52,8 @@ public:
 private:
     QWidget* CreateControl(const CDialogControl& control);
     QButtonGroup* GroupFor(int group);
+    // bothWays: unchecking sends the id too, as for a check box.
+    void SendOnToggle(QAbstractButton* button, int id, bool bothWays);
 
     const CDialogLayout& m_layout;
     int m_nLayoutId;
@@ -59,4 +62,5 @@ private:
     std::map<int, QWidget*> m_controls;
     std::vector<QWidget*> m_ordered;
     std::map<int, QButtonGroup*> m_groups;
+    bool m_syncing = false;
 };

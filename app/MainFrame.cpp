@@ -15,6 +15,7 @@
 #include "res/DialogLayouts.h"
 #include "res/MenuTable.h"
 #include "res/Strings.h"
+#include "view/MeterAccessible.h"
 #include "view/PictureControl.h"
 #include "view/TarrowinView.h"
 
@@ -32,12 +33,25 @@
 
 #include <utility>
 
+#include <utility>
+
 namespace {
 
 QString MenuText(const char* text)
 {
     return QCoreApplication::translate(kMenuContext, text);
 }
+
+// What a screen reader adds to a control's name where the name alone does
+// not say what it does.
+constexpr std::pair<int, const char*> kControlDescriptions[]{
+    {CmdId::DisplayBallModel, QT_TRANSLATE_NOOP("DialogBar", "the electrons moving in the wires")},
+    {CmdId::SwitchPolarity, QT_TRANSLATE_NOOP("DialogBar", "turns the power supply round")},
+    {CmdId::TagElectron, QT_TRANSLATE_NOOP("DialogBar", "rings one electron so its path can be followed")},
+    {CmdId::ShowLabels, QT_TRANSLATE_NOOP("DialogBar", "names the parts of the circuit")},
+    {CmdId::VaryMeanSpeed, QT_TRANSLATE_NOOP("DialogBar", "electrons carrying energy move faster")},
+    {CmdId::Pulsate, QT_TRANSLATE_NOOP("DialogBar", "electrons carrying energy flash and shake")},
+};
 
 }
 
@@ -157,6 +171,9 @@ void CMainFrame::CreateBars()
 
     if (QProgressBar* progress = m_pControls->ProgressBar(CmdId::Progress))
         progress->setRange(0, 100);
+    MeterAccessible::Mark(m_pDisplay->Picture(CmdId::MeterFrame));
+    for (const auto& [id, text] : kControlDescriptions)
+        m_pControls->Control(id)->setAccessibleDescription(QCoreApplication::translate(kDialogBarContext, text));
     CreateMeasurementsDock();
 }
 

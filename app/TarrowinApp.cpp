@@ -8,6 +8,7 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QSettings>
@@ -61,8 +62,15 @@ std::optional<int> CTarrowinApp::InitInstance(const QStringList& ownArguments)
     // A translation for the user's language, when one is installed with the
     // program; the source texts are shown otherwise.
     auto* translator = new QTranslator(this);
-    if (translator->load(QLocale(), QStringLiteral("tarrowin"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    if (translator->load(QLocale(), QStringLiteral("tarrowin"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
         installTranslator(translator);
+        // Qt's own words (the buttons of message boxes, the file dialog) in
+        // the same language, when Debian's qt6-translations-l10n is there.
+        auto* qtTranslator = new QTranslator(this);
+        if (qtTranslator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            installTranslator(qtTranslator);
+    }
 
     // Before any window: a bad argument ends the program with one line.
     const CLaunchOptions options = CLaunchOptions::Parse(arguments() + ownArguments);

@@ -53,6 +53,11 @@ void CBulbResistorCircuit::BuildLabels()
 
 void CBulbResistorCircuit::DrawGlow(CDrawSurface& dc)
 {
+    DrawGlowArcs(dc, m_glow1, 9.5, 21, BulbGlowPen(1));
+}
+
+CCircuit::GlowPen CBulbResistorCircuit::BulbGlowPen(int) const
+{
     // The resistor takes half the energy: the bulb glows dimmer.
-    DrawGlowArcs(dc, m_glow1, 9.5, 21, GlowPen::Dim);
+    return GlowPen::Dim;
 }

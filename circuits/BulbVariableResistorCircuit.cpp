@@ -5,6 +5,7 @@
 #include "res/ResourceIds.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -91,9 +92,18 @@ void CBulbVariableResistorCircuit::BuildLabels()
 
 void CBulbVariableResistorCircuit::DrawGlow(CDrawSurface& dc)
 {
+    DrawGlowArcs(dc, m_glow1, 9.5, 21, BulbGlowPen(1));
+}
+
+CCircuit::GlowPen CBulbVariableResistorCircuit::BulbGlowPen(int) const
+{
     const double w = m_dResistorWall;
-    const GlowPen pen = w < 0.7 ? GlowPen::Bright : w < 1 ? GlowPen::Dim : GlowPen::Faint;
-    DrawGlowArcs(dc, m_glow1, 9.5, 21, pen);
+    return w < 0.7 ? GlowPen::Bright : w < 1 ? GlowPen::Dim : GlowPen::Faint;
+}
+
+int CBulbVariableResistorCircuit::ResistanceStep() const
+{
+    return static_cast<int>(std::lround((m_dResistorWall - kThinnestWall) / kWallStep));
 }
 
 void CBulbVariableResistorCircuit::DrawDiagram(CDrawSurface& dc)

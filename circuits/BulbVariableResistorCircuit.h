@@ -13,12 +13,16 @@ public:
     std::string GetName() const override;
     void BuildLabels() override;
     void DrawGlow(CDrawSurface& dc) override;
+    GlowPen BulbGlowPen(int list) const override;
     int PictureBitmapId() const override;
 
     void DecreaseResistance();
     void IncreaseResistance();
     // The resistor's wall thickness, 0.5 to 1.2 grid units.
     double GetResistorWall() const { return m_dResistorWall; }
+    // The presses of "+" from the least resistance, 0 to kResistanceSteps.
+    static constexpr int kResistanceSteps = 14;
+    int ResistanceStep() const;
 
     const CGlowList& Glow1() const { return m_glow1; }
 

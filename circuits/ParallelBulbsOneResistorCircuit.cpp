@@ -62,6 +62,12 @@ void CParallelBulbsOneResistorCircuit::BuildLabels()
 
 void CParallelBulbsOneResistorCircuit::DrawGlow(CDrawSurface& dc)
 {
-    DrawGlowArcs(dc, m_glow1, 12.5, 14);
-    DrawGlowArcs(dc, m_glow2, 9.5, 21, GlowPen::Dim);
+    DrawGlowArcs(dc, m_glow1, 12.5, 14, BulbGlowPen(1));
+    DrawGlowArcs(dc, m_glow2, 9.5, 21, BulbGlowPen(2));
+}
+
+CCircuit::GlowPen CParallelBulbsOneResistorCircuit::BulbGlowPen(int list) const
+{
+    // Bulb 2 shares its branch's energy with the resistor.
+    return list == 1 ? GlowPen::Bright : GlowPen::Dim;
 }

@@ -12,6 +12,7 @@ public:
     std::string GetName() const override;
     void BuildLabels() override;
     void DrawGlow(CDrawSurface& dc) override;
+    GlowPen BulbGlowPen(int list) const override;
     int PictureBitmapId() const override;
 
     const CGlowList& Glow1() const { return m_glow1; }

@@ -47,9 +47,15 @@ void CThreeBulbsCircuit::BuildLabels()
 
 void CThreeBulbsCircuit::DrawGlow(CDrawSurface& dc)
 {
-    DrawGlowArcs(dc, m_glow1, 12.5, 14);
-    DrawGlowArcs(dc, m_glow2, 15.5, 21, GlowPen::Dim);
-    DrawGlowArcs(dc, m_glow3, 9.5, 21, GlowPen::Dim);
+    DrawGlowArcs(dc, m_glow1, 12.5, 14, BulbGlowPen(1));
+    DrawGlowArcs(dc, m_glow2, 15.5, 21, BulbGlowPen(2));
+    DrawGlowArcs(dc, m_glow3, 9.5, 21, BulbGlowPen(3));
+}
+
+CCircuit::GlowPen CThreeBulbsCircuit::BulbGlowPen(int list) const
+{
+    // The pair in series on the bottom wire share the energy.
+    return list == 1 ? GlowPen::Bright : GlowPen::Dim;
 }
 
 // The rung bulb takes all the energy; the bottom pair half each.

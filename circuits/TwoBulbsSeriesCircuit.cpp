@@ -44,9 +44,14 @@ void CTwoBulbsSeriesCircuit::BuildLabels()
 
 void CTwoBulbsSeriesCircuit::DrawGlow(CDrawSurface& dc)
 {
+    DrawGlowArcs(dc, m_glow1, 15.5, 21, BulbGlowPen(1));
+    DrawGlowArcs(dc, m_glow2, 9.5, 21, BulbGlowPen(2));
+}
+
+CCircuit::GlowPen CTwoBulbsSeriesCircuit::BulbGlowPen(int) const
+{
     // Bulbs in series share the energy: they glow one step dimmer.
-    DrawGlowArcs(dc, m_glow1, 15.5, 21, GlowPen::Dim);
-    DrawGlowArcs(dc, m_glow2, 9.5, 21, GlowPen::Dim);
+    return GlowPen::Dim;
 }
 
 void CTwoBulbsSeriesCircuit::Release(CElectron& e, Load load)

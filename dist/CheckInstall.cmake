@@ -39,6 +39,8 @@ expect_file(${desktop_file})
 expect_file(${metainfo_file})
 expect_file(${icon_file})
 expect_file(${GUIDE})
+expect_file(share/man/man1/tarrowin.1)
+expect_file(share/man/man1/tarrowin-sim.1)
 
 if(EXISTS "${PREFIX}/${desktop_file}")
   # The entry and each of its actions.

@@ -88,6 +88,77 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>no cells</source>
+        <translation>keine Zelle</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 Zelle</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 Zellen</translation>
+    </message>
+    <message>
+        <source>%1, the right way round</source>
+        <translation>%1, richtig herum</translation>
+    </message>
+    <message>
+        <source>%1, turned round</source>
+        <translation>%1, umgedreht</translation>
+    </message>
+    <message>
+        <source>current: about %1 of %2</source>
+        <translation>Stromstärke: etwa %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, to the right</source>
+        <translation>%1, nach rechts</translation>
+    </message>
+    <message>
+        <source>%1, to the left</source>
+        <translation>%1, nach links</translation>
+    </message>
+    <message>
+        <source>light bulb</source>
+        <translation>Lampe</translation>
+    </message>
+    <message>
+        <source>light bulb %1</source>
+        <translation>Lampe %1</translation>
+    </message>
+    <message>
+        <source>%1: bright</source>
+        <translation>%1: hell</translation>
+    </message>
+    <message>
+        <source>%1: dim</source>
+        <translation>%1: schwach</translation>
+    </message>
+    <message>
+        <source>%1: faint</source>
+        <translation>%1: sehr schwach</translation>
+    </message>
+    <message>
+        <source>%1: off</source>
+        <translation>%1: aus</translation>
+    </message>
+    <message>
+        <source>switch open</source>
+        <translation>Schalter offen</translation>
+    </message>
+    <message>
+        <source>switch closed</source>
+        <translation>Schalter geschlossen</translation>
+    </message>
+    <message>
+        <source>variable resistor: %1 of %2</source>
+        <translation>veränderbarer Widerstand: %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>DialogBar</name>
     <message>
         <source>Progress</source>
@@ -216,6 +287,62 @@
     <message>
         <source>About Tarrowin</source>
         <translation>Über Tarrowin</translation>
+    </message>
+    <message>
+        <source>the electrons moving in the wires</source>
+        <translation>die Elektronen, die sich in den Leitungen bewegen</translation>
+    </message>
+    <message>
+        <source>turns the power supply round</source>
+        <translation>dreht die Spannungsquelle um</translation>
+    </message>
+    <message>
+        <source>rings one electron so its path can be followed</source>
+        <translation>umringt ein Elektron, damit man seinem Weg folgen kann</translation>
+    </message>
+    <message>
+        <source>names the parts of the circuit</source>
+        <translation>benennt die Bauteile des Stromkreises</translation>
+    </message>
+    <message>
+        <source>electrons carrying energy move faster</source>
+        <translation>Elektronen, die Energie tragen, bewegen sich schneller</translation>
+    </message>
+    <message>
+        <source>electrons carrying energy flash and shake</source>
+        <translation>Elektronen, die Energie tragen, blinken und zittern</translation>
+    </message>
+    <message>
+        <source>no cells</source>
+        <translation>keine Zelle</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 Zelle</translation>
+    </message>
+    <message>
+        <source>2 cells</source>
+        <translation>2 Zellen</translation>
+    </message>
+    <message>
+        <source>3 cells</source>
+        <translation>3 Zellen</translation>
+    </message>
+    <message>
+        <source>switch off</source>
+        <translation>Schalter aus</translation>
+    </message>
+    <message>
+        <source>switch on</source>
+        <translation>Schalter ein</translation>
+    </message>
+    <message>
+        <source>less resistance</source>
+        <translation>weniger Widerstand</translation>
+    </message>
+    <message>
+        <source>more resistance</source>
+        <translation>mehr Widerstand</translation>
     </message>
 </context>
 <context>
@@ -434,7 +561,7 @@ kein Programm zugeordnet.</translation>
     <name>Menu</name>
     <message>
         <source>Electron &amp;Colours</source>
-        <translation>Elektronen&amp;farben</translation>
+        <translation>E&amp;lektronenfarben</translation>
     </message>
     <message>
         <source>&amp;Standard</source>
@@ -502,7 +629,7 @@ kein Programm zugeordnet.</translation>
     </message>
     <message>
         <source>&amp;Less Resistance</source>
-        <translation>&amp;Kleinerer Widerstand</translation>
+        <translation>K&amp;leinerer Widerstand</translation>
     </message>
     <message>
         <source>&amp;More Resistance</source>
@@ -518,7 +645,7 @@ kein Programm zugeordnet.</translation>
     </message>
     <message>
         <source>P&amp;ulsate</source>
-        <translation>P&amp;ulsieren</translation>
+        <translation>&amp;Pulsieren</translation>
     </message>
     <message>
         <source>M&amp;easurements</source>
@@ -570,7 +697,7 @@ kein Programm zugeordnet.</translation>
     </message>
     <message>
         <source>&amp;Faster</source>
-        <translation>&amp;Schneller</translation>
+        <translation>Schn&amp;eller</translation>
     </message>
     <message>
         <source>&amp;About Tarrowin...</source>

@@ -88,6 +88,77 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>no cells</source>
+        <translation>ninguna pila</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 pila</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 pilas</translation>
+    </message>
+    <message>
+        <source>%1, the right way round</source>
+        <translation>%1, en el sentido correcto</translation>
+    </message>
+    <message>
+        <source>%1, turned round</source>
+        <translation>%1, al revés</translation>
+    </message>
+    <message>
+        <source>current: about %1 of %2</source>
+        <translation>intensidad: unos %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, to the right</source>
+        <translation>%1, hacia la derecha</translation>
+    </message>
+    <message>
+        <source>%1, to the left</source>
+        <translation>%1, hacia la izquierda</translation>
+    </message>
+    <message>
+        <source>light bulb</source>
+        <translation>bombilla</translation>
+    </message>
+    <message>
+        <source>light bulb %1</source>
+        <translation>bombilla %1</translation>
+    </message>
+    <message>
+        <source>%1: bright</source>
+        <translation>%1: brillante</translation>
+    </message>
+    <message>
+        <source>%1: dim</source>
+        <translation>%1: tenue</translation>
+    </message>
+    <message>
+        <source>%1: faint</source>
+        <translation>%1: muy tenue</translation>
+    </message>
+    <message>
+        <source>%1: off</source>
+        <translation>%1: apagada</translation>
+    </message>
+    <message>
+        <source>switch open</source>
+        <translation>interruptor abierto</translation>
+    </message>
+    <message>
+        <source>switch closed</source>
+        <translation>interruptor cerrado</translation>
+    </message>
+    <message>
+        <source>variable resistor: %1 of %2</source>
+        <translation>resistencia variable: %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>DialogBar</name>
     <message>
         <source>Progress</source>
@@ -216,6 +287,62 @@
     <message>
         <source>About Tarrowin</source>
         <translation>Acerca de Tarrowin</translation>
+    </message>
+    <message>
+        <source>the electrons moving in the wires</source>
+        <translation>los electrones que se mueven por los cables</translation>
+    </message>
+    <message>
+        <source>turns the power supply round</source>
+        <translation>da la vuelta al generador</translation>
+    </message>
+    <message>
+        <source>rings one electron so its path can be followed</source>
+        <translation>rodea un electrón para seguir su camino</translation>
+    </message>
+    <message>
+        <source>names the parts of the circuit</source>
+        <translation>nombra los componentes del circuito</translation>
+    </message>
+    <message>
+        <source>electrons carrying energy move faster</source>
+        <translation>los electrones que llevan energía se mueven más rápido</translation>
+    </message>
+    <message>
+        <source>electrons carrying energy flash and shake</source>
+        <translation>los electrones que llevan energía parpadean y tiemblan</translation>
+    </message>
+    <message>
+        <source>no cells</source>
+        <translation>ninguna pila</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 pila</translation>
+    </message>
+    <message>
+        <source>2 cells</source>
+        <translation>2 pilas</translation>
+    </message>
+    <message>
+        <source>3 cells</source>
+        <translation>3 pilas</translation>
+    </message>
+    <message>
+        <source>switch off</source>
+        <translation>interruptor abierto</translation>
+    </message>
+    <message>
+        <source>switch on</source>
+        <translation>interruptor cerrado</translation>
+    </message>
+    <message>
+        <source>less resistance</source>
+        <translation>menos resistencia</translation>
+    </message>
+    <message>
+        <source>more resistance</source>
+        <translation>más resistencia</translation>
     </message>
 </context>
 <context>
@@ -522,7 +649,7 @@ a la extensión de archivo indicada.</translation>
     </message>
     <message>
         <source>M&amp;easurements</source>
-        <translation>M&amp;edidas</translation>
+        <translation>Me&amp;didas</translation>
     </message>
     <message>
         <source>Tarrowin &amp;Model</source>

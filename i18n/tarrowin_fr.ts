@@ -88,6 +88,77 @@
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>no cells</source>
+        <translation>aucune pile</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 pile</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 piles</translation>
+    </message>
+    <message>
+        <source>%1, the right way round</source>
+        <translation>%1, dans le bon sens</translation>
+    </message>
+    <message>
+        <source>%1, turned round</source>
+        <translation>%1, à l&apos;envers</translation>
+    </message>
+    <message>
+        <source>current: about %1 of %2</source>
+        <translation>intensité : environ %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, to the right</source>
+        <translation>%1, vers la droite</translation>
+    </message>
+    <message>
+        <source>%1, to the left</source>
+        <translation>%1, vers la gauche</translation>
+    </message>
+    <message>
+        <source>light bulb</source>
+        <translation>lampe</translation>
+    </message>
+    <message>
+        <source>light bulb %1</source>
+        <translation>lampe %1</translation>
+    </message>
+    <message>
+        <source>%1: bright</source>
+        <translation>%1 : brillante</translation>
+    </message>
+    <message>
+        <source>%1: dim</source>
+        <translation>%1 : faible</translation>
+    </message>
+    <message>
+        <source>%1: faint</source>
+        <translation>%1 : très faible</translation>
+    </message>
+    <message>
+        <source>%1: off</source>
+        <translation>%1 : éteinte</translation>
+    </message>
+    <message>
+        <source>switch open</source>
+        <translation>interrupteur ouvert</translation>
+    </message>
+    <message>
+        <source>switch closed</source>
+        <translation>interrupteur fermé</translation>
+    </message>
+    <message>
+        <source>variable resistor: %1 of %2</source>
+        <translation>résistance variable : %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>DialogBar</name>
     <message>
         <source>Progress</source>
@@ -216,6 +287,62 @@
     <message>
         <source>About Tarrowin</source>
         <translation>À propos de Tarrowin</translation>
+    </message>
+    <message>
+        <source>the electrons moving in the wires</source>
+        <translation>les électrons qui se déplacent dans les fils</translation>
+    </message>
+    <message>
+        <source>turns the power supply round</source>
+        <translation>retourne le générateur</translation>
+    </message>
+    <message>
+        <source>rings one electron so its path can be followed</source>
+        <translation>entoure un électron pour suivre son trajet</translation>
+    </message>
+    <message>
+        <source>names the parts of the circuit</source>
+        <translation>nomme les composants du circuit</translation>
+    </message>
+    <message>
+        <source>electrons carrying energy move faster</source>
+        <translation>les électrons qui transportent de l&apos;énergie vont plus vite</translation>
+    </message>
+    <message>
+        <source>electrons carrying energy flash and shake</source>
+        <translation>les électrons qui transportent de l&apos;énergie clignotent et tremblent</translation>
+    </message>
+    <message>
+        <source>no cells</source>
+        <translation>aucune pile</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 pile</translation>
+    </message>
+    <message>
+        <source>2 cells</source>
+        <translation>2 piles</translation>
+    </message>
+    <message>
+        <source>3 cells</source>
+        <translation>3 piles</translation>
+    </message>
+    <message>
+        <source>switch off</source>
+        <translation>interrupteur ouvert</translation>
+    </message>
+    <message>
+        <source>switch on</source>
+        <translation>interrupteur fermé</translation>
+    </message>
+    <message>
+        <source>less resistance</source>
+        <translation>moins de résistance</translation>
+    </message>
+    <message>
+        <source>more resistance</source>
+        <translation>plus de résistance</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,8 @@ packages=(
   # lrelease compiles the translations in i18n/ into the program; the
   # tools' CMake package brings qt_add_translations.
   qt6-l10n-tools qt6-tools-dev
+  # Qt's own texts (dialog buttons) in the program's languages.
+  qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   python3
   fonts-dejavu-core
@@ -20,8 +22,13 @@ packages=(
   fonts-liberation2 fonts-cantarell
   # The end-to-end window test: a virtual X server, window lookup, screenshots.
   xvfb xauth x11-utils imagemagick
+  # The screen-reader test: a private session bus, the accessibility bus and
+  # the client library a screen reader uses.
+  dbus-daemon at-spi2-core python3-pyatspi
   # Checks of the desktop entry and the AppStream metadata.
   appstream desktop-file-utils
+  # `make deb` and its check: the Debian package built with debhelper, checked by lintian.
+  dpkg-dev debhelper lintian
 )
 
 missing=()

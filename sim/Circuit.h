@@ -51,6 +51,12 @@ public:
     virtual bool IsSwitchOpen() const;
     virtual void SetSwitchOpen(bool open);
     virtual int PictureBitmapId() const;
+    // How brightly a bulb glows for a cell count: a bulb alone in its
+    // branch brightly; one sharing the energy one step thinner and redder;
+    // one behind a high variable resistance fainter still.
+    enum class GlowPen { Bright, Dim, Faint };
+    // The pen of the bulb of glow list 1, 2 or 3, as DrawGlow draws it.
+    virtual GlowPen BulbGlowPen(int /*list*/) const { return GlowPen::Bright; }
 
     // --- simulation ---
     void Step();
@@ -110,6 +116,8 @@ public:
     long long SupplyPassages() const { return m_nSupplyPassages; }
     // Arcs ever added to glow list 1, 2 or 3; 0 for a list the circuit lacks.
     long long ArcsAdded(int list) const;
+    // One glow list per bulb: "light bulb 1" is list 1, a circuit's only bulb too.
+    int BulbCount() const { return static_cast<int>(m_glowLists.size()); }
     // One count per load, in the order of LoadName.
     virtual std::span<const CLoadCount> LoadCounts() const { return {}; }
     // A load's name: the label over it.
@@ -181,10 +189,6 @@ protected:
     void DrawSupplyBars(CDrawSurface& dc);
     // The rung across the hole from y 13 to 16, bevelled like the ring.
     void DrawRung(CDrawSurface& dc);
-    // How brightly a bulb glows for a cell count: a bulb alone in its
-    // branch brightly; one sharing the energy one step thinner and redder;
-    // one behind a high variable resistance fainter still.
-    enum class GlowPen { Bright, Dim, Faint };
     // The expanding arcs over a bulb centred at (cx, cy), one per release,
     // aged here; the pen's width and colour follow the number of cells.
     void DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double cy, GlowPen glowPen = GlowPen::Bright);

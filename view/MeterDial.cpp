@@ -29,7 +29,12 @@ QLine Radial(double theta, double from, double to)
 
 QLine TickMark(int i)
 {
-    return Radial(-0.065 * i, 145.0, 130.0);
+    return Radial(-kMarkRadians * i, 145.0, 130.0);
+}
+
+double ReadingInMarks(double reading)
+{
+    return CCurrentMeter::NeedleAngle(reading) / kMarkRadians;
 }
 
 QLine Needle(double theta)
@@ -47,7 +52,7 @@ QImage BuildDial(qreal dpr)
     dial.setDevicePixelRatio(dpr);
     QPainter painter(&dial);
     painter.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap));
-    for (int i = -(kTickMarks / 2); i <= kTickMarks / 2; ++i)
+    for (int i = -kMarksPerSide; i <= kMarksPerSide; ++i)
         painter.drawLine(TickMark(i));
     return dial;
 }

@@ -10,9 +10,14 @@ namespace MeterDial {
 
 inline constexpr int kSize = 200;
 inline constexpr int kTickMarks = 21;
+inline constexpr int kMarksPerSide = kTickMarks / 2;
+inline constexpr double kMarkRadians = 0.065;
 
 // Tick mark i, -10..10, between radii 145 and 130, 0.065 rad apart.
 QLine TickMark(int i);
+// Where the needle points for a meter reading, in marks from the middle
+// one: positive to the right, at most kMarksPerSide either way.
+double ReadingInMarks(double reading);
 // The needle at an angle from the vertical, between radii 150 and 40.
 QLine Needle(double theta);
 

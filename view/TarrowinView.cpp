@@ -4,12 +4,17 @@
 #include "platform/FrameImage.h"
 #include "platform/RasterSurface.h"
 #include "platform/Resources.h"
+#include "res/CircuitCatalogue.h"
 #include "res/CommandIds.h"
 #include "res/ResourceIds.h"
+#include "view/CircuitDescription.h"
+#include "view/MeterAccessible.h"
 #include "view/MeterDial.h"
 #include "view/PictureControl.h"
 #include "view/ViewFrame.h"
 
+#include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QResizeEvent>
@@ -25,6 +30,14 @@ Q_LOGGING_CATEGORY(lcTicks, "tarrowin.ticks", QtWarningMsg)
 namespace {
 
 constexpr int kTicksPerRateReport = 600;
+
+// Screen readers pass over a plain widget, a "filler": the view is an animation.
+QAccessibleInterface* ViewAccessible(const QString&, QObject* object)
+{
+    if (auto* view = dynamic_cast<CTarrowinView*>(object))
+        return new QAccessibleWidget(view, QAccessible::Animation);
+    return nullptr;
+}
 
 // Normal, 1/2 and 1/4 are the three speed commands in order.
 int SpeedSlowdown(int id)
@@ -44,6 +57,11 @@ CTarrowinView::CTarrowinView(CTarrowinDoc& doc, QWidget* parent)
               m_pFrame->LeaveFullScreen();
       })
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(ViewAccessible);
+        return true;
+    }();
+    (void)accessible;
     // Every frame covers the whole area, so nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -54,6 +72,8 @@ CTarrowinView::CTarrowinView(CTarrowinDoc& doc, QWidget* parent)
 
     m_clock.StartWaiting(kSplashMs);
     m_rateClock.start();
+    m_describeTimer.setSingleShot(true);
+    QObject::connect(&m_describeTimer, &QTimer::timeout, this, [this] { Describe(); });
 }
 
 CTarrowinView::~CTarrowinView() = default;
@@ -207,6 +227,7 @@ void CTarrowinView::OnTimer()
 void CTarrowinView::Tick()
 {
     m_doc.StepCircuit();
+    NoteArcs();
     ComposeFrame(false);
     const bool needleDue = m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount());
     if (needleDue)
@@ -220,6 +241,7 @@ void CTarrowinView::Tick()
         m_pFrame->LeaveFullScreen();
     if (m_pFrame != nullptr && m_pFrame->RecordedView() == nullptr)
         m_pFrame->RecordView(this);
+    RequestDescription();
 
     ++m_nTicks;
     if (m_nTicks % kTicksPerRateReport == 0) {
@@ -310,6 +332,79 @@ void CTarrowinView::AfterDocumentCommand()
     // A new circuit's measurements start afresh at once, paused or not.
     if (m_pFrame != nullptr)
         m_pFrame->RatesChanged();
+    RequestDescription();
+}
+
+void CTarrowinView::RequestDescription()
+{
+    if (m_describeTimer.isActive())
+        return;
+    const qint64 since = m_describeClock.isValid() ? m_describeClock.elapsed() : kDescribeMs;
+    m_describeTimer.start(static_cast<int>(std::max<qint64>(0, kDescribeMs - since)));
+}
+
+void CTarrowinView::NoteArcs()
+{
+    const CCircuit& circuit = *m_doc.GetCurrentCircuit();
+    if (&circuit != m_pArcsOf) {
+        m_pArcsOf = &circuit;
+        m_arcTick.fill(-1);
+        for (int list = 1; list <= 3; ++list)
+            m_arcsSeen[list - 1] = circuit.ArcsAdded(list);
+    }
+    for (int list = 1; list <= circuit.BulbCount(); ++list) {
+        if (const long long arcs = circuit.ArcsAdded(list); arcs != m_arcsSeen[list - 1]) {
+            m_arcsSeen[list - 1] = arcs;
+            m_arcTick[list - 1] = m_nTicks;
+        }
+    }
+}
+
+CCircuitFacts CTarrowinView::Facts() const
+{
+    const CCircuit& circuit = *m_doc.GetCurrentCircuit();
+    CCircuitFacts facts;
+    facts.name = QCoreApplication::translate(kCircuitContext, circuit.GetName().c_str());
+    facts.cells = circuit.GetCells();
+    if (m_doc.IsSwitchCircuit(&circuit))
+        facts.switchOpen = circuit.IsSwitchOpen();
+    if (&circuit == &m_doc.VariableResistorCircuit()) {
+        facts.resistanceStep = m_doc.VariableResistorCircuit().ResistanceStep();
+        facts.resistanceSteps = CBulbVariableResistorCircuit::kResistanceSteps;
+    }
+    facts.meterMarks = MeterDial::ReadingInMarks(m_meter.LastReading());
+    facts.meterMarksPerSide = MeterDial::kMarksPerSide;
+
+    // Glowing is judged by the arcs the model adds, whatever is displayed;
+    // how brightly, by the pen the ball model draws them with.
+    for (int list = 1; list <= circuit.BulbCount(); ++list) {
+        const bool lit = &circuit == m_pArcsOf && circuit.GetCells() != 0 && m_arcTick[list - 1] >= 0 &&
+                         m_nTicks - m_arcTick[list - 1] < kGlowMemoryTicks;
+        CCircuitFacts::Glow glow = CCircuitFacts::Glow::Off;
+        if (lit) {
+            switch (circuit.BulbGlowPen(list)) {
+            case CCircuit::GlowPen::Bright: glow = CCircuitFacts::Glow::Bright; break;
+            case CCircuit::GlowPen::Dim: glow = CCircuitFacts::Glow::Dim; break;
+            case CCircuit::GlowPen::Faint: glow = CCircuitFacts::Glow::Faint; break;
+            }
+        }
+        facts.bulbs.push_back({circuit.BulbCount() == 1 ? 0 : list, glow});
+    }
+    return facts;
+}
+
+void CTarrowinView::Describe()
+{
+    m_describeTimer.stop();
+    m_describeClock.restart();
+    const CCircuitFacts facts = Facts();
+    const QString text = DescribeCircuit(facts);
+    if (text != accessibleDescription()) {
+        setAccessibleDescription(text);
+        MeterAccessible::AnnounceDescription(this);
+    }
+    if (CPictureControl* meter = m_pFrame != nullptr ? m_pFrame->MeterControl() : nullptr)
+        MeterAccessible::SetReading(meter, facts.meterMarks, DescribeMeter(facts));
 }
 
 QImage CTarrowinView::Picture(QSize size)

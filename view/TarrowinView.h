@@ -8,12 +8,16 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <optional>
 #include <vector>
 
+class CCircuit;
 class CTarrowinDoc;
+struct CCircuitFacts;
 class IViewFrame;
 
 // The drawing area between the bars. Its clock drives the whole program:
@@ -72,6 +76,16 @@ public:
 
     static int CellsPictureId(int cells);
 
+    // A screen reader hears the circuit through the view's description and
+    // the meter's value, told again at most once a second while they change.
+    static constexpr int kDescribeMs = 1000;
+    // A bulb counts as glowing for this long after its last glow arc: at one
+    // cell a dim bulb's arcs come seconds apart.
+    static constexpr int kGlowMemoryTicks = 625;
+    // Tells the screen reader what is shown now, and when it changed.
+    void Describe();
+    CCircuitFacts Facts() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -92,6 +106,10 @@ private:
     // Renders the next frame over the last, or draws the standing one again.
     void DrawFrame(bool still);
     void SetPaused(bool paused);
+    // Notes which bulbs took energy this tick.
+    void NoteArcs();
+    // Describes at once, or when a second has passed since the last time.
+    void RequestDescription();
 
     CTarrowinDoc& m_doc;
     IViewFrame* m_pFrame = nullptr;
@@ -111,4 +129,10 @@ private:
     std::vector<unsigned char> m_tiles;
     std::vector<QRect> m_tileRects;
     QElapsedTimer m_rateClock;
+    QTimer m_describeTimer;
+    QElapsedTimer m_describeClock;
+    // The bulbs' arcs as last seen, and the tick they last grew at (-1: not yet).
+    const CCircuit* m_pArcsOf = nullptr;
+    std::array<long long, 3> m_arcsSeen{};
+    std::array<long long, 3> m_arcTick{};
 };

@@ -10,6 +10,7 @@
 #include "app/LaunchOptions.h"
 #include "app/PictureSaver.h"
 #include "res/CircuitCatalogue.h"
+#include "res/MenuTable.h"
 #include "view/PictureControl.h"
 
 #include <QAccessible>
@@ -24,6 +25,7 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
+#include <map>
 #include <set>
 
 namespace {
@@ -179,4 +181,41 @@ TEST_F(WindowTest, ChooserButtonsAndPicturesHaveNamesForScreenReaders)
         keyNamed = keyNamed || picture->accessibleName() == QStringLiteral("Electron Key");
     EXPECT_TRUE(keyNamed);
     EXPECT_EQ(View().accessibleName(), QStringLiteral("Single Bulb"));
+}
+
+// In every language, no two items of one menu, nor two menus of the bar, share
+// an underlined letter, so Alt and a letter always reach the one meant.
+TEST(MenuLetters, DifferWithinEachMenuInEveryLanguage)
+{
+    for (const QString& language : {QString(), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")}) {
+        QTranslator shipped;
+        ASSERT_TRUE(language.isEmpty() || shipped.load(QStringLiteral(":/i18n/tarrowin_") + language));
+        const auto expectDistinct = [&](const std::vector<const char*>& captions) {
+            std::map<int, QString> seen;
+            for (const char* caption : captions) {
+                const QString text = language.isEmpty() ? QString::fromUtf8(caption) : shipped.translate(kMenuContext, caption);
+                const QKeySequence letter = QKeySequence::mnemonic(text);
+                if (letter.isEmpty())
+                    continue;
+                const auto [first, unique] = seen.emplace(letter[0].toCombined(), text);
+                EXPECT_TRUE(unique) << language.toStdString() << ": " << text.toStdString() << " / "
+                                    << first->second.toStdString();
+            }
+        };
+        std::vector<const char*> titles;
+        for (const CMenuEntry& menu : MainMenu()) {
+            titles.push_back(menu.pszTitle);
+            std::vector<const char*> items;
+            for (const CMenuItemEntry& item : menu.items) {
+                std::vector<const char*> subitems;
+                for (const CMenuItemEntry& subitem : item.submenu)
+                    subitems.push_back(subitem.pszCaption);
+                expectDistinct(subitems);
+                if (item.pszCaption != nullptr)
+                    items.push_back(item.pszCaption);
+            }
+            expectDistinct(items);
+        }
+        expectDistinct(titles);
+    }
 }
