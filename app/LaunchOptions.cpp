@@ -6,6 +6,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* kContext = "LaunchOptions";
@@ -33,6 +35,22 @@ CLaunchOptions Ending(int status, const QString& message)
     return options;
 }
 
+// The options every Qt program with a window takes, with one dash or two,
+// which the application takes out of the arguments when it is made.
+bool IsQtOption(const QString& name)
+{
+    static const QStringList names{
+        QStringLiteral("cmap"),       QStringLiteral("dialogs"),    QStringLiteral("display"),
+        QStringLiteral("dograb"),     QStringLiteral("fontengine"), QStringLiteral("geometry"),
+        QStringLiteral("name"),       QStringLiteral("nograb"),     QStringLiteral("platform"),
+        QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"), QStringLiteral("reverse"), QStringLiteral("session"),
+        QStringLiteral("style"),      QStringLiteral("stylesheet"), QStringLiteral("sync"),
+        QStringLiteral("visual"),     QStringLiteral("widgetcount")};
+    return names.contains(name.section(QLatin1Char('='), 0, 0));
+}
+
 // One line, however odd the argument it quotes.
 CLaunchOptions Refusal(QString reason)
 {
@@ -44,7 +62,7 @@ CLaunchOptions Refusal(QString reason)
 
 }
 
-CLaunchOptions CLaunchOptions::Parse(const QStringList& arguments)
+CLaunchOptions CLaunchOptions::Parse(const QStringList& arguments, Reading reading)
 {
     const int circuits = static_cast<int>(CircuitCatalogue().size());
     QCommandLineParser parser;
@@ -69,16 +87,24 @@ CLaunchOptions CLaunchOptions::Parse(const QStringList& arguments)
         QStringLiteral("fullscreen"),
         Text(QT_TRANSLATE_NOOP("LaunchOptions", "Gives the whole screen to the circuit once the logo has gone.")));
     parser.addOptions({circuit, cells, display, fullScreen});
+    // "-reverse" is one of Qt's options, not -r -e -v...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     // Qt's own text names what it could not read: an unknown option, or a
     // value missing or given where none belongs.
-    if (!parser.parse(arguments))
+    const bool parsed = parser.parse(arguments);
+    const QStringList unknown = parser.unknownOptionNames();
+    const bool later = reading == QtOptionsUnread && !unknown.isEmpty() &&
+                       std::all_of(unknown.begin(), unknown.end(), IsQtOption);
+    if (!parsed && !later)
         return Refusal(parser.errorText());
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         return Ending(0, parser.helpText().trimmed() + QLatin1Char('\n'));
     if (parser.isSet(version))
         return Ending(0, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                         QCoreApplication::applicationVersion()));
+    if (later)
+        return {};
     if (!parser.positionalArguments().isEmpty())
         return Refusal(Text(QT_TRANSLATE_NOOP("LaunchOptions", "unexpected argument \"%1\"; --help lists the options"))
                            .arg(parser.positionalArguments().first()));

@@ -24,8 +24,12 @@ struct CLaunchOptions {
     std::optional<int> exitStatus;
     QString message;
 
+    // Before the GUI application has taken its own options (-platform,
+    // -style, ...) out of the arguments, the line is left for the second
+    // reading when it holds any of those.
+    enum Reading { QtOptionsTaken, QtOptionsUnread };
     // `arguments` begins with the program's name, as QCoreApplication::arguments().
-    static CLaunchOptions Parse(const QStringList& arguments);
+    static CLaunchOptions Parse(const QStringList& arguments, Reading reading = QtOptionsTaken);
     // Qt on X11 reads "--display NAME" as the X server to connect to, and
     // takes it out of the arguments before the program sees them. The
     // double-dash form is this program's ("-display" stays X's): taken out of

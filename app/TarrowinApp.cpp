@@ -37,6 +37,38 @@ QIcon ApplicationIcon()
     return icon;
 }
 
+// The names the settings and the version are known by, and the user's
+// language: for the screen-free first look at the command line as for the
+// application itself.
+void Identify(QCoreApplication& app)
+{
+    // The settings key: the file is ~/.config/tarrowin/tarrowin.conf.
+    QCoreApplication::setOrganizationName(QString::fromLatin1(Strings::kSettingsKey));
+    QCoreApplication::setApplicationName(QString::fromLatin1(Strings::kSettingsKey));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARROWIN_VERSION));
+
+    // A translation for the user's language, when one is installed with the
+    // program; the source texts are shown otherwise.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(), QStringLiteral("tarrowin"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        QCoreApplication::installTranslator(translator);
+        // Qt's own words (the buttons of message boxes, the file dialog) in
+        // the same language, when Debian's qt6-translations-l10n is there.
+        auto* qtTranslator = new QTranslator(&app);
+        if (qtTranslator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qtTranslator);
+    }
+}
+
+// Prints what ends the program, and says with which status.
+std::optional<int> Ending(const CLaunchOptions& options)
+{
+    if (options.exitStatus)
+        std::fputs(qUtf8Printable(options.message), *options.exitStatus == 0 ? stdout : stderr);
+    return options.exitStatus;
+}
+
 }
 
 CTarrowinApp::CTarrowinApp(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -49,35 +81,24 @@ CTarrowinApp::~CTarrowinApp()
     m_pDoc.reset();
 }
 
+std::optional<int> CTarrowinApp::AnswerWithoutScreen(int argc, char** argv, const QStringList& ownArguments)
+{
+    QCoreApplication first(argc, argv);
+    Identify(first);
+    return Ending(CLaunchOptions::Parse(first.arguments() + ownArguments, CLaunchOptions::QtOptionsUnread));
+}
+
 std::optional<int> CTarrowinApp::InitInstance(const QStringList& ownArguments)
 {
-    // The settings key: the file is ~/.config/tarrowin/tarrowin.conf.
-    setOrganizationName(QString::fromLatin1(Strings::kSettingsKey));
-    setApplicationName(QString::fromLatin1(Strings::kSettingsKey));
-    setApplicationVersion(QStringLiteral(TARROWIN_VERSION));
+    Identify(*this);
     // Matches the installed desktop file, so docks and task bars show its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarrowin.Tarrowin"));
     setWindowIcon(ApplicationIcon());
 
-    // A translation for the user's language, when one is installed with the
-    // program; the source texts are shown otherwise.
-    auto* translator = new QTranslator(this);
-    if (translator->load(QLocale(), QStringLiteral("tarrowin"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
-        installTranslator(translator);
-        // Qt's own words (the buttons of message boxes, the file dialog) in
-        // the same language, when Debian's qt6-translations-l10n is there.
-        auto* qtTranslator = new QTranslator(this);
-        if (qtTranslator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            installTranslator(qtTranslator);
-    }
-
     // Before any window: a bad argument ends the program with one line.
     const CLaunchOptions options = CLaunchOptions::Parse(arguments() + ownArguments);
-    if (options.exitStatus) {
-        std::fputs(qUtf8Printable(options.message), *options.exitStatus == 0 ? stdout : stderr);
-        return options.exitStatus;
-    }
+    if (const auto status = Ending(options))
+        return status;
 
     m_pDoc = std::make_unique<CTarrowinDoc>();
     m_pFrame = std::make_unique<CMainFrame>(*m_pDoc);

@@ -19,6 +19,10 @@ public:
     CTarrowinApp(int& argc, char** argv);
     ~CTarrowinApp() override;
 
+    // Help, the version and a bad command line are answered before Qt looks
+    // for a screen, so they work where there is none (a terminal, a package
+    // check). An exit status ends the program at once.
+    static std::optional<int> AnswerWithoutScreen(int argc, char** argv, const QStringList& ownArguments);
     // An exit status ends the program at once. `ownArguments` were taken out
     // of argv before the application was made (CLaunchOptions::TakeOwnArguments).
     std::optional<int> InitInstance(const QStringList& ownArguments = {});

@@ -38,6 +38,13 @@ TEST(LaunchOptions, GoodLinesAskForTheirChoicesAndEachBadOneEndsWithOneLineAndSt
 
     // Help and the version (its text checked on the real program) end it well, whatever else is on the line.
     EXPECT_EQ(Parse("--circuit 99 --version").exitStatus, 0);
+    // Before Qt has taken its own options out, one not known here leaves the line for later.
+    const auto early = [](const char* line) {
+        return CLaunchOptions::Parse(QString::fromLatin1(line).split(u' '), CLaunchOptions::QtOptionsUnread).exitStatus;
+    };
+    EXPECT_EQ(std::tuple(early("tarrowin -platform xcb --circuit 99"), early("tarrowin --circuit 99"),
+                         early("tarrowin -reverse -v"), early("tarrowin -reverse --bogus")),
+              std::tuple(std::nullopt, 2, 0, 2));
     const CLaunchOptions help = Parse("--cells 9 --help");
     EXPECT_TRUE(help.exitStatus == 0 && help.message.contains(QStringLiteral("--display <ball|diagram|picture>")));
 }
