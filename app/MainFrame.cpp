@@ -33,8 +33,6 @@
 
 #include <utility>
 
-#include <utility>
-
 namespace {
 
 QString MenuText(const char* text)
