@@ -27,8 +27,9 @@ packages=(
   dbus-daemon at-spi2-core python3-pyatspi
   # Checks of the desktop entry and the AppStream metadata.
   appstream desktop-file-utils
-  # `make deb` and its check: the Debian package built with debhelper, checked by lintian.
-  dpkg-dev debhelper lintian
+  # `make deb` and its check: the Debian package built with debhelper, checked by
+  # lintian; dpkg-buildpackage also asks for the build-essential set.
+  build-essential dpkg-dev debhelper lintian
 )
 
 missing=()
