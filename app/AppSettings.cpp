@@ -4,6 +4,8 @@
 #include "app/MainFrame.h"
 #include "res/CircuitCatalogue.h"
 #include "res/CommandIds.h"
+#include "res/ElectronPalettes.h"
+#include "res/Strings.h"
 
 #include <QFile>
 #include <QScreen>
@@ -45,9 +47,13 @@ const std::vector<CChoice>& Remembered()
         for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
             circuit.words.emplace_back(QString::number(++position), entry.nCommandId);
         CChoice display{QStringLiteral("display"), {}};
-        for (std::size_t i = 0; i < CLaunchOptions::kDisplayWords.size(); ++i)
-            display.words.emplace_back(QLatin1String(CLaunchOptions::kDisplayWords[i]),
+        for (std::size_t i = 0; i < Strings::kDisplayWords.size(); ++i)
+            display.words.emplace_back(QLatin1String(Strings::kDisplayWords[i]),
                                        CmdId::DisplayBallModel + static_cast<int>(i));
+        CChoice colours{QStringLiteral("colours"), {}};
+        for (std::size_t i = 0; i < ElectronPalettes().size(); ++i)
+            colours.words.emplace_back(QLatin1String(ElectronPalettes()[i].pszName),
+                                       CmdId::PaletteStandard + static_cast<int>(i));
         return std::vector<CChoice>{
             circuit,
             display,
@@ -56,9 +62,7 @@ const std::vector<CChoice>& Remembered()
              {{QStringLiteral("normal"), CmdId::SpeedNormal},
               {QStringLiteral("half"), CmdId::SpeedHalf},
               {QStringLiteral("quarter"), CmdId::SpeedQuarter}}},
-            {QStringLiteral("colours"),
-             {{QStringLiteral("standard"), CmdId::PaletteStandard},
-              {QStringLiteral("colourblind"), CmdId::PaletteColourBlind}}},
+            colours,
             Toggle("bars/chooser", CmdId::ViewChooser),
             Toggle("bars/controls", CmdId::ViewControls),
             Toggle("bars/display", CmdId::ViewDisplay),
@@ -138,7 +142,7 @@ bool CAppSettings::Restore(const CLaunchOptions& options)
         choices[QStringLiteral("circuit")] = QString::number(*options.circuit);
     if (options.display)
         choices[QStringLiteral("display")] =
-            QLatin1String(CLaunchOptions::kDisplayWords[static_cast<std::size_t>(*options.display)]);
+            QLatin1String(Strings::kDisplayWords[static_cast<std::size_t>(*options.display)]);
     Apply(choices);
     if (options.cells)
         m_frame.OnCommand(CmdId::Cells0 + *options.cells);

@@ -181,9 +181,7 @@ QWidget* CDialogBar::CreateControl(const CDialogControl& control)
         return new CPictureControl(true, this);
     case DialogControlKind::Picture: {
         auto* picture = new CPictureControl(false, this);
-        QImage image = LoadResourceImage(control.nBitmapId, devicePixelRatioF());
-        image.setDevicePixelRatio(devicePixelRatioF());
-        picture->SetImage(image);
+        picture->ShowResource(control.nBitmapId);
         return picture;
     }
     }

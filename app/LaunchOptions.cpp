@@ -1,6 +1,7 @@
 #include "app/LaunchOptions.h"
 
 #include "res/CircuitCatalogue.h"
+#include "res/Strings.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -119,8 +120,8 @@ CLaunchOptions CLaunchOptions::Parse(const QStringList& arguments, Reading readi
                            .arg(parser.value(cells)));
     if (parser.isSet(display)) {
         const QString word = parser.value(display);
-        for (std::size_t i = 0; i < kDisplayWords.size(); ++i)
-            if (word == QLatin1String(kDisplayWords[i]))
+        for (std::size_t i = 0; i < Strings::kDisplayWords.size(); ++i)
+            if (word == QLatin1String(Strings::kDisplayWords[i]))
                 options.display = static_cast<int>(i);
         if (!options.display)
             return Refusal(

@@ -3,20 +3,15 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <optional>
 
 // What `tarrowin` is asked for on its command line. The start-up routes the
 // choices as the menus' commands; help, the version and a bad argument end
 // the program before any window opens.
 struct CLaunchOptions {
-    // The displays in their commands' order, as the command line and the
-    // settings name them.
-    static constexpr std::array<const char*, 3> kDisplayWords{"ball", "diagram", "picture"};
-
     std::optional<int> circuit;   // 1..14, the chooser's order
     std::optional<int> cells;     // 0..3
-    std::optional<int> display;   // an index into kDisplayWords
+    std::optional<int> display;   // an index into Strings::kDisplayWords
     bool bFullScreen = false;
 
     // Set when the program is to end at once: status 0 with the text for

@@ -9,7 +9,6 @@
 #include "app/MeasurementsPanel.h"
 #include "app/PictureSaver.h"
 #include "document/TarrowinDoc.h"
-#include "platform/Resources.h"
 #include "res/CircuitCatalogue.h"
 #include "res/CommandIds.h"
 #include "res/DialogLayouts.h"
@@ -348,11 +347,8 @@ void CMainFrame::UpdateSwitchButtons(bool switchCircuit, bool open)
 
 void CMainFrame::ShowElectronKey(int bitmapId)
 {
-    if (CPictureControl* key = m_pDisplay->Picture(CmdId::ElectronKey)) {
-        QImage image = LoadResourceImage(bitmapId, key->devicePixelRatioF());
-        image.setDevicePixelRatio(key->devicePixelRatioF());
-        key->SetImage(image);
-    }
+    if (CPictureControl* key = m_pDisplay->Picture(CmdId::ElectronKey))
+        key->ShowResource(bitmapId);
 }
 
 void CMainFrame::EnableResistorButtons(bool enable)

@@ -138,8 +138,7 @@ void CMeasurementsPanel::Refresh(bool now)
     if (ticks == m_nTicksShown || (!now && m_nTicksShown >= 0 && ticks - m_nTicksShown < kTicksPerGraph))
         return;
     m_nTicksShown = ticks;
-    ShowNumbers();
-    ShowGraph();
+    ShowNumbers(ShowGraph());
 }
 
 void CMeasurementsPanel::BuildLoads()
@@ -183,15 +182,11 @@ void CMeasurementsPanel::BuildLoads()
     }
 }
 
-void CMeasurementsPanel::ShowNumbers()
+void CMeasurementsPanel::ShowNumbers(double top)
 {
     m_currentValue->setText(Text(QT_TRANSLATE_NOOP("Measurements", "%1 electrons per second")).arg(Number(m_rates.Current())));
     // The bars share one scale, the highest rate in the graph, so the
     // brightest bulb has the longest bar and the bars hold still.
-    double top = 0.0;
-    for (const CCircuitRates::CPoint& point : m_rates.History())
-        for (std::size_t i = 0; i < m_rows.size(); ++i)
-            top = std::max(top, point.loads[i]);
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const double rate = m_rates.LoadRate(i);
         m_rows[i].value->setText(Number(rate));
@@ -199,7 +194,7 @@ void CMeasurementsPanel::ShowNumbers()
     }
 }
 
-void CMeasurementsPanel::ShowGraph()
+double CMeasurementsPanel::ShowGraph()
 {
     const auto& history = m_rates.History();
     QList<QPointF> current;
@@ -224,6 +219,7 @@ void CMeasurementsPanel::ShowGraph()
     m_axisTime->setRange(end - CCircuitRates::kHistorySeconds, end);
     FitAxis(m_axisCurrent, lo, hi);
     FitAxis(m_axisEnergy, 0.0, top);
+    return top;
 }
 
 QString CMeasurementsPanel::CsvText() const

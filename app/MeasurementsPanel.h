@@ -41,8 +41,10 @@ public:
 
 private:
     void BuildLoads();
-    void ShowNumbers();
-    void ShowGraph();
+    // top: the highest load rate in the graph, the bars' full length.
+    void ShowNumbers(double top);
+    // Returns the highest load rate it drew.
+    double ShowGraph();
 
     const CCircuitRates& m_rates;
     int m_nGeneration = -1;

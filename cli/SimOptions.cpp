@@ -1,6 +1,7 @@
 #include "cli/SimOptions.h"
 
 #include "res/ElectronPalettes.h"
+#include "res/Strings.h"
 
 #include <algorithm>
 #include <charconv>
@@ -122,16 +123,12 @@ CSimParse ParseSimOptions(const std::vector<std::string>& args)
                 return Fail("--size needs WxH, each from 1 to 16384");
             sizeGiven = true;
         } else if (opt == "--mode") {
-            if (!value(v))
+            const auto& words = Strings::kDisplayWords;
+            const bool given = value(v);
+            const auto named = std::find(words.begin(), words.end(), v);
+            if (!given || named == words.end())
                 return Fail("--mode needs ball, diagram or picture");
-            if (v == "ball")
-                o.nMode = 0;
-            else if (v == "diagram")
-                o.nMode = 1;
-            else if (v == "picture")
-                o.nMode = 2;
-            else
-                return Fail("--mode needs ball, diagram or picture");
+            o.nMode = static_cast<int>(named - words.begin());
             modeGiven = true;
         } else if (opt == "--palette") {
             const auto palettes = ElectronPalettes();

@@ -30,6 +30,7 @@ CTarrowinDoc::CTarrowinDoc()
     // Table order fixes which random placements each circuit gets.
     for (const CCircuitEntry& entry : m_circuits)
         entry.pCircuit->BuildLabels();
+    MeasureCurrentCircuit();
 }
 
 void CTarrowinDoc::SetFrame(IFrameLink* frame)
@@ -74,8 +75,6 @@ bool CTarrowinDoc::IsSwitchCircuit(const CCircuit* circuit) const
 
 void CTarrowinDoc::StepCircuit()
 {
-    if (m_pMeasured != m_pCircuit)
-        MeasureCurrentCircuit();
     m_pCircuit->Step();
     m_rates.Sample(m_pCircuit->SupplyPassages(), m_pCircuit->LoadCounts());
 }
@@ -86,7 +85,6 @@ void CTarrowinDoc::MeasureCurrentCircuit()
     for (std::size_t i = 0; i < m_pCircuit->LoadCounts().size(); ++i)
         names.push_back(m_pCircuit->LoadName(i));
     m_rates.Restart(names, m_pCircuit->SupplyPassages(), m_pCircuit->LoadCounts());
-    m_pMeasured = m_pCircuit;
 }
 
 void CTarrowinDoc::LayoutCircuit(CDrawSurface& dc, const CRect& rect)
@@ -111,11 +109,11 @@ void CTarrowinDoc::SelectCircuit(CCircuit& circuit)
     circuit.SetShowLabels(m_pCircuit->GetShowLabels());
     // Fourteen circuits' frames at a projector's size would hold hundreds of
     // megabytes; only the one shown keeps them.
-    if (&circuit != m_pCircuit)
+    if (&circuit != m_pCircuit) {
         m_pCircuit->ReleaseBitmaps();
-    m_pCircuit = &circuit;
-    if (m_pMeasured != m_pCircuit)
+        m_pCircuit = &circuit;
         MeasureCurrentCircuit();
+    }
     RequestControlsSync();
     SetTitle(circuit.GetName());
     if (m_pFrame != nullptr) {

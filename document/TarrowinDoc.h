@@ -88,6 +88,7 @@ private:
     // The circuit `step` places after the current one in the catalogue, round the end.
     void SelectNeighbour(int step);
     void SetTitle(const std::string& title);
+    // The rates start again from the current circuit's counts.
     void MeasureCurrentCircuit();
 
     CRect m_rcView;
@@ -111,7 +112,6 @@ private:
     std::string m_strTitle;
     IFrameLink* m_pFrame = nullptr;
     IViewLink* m_pView = nullptr;
-    const CCircuit* m_pMeasured = nullptr;
     CCircuitRates m_rates;
     int m_nPalette = 0;
 };

@@ -1,5 +1,7 @@
 #include "view/PictureControl.h"
 
+#include "platform/Resources.h"
+
 #include <QPainter>
 
 CPictureControl::CPictureControl(bool bordered, QWidget* parent) : QFrame(parent)
@@ -23,6 +25,14 @@ void CPictureControl::SetImage(const QImage& image)
     m_image = image;
     ++m_nGeneration;
     update();
+}
+
+void CPictureControl::ShowResource(int id)
+{
+    const qreal dpr = devicePixelRatioF();
+    QImage image = LoadResourceImage(id, dpr);
+    image.setDevicePixelRatio(dpr);
+    SetImage(image);
 }
 
 QImage& CPictureControl::Canvas(const QSize& logicalSize, qreal dpr)

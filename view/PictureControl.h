@@ -14,6 +14,8 @@ public:
     // Replaces the picture, placed at the control's top-left corner inside
     // the border; repaints only when the picture changed.
     void SetImage(const QImage& image);
+    // Shows an artwork, rendered for the control's device pixel ratio.
+    void ShowResource(int id);
     const QImage& Image() const { return m_image; }
     // The control's own picture, to draw into in place: a picture redrawn
     // many times a second then needs no new memory. Call update() after.

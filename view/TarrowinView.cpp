@@ -434,9 +434,7 @@ void CTarrowinView::ShowCellsPicture(int cells)
         const int id = CellsPictureId(cells);
         if (id == m_nCellsPictureId && dpr == control->Image().devicePixelRatio())
             return;
-        QImage image = LoadResourceImage(id, dpr);
-        image.setDevicePixelRatio(dpr);
-        control->SetImage(image);
+        control->ShowResource(id);
         m_nCellsPictureId = id;
     }
 }
