@@ -101,7 +101,8 @@ CMeasurementsPanel::CMeasurementsPanel(const CCircuitRates& rates, QWidget* pare
     m_axisCurrent->setLabelFormat(QStringLiteral("%.1f"));
     m_axisEnergy = new QValueAxis(m_chart);
     m_axisEnergy->setTitleText(Text(QT_TRANSLATE_NOOP("Measurements", "energy per second")));
-    m_axisEnergy->setLabelFormat(QStringLiteral("%.0f"));
+    // Nice numbers step by halves on a small range: whole numbers would repeat.
+    m_axisEnergy->setLabelFormat(QStringLiteral("%.1f"));
     m_chart->addAxis(m_axisTime, Qt::AlignBottom);
     m_chart->addAxis(m_axisCurrent, Qt::AlignLeft);
     m_chart->addAxis(m_axisEnergy, Qt::AlignRight);
