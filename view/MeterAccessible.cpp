@@ -62,18 +62,10 @@ void Mark(QWidget* meter)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(plain));
 }
 
-void AnnounceDescription(QWidget* widget)
-{
-    QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
 void SetReading(QWidget* meter, double marks, const QString& words)
 {
-    if (meter->accessibleDescription() != words) {
+    if (meter->accessibleDescription() != words)
         meter->setAccessibleDescription(words);
-        AnnounceDescription(meter);
-    }
     if (meter->property(kMarksProperty).toDouble() == marks)
         return;
     meter->setProperty(kMarksProperty, marks);

@@ -9,11 +9,8 @@ namespace MeterAccessible {
 
 // Makes a widget the meter; it reads 0 until the first SetReading.
 void Mark(QWidget* meter);
-// Tells the meter's reader of a new reading, with an event when it changed.
+// Tells the meter's reader of a new reading, with an event when it changed
+// (setAccessibleDescription sends its own).
 void SetReading(QWidget* meter, double marks, const QString& words);
-
-// Tells the screen reader that a widget's description changed, which Qt 6.4's
-// setAccessibleDescription leaves untold.
-void AnnounceDescription(QWidget* widget);
 
 }

@@ -399,10 +399,9 @@ void CTarrowinView::Describe()
     m_describeClock.restart();
     const CCircuitFacts facts = Facts();
     const QString text = DescribeCircuit(facts);
-    if (text != accessibleDescription()) {
+    // Qt tells a screen reader of the new description.
+    if (text != accessibleDescription())
         setAccessibleDescription(text);
-        MeterAccessible::AnnounceDescription(this);
-    }
     if (CPictureControl* meter = m_pFrame != nullptr ? m_pFrame->MeterControl() : nullptr)
         MeterAccessible::SetReading(meter, facts.meterMarks, DescribeMeter(facts));
 }

@@ -138,10 +138,19 @@ def check(program, timeout):
             raise Failure(f"the meter reads from {value.minimumValue} to {value.maximumValue}, not -10 to 10")
         log(f"meter: {value.currentValue:.2f} marks, {meter.description!r}")
 
+        # What a screen reader is told, as it is told: the events, not the values polled.
         heard = []
+        told = {}
+
+        def description_changed(event):
+            told.setdefault(event.source.name, []).append(event.source.description)
+            if event.source.name == "Single Bulb":
+                heard.append(event.source.description)
+        pyatspi.Registry.registerEventListener(description_changed, "object:property-change:accessible-description")
+        needle = []
         pyatspi.Registry.registerEventListener(
-            lambda event: heard.append(event.source.description) if event.source.name == "Single Bulb" else None,
-            "object:property-change:accessible-description")
+            lambda event: needle.append(value.currentValue) if event.source.name == meter.name else None,
+            "object:property-change:accessible-value")
         if find(root, "2 cells") is None:
             raise Failure("no button named '2 cells'")
         item = find(root, "2 Cells", pyatspi.ROLE_MENU_ITEM)
@@ -156,6 +165,13 @@ def check(program, timeout):
         wait_for("no announcement of a description with '2 cells'",
                  lambda: any("2 cells, the right way round." in text for text in heard), 5, pump)
         log(f"announced: {heard[-1]!r}")
+        wait_for("no announcement of the meter's needle rising with 2 cells",
+                 lambda: len(needle) > 1 and needle[-1] > needle[0], 5, pump)
+        log(f"meter announced: {needle[0]:.2f} to {needle[-1]:.2f} marks")
+        # Each change is told once: the same words twice in a row would be read twice.
+        for name, texts in told.items():
+            if any(a == b for a, b in zip(texts, texts[1:])):
+                raise Failure(f"{name!r} announced the same description twice in a row: {texts}")
     except Failure:
         try:
             with open(os.path.join(work, "program.log"), "rb") as f:
