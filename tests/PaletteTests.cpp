@@ -15,6 +15,7 @@ namespace {
 
 using Vec3 = std::array<double, 3>;
 using Matrix = std::array<Vec3, 3>;
+constexpr Matrix kNormalVision{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
 
 Vec3 Apply(const Matrix& m, const Vec3& v)
 {
@@ -51,7 +52,7 @@ Vec3 MeanLab(const CBallSprite& sprite, const Matrix& vision)
 std::array<double, 4> LeastDistances(const CCircuit& c)
 {
     constexpr std::array<Matrix, 4> kVisions{{
-        {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}},
+        kNormalVision,
         {{{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}},
         {{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}},
         {{{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}},
@@ -64,6 +65,16 @@ std::array<double, 4> LeastDistances(const CCircuit& c)
         least[v] = std::min({d(a, b), d(a, l), d(b, l)});
     }
     return least;
+}
+
+// Whether the ball shows the mark's colour a third of the way out from its
+// centre: across it for both signs, up and down only for a "+".
+std::pair<bool, bool> MarkBars(const CBallSprite& sprite, Colour mark)
+{
+    const QImage& image = dynamic_cast<const CRasterBitmap&>(*sprite.Image()).Image();
+    const int r = sprite.GetRadius(), d = r / 3;
+    const auto is = [&](int x, int y) { return image.pixel(x, y) == qRgb(mark.r, mark.g, mark.b); };
+    return {is(r - d, r) && is(r + d, r), is(r, r - d) && is(r, r + d)};
 }
 
 } // namespace
@@ -88,4 +99,20 @@ TEST(ElectronPalettes, ColourBlindSafeBallsStayApartUnderEveryDeficiency)
         EXPECT_GE(least, 25.0);
     ASSERT_TRUE(doc.OnCommand(CmdId::NextCircuit));
     EXPECT_EQ(doc.GetCurrentCircuit()->GetPalette(), PaletteId::ColourBlind);
+
+    // In both palettes energy comes in blue and goes out red; the safe balls
+    // carry a "+" coming in and a "-" going out, the standard ones no sign.
+    for (const int id : {CmdId::PaletteStandard, CmdId::PaletteColourBlind}) {
+        doc.OnCommand(id);
+        doc.LayoutCircuit(dc, CRect{0, 0, 1000, 1000});
+        const CCircuit& c = *doc.GetCurrentCircuit();
+        const Vec3 gain = MeanLab(c.GainSprite(10), kNormalVision), loss = MeanLab(c.LossSprite(10), kNormalVision);
+        EXPECT_TRUE(gain[2] < -20 && loss[1] > 20) << id;   // CIELAB: b* blue, a* red
+        const CElectronPalette& palette = ElectronPalettes()[static_cast<std::size_t>(c.GetPalette())];
+        const Colour mark = Rgb(palette.mark.r, palette.mark.g, palette.mark.b);
+        const bool marks = id == CmdId::PaletteColourBlind;
+        EXPECT_EQ(MarkBars(c.GainSprite(1), mark), std::pair(marks, marks)) << id;
+        EXPECT_EQ(MarkBars(c.LossSprite(10), mark), std::pair(marks, false)) << id;
+        EXPECT_EQ(MarkBars(c.NormalSprite(), mark), std::pair(false, false)) << id;
+    }
 }

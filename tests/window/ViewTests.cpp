@@ -2,6 +2,7 @@
 #include "WindowFixture.h"
 
 #include "document/CurrentMeter.h"
+#include "res/ElectronPalettes.h"
 #include "view/MeterDial.h"
 #include "view/PictureControl.h"
 
@@ -183,4 +184,20 @@ TEST_F(ViewResize, ExtremeSizesWithTicksBetween)
     m_frame->resize(900, 850);
     Settle();
     expectFollows("back to normal");
+}
+
+// The display bar's key shows the balls in the colours chosen.
+TEST_F(ViewTicks, TheElectronKeyShowsTheChosenColours)
+{
+    Show();
+    for (const auto& [id, palette] : {std::pair{CmdId::PaletteColourBlind, PaletteId::ColourBlind},
+                                      {CmdId::PaletteStandard, PaletteId::Standard}}) {
+        m_frame->OnCommand(id);
+        const QImage& key = m_frame->DisplayBar()->Picture(CmdId::ElectronKey)->Image();
+        const CElectronPalette& balls = ElectronPalettes()[static_cast<std::size_t>(palette)];
+        for (const CPaletteRgb& c : {balls.normal, balls.gain.level10, balls.loss.level10})
+            EXPECT_GT(CountPixels(key, key.rect(), [c](QRgb p) {
+                          return std::abs(qRed(p) - c.r) + std::abs(qGreen(p) - c.g) + std::abs(qBlue(p) - c.b) < 12;
+                      }), 0) << palette << ": " << c.r << "," << c.g << "," << c.b;
+    }
 }
