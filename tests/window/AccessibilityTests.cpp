@@ -42,6 +42,8 @@ TEST_F(ScreenReader, HearsCircuitSupplyMeterAndBulbsAsTheyChange)
     EXPECT_TRUE(Heard(900).contains(QStringLiteral("1 cell, turned round. current: about")));
     EXPECT_TRUE(Heard(0).contains(QStringLiteral(", to the left.")));
     EXPECT_LT(Meter()->valueInterface()->currentValue().toDouble(), -0.5);
+    m_frame->OnCommand(CmdId::Cells2);
+    EXPECT_TRUE(Heard(1).contains(QStringLiteral(". 2 cells, turned round.")));
     m_frame->OnCommand(CmdId::Cells0);
     EXPECT_TRUE(Heard(1).contains(QStringLiteral("no cells.")) && Heard(0).endsWith(QStringLiteral("light bulb: off.")));
 

@@ -120,10 +120,14 @@ TEST_F(Translation, EveryMenuBarAndTitleTextIsLookedUp)
         if (label != panel.LoadRows()[0].value)   // a number
             texts << label->text();
     texts << panel.CopyButton()->text();
+    EXPECT_TRUE(panel.CsvText().section('\n', 0, 0).endsWith(QStringLiteral(",<<light bulb> (energy per second)>")));
     for (const QAbstractAxis* axis : panel.Chart()->axes())
         texts << axis->titleText();
     for (const QAbstractSeries* series : panel.Chart()->series())
         texts << series->name();
+    // What a screen reader hears, each part of it.
+    View().Describe();
+    texts << View().accessibleDescription().chopped(1).split(QStringLiteral(". "));
     for (const QString& text : texts)
         EXPECT_TRUE(Marked(text)) << text.toStdString();
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("<Tarrowin> - <Single Bulb>"));
@@ -142,6 +146,12 @@ TEST_F(ShippedLanguages, TranslateEveryTextShown)
         Tick(2);
         m_frame->Measurements()->Refresh(true);
         m_frame->Measurements()->CsvText();
+        View().Describe();
+    }
+    // The description's other words: no cells, a reversed supply, an open switch.
+    for (const int id : {CmdId::Cells0, CmdId::Cells2, CmdId::SwitchPolarity, CmdId::BulbSwitch, CmdId::SwitchOff}) {
+        m_frame->OnCommand(id);
+        View().Describe();
     }
     m_frame->OnCommand(CmdId::Pause);
     CAboutDlg about(m_frame.get());
