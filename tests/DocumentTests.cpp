@@ -505,8 +505,8 @@ TEST(CircuitRates, FollowKnownCountsRiseAndFallWithoutJumpsAndCopyAsCsv)
     // The last 30 seconds, a point every 5 ticks, in a spreadsheet's terms.
     EXPECT_EQ(rates.History().size(), 376u);
     EXPECT_DOUBLE_EQ(rates.History().back().seconds - rates.History().front().seconds, 30.0);
-    const std::string csv = rates.Csv({"t", "I", "bulb, lit", "R"});
-    EXPECT_EQ(csv.substr(0, csv.find('\n')), "t,I,\"bulb, lit\",R");
+    const std::string csv = rates.Csv({"t", "I", "bulb, lit", "R \"2\""});
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "t,I,\"bulb, lit\",\"R \"\"2\"\"\"");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 377);
     EXPECT_NE(csv.find("\n40.00,-6.500,"), std::string::npos);
     EXPECT_EQ(csv.substr(csv.rfind('\n', csv.size() - 2)), "\n42.00,0.000,0.000,0.000\n");

@@ -9,6 +9,8 @@
 #include <QChart>
 #include <QClipboard>
 #include <QDockWidget>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineSeries>
 #include <QProgressBar>
@@ -18,6 +20,22 @@ class Measurements : public WindowTest {
 protected:
     CMeasurementsPanel& Panel() { return *m_frame->Measurements(); }
     QLineSeries* Series(int i) { return static_cast<QLineSeries*>(Panel().Chart()->series().at(i)); }
+    // The numbers along the graph's left or right edge, as drawn.
+    QStringList AxisLabels(bool right)
+    {
+        Settle();
+        const QRectF plot = Panel().Chart()->plotArea();
+        QStringList labels;
+        for (const QGraphicsItem* item : Panel().Chart()->scene()->items())
+            if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item); text && text->isVisible()) {
+                bool number = false;
+                QLocale().toDouble(text->toPlainText(), &number);
+                const double x = text->sceneBoundingRect().center().x();
+                if (number && (right ? x > plot.right() : x < plot.left()))
+                    labels << text->toPlainText();
+            }
+        return labels;
+    }
 };
 
 TEST_F(Measurements, ShowFollowStandStillWhilePausedCopyAndRestartWithTheCircuit)
@@ -63,10 +81,26 @@ TEST_F(Measurements, ShowFollowStandStillWhilePausedCopyAndRestartWithTheCircuit
     EXPECT_EQ(lines[0], "time (s),current (electrons per second),light bulb (energy per second)");
     EXPECT_TRUE(View().hasFocus());   // the click leaves the keys with the animation
 
-    // Another circuit, still paused: its three bulbs, a graph from 0.
+    // Another circuit, still paused: its three bulbs, a graph from 0 whose
+    // axes, now short, still tell every mark apart.
     m_frame->OnCommand(CmdId::ThreeBulbs);
     ASSERT_EQ(Panel().LoadRows().size(), 3u);
     EXPECT_EQ(Panel().LoadRows()[2].name->text(), "light bulb 3");
     EXPECT_EQ(Panel().Chart()->series().size(), 4);
     EXPECT_EQ(Series(0)->count(), 1);
+    for (const bool right : {false, true}) {
+        const QStringList labels = AxisLabels(right);
+        EXPECT_GE(labels.size(), 3);
+        EXPECT_EQ(QSet<QString>(labels.begin(), labels.end()).size(), labels.size()) << labels.join(' ').toStdString();
+    }
+
+    // Running on, the bars share one scale, the highest rate in the graph.
+    Press(Qt::Key_Space);
+    Tick(900);
+    Panel().Refresh(true);
+    double top = 0.0;
+    for (const CCircuitRates::CPoint& point : rates.History())
+        top = std::max({top, point.loads[0], point.loads[1], point.loads[2]});
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_NEAR(Panel().LoadRows()[i].bar->value(), rates.LoadRate(i) / top * Panel().LoadRows()[i].bar->maximum(), 1);
 }
