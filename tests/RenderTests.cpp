@@ -670,15 +670,22 @@ TEST_F(RenderTest, PulseOffsetWalksEachRow)
         {4, 10, -3, -2}, {5, 10, -3, -2}, {5, 11, 3, 2}, {6, 0, 0, -3}, {6, 8, 3, 0},    {6, 15, -1, -3},
     };
     CElectron e(1, 1, 0, 0);
-    for (const Case& k : cases) {
-        c.m_nForcedLevel = k.level;
-        e.m_nPhase = k.phase;
-        int ox = 100;
-        int oy = 7;
-        c.PulseOffset(e, ox, oy);
-        EXPECT_EQ(ox, 100 + k.dx) << "level " << k.level << " phase " << k.phase;
-        EXPECT_EQ(oy, 7 + k.dy) << "level " << k.level << " phase " << k.phase;
-        EXPECT_EQ(e.m_nPhase, k.phase);
+    // At the reference size as written; on a 1000-pixel square (unit 40, 1.25
+    // times the reference) each step grows, rounded to the nearer pixel, both ways.
+    const auto at1000 = [](int d) { return d < 0 ? -std::array{0, 1, 3, 4}[-d] : std::array{0, 1, 3, 4}[d]; };
+    for (const bool large : {false, true}) {
+        if (large)
+            LayoutRecording(1000, 1000);
+        for (const Case& k : cases) {
+            c.m_nForcedLevel = k.level;
+            e.m_nPhase = k.phase;
+            int ox = 100;
+            int oy = 7;
+            c.PulseOffset(e, ox, oy);
+            EXPECT_EQ(ox, 100 + (large ? at1000(k.dx) : k.dx)) << "level " << k.level << " phase " << k.phase;
+            EXPECT_EQ(oy, 7 + (large ? at1000(k.dy) : k.dy)) << "level " << k.level << " phase " << k.phase;
+            EXPECT_EQ(e.m_nPhase, k.phase);
+        }
     }
 }
 

@@ -76,10 +76,13 @@ TEST_F(Screen, EveryTickShowsTheWholeFrameAndTheMeterItsLastReading)
     QImage needle(QSize(MeterDial::kSize, MeterDial::kSize) * dpr, QImage::Format_RGB32);
     needle.setDevicePixelRatio(dpr);
 
-    CPaintSpy spy;
+    CPaintSpy spy, meterSpy;
     View().installEventFilter(&spy);
+    meter.installEventFilter(&meterSpy);
     for (int tick = 1; tick <= CCircuit::kIntroFrames + 200; ++tick) {
         spy.painted = QRegion();
+        meterSpy.painted = QRegion();
+        const double shown = View().Meter().LastReading();
         Tick();
         // The repaint the tick asked for, as the event loop delivers it; only
         // posted events, so that the view's own timer adds no tick.
@@ -90,7 +93,12 @@ TEST_F(Screen, EveryTickShowsTheWholeFrameAndTheMeterItsLastReading)
         ASSERT_TRUE(OnScreen(*m_frame, View(), View().rect()) ==
                     View().FrameImage().convertToFormat(QImage::Format_RGB32))
             << "tick " << tick << " at device pixel ratio " << dpr;
-        MeterDial::DrawWithNeedle(needle, dial, View().Meter().LastReading());
+        // The needle's move is repainted where the dial sits, inside the meter's frame.
+        MeterDial::DrawWithNeedle(needle, dial, shown);
+        const QRect moved = MeterDial::MoveNeedle(needle, dial, shown, View().Meter().LastReading());
+        ASSERT_TRUE(shown == View().Meter().LastReading() ||
+                    (QRegion(moved.translated(meter.contentsRect().topLeft())) - meterSpy.painted).isEmpty())
+            << "tick " << tick;
         const QRect dialArea(meter.contentsRect().topLeft(), QSize(MeterDial::kSize, MeterDial::kSize));
         ASSERT_TRUE(OnScreen(*m_frame, meter, dialArea) == needle) << "meter at tick " << tick;
     }
