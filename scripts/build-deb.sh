@@ -45,5 +45,17 @@ for path in usr/bin/tarrowin usr/bin/tarrowin-sim usr/share/tarrowin/guide/index
   grep -q " \./$path\$" <<<"$listing" || { echo "$0: $deb lacks /$path" >&2; exit 1; }
 done
 
+# Without Qt's platform plugins no window opens, and libqt6gui6 only
+# recommends them; the libraries the programs link come from dh_shlibdeps.
+depends="$(dpkg-deb -f "$out/$deb" Depends)"
+for package in qt6-qpa-plugins libqt6widgets6 libqt6svg6; do
+  grep -Eq "(^|, )$package( |,|\$)" <<<"$depends" || { echo "$0: $deb does not depend on $package: $depends" >&2; exit 1; }
+done
+# The desktop entry as packaged: each action starts its circuit.
+unpacked="$(mktemp -d)"
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$out/$deb" "$unpacked"
+cmake -DDESKTOP="$unpacked/usr/share/applications/org.tarrowin.Tarrowin.desktop" -P "$top/dist/CheckDesktopEntry.cmake"
+
 lintian --fail-on error,warning "$out/$changes"
 echo "Built $out/$deb"
