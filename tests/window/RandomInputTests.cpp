@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDockWidget>
 #include <QKeySequence>
 #include <QMenuBar>
@@ -368,6 +369,8 @@ protected:
         m_frame->OnCommand(currentId);
         Tick();
         Settle();
+        // A copied picture stays on the clipboard, as large as the view was: the user's, not growth.
+        QGuiApplication::clipboard()->clear();
 #ifdef __GLIBC__
         malloc_trim(0);   // what the allocator keeps for reuse is not growth
 #endif
