@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -29,46 +30,52 @@ QString Title()
     return Text(QT_TRANSLATE_NOOP("SavePicture", "Save Picture"));
 }
 
-QSize DeviceSize(const CTarrowinView& view)
-{
-    const qreal dpr = view.devicePixelRatioF();
-    return QSize(qRound(view.width() * dpr), qRound(view.height() * dpr));
-}
+// A side typed in between the steps is taken to the nearest step.
+class CSideSpinBox : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    int valueFromText(const QString& text) const override
+    {
+        const int typed = QSpinBox::valueFromText(text);
+        return std::max(PictureSaver::kSideStep, (typed + PictureSaver::kSideStep / 2) / PictureSaver::kSideStep *
+                                                     PictureSaver::kSideStep);
+    }
+};
 
 }
 
-CPictureSizeDlg::CPictureSizeDlg(QSize viewSize, QWidget* parent) : QDialog(parent)
+CPictureSizeDlg::CPictureSizeDlg(int shownSide, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("PictureSize"));
     setWindowTitle(Title());
-    auto* form = new QFormLayout(this);
-    const auto spinBox = [this](int largest, int value) {
-        auto* box = new QSpinBox(this);
-        box->setRange(1, largest);
-        box->setValue(std::clamp(value, 1, largest));
-        box->setSuffix(Text(QT_TRANSLATE_NOOP("SavePicture", " pixels")));
-        return box;
-    };
-    m_pWidth = spinBox(PictureSaver::kLargest.width(), viewSize.width());
-    m_pWidth->setObjectName(QStringLiteral("Width"));
-    m_pHeight = spinBox(PictureSaver::kLargest.height(), viewSize.height());
-    m_pHeight->setObjectName(QStringLiteral("Height"));
-    form->addRow(Text(QT_TRANSLATE_NOOP("SavePicture", "&Width:")), m_pWidth);
-    form->addRow(Text(QT_TRANSLATE_NOOP("SavePicture", "&Height:")), m_pHeight);
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    m_pSide = new CSideSpinBox(this);
+    m_pSide->setObjectName(QStringLiteral("Side"));
+    m_pSide->setRange(PictureSaver::kSideStep, PictureSaver::kLargestSide);
+    m_pSide->setSingleStep(PictureSaver::kSideStep);
+    m_pSide->setValue(std::clamp(shownSide, PictureSaver::kSideStep, PictureSaver::kLargestSide));
+    m_pSide->setSuffix(Text(QT_TRANSLATE_NOOP("SavePicture", " pixels")));
+    form->addRow(Text(QT_TRANSLATE_NOOP("SavePicture", "&Side of the square:")), m_pSide);
+    layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(buttons);
+    layout->addWidget(buttons);
+    // No room to stretch into: the dialog is as large as its contents.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QSize CPictureSizeDlg::ChosenSize() const
+int CPictureSizeDlg::ChosenSide() const
 {
-    return QSize(m_pWidth->value(), m_pHeight->value());
+    return m_pSide->value();
 }
 
 void PictureSaver::SaveAs(QWidget* parent, CTarrowinView& view, const QString& name)
 {
-    CPictureSizeDlg sizes(DeviceSize(view), parent);
+    CPictureSizeDlg sizes(view.SquareRect().width(), parent);
     if (sizes.exec() != QDialog::Accepted)
         return;
     QFileDialog files(parent, Title(), QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
@@ -80,14 +87,14 @@ void PictureSaver::SaveAs(QWidget* parent, CTarrowinView& view, const QString& n
         return;
     // Drawn now, after the questions: the moment that is shown as the file is chosen.
     const QString path = files.selectedFiles().constFirst();
-    const QString reason = WritePng(view.Picture(sizes.ChosenSize()), path);
+    const QString reason = WritePng(view.Picture(sizes.ChosenSide()), path);
     if (!reason.isEmpty())
         QMessageBox::warning(parent, Title(), FailureText(path, reason));
 }
 
 void PictureSaver::Copy(CTarrowinView& view)
 {
-    const QImage picture = view.Picture(DeviceSize(view));
+    const QImage picture = view.Picture(view.SquareRect().width());
     if (!picture.isNull())
         QApplication::clipboard()->setImage(picture);
 }

@@ -8,18 +8,21 @@
 class CTarrowinView;
 class QSpinBox;
 
-// Pictures of the view for worksheets and slides: saved as PNG at the view's
-// size or at one the user picks, or copied to the clipboard. The picture is
-// the moment shown when it is taken; taking it changes nothing a tick computes.
+// Pictures of the circuit's square for worksheets and slides: saved as PNG
+// at the side shown or at one the user picks, or copied to the clipboard. The
+// picture is the moment shown when it is taken; taking it changes nothing a
+// tick computes.
 namespace PictureSaver {
 
-// The largest picture: a 4K screen.
-inline constexpr QSize kLargest{3840, 2160};
+// Sides go in steps of the circuit's grid, so that the square fills the
+// picture exactly; the largest is fit for a printed page.
+inline constexpr int kSideStep = 25;
+inline constexpr int kLargestSide = 4000;
 
 // Asks for a size, then for a file, and writes the picture there; a failure
 // is shown with its reason. `name` is the file name offered.
 void SaveAs(QWidget* parent, CTarrowinView& view, const QString& name);
-// The picture at the view's size, onto the clipboard.
+// The picture at the side shown, onto the clipboard.
 void Copy(CTarrowinView& view);
 // Writes through a temporary file, so a failure leaves nothing behind: why
 // it failed, or nothing.
@@ -29,14 +32,13 @@ QString FailureText(const QString& path, const QString& reason);
 
 }
 
-// Asks for the picture's size in pixels, the view's own to begin with.
+// Asks for the picture's side in pixels, the one shown to begin with.
 class CPictureSizeDlg : public QDialog {
 public:
-    CPictureSizeDlg(QSize viewSize, QWidget* parent = nullptr);
+    CPictureSizeDlg(int shownSide, QWidget* parent = nullptr);
 
-    QSize ChosenSize() const;
+    int ChosenSide() const;
 
 private:
-    QSpinBox* m_pWidth = nullptr;
-    QSpinBox* m_pHeight = nullptr;
+    QSpinBox* m_pSide = nullptr;
 };

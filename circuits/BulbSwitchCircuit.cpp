@@ -39,8 +39,8 @@ void CBulbSwitchCircuit::BuildLabels()
 {
     CloseSwitch();
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
-    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "switch"), CRect{13, 18, 18, 20}});
-    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb"), CRect{7, 18, 12, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "switch"), CRect{13, 23, 18, 25}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb"), CRect{7, 23, 12, 25}});
     ResetElectrons();
 }
 

@@ -85,8 +85,8 @@ void CBulbVariableResistorCircuit::BuildLabels()
 {
     SetResistorWall(kThinnestWall);
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
-    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "variable resistor"), CRect{12, 18, 18, 20}});
-    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb"), CRect{7, 18, 12, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "variable resistor"), CRect{12, 23, 18, 25}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb"), CRect{7, 23, 12, 25}});
     ResetElectrons();
 }
 

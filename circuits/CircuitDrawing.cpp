@@ -23,9 +23,8 @@ void CCircuit::GridLine(CDrawSurface& dc, double x0, double y0, double x1, doubl
 
 void CCircuit::DrawRing(CDrawSurface& dc)
 {
-    const int w = m_rcClient.Width();
-    const int h = m_rcClient.Height();
-    dc.FillSolidRect(0, 0, std::max(w, 0), std::max(h, 0), Palette::Background);
+    FillSurround(dc);
+    FillGrid(dc, 0, 0, kGridSize, kGridSize, Palette::Background);
     FillGrid(dc, 2, 2, 21, 21, Palette::Conductor);
     FillGrid(dc, 5, 5, 15, 15, Palette::Background);
 
@@ -139,7 +138,8 @@ void CCircuit::DrawResistanceMark(CDrawSurface& dc, double cx, double cy, int ba
 
 void CCircuit::DrawDiagramPaper(CDrawSurface& dc)
 {
-    dc.FillSolidRect(PixelX(1), PixelY(1), m_nUnit * 23, m_nUnit * 23, Palette::Paper);
+    FillSurround(dc);
+    FillGrid(dc, 0, 0, kGridSize, kGridSize, Palette::Paper);
 }
 
 void CCircuit::DrawLoopDiagram(CDrawSurface& dc, std::span<const CComponentBlock> blocks, bool rung)

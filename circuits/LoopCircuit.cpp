@@ -146,18 +146,22 @@ void CLoopCircuit::DrawDiagram(CDrawSurface& dc)
 
 std::string CLoopCircuit::LoadName(std::size_t load) const
 {
-    // The label over the block's middle nearest above its wire: on the wire's
-    // edge, or a row higher where two names share a wire.
+    // The label across the block's middle nearest to the block, above or
+    // below it: next to its wire, or a row further where two names share a wire.
     const CBlocks blocks = Blocks();
     if (load >= blocks.count)
         return {};
     const CComponentBlock& block = blocks.items[load];
     const CComponentLabel* nearest = nullptr;
+    double nearestGap = 0.0;
     for (const CComponentLabel& label : m_labels) {
         const CRect& rc = label.m_rcGrid;
-        if (rc.left < block.centre.x && block.centre.x < rc.right && rc.bottom <= block.centre.y - 1.5 &&
-            (nearest == nullptr || rc.bottom > nearest->m_rcGrid.bottom))
+        const double gap = rc.bottom <= block.centre.y ? block.centre.y - 1.5 - rc.bottom : rc.top - block.centre.y - 1.5;
+        if (rc.left < block.centre.x && block.centre.x < rc.right && gap >= 0.0 &&
+            (nearest == nullptr || gap < nearestGap)) {
             nearest = &label;
+            nearestGap = gap;
+        }
     }
     return nearest != nullptr ? nearest->m_strName : std::string();
 }

@@ -37,7 +37,7 @@ void CSingleBulbCircuit::Release(CElectron& e, Load)
 void CSingleBulbCircuit::BuildLabels()
 {
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
-    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb"), CRect{10, 18, 15, 20}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb"), CRect{10, 23, 15, 25}});
     ResetElectrons();
 }
 

@@ -39,9 +39,9 @@ int CThreeBulbsCircuit::PictureBitmapId() const
 void CThreeBulbsCircuit::BuildLabels()
 {
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "power supply"), CRect{10, 0, 15, 2}});
-    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 2"), CRect{13, 18, 18, 20}});
-    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 3"), CRect{7, 18, 12, 20}});
-    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 1"), CRect{10, 11, 15, 13}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 2"), CRect{13, 23, 18, 25}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 3"), CRect{7, 23, 12, 25}});
+    m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 1"), CRect{10, 7, 15, 9}});
     ResetElectrons();
 }
 

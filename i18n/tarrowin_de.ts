@@ -747,12 +747,8 @@ kein Programm zugeordnet.</translation>
         <translation> Pixel</translation>
     </message>
     <message>
-        <source>&amp;Width:</source>
-        <translation>&amp;Breite:</translation>
-    </message>
-    <message>
-        <source>&amp;Height:</source>
-        <translation>&amp;Höhe:</translation>
+        <source>&amp;Side of the square:</source>
+        <translation>&amp;Seitenlänge des Quadrats:</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>

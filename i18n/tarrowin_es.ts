@@ -747,12 +747,8 @@ a la extensión de archivo indicada.</translation>
         <translation> píxeles</translation>
     </message>
     <message>
-        <source>&amp;Width:</source>
-        <translation>&amp;Ancho:</translation>
-    </message>
-    <message>
-        <source>&amp;Height:</source>
-        <translation>A&amp;lto:</translation>
+        <source>&amp;Side of the square:</source>
+        <translation>&amp;Lado del cuadrado:</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>

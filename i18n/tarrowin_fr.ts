@@ -747,12 +747,8 @@ with the given filename extension.</source>
         <translation> pixels</translation>
     </message>
     <message>
-        <source>&amp;Width:</source>
-        <translation>&amp;Largeur :</translation>
-    </message>
-    <message>
-        <source>&amp;Height:</source>
-        <translation>&amp;Hauteur :</translation>
+        <source>&amp;Side of the square:</source>
+        <translation>&amp;Côté du carré :</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>

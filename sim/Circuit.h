@@ -131,6 +131,12 @@ public:
     int GetOffsetX() const { return m_nOffsetX; }
     int GetOffsetY() const { return m_nOffsetY; }
     int GetSquare() const { return m_nSquare; }
+    // The grid's square in pixels of the view, centred in it: every display,
+    // and the intro's title page, fills it; outside it lies the surround.
+    CRect SquareRect() const
+    {
+        return CRect{m_nOffsetX, m_nOffsetY, m_nOffsetX + m_nUnit * kGridSize, m_nOffsetY + m_nUnit * kGridSize};
+    }
     const CRect& GetClientRect() const { return m_rcClient; }
     const CFontSpec& GetFont() const { return m_font; }
     const CDrawingScale& GetDrawingScale() const { return m_scale; }
@@ -192,6 +198,8 @@ protected:
     // The expanding arcs over a bulb centred at (cx, cy), one per release,
     // aged here; the pen's width and colour follow the number of cells.
     void DrawGlowArcs(CDrawSurface& dc, CGlowList& glow, double cx, double cy, GlowPen glowPen = GlowPen::Bright);
+    // The surround colour over the whole view, outside the square.
+    void FillSurround(CDrawSurface& dc);
     // The diagram's white paper square.
     void DrawDiagramPaper(CDrawSurface& dc);
     // A whole diagram of the square loop: paper, supply, loop, the rung's

@@ -15,6 +15,8 @@
 namespace {
 
 constexpr Colour kWhite = Rgb(255, 255, 255);
+// Outside the displays' square, alike in all three, dark for a projector.
+constexpr Colour kSurround = Rgb(0, 0, 0);
 
 constexpr Colour ToColour(const CPaletteRgb& c)
 {
@@ -78,13 +80,10 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
     m_nUnit = std::min(w, h) / kGridSize;
     SetDrawingScale(CDrawingScale(m_nUnit));
     m_font = CFontSpec{"Arial Black", m_nUnit * 3 / 4, 400};
-    if (w > h) {
-        m_nOffsetX = (w - h) / 2;
-        m_nOffsetY = 0;
-    } else {
-        m_nOffsetX = 0;
-        m_nOffsetY = (h - w) / 2;
-    }
+    // The grid's square, centred: every display fills exactly this square.
+    const int side = m_nUnit * kGridSize;
+    m_nOffsetX = (w - side) / 2;
+    m_nOffsetY = (h - side) / 2;
     m_nSquare = std::min(w, h);
     m_bmpBackground = dc.CreateCompatibleBitmap(w, h);
 
@@ -117,6 +116,11 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
     dc.BitBlt(0, 0, w, h, *m_bmpBackground, 0, 0, RasterOp::Copy);
     m_bFullFramePending = true;
     m_rendered.assign(1, CRect{0, 0, w, h});
+}
+
+void CCircuit::FillSurround(CDrawSurface& dc)
+{
+    dc.FillSolidRect(0, 0, std::max(m_rcClient.Width(), 0), std::max(m_rcClient.Height(), 0), kSurround);
 }
 
 void CCircuit::ReleaseBitmaps()
@@ -179,9 +183,12 @@ void CCircuit::DrawIntro(CDrawSurface& dc)
         CFontGuard font(dc, CFontSpec{"Arial Black", m_scale.Size(30), 400});
         const int g = static_cast<int>(100 * std::sin(0.1 * m_nIntroFrames));
         const Colour oldColour = dc.SetTextColour(Rgb(g + 100, g + 100, g + 100));
-        dc.FillSolidRect(m_rcClient.left, m_rcClient.top, m_rcClient.Width(), m_rcClient.Height(), kWhite);
-        // Shrunk where the view is narrower than the title.
-        dc.DrawTextFitted(m_rcClient, TranslatedText("Circuit", GetName()));
+        // The title page takes the displays' square.
+        FillSurround(dc);
+        const CRect square = SquareRect();
+        dc.FillSolidRect(square.left, square.top, square.Width(), square.Height(), kWhite);
+        // Shrunk where the square is narrower than the title.
+        dc.DrawTextFitted(square, TranslatedText("Circuit", GetName()));
         dc.SetTextColour(oldColour);
     }
     // Standing, the bar shows how far this circuit's intro has come.
@@ -282,7 +289,8 @@ void CCircuit::DrawPicture(CDrawSurface& dc)
 {
     // The supply's picture above the circuit's fills the same square as the
     // other displays, drawn afresh from the artwork at the square's size.
-    const int side = m_nSquare;
+    FillSurround(dc);
+    const int side = m_nUnit * kGridSize;
     const int supplyHeight = side * kPictureSupplyHeight / kPictureWidth;
     if (supplyHeight > 0)
         if (auto supply = dc.LoadBitmap(SupplyPictureId(m_nCells), side, supplyHeight))

@@ -11,7 +11,9 @@
 // what is drawn or shown is looked up.
 inline constexpr const char* kLabelContext = "Label";
 
-// A component's name, centred in a rectangle given in grid units.
+// A component's name, centred in a rectangle given in grid units. A bulb's
+// glow arcs rise up to four and a half units over it, so in the circuits
+// with bulbs the names stand under the bottom wire and above the rung's arcs.
 struct CComponentLabel {
     std::string m_strName;
     CRect m_rcGrid;

@@ -43,12 +43,12 @@ INSTANTIATE_TEST_SUITE_P(
     Catalogue, BulbIdentity,
     ::testing::Values(
         IdentityCase{kSeries, "Two Bulbs in Series", 148, true, false,
-                     {{"power supply", {10, 0, 15, 2}}, {"light bulb 1", {13, 18, 18, 20}}, {"light bulb 2", {7, 18, 12, 20}}}},
+                     {{"power supply", {10, 0, 15, 2}}, {"light bulb 1", {13, 23, 18, 25}}, {"light bulb 2", {7, 23, 12, 25}}}},
         IdentityCase{kParallel, "Two Bulbs in Parallel", 146, false, false,
-                     {{"power supply", {10, 0, 15, 2}}, {"light bulb 2", {10, 18, 15, 20}}, {"light bulb 1", {10, 11, 15, 13}}}},
+                     {{"power supply", {10, 0, 15, 2}}, {"light bulb 2", {10, 23, 15, 25}}, {"light bulb 1", {10, 7, 15, 9}}}},
         IdentityCase{kThree, "Three Bulbs in Series and Parallel", 149, true, false,
-                     {{"power supply", {10, 0, 15, 2}}, {"light bulb 2", {13, 18, 18, 20}},
-                      {"light bulb 3", {7, 18, 12, 20}}, {"light bulb 1", {10, 11, 15, 13}}}}));
+                     {{"power supply", {10, 0, 15, 2}}, {"light bulb 2", {13, 23, 18, 25}},
+                      {"light bulb 3", {7, 23, 12, 25}}, {"light bulb 1", {10, 7, 15, 9}}}}));
 
 // --- regions, probed on both sides of every edge ---
 

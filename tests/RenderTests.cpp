@@ -320,8 +320,10 @@ TEST_F(RenderTest, WideWindowCentresTheSquareHorizontally)
     ASSERT_NE(c.Background(), nullptr);
     EXPECT_EQ(c.Background()->Width(), 600);
     EXPECT_EQ(c.Background()->Height(), 400);
-    // The background reached the window: grey outside the ring, black conductor.
-    EXPECT_EQ(At(target, 5, 5), kGrey);
+    // The background reached the window: black beside the square, grey inside it
+    // around the ring, black conductor.
+    EXPECT_EQ(At(target, 5, 5), kBlack);
+    EXPECT_EQ(At(target, 100 + 5, 5), kGrey);
     EXPECT_EQ(At(target, 100 + 16 * 3 + 3, 16 * 10), kBlack);
 }
 
@@ -331,9 +333,11 @@ TEST_F(RenderTest, TallWindowCentresTheSquareVertically)
     CRasterSurface dc(target);
     c.Layout(dc, CRect{0, 0, 401, 650});
     EXPECT_EQ(c.GetUnit(), 16);
+    // The grid's 400-pixel square, centred: the odd pixels split either side.
     EXPECT_EQ(c.GetOffsetX(), 0);
-    EXPECT_EQ(c.GetOffsetY(), 124);
+    EXPECT_EQ(c.GetOffsetY(), 125);
     EXPECT_EQ(c.GetSquare(), 401);
+    EXPECT_EQ(c.SquareRect(), (CRect{0, 125, 400, 525}));
     EXPECT_EQ(c.NormalSprite().GetRadius(), 4);
 }
 
@@ -375,7 +379,7 @@ TEST_F(RenderTest, LabelsAreDrawnOnlyInTheBallModel)
     const auto texts = rec->CallsOf("DrawTextCentred");
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[0], (CDrawCall{"DrawTextCentred", {260, 0, 340, 32}, "power supply"}));
-    EXPECT_EQ(texts[1], (CDrawCall{"DrawTextCentred", {260, 288, 340, 320}, "light bulb"}));
+    EXPECT_EQ(texts[1], (CDrawCall{"DrawTextCentred", {260, 368, 340, 400}, "light bulb"}));
     EXPECT_EQ(texts[2].strText, "power supply");
     EXPECT_EQ(texts[3].strText, "light bulb");
     const auto fonts = rec->CallsOf("SelectFont");
@@ -416,12 +420,14 @@ TEST_F(RenderTest, FirstIntroFrameDrawsTheTitleInGrey87)
     const auto colours = rec->CallsOf("SetTextColour");
     ASSERT_FALSE(colours.empty());
     EXPECT_EQ(colours[0].args, (std::vector<int>{87, 87, 87}));
+    // A white page on the square, black beside it.
     const auto fills = rec->CallsOf("FillSolidRect");
-    ASSERT_EQ(fills.size(), 1u);
-    EXPECT_EQ(fills[0].args, (std::vector<int>{0, 0, 600, 400, 255, 255, 255}));
+    ASSERT_EQ(fills.size(), 2u);
+    EXPECT_EQ(fills[0].args, (std::vector<int>{0, 0, 600, 400, 0, 0, 0}));
+    EXPECT_EQ(fills[1].args, (std::vector<int>{100, 0, 400, 400, 255, 255, 255}));
     const auto texts = rec->CallsOf("DrawTextFitted");
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0], (CDrawCall{"DrawTextFitted", {0, 0, 600, 400}, "Single Bulb"}));
+    EXPECT_EQ(texts[0], (CDrawCall{"DrawTextFitted", {100, 0, 500, 400}, "Single Bulb"}));
     const auto fonts = rec->CallsOf("SelectFont");
     ASSERT_FALSE(fonts.empty());
     EXPECT_EQ(fonts[0], (CDrawCall{"SelectFont", {30, 400}, "Arial Black"}));
@@ -472,10 +478,11 @@ TEST_F(RenderTest, IntroWithoutProgressSinkStillCountsDown)
     c.Layout(dc, CRect{0, 0, 600, 400});
     c.Render(dc);
     EXPECT_EQ(c.GetIntroFrames(), 249);
-    // White page with the title in one solid grey, centred.
+    // White page with the title in one solid grey, centred, black beside it.
     const int grey = CountColour(target, Rgb(87, 87, 87));
     EXPECT_GT(grey, 100);
-    EXPECT_EQ(grey + CountColour(target, kWhite), 600 * 400);
+    EXPECT_EQ(grey + CountColour(target, kWhite), 400 * 400);
+    EXPECT_EQ(CountColour(target, kBlack), 200 * 400);
     EXPECT_EQ(CountColour(target, Rgb(87, 87, 87), 0, 0, 200, 400), 0);
     EXPECT_EQ(CountColour(target, Rgb(87, 87, 87), 400, 0, 600, 400), 0);
     EXPECT_EQ(CountColour(target, Rgb(87, 87, 87), 0, 0, 600, 150), 0);
@@ -818,7 +825,8 @@ TEST_F(RenderTest, DiagramOfOneCellAt600By400)
     LayoutRecording(600, 400);
     c.DrawDiagram(*rec);
     std::vector<CDrawCall> want{
-        {"FillSolidRect", {116, 16, 368, 368, 255, 255, 255}, ""},
+        {"FillSolidRect", {0, 0, 600, 400, 0, 0, 0}, ""},
+        {"FillSolidRect", {100, 0, 400, 400, 255, 255, 255}, ""},
         {"SelectPen", {3, 0, 0, 0, 0}, ""},
         {"SelectBrush", {255, 255, 255, 0}, ""},
     };
@@ -882,7 +890,8 @@ TEST_F(RenderTest, DiagramOnAnUnevenUnitTruncatesEachPoint)
     LayoutRecording(425, 425);
     c.DrawDiagram(*rec);
     const std::vector<CDrawCall> want{
-        {"FillSolidRect", {17, 17, 391, 391, 255, 255, 255}, ""},
+        {"FillSolidRect", {0, 0, 425, 425, 0, 0, 0}, ""},
+        {"FillSolidRect", {0, 0, 425, 425, 255, 255, 255}, ""},
         {"SelectPen", {3, 0, 0, 0, 0}, ""},
         {"SelectBrush", {255, 255, 255, 0}, ""},
         {"MoveTo", {59, 59}, ""},
@@ -921,8 +930,8 @@ TEST_F(RenderTest, DiagramInATallWindowMovesDown)
     LayoutRecording(400, 600);
     c.DrawDiagram(*rec);
     const auto fills = rec->CallsOf("FillSolidRect");
-    ASSERT_EQ(fills.size(), 1u);
-    EXPECT_EQ(fills[0].args, (std::vector<int>{16, 116, 368, 368, 255, 255, 255}));
+    ASSERT_EQ(fills.size(), 2u);
+    EXPECT_EQ(fills[1].args, (std::vector<int>{0, 100, 400, 400, 255, 255, 255}));
     const auto ellipses = rec->CallsOf("Ellipse");
     ASSERT_EQ(ellipses.size(), 1u);
     EXPECT_EQ(ellipses[0].args, (std::vector<int>{176, 420, 224, 468}));
@@ -1085,6 +1094,7 @@ TEST_F(RenderTest, PictureShowsTheSupplyForTheCellsAboveTheCircuit)
         rec->Clear();
         c.DrawPicture(*rec);
         const std::vector<CDrawCall> want{
+            {"FillSolidRect", {0, 0, 600, 400, 0, 0, 0}, ""},
             {"LoadBitmap", {id, 400, 120}, ""},
             {"BitBlt", {100, 0, 400, 120, id, 0, 0, kCopy}, ""},
             {"LoadBitmap", {147, 400, 280}, ""},
@@ -1101,8 +1111,9 @@ TEST_F(RenderTest, PictureLayoutFillsTheSquareOfAnOddWindow)
     c.Layout(*rec, CRect{0, 0, 601, 801});
     const auto blits = rec->CallsOf("BitBlt");
     ASSERT_EQ(blits.size(), 3u);
-    EXPECT_EQ(blits[0].args, (std::vector<int>{0, 100, 601, 180, 135, 0, 0, kCopy}));
-    EXPECT_EQ(blits[1].args, (std::vector<int>{0, 280, 601, 421, 147, 0, 0, kCopy}));
+    // The grid's 600-pixel square, centred in the 801 rows.
+    EXPECT_EQ(blits[0].args, (std::vector<int>{0, 100, 600, 180, 135, 0, 0, kCopy}));
+    EXPECT_EQ(blits[1].args, (std::vector<int>{0, 280, 600, 420, 147, 0, 0, kCopy}));
     EXPECT_EQ(blits[2].args[2], 601);
     EXPECT_EQ(blits[2].args[3], 801);
 }
@@ -1157,7 +1168,7 @@ TEST_F(RenderTest, BelowTwentyFivePixelsEverythingCollapsesToTheOffset)
     c.DrawElectrons(*rec);
     const auto blits = rec->CallsOf("BitBlt");
     ASSERT_EQ(blits.size(), 2u);
-    EXPECT_EQ(blits[0].args, (std::vector<int>{0, 0, 1, 1, IdOf(c.m_sprNormal.Mask()), 0, 0, kAnd}));
+    EXPECT_EQ(blits[0].args, (std::vector<int>{12, 12, 1, 1, IdOf(c.m_sprNormal.Mask()), 0, 0, kAnd}));
 }
 
 TEST_F(RenderTest, BelowOneHundredPixelsElectronsAreInvisible)

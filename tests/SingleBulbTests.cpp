@@ -63,7 +63,7 @@ TEST(SingleBulbIdentity, NamePictureAndLabels)
     EXPECT_EQ(bulb.Labels()[0].m_strName, "power supply");
     EXPECT_EQ(bulb.Labels()[0].m_rcGrid, (CRect{10, 0, 15, 2}));
     EXPECT_EQ(bulb.Labels()[1].m_strName, "light bulb");
-    EXPECT_EQ(bulb.Labels()[1].m_rcGrid, (CRect{10, 18, 15, 20}));
+    EXPECT_EQ(bulb.Labels()[1].m_rcGrid, (CRect{10, 23, 15, 25}));   // under the wire, clear of the glow
     EXPECT_EQ(bulb.Electrons().size(), 50u);
 }
 

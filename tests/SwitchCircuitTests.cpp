@@ -34,13 +34,13 @@ INSTANTIATE_TEST_SUITE_P(
     Catalogue, SwitchIdentity,
     ::testing::Values(
         IdentityCase{kBulbSwitch, "Bulb and Switch in Series", 150, false, true,
-                     {{"power supply", {10, 0, 15, 2}}, {"switch", {13, 18, 18, 20}}, {"light bulb", {7, 18, 12, 20}}}},
+                     {{"power supply", {10, 0, 15, 2}}, {"switch", {13, 23, 18, 25}}, {"light bulb", {7, 23, 12, 25}}}},
         IdentityCase{kOneSwitched, "Two Bulbs in Parallel, One in Series with a Switch", 151, false, true,
-                     {{"power supply", {10, 0, 15, 2}}, {"switch", {13, 18, 18, 20}},
-                      {"light bulb 2", {7, 18, 12, 20}}, {"light bulb 1", {10, 11, 15, 13}}}},
+                     {{"power supply", {10, 0, 15, 2}}, {"switch", {13, 23, 18, 25}},
+                      {"light bulb 2", {7, 23, 12, 25}}, {"light bulb 1", {10, 7, 15, 9}}}},
         IdentityCase{kBothSwitched, "Two Bulbs in Parallel, Both in Series with a Switch", 152, false, true,
                      {{"power supply", {10, 0, 15, 2}}, {"switch", {17, 11, 20, 13}},
-                      {"light bulb 2", {10, 18, 15, 20}}, {"light bulb 1", {10, 11, 15, 13}}}}));
+                      {"light bulb 2", {10, 23, 15, 25}}, {"light bulb 1", {10, 7, 15, 9}}}}));
 
 // --- regions: {x, y, closed[, open]} ---
 

@@ -316,8 +316,9 @@ def check_pictures():
             check("ball model has a grey background", grey > total // 3, str(grey))
             check("ball model has a black ring", black > total // 10, str(black))
             check("ball model shows green electrons", greenish > 300, str(greenish))
-            # 600 / 25 = 24 per unit, origin (100, 0): grey outside, ring at x 2..5 units.
-            check("ball model grey at the left margin", pixel(rows, 50, 300) == (128, 128, 128))
+            # 600 / 25 = 24 per unit, the square from x 100: black surround, grey margin, ring at 2..5 units.
+            check("ball model black surround, grey margin",
+                  (pixel(rows, 50, 300), pixel(rows, 100 + 24, 300)) == ((0, 0, 0), (128, 128, 128)))
             check("ball model no intro left", counts.get(bytes((255, 255, 255)), 0) < total // 100)
         elif mode == "diagram":
             white = counts.get(bytes((255, 255, 255)), 0)
@@ -339,7 +340,7 @@ def check_pictures():
 
 
 def check_intro_picture():
-    # One tick draws the first intro frame: a white page with the title in grey 87.
+    # One tick draws the first intro frame: a white square page with the title in grey 87, black beside it.
     data = render("ball", 1, size="300x200")
     if data is None:
         return
@@ -347,8 +348,10 @@ def check_intro_picture():
     check("intro picture is 300x200", (width, height) == (300, 200))
     counts = colour_counts(rows, 0, 0, width, height)
     keys = set(counts)
-    check("intro picture is white and grey 87 only",
-          keys == {bytes((255, 255, 255)), bytes((87, 87, 87))}, repr(sorted(keys)[:5]))
+    check("intro picture is white, grey 87 and black only",
+          keys == {bytes((255, 255, 255)), bytes((87, 87, 87)), bytes((0, 0, 0))}, repr(sorted(keys)[:5]))
+    check("intro page is the 200-pixel square", (pixel(rows, 49, 100), pixel(rows, 50, 0), pixel(rows, 250, 199)) ==
+          ((0, 0, 0), (255, 255, 255), (0, 0, 0)))
 
 
 def check_frames():

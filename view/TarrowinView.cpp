@@ -406,17 +406,25 @@ void CTarrowinView::Describe()
         MeterAccessible::SetReading(meter, facts.meterMarks, DescribeMeter(facts));
 }
 
-QImage CTarrowinView::Picture(QSize size)
+QRect CTarrowinView::SquareRect() const
 {
-    if (size == m_frame.size())
-        return m_frame.copy();
-    if (size.isEmpty())
+    const CRect square = m_doc.GetCurrentCircuit()->SquareRect();
+    return QRect(square.left, square.top, square.Width(), square.Height());
+}
+
+QImage CTarrowinView::Picture(int side)
+{
+    const QRect shown = SquareRect();
+    if (side == shown.width() && side > 0 && m_frame.rect().contains(shown))
+        return m_frame.copy(shown);
+    side -= side % CCircuit::kGridSize;
+    if (side <= 0)
         return {};
-    // Laid out and drawn standing at the size asked for, as the runner
+    // Laid out and drawn standing at the side asked for, as the runner
     // draws its pictures; then the view's own frame, the same way.
-    QImage picture = CreateFrameImage(size.width(), size.height());
+    QImage picture = CreateFrameImage(side, side);
     CRasterSurface surface(picture);
-    m_doc.LayoutCircuit(surface, CRect{0, 0, size.width(), size.height()});
+    m_doc.LayoutCircuit(surface, CRect{0, 0, side, side});
     m_doc.RedrawCircuit(surface);
     LayoutToSize();
     ComposeFrame(true);

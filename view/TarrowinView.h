@@ -69,9 +69,12 @@ public:
     const CCurrentMeter& Meter() const { return m_meter; }
     // The last composed frame, in device pixels.
     const QImage& FrameImage() const { return m_frame; }
-    // The picture shown, in device pixels; at another size, the same moment
-    // drawn again at that size. Nothing a tick computes is touched.
-    QImage Picture(QSize size);
+    // The circuit's square as the frame shows it, in device pixels.
+    QRect SquareRect() const;
+    // The square as shown, in device pixels; at another side, the same moment
+    // drawn again at that side (a whole number of grid units). Nothing a tick
+    // computes is touched.
+    QImage Picture(int side);
     long long TickCount() const { return m_nTicks; }
 
     static int CellsPictureId(int cells);

@@ -157,7 +157,7 @@ TEST_F(ShippedLanguages, TranslateEveryTextShown)
     CAboutDlg about(m_frame.get());
     for (int code = 0; code <= 33; ++code)
         CHyperLink::FailureText(code);
-    CPictureSizeDlg pictureSize(QSize(800, 600), m_frame.get());
+    CPictureSizeDlg pictureSize(800, m_frame.get());
     PictureSaver::FailureText(QString(), QString());
     for (const char* bad : {"--circuit=0", "--cells=9", "--display=x", "extra"})
         CLaunchOptions::Parse({QStringLiteral("tarrowin"), QLatin1String(bad)});

@@ -69,7 +69,7 @@ TEST_F(ViewTicks, IntroFillsTheProgressBarThenTheBallModelShows)
     Tick();
     const QImage intro = View().FrameImage();
     ASSERT_EQ(intro.size(), ViewDeviceSize());
-    EXPECT_EQ(intro.pixel(0, 0) | 0xff000000u, kWhite);
+    EXPECT_EQ(intro.pixel(View().SquareRect().topLeft()) | 0xff000000u, kWhite);
     EXPECT_EQ(CountGrey(intro), 0);
 
     Tick(CCircuit::kIntroFrames - 1);
