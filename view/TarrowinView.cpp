@@ -207,6 +207,7 @@ void CTarrowinView::OnTimer()
 {
     if (m_bSplash) {
         m_bSplash = false;
+        FollowIntro();
         m_clock.StopWaiting();
         qCDebug(lcTicks, "first frame after %lld ms", static_cast<long long>(m_rateClock.restart()));
         if (m_clock.IsPaused()) {
@@ -229,6 +230,7 @@ void CTarrowinView::Tick()
     m_doc.StepCircuit();
     NoteArcs();
     ComposeFrame(false);
+    FollowIntro();
     const bool needleDue = m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount());
     if (needleDue)
         DrawMeterNeedle(m_meter.LastReading());
@@ -249,6 +251,11 @@ void CTarrowinView::Tick()
         qCDebug(lcTicks, "%d ticks in %lld ms: %.1f ticks/s", kTicksPerRateReport, static_cast<long long>(ms),
                 ms > 0 ? kTicksPerRateReport * 1000.0 / ms : 0.0);
     }
+}
+
+void CTarrowinView::FollowIntro()
+{
+    m_clock.SetIntro(m_doc.GetCurrentCircuit()->GetIntroFrames() != 0);
 }
 
 void CTarrowinView::ComposeFrame(bool still)
@@ -329,6 +336,7 @@ void CTarrowinView::AfterDocumentCommand()
         SyncControlsBar();
     if (IsStandingStill())
         ComposeFrame(true);
+    FollowIntro();
     // A new circuit's measurements start afresh at once, paused or not.
     if (m_pFrame != nullptr)
         m_pFrame->RatesChanged();

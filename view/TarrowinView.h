@@ -108,6 +108,10 @@ private:
     void ComposeFrame(bool still);
     // Renders the next frame over the last, or draws the standing one again.
     void DrawFrame(bool still);
+    // The window is shown: the bars' pictures can be drawn.
+    void BarsReady();
+    // The clock's pace follows whether the circuit's title is showing.
+    void FollowIntro();
     void SetPaused(bool paused);
     // Notes which bulbs took energy this tick.
     void NoteArcs();

@@ -26,6 +26,14 @@ void CTickClock::SetPaused(bool paused)
     Apply();
 }
 
+void CTickClock::SetIntro(bool intro)
+{
+    if (intro == m_bIntro)
+        return;
+    m_bIntro = intro;
+    Apply();
+}
+
 void CTickClock::SetSlowdown(int slowdown)
 {
     // Only the three speeds: 1, 2 and 4.
@@ -46,7 +54,7 @@ void CTickClock::Apply()
         m_timer.stop();
         return;
     }
-    const int interval = kTickMs * m_nSlowdown;
+    const int interval = kTickMs * (m_bIntro ? 1 : m_nSlowdown);
     // A running timer keeps its phase when nothing changed.
     if (!m_timer.isActive() || m_timer.interval() != interval)
         m_timer.start(interval);

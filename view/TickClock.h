@@ -26,6 +26,11 @@ public:
     void SetPaused(bool paused);
     bool IsPaused() const { return m_bPaused; }
 
+    // While a circuit's title shows, its ticks come at the normal period
+    // whatever the speed: the title is no part of the lesson to slow down.
+    void SetIntro(bool intro);
+    bool IsIntro() const { return m_bIntro; }
+
     // 1, 2 or 4: how many normal periods one tick takes; others are clamped.
     void SetSlowdown(int slowdown);
     int Slowdown() const { return m_nSlowdown; }
@@ -42,5 +47,6 @@ private:
     QTimer m_timer;
     bool m_bWaiting = false;
     bool m_bPaused = false;
+    bool m_bIntro = false;
     int m_nSlowdown = 1;
 };

@@ -70,13 +70,11 @@ TEST_F(Keyboard, EveryKeyReachesItsCommandAlsoInFullScreen)
     for (const auto& [key, count] : reached)
         EXPECT_GE(count, 1) << QKeySequence(key).toString().toStdString();
     // The speeds stop at their ends.
-    if (View().IsPaused())
-        m_frame->OnCommand(CmdId::Pause);
     for (const auto& [speed, key] : {std::pair{CmdId::SpeedQuarter, Qt::Key_BracketLeft}, {CmdId::SpeedNormal, Qt::Key_BracketRight}}) {
         m_frame->OnCommand(speed);
         Press(key);
         EXPECT_TRUE(m_frame->MenuAction(speed)->isChecked()) << speed;
-        EXPECT_EQ(View().TimerInterval(), (speed == CmdId::SpeedQuarter ? 4 : 1) * CTarrowinView::kTickMs);
+        EXPECT_EQ(View().Clock().Slowdown(), speed == CmdId::SpeedQuarter ? 4 : 1);
     }
     Press(Qt::ControlModifier | Qt::Key_Q);
     EXPECT_FALSE(m_frame->isVisible());
@@ -133,9 +131,15 @@ TEST_F(Keyboard, APauseStopsEverythingThatMovesAndTheLogoKeepsItsTime)
     EXPECT_EQ(Controls().ProgressBar(CmdId::Progress)->value(), progress);
     Press(Qt::Key_Period);
     EXPECT_EQ(View().TickCount(), 101);
+    // A circuit's title comes at the normal pace whatever the speed; the
+    // lesson after it at the speed chosen, and so does the next title.
     m_frame->OnCommand(CmdId::SpeedQuarter);
     Press(Qt::Key_Space);
+    EXPECT_EQ(View().TimerInterval(), CTarrowinView::kTickMs);
+    Tick(CCircuit::kIntroFrames - 101);
     EXPECT_EQ(View().TimerInterval(), 4 * CTarrowinView::kTickMs);
+    m_frame->OnCommand(CmdId::NextCircuit);
+    EXPECT_EQ(View().TimerInterval(), CTarrowinView::kTickMs);
 }
 
 // Steps from a pause, with everything a teacher might do while paused in

@@ -215,7 +215,7 @@ protected:
         if (m_frame->MenuAction(CmdId::Pause)->isChecked() != paused || display.Button(CmdId::StepTick)->isEnabled() !=
             paused || (display.Button(CmdId::Pause)->text() == QStringLiteral("Play")) != paused ||
             !display.Button(CmdId::SpeedNormal + slowdown / 2)->isChecked() ||
-            View().TimerInterval() != (paused ? 0 : CTarrowinView::kTickMs * slowdown))
+            View().TimerInterval() != (paused ? 0 : CTarrowinView::kTickMs * (View().Clock().IsIntro() ? 1 : slowdown)))
             out << "the clock's controls or timer do not show paused " << paused << " at 1/" << slowdown << "; ";
         if (View().FrameImage().size() != ViewDeviceSize())
             out << "frame image " << View().FrameImage().width() << "x" << View().FrameImage().height()
