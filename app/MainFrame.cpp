@@ -351,10 +351,10 @@ void CMainFrame::ShowElectronKey(int bitmapId)
         key->ShowResource(bitmapId);
 }
 
-void CMainFrame::EnableResistorButtons(bool enable)
+void CMainFrame::EnableResistorButtons(bool less, bool more)
 {
-    m_pControls->SetEnabled(CmdId::ResistanceDown, enable);
-    m_pControls->SetEnabled(CmdId::ResistanceUp, enable);
+    m_pControls->SetEnabled(CmdId::ResistanceDown, less);
+    m_pControls->SetEnabled(CmdId::ResistanceUp, more);
 }
 
 void CMainFrame::SetProgress(int percent)

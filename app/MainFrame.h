@@ -35,7 +35,7 @@ public:
     // IFrameLink
     void SetTitle(const std::string& title) override;
     void UpdateSwitchButtons(bool switchCircuit, bool open) override;
-    void EnableResistorButtons(bool enable) override;
+    void EnableResistorButtons(bool less, bool more) override;
     void ShowElectronKey(int bitmapId) override;
     void SetProgress(int percent) override;
 

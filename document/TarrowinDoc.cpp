@@ -118,8 +118,23 @@ void CTarrowinDoc::SelectCircuit(CCircuit& circuit)
     SetTitle(circuit.GetName());
     if (m_pFrame != nullptr) {
         m_pFrame->UpdateSwitchButtons(IsSwitchCircuit(&circuit), circuit.IsSwitchOpen());
-        m_pFrame->EnableResistorButtons(&circuit == &m_bulbVariableResistor);
     }
+    UpdateResistorButtons();
+}
+
+bool CTarrowinDoc::CanChangeResistance(int id) const
+{
+    if (m_pCircuit != &m_bulbVariableResistor)
+        return false;
+    const int step = m_bulbVariableResistor.ResistanceStep();
+    return id == CmdId::ResistanceUp ? step < CBulbVariableResistorCircuit::kResistanceSteps : step > 0;
+}
+
+void CTarrowinDoc::UpdateResistorButtons()
+{
+    if (m_pFrame != nullptr)
+        m_pFrame->EnableResistorButtons(CanChangeResistance(CmdId::ResistanceDown),
+                                        CanChangeResistance(CmdId::ResistanceUp));
 }
 
 void CTarrowinDoc::UpdateCellsPicture()
@@ -178,8 +193,14 @@ bool CTarrowinDoc::OnCommand(int id)
     case CmdId::Pulsate: m_pCircuit->TogglePulsate(); return true;
     case CmdId::SwitchOn: m_pCircuit->SetSwitchOpen(false); return true;
     case CmdId::SwitchOff: m_pCircuit->SetSwitchOpen(true); return true;
-    case CmdId::ResistanceDown: m_bulbVariableResistor.DecreaseResistance(); return true;
-    case CmdId::ResistanceUp: m_bulbVariableResistor.IncreaseResistance(); return true;
+    case CmdId::ResistanceDown:
+        m_bulbVariableResistor.DecreaseResistance();
+        UpdateResistorButtons();
+        return true;
+    case CmdId::ResistanceUp:
+        m_bulbVariableResistor.IncreaseResistance();
+        UpdateResistorButtons();
+        return true;
     case CmdId::ToggleSwitch:
         if (IsSwitchCircuit(m_pCircuit)) {
             m_pCircuit->SetSwitchOpen(!m_pCircuit->IsSwitchOpen());
@@ -224,7 +245,7 @@ std::optional<CCommandState> CTarrowinDoc::CommandState(int id) const
     case CmdId::Pulsate: return CCommandState{true, c.GetPulsate()};
     case CmdId::ToggleSwitch: return CCommandState{IsSwitchCircuit(&c), IsSwitchCircuit(&c) && !c.IsSwitchOpen()};
     case CmdId::ResistanceDown:
-    case CmdId::ResistanceUp: return CCommandState{&c == &m_bulbVariableResistor, false};
+    case CmdId::ResistanceUp: return CCommandState{CanChangeResistance(id), false};
     case CmdId::PaletteStandard:
     case CmdId::PaletteColourBlind: return CCommandState{true, m_nPalette == id - CmdId::PaletteStandard};
     case CmdId::SwitchPolarity:

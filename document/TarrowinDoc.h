@@ -55,6 +55,9 @@ public:
     // The circuit at a place 1..14 of the catalogue, or null.
     CCircuit* CircuitAt(int position) const;
     bool IsSwitchCircuit(const CCircuit* circuit) const;
+    // Whether "-" (ResistanceDown) or "+" (ResistanceUp) can act: the variable
+    // resistor is shown and not at that end of its range.
+    bool CanChangeResistance(int id) const;
     // The one circuit with a variable resistor, which "-" and "+" act on
     // whichever circuit is shown.
     const CBulbVariableResistorCircuit& VariableResistorCircuit() const { return m_bulbVariableResistor; }
@@ -90,6 +93,7 @@ private:
     void SetTitle(const std::string& title);
     // The rates start again from the current circuit's counts.
     void MeasureCurrentCircuit();
+    void UpdateResistorButtons();
 
     CRect m_rcView;
     CCircuit* m_pCircuit = nullptr;

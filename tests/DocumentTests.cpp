@@ -38,7 +38,7 @@ public:
     void SetProgress(int percent) override { progress.push_back(percent); }
     void SetTitle(const std::string& title) override { titles.push_back(title); }
     void UpdateSwitchButtons(bool switchCircuit, bool open) override { switchCalls.push_back({switchCircuit, open}); }
-    void EnableResistorButtons(bool enable) override { resistorCalls.push_back(enable); }
+    void EnableResistorButtons(bool less, bool more) override { resistorCalls.push_back(less || more); }
     void ShowElectronKey(int bitmapId) override { keys.push_back(bitmapId); }
 
     int Calls() const

@@ -485,11 +485,11 @@ public:
     void SetProgress(int) override {}
     void SetTitle(const std::string& title) override { titles.push_back(title); }
     void UpdateSwitchButtons(bool, bool) override {}
-    void EnableResistorButtons(bool enable) override { resistorCalls.push_back(enable); }
+    void EnableResistorButtons(bool less, bool more) override { resistorCalls.emplace_back(less, more); }
     void ShowElectronKey(int) override {}
 
     std::vector<std::string> titles;
-    std::vector<bool> resistorCalls;
+    std::vector<std::pair<bool, bool>> resistorCalls;
 };
 
 } // namespace
@@ -530,8 +530,20 @@ TEST(VariableResistorDocument, ButtonsActOnItsMemberWhateverIsCurrent)
     doc.OnCommand(CmdId::UnequalResistorsParallel);
     EXPECT_EQ(doc.GetTitle(), "Two Unequal Resistors in Parallel");
     EXPECT_TRUE(doc.IsCommandChecked(CmdId::UnequalResistorsParallel));
-    // Enabled exactly while the variable resistor is current.
-    EXPECT_EQ(frame.resistorCalls, (std::vector<bool>{false, true, false, true, true, false}));
+    // Enabled exactly while the variable resistor is current, each end's
+    // button greyed there: "-" at the least resistance, "+" at the most.
+    using B = std::pair<bool, bool>;
+    const B none{false, false}, both{true, true};
+    EXPECT_EQ(frame.resistorCalls, (std::vector<B>{none, none, none, none, both, both, none, none, both, both, none}));
+    doc.OnCommand(CmdId::BulbVariableResistor);
+    for (int i = 0; i < 20; ++i)
+        doc.OnCommand(CmdId::ResistanceUp);
+    EXPECT_EQ(frame.resistorCalls.back(), B(true, false));
+    EXPECT_FALSE(doc.CommandState(CmdId::ResistanceUp)->bEnabled);
+    for (int i = 0; i < 20; ++i)
+        doc.OnCommand(CmdId::ResistanceDown);
+    EXPECT_EQ(frame.resistorCalls.back(), B(false, true));
+    EXPECT_FALSE(doc.CommandState(CmdId::ResistanceDown)->bEnabled);
 }
 
 // --- drawings ---

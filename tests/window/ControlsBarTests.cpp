@@ -2,9 +2,13 @@
 // change the view brings the bar in line with that circuit's settings.
 #include "WindowFixture.h"
 
+#include "circuits/BulbVariableResistorCircuit.h"
 #include "platform/Resources.h"
 #include "res/ResourceIds.h"
 #include "view/PictureControl.h"
+
+#include <QAction>
+#include <QSignalSpy>
 
 #include <cstdlib>
 #include <set>
@@ -218,4 +222,28 @@ TEST_F(ControlsBarCommands, SwitchButtonsServeOnlySwitchCircuitsAndShowTheirOwnS
     Click(CmdId::SwitchOn);
     EXPECT_FALSE(bulbSwitch->IsSwitchOpen());
     EXPECT_TRUE(bulbSwitch->IsLayoutDirty());
+}
+
+// At each end of its range the variable resistor's button, menu item and key
+// for going further are greyed and do nothing; a held key stops there.
+TEST_F(ControlsBarCommands, TheVariableResistorGreysEachWayAtItsEnd)
+{
+    const auto greyed = [this](int id) {
+        return !Button(id).isEnabled() && !m_frame->MenuAction(id)->isEnabled();
+    };
+    m_frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
+    View().setFocus();
+    Tick();
+    m_frame->OnCommand(CmdId::BulbVariableResistor);
+    EXPECT_TRUE(greyed(CmdId::ResistanceDown) && !greyed(CmdId::ResistanceUp));
+    Press(Qt::Key_Plus, 20);
+    EXPECT_EQ(m_doc->VariableResistorCircuit().ResistanceStep(), 14);
+    EXPECT_TRUE(greyed(CmdId::ResistanceUp) && !greyed(CmdId::ResistanceDown));
+    QSignalSpy more(m_frame->MenuAction(CmdId::ResistanceUp), &QAction::triggered);
+    Press(Qt::Key_Plus);
+    EXPECT_EQ(more.count(), 0);
+    Click(CmdId::ResistanceDown);
+    EXPECT_EQ(m_doc->VariableResistorCircuit().ResistanceStep(), 13);
+    EXPECT_FALSE(greyed(CmdId::ResistanceUp) || greyed(CmdId::ResistanceDown));
 }

@@ -6,6 +6,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/CircuitChooser.h"
+#include "circuits/BulbVariableResistorCircuit.h"
 #include "res/CircuitCatalogue.h"
 #include "res/MenuTable.h"
 
@@ -188,9 +189,13 @@ protected:
         if (switchCircuit &&
             (Checked(CmdId::SwitchOn) == c.IsSwitchOpen() || Checked(CmdId::SwitchOff) != c.IsSwitchOpen()))
             out << "on/off do not show the switch; ";
+        // "-" and "+" serve the variable resistor, each greyed at its end of the range.
         const bool variable = &c == &m_doc->VariableResistorCircuit();
-        for (const int id : {CmdId::ResistanceDown, CmdId::ResistanceUp})
-            if (Button(id).isEnabled() != variable)
+        const int step = m_doc->VariableResistorCircuit().ResistanceStep();
+        for (const auto& [id, room] : {std::pair{CmdId::ResistanceDown, step > 0},
+                                       {CmdId::ResistanceUp, step < CBulbVariableResistorCircuit::kResistanceSteps}})
+            if (Button(id).isEnabled() != (variable && room) ||
+                m_frame->MenuAction(id)->isEnabled() != Button(id).isEnabled())
                 out << "resistor button " << id << " enabled " << Button(id).isEnabled() << "; ";
         for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
             const bool current = m_doc->CircuitForCommand(entry.nCommandId) == &c;
