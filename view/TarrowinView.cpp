@@ -113,7 +113,7 @@ void CTarrowinView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     LayoutToSize();
-    m_bBarsReady = true;
+    BarsReady();
     if (IsStandingStill())
         ComposeFrame(true);
     update();
@@ -124,6 +124,7 @@ void CTarrowinView::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     if (m_bSplash) {
         DrawSplash(painter);
+        BarsReady();
         return;
     }
     if (m_frame.size() != DeviceSize() || m_frame.devicePixelRatio() != devicePixelRatioF()) {
@@ -138,7 +139,18 @@ void CTarrowinView::paintEvent(QPaintEvent* event)
         const QRectF source(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr);
         painter.drawImage(QRectF(r), m_frame, source);
     }
+    BarsReady();
+}
+
+void CTarrowinView::BarsReady()
+{
+    if (m_bBarsReady)
+        return;
     m_bBarsReady = true;
+    // The dial at its reading and the supply's cells from the first paint,
+    // the logo's too, rather than empty frames until the first tick.
+    ShowCellsPicture(m_doc.GetCurrentCircuit()->GetCells());
+    DrawMeterNeedle(m_meter.LastReading());
 }
 
 void CTarrowinView::UpdateRendered()
