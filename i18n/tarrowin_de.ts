@@ -4,6 +4,10 @@
 <context>
     <name>Artwork</name>
     <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
         <source>electron</source>
         <translation>Elektron</translation>
     </message>
@@ -174,7 +178,7 @@
     </message>
     <message>
         <source>picture of circuit</source>
-        <translation>Foto der Schaltung</translation>
+        <translation>Bild der Schaltung</translation>
     </message>
     <message>
         <source>switch polarity</source>
@@ -495,7 +499,7 @@ kein Programm zugeordnet.</translation>
     </message>
     <message>
         <source>Shows the circuit as the Tarrowin model (ball), the circuit diagram (diagram) or the picture of the circuit (picture).</source>
-        <translation>Zeigt die Schaltung als Tarrowin-Modell (ball), als Schaltplan (diagram) oder als Foto der Schaltung (picture).</translation>
+        <translation>Zeigt die Schaltung als Tarrowin-Modell (ball), als Schaltplan (diagram) oder als Bild der Schaltung (picture).</translation>
     </message>
     <message>
         <source>Gives the whole screen to the circuit once the logo has gone.</source>
@@ -661,7 +665,7 @@ kein Programm zugeordnet.</translation>
     </message>
     <message>
         <source>P&amp;icture of Circuit</source>
-        <translation>&amp;Foto der Schaltung</translation>
+        <translation>B&amp;ild der Schaltung</translation>
     </message>
     <message>
         <source>Show &amp;Labels</source>

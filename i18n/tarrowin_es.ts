@@ -4,6 +4,10 @@
 <context>
     <name>Artwork</name>
     <message>
+        <source>Version 1.0</source>
+        <translation>Versión 1.0</translation>
+    </message>
+    <message>
         <source>electron</source>
         <translation>electrón</translation>
     </message>
@@ -174,7 +178,7 @@
     </message>
     <message>
         <source>picture of circuit</source>
-        <translation>foto del circuito</translation>
+        <translation>imagen del circuito</translation>
     </message>
     <message>
         <source>switch polarity</source>
@@ -495,7 +499,7 @@ a la extensión de archivo indicada.</translation>
     </message>
     <message>
         <source>Shows the circuit as the Tarrowin model (ball), the circuit diagram (diagram) or the picture of the circuit (picture).</source>
-        <translation>Muestra el circuito como modelo Tarrowin (ball), como esquema (diagram) o como foto del circuito (picture).</translation>
+        <translation>Muestra el circuito como modelo Tarrowin (ball), como esquema (diagram) o como imagen del circuito (picture).</translation>
     </message>
     <message>
         <source>Gives the whole screen to the circuit once the logo has gone.</source>
@@ -661,7 +665,7 @@ a la extensión de archivo indicada.</translation>
     </message>
     <message>
         <source>P&amp;icture of Circuit</source>
-        <translation>&amp;Foto del circuito</translation>
+        <translation>&amp;Imagen del circuito</translation>
     </message>
     <message>
         <source>Show &amp;Labels</source>

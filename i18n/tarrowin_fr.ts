@@ -4,6 +4,10 @@
 <context>
     <name>Artwork</name>
     <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
         <source>electron</source>
         <translation>électron</translation>
     </message>
@@ -174,7 +178,7 @@
     </message>
     <message>
         <source>picture of circuit</source>
-        <translation>photo du circuit</translation>
+        <translation>image du circuit</translation>
     </message>
     <message>
         <source>switch polarity</source>
@@ -495,7 +499,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Shows the circuit as the Tarrowin model (ball), the circuit diagram (diagram) or the picture of the circuit (picture).</source>
-        <translation>Affiche le circuit en modèle Tarrowin (ball), en schéma (diagram) ou en photo du circuit (picture).</translation>
+        <translation>Affiche le circuit en modèle Tarrowin (ball), en schéma (diagram) ou en image du circuit (picture).</translation>
     </message>
     <message>
         <source>Gives the whole screen to the circuit once the logo has gone.</source>
@@ -661,7 +665,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>P&amp;icture of Circuit</source>
-        <translation>P&amp;hoto du circuit</translation>
+        <translation>&amp;Image du circuit</translation>
     </message>
     <message>
         <source>Show &amp;Labels</source>

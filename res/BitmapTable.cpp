@@ -57,6 +57,8 @@ constexpr std::array kCaptions{
                     13, false, 0xe6e6e6, false},
     CArtworkCaption{ResId::ElectronKey, QT_TRANSLATE_NOOP("Artwork", "electron receiving energy"), 36.7, 222, 67.2,
                     13, false, 0xe6e6e6, false},
+    CArtworkCaption{ResId::Logo, QT_TRANSLATE_NOOP("Artwork", "Version 1.0"), 86.6, 293, 55, 12, false, 0x5f6b78,
+                    false},
     CArtworkCaption{ResId::MeterDial, QT_TRANSLATE_NOOP("Artwork", "ammeter"), 6, 194, 186.3, 19, true, 0xffffff,
                     true},
     CArtworkCaption{ResId::Notice, QT_TRANSLATE_NOOP("Artwork", "free software under the MIT licence"), 98.2, 293,
