@@ -10,6 +10,8 @@
 class CBallSprite {
 public:
     static constexpr int kMaxRadius = 100;
+    // The least radius whose sign reads: bars five pixels long.
+    static constexpr int kMinSignedRadius = 4;
     // A sign over the ball, so that it reads without telling colours apart.
     enum class Mark { None, Plus, Minus };
 

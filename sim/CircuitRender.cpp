@@ -90,8 +90,12 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
     if (auto mem = dc.CreateMemorySurface(*m_bmpBackground)) {
         if (m_nDisplayMode == 0) {
             DrawBallModel(*mem);
-            const int r = m_nSquare / 100;
             const CElectronPalette& palette = ElectronPalettes()[static_cast<std::size_t>(m_nPalette)];
+            // Signed balls grow to where a sign reads on a small view; views
+            // too small for any ball still show none.
+            int r = m_nSquare / 100;
+            if (palette.bMarks && r > 0)
+                r = std::max(r, CBallSprite::kMinSignedRadius);
             using Mark = CBallSprite::Mark;
             const Colour mark = ToColour(palette.mark);
             m_sprFlash.Build(*mem, r, ToColour(palette.flash));

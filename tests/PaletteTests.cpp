@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "document/TarrowinDoc.h"
+#include "platform/GridMapping.h"
 #include "platform/RasterSurface.h"
 #include "res/CommandIds.h"
 #include "res/ElectronPalettes.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -23,8 +25,10 @@ Vec3 Apply(const Matrix& m, const Vec3& v)
     return {row(0), row(1), row(2)};
 }
 
-// CIELAB (D65) of the ball's mean linear colour, as the eye averages a small disc.
-Vec3 MeanLab(const CBallSprite& sprite, const Matrix& vision)
+// CIELAB (D65) of the ball's mean linear colour, as the eye averages a small
+// disc. A sign is a cue of its own, white on the dark safe balls: it is left
+// out, or it would pale every signed ball alike.
+Vec3 MeanLab(const CBallSprite& sprite, const Matrix& vision, const CElectronPalette& palette)
 {
     const QImage& image = dynamic_cast<const CRasterBitmap&>(*sprite.Image()).Image();
     const QImage& mask = dynamic_cast<const CRasterBitmap&>(*sprite.Mask()).Image();
@@ -33,7 +37,8 @@ Vec3 MeanLab(const CBallSprite& sprite, const Matrix& vision)
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            if (qRed(mask.pixel(x, y)) != 0)
+            if (qRed(mask.pixel(x, y)) != 0 ||
+                (palette.bMarks && image.pixel(x, y) == qRgb(palette.mark.r, palette.mark.g, palette.mark.b)))
                 continue;
             ++n;
             for (int i = 0; i < 3; ++i)
@@ -57,24 +62,46 @@ std::array<double, 4> LeastDistances(const CCircuit& c)
         {{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}},
         {{{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}},
     }};
+    const CElectronPalette& palette = ElectronPalettes()[static_cast<std::size_t>(c.GetPalette())];
     std::array<double, 4> least{};
     for (std::size_t v = 0; v < 4; ++v) {
-        const Vec3 a = MeanLab(c.NormalSprite(), kVisions[v]), b = MeanLab(c.GainSprite(10), kVisions[v]),
-                   l = MeanLab(c.LossSprite(10), kVisions[v]);
+        const Vec3 a = MeanLab(c.NormalSprite(), kVisions[v], palette),
+                   b = MeanLab(c.GainSprite(10), kVisions[v], palette),
+                   l = MeanLab(c.LossSprite(10), kVisions[v], palette);
         const auto d = [](const Vec3& p, const Vec3& q) { return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]); };
         least[v] = std::min({d(a, b), d(a, l), d(b, l)});
     }
     return least;
 }
 
-// Whether the ball shows the mark's colour a third of the way out from its
-// centre: across it for both signs, up and down only for a "+".
+// Whether the ball of radius r centred on (cx, cy) shows the mark's colour a
+// third of the way out from its centre: across it for both signs, up and
+// down only for a "+".
+std::pair<bool, bool> MarkBars(const QImage& image, int cx, int cy, int r, Colour mark)
+{
+    const int d = r / 3;
+    const auto is = [&](int x, int y) { return image.pixel(x, y) == qRgb(mark.r, mark.g, mark.b); };
+    return {is(cx - d, cy) && is(cx + d, cy), is(cx, cy - d) && is(cx, cy + d)};
+}
+
 std::pair<bool, bool> MarkBars(const CBallSprite& sprite, Colour mark)
 {
-    const QImage& image = dynamic_cast<const CRasterBitmap&>(*sprite.Image()).Image();
-    const int r = sprite.GetRadius(), d = r / 3;
-    const auto is = [&](int x, int y) { return image.pixel(x, y) == qRgb(mark.r, mark.g, mark.b); };
-    return {is(r - d, r) && is(r + d, r), is(r, r - d) && is(r, r + d)};
+    const int r = sprite.GetRadius();
+    return MarkBars(dynamic_cast<const CRasterBitmap&>(*sprite.Image()).Image(), r, r, r, mark);
+}
+
+// The mean grey over a ball's disc, sign included, as a greyscale print shows it.
+double DiscGrey(const QImage& frame, int cx, int cy, int r)
+{
+    double sum = 0;
+    int n = 0;
+    for (int j = -r; j <= r; ++j)
+        for (int i = -r; i <= r; ++i)
+            if (i * i + j * j < r * r) {
+                sum += qGray(frame.pixel(cx + i, cy + j));
+                ++n;
+            }
+    return sum / n;
 }
 
 } // namespace
@@ -106,13 +133,67 @@ TEST(ElectronPalettes, ColourBlindSafeBallsStayApartUnderEveryDeficiency)
         doc.OnCommand(id);
         doc.LayoutCircuit(dc, CRect{0, 0, 1000, 1000});
         const CCircuit& c = *doc.GetCurrentCircuit();
-        const Vec3 gain = MeanLab(c.GainSprite(10), kNormalVision), loss = MeanLab(c.LossSprite(10), kNormalVision);
-        EXPECT_TRUE(gain[2] < -20 && loss[1] > 20) << id;   // CIELAB: b* blue, a* red
         const CElectronPalette& palette = ElectronPalettes()[static_cast<std::size_t>(c.GetPalette())];
+        const Vec3 gain = MeanLab(c.GainSprite(10), kNormalVision, palette),
+                   loss = MeanLab(c.LossSprite(10), kNormalVision, palette);
+        EXPECT_TRUE(gain[2] < -20 && loss[1] > 20) << id;   // CIELAB: b* blue, a* red
         const Colour mark = Rgb(palette.mark.r, palette.mark.g, palette.mark.b);
         const bool marks = id == CmdId::PaletteColourBlind;
         EXPECT_EQ(MarkBars(c.GainSprite(1), mark), std::pair(marks, marks)) << id;
         EXPECT_EQ(MarkBars(c.LossSprite(10), mark), std::pair(marks, false)) << id;
         EXPECT_EQ(MarkBars(c.NormalSprite(), mark), std::pair(false, false)) << id;
+    }
+}
+
+// In a still frame with no flash, plain balls, balls taking energy and balls
+// giving it up fall into three greys at least 40 apart, signs included and
+// fading glows too, from the view a 640 x 480 screen leaves the circuit up to
+// full HD; every such ball shows its sign, far in grey from its ball.
+TEST(ElectronPalettes, ColourBlindSafeBallsKeepThreeGreysInAStill)
+{
+    const CPaletteRgb m = ElectronPalettes()[PaletteId::ColourBlind].mark;
+    for (const QSize size : {QSize(160, 396), QSize(640, 480), QSize(1920, 1080)}) {
+        RestartProgramState();
+        CTarrowinDoc doc;
+        // Resistors have no glow to cover the balls giving energy up.
+        for (const int id : {CmdId::TwoResistorsSeries, CmdId::PaletteColourBlind, CmdId::Pulsate, CmdId::Cells3})
+            ASSERT_TRUE(doc.OnCommand(id));
+        CCircuit& c = *doc.GetCurrentCircuit();
+        ASSERT_FALSE(c.GetPulsate());
+        QImage frame(size, QImage::Format_RGB32);
+        CRasterSurface dc(frame);
+        doc.LayoutCircuit(dc, CRect{0, 0, size.width(), size.height()});
+        while (c.GetIntroFrames() > 0)
+            doc.RenderCircuit(dc);
+        const int r = c.NormalSprite().GetRadius();
+        std::array<std::pair<double, double>, 3> grey{};   // least and most: plain, taking, giving
+        grey.fill({255, 0});
+        std::array<std::set<int>, 3> levels;
+        int unreadable = 0;   // balls whose sign is missing, wrong or faint
+        const auto at = [&](const CElectron& e) {
+            return QPoint(ToPixel(c.GetOffsetX(), c.GetUnit(), e.m_x), ToPixel(c.GetOffsetY(), c.GetUnit(), e.m_y));
+        };
+        for (int tick = 0; tick < 300; ++tick) {
+            doc.StepCircuit();
+            doc.RenderCircuit(dc);
+            for (const CElectron& e : c.Electrons()) {
+                const QPoint p = at(e);
+                if (std::ranges::count_if(c.Electrons(), [&](const CElectron& o) {
+                        return QPoint::dotProduct(at(o) - p, at(o) - p) < (2 * r + 1) * (2 * r + 1);
+                    }) > 1)
+                    continue;   // another ball covers part of it
+                const std::size_t k = e.m_nGlow > 0 ? 1 : e.m_nGlow < 0 ? 2 : 0;
+                const double g = DiscGrey(frame, p.x(), p.y(), r);
+                grey[k] = {std::min(grey[k].first, g), std::max(grey[k].second, g)};
+                levels[k].insert(std::abs(e.m_nGlow));
+                unreadable += MarkBars(frame, p.x(), p.y(), r, Rgb(m.r, m.g, m.b)) != std::pair(k != 0, k == 1) ||
+                               (k != 0 && std::abs(qGray(m.r, m.g, m.b) - g) < 100);
+            }
+        }
+        EXPECT_EQ(unreadable, 0) << size.width();
+        for (std::size_t k = 1; k < 3; ++k)
+            EXPECT_TRUE(levels[k].contains(1) && *levels[k].rbegin() >= 9) << size.width() << " " << k;
+        std::ranges::sort(grey);
+        EXPECT_TRUE(grey[0].second + 40 <= grey[1].first && grey[1].second + 40 <= grey[2].first) << size.width();
     }
 }
