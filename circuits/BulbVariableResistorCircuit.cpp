@@ -65,7 +65,7 @@ void CBulbVariableResistorCircuit::AfterBottomBlockWalls(CElectron& e)
     // Thicker walls may have grown over an electron: it goes to the supply.
     const double w = m_dResistorWall;
     if (13.8 < e.m_x && e.m_x < 17.2 && (e.m_y > 22.8 - w || (20 < e.m_y && e.m_y < 20.2 + w)))
-        RescueToSupply(e);
+        RescueToSupply(e, Random());
 }
 
 void CBulbVariableResistorCircuit::Release(CElectron& e, Load load)

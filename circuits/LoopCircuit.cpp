@@ -47,14 +47,14 @@ void CLoopCircuit::MoveElectron(CElectron& e)
         if (broken)
             e.m_vx = -e.m_vx;
         else
-            CountSupplyPassage(PassSupply(e, m_dVoltage, m_bVaryMeanSpeed));
+            CountSupplyPassage(PassSupply(e, m_dVoltage, m_bVaryMeanSpeed, Random()));
         break;
     case RegionRelease:
         if (m_nCells != 0)
             ReleaseOnLine(e);
         break;
     case RegionSwitchGap:
-        PassSwitchGap(e, *OpenSwitchGap());
+        PassSwitchGap(e, *OpenSwitchGap(), Random());
         break;
     }
 }
@@ -63,12 +63,12 @@ void CLoopCircuit::ReflectWalls(CElectron& e, double x0, double y0)
 {
     if (m_layout.rung) {
         if (InRungCircuitHole(e.m_x, e.m_y))
-            RescueToSupply(e);
+            RescueToSupply(e, Random());
         ReflectOuterWalls(e);
         ReflectRungCircuitWalls(e, x0, y0, m_layout.oldYBelow, *m_layout.rung);
     } else {
         if (kRingHole.Contains(e.m_x, e.m_y))
-            RescueToSupply(e);
+            RescueToSupply(e, Random());
         ReflectOuterWalls(e);
         ReflectHoleWalls(e, x0, y0, kRingHoleWall);
     }

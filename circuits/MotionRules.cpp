@@ -27,10 +27,10 @@ bool IsOutsideRing(double x, double y)
     return x < 2.25 || y < 2.25 || x > 22.75 || y > 22.75;
 }
 
-void RescueToSupply(CElectron& e)
+void RescueToSupply(CElectron& e, CRandom& random)
 {
-    const int rx = CRandom::Next();
-    const int ry = CRandom::Next();
+    const int rx = random.Next();
+    const int ry = random.Next();
     e.m_x = 12 + rx / 32767;
     e.m_y = 3 + ry / 32767;
 }
@@ -95,7 +95,7 @@ void ReflectBlockWalls(CElectron& e, double y0, const CComponentBlock& block)
     }
 }
 
-int PassSupply(CElectron& e, double V, bool vary)
+int PassSupply(CElectron& e, double V, bool vary, CRandom& random)
 {
     if (!(V * e.m_vx > 0)) {
         e.m_vx = -e.m_vx;
@@ -107,7 +107,7 @@ int PassSupply(CElectron& e, double V, bool vary)
     const double s = vary ? 0.03 * V : 0;
     e.m_vx += s;
     e.m_bHalf1 = e.m_bHalf2 = true;
-    if (CRandom::Next() >= 16383)
+    if (random.Next() >= 16383)
         e.m_vy -= s;
     else
         e.m_vy += s;
@@ -161,12 +161,12 @@ void ReflectRungCircuitWalls(CElectron& e, double x0, double y0, double oldYBelo
     }
 }
 
-void PassSwitchGap(CElectron& e, const CSwitchGap& gap)
+void PassSwitchGap(CElectron& e, const CSwitchGap& gap, CRandom& random)
 {
     double& along = gap.bAlongX ? e.m_x : e.m_y;
     double& speed = gap.bAlongX ? e.m_vx : e.m_vy;
     if (gap.deepFrom < along && along < gap.deepTo) {
-        RescueToSupply(e);
+        RescueToSupply(e, random);
         return;
     }
     speed = -speed;

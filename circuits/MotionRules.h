@@ -3,6 +3,7 @@
 #include "sim/ComponentBlock.h"
 #include "sim/Electron.h"
 #include "sim/GlowList.h"
+#include "sim/Random.h"
 
 #include <span>
 
@@ -41,7 +42,7 @@ bool IsOutsideRing(double x, double y);
 
 // An electron that jumped into a hole is put back at the supply, (12, 3)
 // or, for the largest random values, one unit further.
-void RescueToSupply(CElectron& e);
+void RescueToSupply(CElectron& e, CRandom& random);
 // Reverses the velocity components that carried the electron through the
 // ring's outer edge.
 void ReflectOuterWalls(CElectron& e);
@@ -85,12 +86,12 @@ struct CSwitchGap {
 };
 // An electron deep inside the gap goes to the supply; one at its edges is
 // put back outside, moving away.
-void PassSwitchGap(CElectron& e, const CSwitchGap& gap);
+void PassSwitchGap(CElectron& e, const CSwitchGap& gap, CRandom& random);
 
 // The supply's one-way gate: an electron moving the driven way is energised
 // once (kicked when vary is on); one moving against it bounces. Returns the
 // passage to count: +1, or -1 while the supply is reversed, else 0.
-int PassSupply(CElectron& e, double V, bool vary);
+int PassSupply(CElectron& e, double V, bool vary, CRandom& random);
 
 // A one-load release: both halves given up at once, a new glow arc; the
 // electron slows to a tenth when slow is set.

@@ -28,8 +28,10 @@ CTarrowinDoc::CTarrowinDoc()
     };
     m_pCircuit = &m_singleBulb;
     // Table order fixes which random placements each circuit gets.
-    for (const CCircuitEntry& entry : m_circuits)
+    for (const CCircuitEntry& entry : m_circuits) {
+        entry.pCircuit->JoinSet(m_set);
         entry.pCircuit->BuildLabels();
+    }
     MeasureCurrentCircuit();
 }
 

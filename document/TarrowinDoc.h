@@ -63,6 +63,7 @@ public:
     const CBulbVariableResistorCircuit& VariableResistorCircuit() const { return m_bulbVariableResistor; }
 
     CCircuit* GetCurrentCircuit() const { return m_pCircuit; }
+    const CCircuitSet& CircuitSet() const { return m_set; }
     void StepCircuit();
     void LayoutCircuit(CDrawSurface& dc, const CRect& rect);
     void RenderCircuit(CDrawSurface& dc);
@@ -96,6 +97,8 @@ private:
     void UpdateResistorButtons();
 
     CRect m_rcView;
+    // The fourteen circuits' one generator and step counter.
+    CCircuitSet m_set;
     CCircuit* m_pCircuit = nullptr;
     CSingleBulbCircuit m_singleBulb;
     CTwoBulbsSeriesCircuit m_twoBulbsSeries;

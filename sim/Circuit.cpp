@@ -101,14 +101,14 @@ void CCircuit::ResetElectrons()
     m_electrons.clear();
     m_electrons.reserve(kElectronCount);
     while (static_cast<int>(m_electrons.size()) < kElectronCount) {
-        const int r1 = CRandom::Next();
-        const int r2 = CRandom::Next();
+        const int r1 = Random().Next();
+        const int r2 = Random().Next();
         const double x = (r1 * 25) / 32767.0;
         const double y = (r2 * 25) / 32767.0;
         if (Classify(x, y) != RegionWire)
             continue;
-        const int r3 = CRandom::Next();
-        const int r4 = CRandom::Next();
+        const int r3 = Random().Next();
+        const int r4 = Random().Next();
         const double vy = (r3 / 32767.0 - 0.5) / 1000;
         const double vx = (r4 / 32767.0 - 0.5) / 1000;
         CElectron& e = m_electrons.emplace_back(x, y, vx, vy);

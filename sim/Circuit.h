@@ -5,6 +5,7 @@
 #include "platform/Rect.h"
 #include "sim/BallSprite.h"
 #include "sim/CircuitRegion.h"
+#include "sim/CircuitSet.h"
 #include "sim/ComponentBlock.h"
 #include "sim/ComponentLabel.h"
 #include "sim/DrawingScale.h"
@@ -145,10 +146,14 @@ public:
     const CBallSprite& LossSprite(int level) const { return m_sprLoss[static_cast<std::size_t>(level)]; }
     const CBitmap* Background() const { return m_bmpBackground.get(); }
 
-    // The program-wide tick counter of Step (0, 1, 2): the energy cues count
-    // down when it comes round to 0.
-    static int StepTickCounter();
-    static void RestartStepTickCounter();
+    // Draws from the set's generator and steps with its tick counter from now
+    // on; a circuit built alone belongs to LoneCircuitSet().
+    void JoinSet(CCircuitSet& set) { m_pSet = &set; }
+    CCircuitSet& Set() const { return *m_pSet; }
+    CRandom& Random() const { return m_pSet->random; }
+    // The set's tick counter of Step (0, 1, 2): the energy cues count down
+    // when it comes round to 0.
+    int StepTickCounter() const { return m_pSet->stepTick; }
 
 protected:
     // Records a part of the frame drawn over the background this frame.
@@ -266,6 +271,5 @@ private:
 
     IProgressSink* m_pProgress = nullptr;
     std::vector<CGlowList*> m_glowLists;
-
-    static int s_nStepTick;
+    CCircuitSet* m_pSet = &LoneCircuitSet();
 };

@@ -1,19 +1,13 @@
-#include "sim/Random.h"
+#include "sim/CircuitSet.h"
 
-std::uint32_t CRandom::s_nState = 1;
+CCircuitSet& LoneCircuitSet()
+{
+    static CCircuitSet set;
+    return set;
+}
 
 int CRandom::Next()
 {
-    s_nState = s_nState * 214013u + 2531011u;   // wraps modulo 2^32
-    return static_cast<int>((s_nState >> 16) & 0x7fffu);
-}
-
-void CRandom::Restart(std::uint32_t state)
-{
-    s_nState = state;
-}
-
-std::uint32_t CRandom::State()
-{
-    return s_nState;
+    m_nState = m_nState * 214013u + 2531011u;   // wraps modulo 2^32
+    return static_cast<int>((m_nState >> 16) & 0x7fffu);
 }

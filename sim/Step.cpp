@@ -32,18 +32,6 @@ double HalfScale(double target, double sum, int count)
 
 }
 
-int CCircuit::s_nStepTick = 0;
-
-int CCircuit::StepTickCounter()
-{
-    return s_nStepTick;
-}
-
-void CCircuit::RestartStepTickCounter()
-{
-    s_nStepTick = 0;
-}
-
 void CCircuit::ComputeForces(double k)
 {
     const std::size_t n = m_electrons.size();
@@ -106,14 +94,15 @@ void CCircuit::Thermostat()
     const double scaleRight = HalfScale(targetRight, sumRight, countRight);
     const double scaleLeft = HalfScale(targetLeft, sumLeft, countLeft);
 
-    if (++s_nStepTick == kCountdownPeriod)
-        s_nStepTick = 0;
+    int& stepTick = m_pSet->stepTick;
+    if (++stepTick == kCountdownPeriod)
+        stepTick = 0;
 
     for (CElectron& e : m_electrons) {
         const double a = e.m_x > kHalvesBoundary ? scaleRight : scaleLeft;
         e.m_vx *= a;
         e.m_vy *= a;
-        if (s_nStepTick == 0) {
+        if (stepTick == 0) {
             if (e.m_nGlow > 0)
                 --e.m_nGlow;
             else if (e.m_nGlow < 0)

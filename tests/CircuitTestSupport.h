@@ -131,7 +131,7 @@ inline void CheckMove(const MoveCase& c)
     EXPECT_NEAR(e.m_y, c.endY, 1e-12);
     EXPECT_DOUBLE_EQ(e.m_vx, c.endVx);
     EXPECT_DOUBLE_EQ(e.m_vy, c.endVy);
-    EXPECT_EQ(CRandom::State(), StateAfterDraws(c.draws));
+    EXPECT_EQ(LoneRandom().State(), StateAfterDraws(c.draws));
 }
 
 // --- releases: one electron landing on release lines in turn ---

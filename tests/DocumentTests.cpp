@@ -393,7 +393,7 @@ TEST_F(Document, StepCircuitAdvancesTheCurrentCircuit)
     const std::vector<CElectron> before = Current().Electrons();
     doc->StepCircuit();
     doc->StepCircuit();
-    EXPECT_EQ(CCircuit::StepTickCounter(), 2);
+    EXPECT_EQ(Current().StepTickCounter(), 2);
     bool moved = false;
     for (std::size_t i = 0; i < before.size(); ++i) {
         EXPECT_EQ(Current().Electrons()[i].m_nPhase, 2);

@@ -47,7 +47,7 @@ TEST(RandomGenerator, FirstOutputsFromFreshStart)
     // The classic sequence of this generator from state 1.
     const int expected[] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
     for (int value : expected)
-        EXPECT_EQ(CRandom::Next(), value);
+        EXPECT_EQ(LoneRandom().Next(), value);
 }
 
 TEST(RandomGenerator, FollowsTheRuleFromArbitraryStates)
@@ -55,14 +55,14 @@ TEST(RandomGenerator, FollowsTheRuleFromArbitraryStates)
     // States that exercise the wrap modulo 2^32 and bit 31 of the new state.
     const std::uint32_t starts[] = {0u, 1u, 0x7fffffffu, 0x80000000u, 0xfffffffeu, 0xffffffffu, 123456789u};
     for (std::uint32_t start : starts) {
-        CRandom::Restart(start);
+        LoneRandom().Restart(start);
         LocalLcg local{start};
         for (int i = 0; i < 20; ++i) {
-            const int value = CRandom::Next();
+            const int value = LoneRandom().Next();
             EXPECT_EQ(value, local.Next()) << "start " << start << " draw " << i;
             EXPECT_GE(value, 0);
             EXPECT_LE(value, CRandom::kMax);
-            EXPECT_EQ(CRandom::State(), static_cast<std::uint32_t>(local.state));
+            EXPECT_EQ(LoneRandom().State(), static_cast<std::uint32_t>(local.state));
         }
     }
 }
@@ -96,7 +96,7 @@ TEST(ElectronPlacement, RejectedPointsCostTwoDrawsAcceptedOnesFour)
     }
     ASSERT_GT(rejected, 0);
     EXPECT_EQ(circuit.nClassifyCalls, 50 + rejected);
-    EXPECT_EQ(CRandom::State(), static_cast<std::uint32_t>(local.state));
+    EXPECT_EQ(LoneRandom().State(), static_cast<std::uint32_t>(local.state));
 
     const auto& electrons = circuit.Electrons();
     ASSERT_EQ(electrons.size(), 50u);
@@ -154,14 +154,14 @@ TEST(ElectronPlacement, SameGeneratorStateGivesSameElectrons)
     RestartProgramState();
     CSingleBulbCircuit first;
     first.ResetElectrons();
-    const std::uint32_t after = CRandom::State();
+    const std::uint32_t after = LoneRandom().State();
 
     CSingleBulbCircuit second;
     second.ResetElectrons();   // continues the sequence: a different placement
-    CRandom::Restart(1);
+    LoneRandom().Restart(1);
     CSingleBulbCircuit third;
     third.ResetElectrons();
-    EXPECT_EQ(CRandom::State(), after);
+    EXPECT_EQ(LoneRandom().State(), after);
 
     ASSERT_EQ(first.Electrons().size(), third.Electrons().size());
     bool anyDifferent = false;

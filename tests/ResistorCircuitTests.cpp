@@ -28,14 +28,14 @@ namespace {
 // left where it was, so moves can count their draws.
 std::unique_ptr<CBulbVariableResistorCircuit> VariableAt(int up, int down = 0)
 {
-    const std::uint32_t state = CRandom::State();
+    const std::uint32_t state = LoneRandom().State();
     auto c = std::make_unique<CBulbVariableResistorCircuit>();
     c->BuildLabels();
     for (int i = 0; i < up; ++i)
         c->IncreaseResistance();
     for (int i = 0; i < down; ++i)
         c->DecreaseResistance();
-    CRandom::Restart(state);
+    LoneRandom().Restart(state);
     return c;
 }
 

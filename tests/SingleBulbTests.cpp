@@ -245,7 +245,7 @@ TEST_F(SingleBulbMove, SupplyEnergisesAnElectronMovingTheDrivenWay)
     EXPECT_DOUBLE_EQ(e.m_x, 12.6);
     EXPECT_EQ(bulb.GetSupplyCount(), 1.0);
     // One draw decides the sideways kick even when the kick is 0.
-    EXPECT_EQ(CRandom::State(), NextState(1));
+    EXPECT_EQ(LoneRandom().State(), NextState(1));
 }
 
 TEST_F(SingleBulbMove, SupplyCountsAChargedElectronOnlyOnce)
@@ -263,7 +263,7 @@ TEST_F(SingleBulbMove, SupplyCountsAChargedElectronOnlyOnce)
     bulb.MoveElectron(e);   // 12.7, still inside, still charged
     EXPECT_EQ(e.m_nGlow, 4);
     EXPECT_EQ(bulb.GetSupplyCount(), 1.0);
-    EXPECT_EQ(CRandom::State(), NextState(1));
+    EXPECT_EQ(LoneRandom().State(), NextState(1));
     EXPECT_EQ(bulb.TakeSupplyCount(), 1.0);
     EXPECT_EQ(bulb.GetSupplyCount(), 0.0);
 }
@@ -283,7 +283,7 @@ TEST_F(SingleBulbMove, SupplyBouncesElectronsAgainstTheDrive)
     EXPECT_EQ(still.m_vx, 0.0);
     EXPECT_FALSE(still.m_bHalf1);
     EXPECT_EQ(bulb.GetSupplyCount(), 0.0);
-    EXPECT_EQ(CRandom::State(), 1u);
+    EXPECT_EQ(LoneRandom().State(), 1u);
 }
 
 TEST_F(SingleBulbMove, SupplyKickWithVaryFollowsTheDraw)
@@ -329,7 +329,7 @@ TEST_F(SingleBulbMove, WithoutCellsTheSupplyIsPlainWire)
         EXPECT_EQ(e.m_nGlow, 0);
     }
     EXPECT_EQ(bulb.GetSupplyCount(), 0.0);
-    EXPECT_EQ(CRandom::State(), 1u);
+    EXPECT_EQ(LoneRandom().State(), 1u);
 }
 
 // --- the bulb's release line ---
@@ -440,7 +440,7 @@ TEST_P(SingleBulbWalls, ReflectAndMoveBack)
     EXPECT_EQ(e.m_vx, c.endVx);
     EXPECT_EQ(e.m_vy, c.endVy);
     // Reflections draw nothing from the generator.
-    EXPECT_EQ(CRandom::State(), 1u);
+    EXPECT_EQ(LoneRandom().State(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -471,7 +471,7 @@ TEST_F(SingleBulbMove, JumpIntoTheHoleLandsAtTheSupply)
     EXPECT_DOUBLE_EQ(e.m_y, 3.01);
     EXPECT_EQ(e.m_vx, 0.5);
     EXPECT_EQ(e.m_vy, 0.01);
-    EXPECT_EQ(CRandom::State(), NextState(NextState(1)));
+    EXPECT_EQ(LoneRandom().State(), NextState(NextState(1)));
 }
 
 TEST_F(SingleBulbMove, RescueWithTheLargestDrawGoesOneUnitFurther)
@@ -482,7 +482,7 @@ TEST_F(SingleBulbMove, RescueWithTheLargestDrawGoesOneUnitFurther)
         inverse *= 2u - 214013u * inverse;
     ASSERT_EQ(inverse * 214013u, 1u);
     const std::uint32_t target = 0x7fff0000u;
-    CRandom::Restart((target - 2531011u) * inverse);
+    LoneRandom().Restart((target - 2531011u) * inverse);
 
     const std::uint32_t afterX = target;
     const int ry = static_cast<int>((NextState(afterX) >> 16) & 0x7fffu);

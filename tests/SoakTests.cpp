@@ -316,12 +316,13 @@ TEST_P(SoakTest, EveryTickStaysSaneAndTheCircuitStillConducts)
     EXPECT_GT(soak.Figures().frames, 0);
 
     // Left running unseen with three cells: the glow lists fill to their
-    // bound and must stay there.
+    // bound and must stay there (a bulb behind a resistor fills its list in
+    // about two minutes).
     soak.Doc().OnCommand(soak.HomeId());
     soak.Doc().OnCommand(CmdId::DisplayBallModel);
     soak.Doc().OnCommand(CmdId::Cells3);
     soak.Doc().OnCommand(CmdId::SwitchOn);
-    constexpr int kUnseenTicks = 6000;
+    constexpr int kUnseenTicks = 9000;
     for (int i = 0; i < kUnseenTicks; ++i) {
         soak.Doc().StepCircuit();
         soak.Meter().AddTick(soak.Home()->TakeSupplyCount());

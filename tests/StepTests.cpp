@@ -298,7 +298,7 @@ TEST(StepCountdown, GlowMovesTowardZeroEveryThirdStep)
     const int expectedTick[] = {1, 2, 0};
     for (int tick = 1; tick <= 33; ++tick) {
         circuit.Step();
-        EXPECT_EQ(CCircuit::StepTickCounter(), expectedTick[(tick - 1) % 3]);
+        EXPECT_EQ(circuit.StepTickCounter(), expectedTick[(tick - 1) % 3]);
         const int done = tick / 3;   // countdown steps so far
         EXPECT_EQ(e[0].m_nGlow, std::max(10 - done, 0)) << tick;
         EXPECT_EQ(e[1].m_nGlow, std::min(-10 + done, 0)) << tick;

@@ -209,13 +209,13 @@ TEST_P(SwitchOpenSupply, PushAndChargingFollowTheSwitch)
         EXPECT_NEAR(MoveOnce(c, 11.5, 21.3, 0, 0).m_vy, 10 * k * (21.5 - 21.3), 1e-15);
 
         const double countBefore = c.GetSupplyCount();
-        const std::uint32_t stateBefore = CRandom::State();
+        const std::uint32_t stateBefore = LoneRandom().State();
         const CElectron e = MoveOnce(c, 12.4, 3.5, 0.2, 0.001);
         EXPECT_EQ(e.m_bHalf1, !stopped);
         EXPECT_EQ(e.m_nGlow, stopped ? 0 : 10);
         EXPECT_DOUBLE_EQ(e.m_vx, stopped ? -0.2 : 0.2);
         EXPECT_EQ(c.GetSupplyCount() - countBefore, stopped ? 0.0 : 1.0);
-        EXPECT_EQ(CRandom::State() == stateBefore, stopped);
+        EXPECT_EQ(LoneRandom().State() == stateBefore, stopped);
         // Against the drive it bounces either way.
         EXPECT_DOUBLE_EQ(MoveOnce(c, 12.6, 3.5, -0.2, 0).m_vx, 0.2);
     }

@@ -3,10 +3,16 @@
 #include "sim/Circuit.h"
 #include "sim/Random.h"
 
-// Puts the program-wide state (the random generator and the step's tick
-// counter) back to how a fresh program starts.
+// Puts the state of the circuits built on their own (the random generator
+// and the step's tick counter) back to how a fresh program starts; a
+// document's circuits start afresh with the document.
 inline void RestartProgramState()
 {
-    CRandom::Restart(1);
-    CCircuit::RestartStepTickCounter();
+    LoneCircuitSet() = CCircuitSet{};
+}
+
+// The generator of the circuits built on their own.
+inline CRandom& LoneRandom()
+{
+    return LoneCircuitSet().random;
 }

@@ -133,7 +133,7 @@ protected:
     {
         std::ostringstream out;
         out << std::hexfloat << View().Meter().Accumulator() << ' ' << View().Meter().LastReading() << ' '
-            << Circuit().GetIntroFrames() << ' ' << CCircuit::StepTickCounter() << ' ' << View().TickCount();
+            << Circuit().GetIntroFrames() << ' ' << Circuit().StepTickCounter() << ' ' << View().TickCount();
         for (const CElectron& e : Circuit().Electrons())
             out << ';' << e.m_x << ' ' << e.m_y << ' ' << e.m_vx << ' ' << e.m_vy << ' ' << e.m_nGlow << ' '
                 << e.m_nPhase << ' ' << e.m_nFlash << e.m_bHalf1 << e.m_bHalf2;
