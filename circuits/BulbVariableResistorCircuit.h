@@ -23,14 +23,16 @@ public:
     // The presses of "+" from the least resistance, 0 to kResistanceSteps.
     static constexpr int kResistanceSteps = 14;
     int ResistanceStep() const;
+    // Sets the wall as it stands in another copy of the circuit (a running
+    // sum of steps, so copying the presses could land a few ulps away), and
+    // keeps the layout's block in step with it.
+    void SetResistorWall(double w);
 
     const CGlowList& Glow1() const { return m_glow1; }
 
 private:
     void Release(CElectron& e, Load load) override;
     void AfterBottomBlockWalls(CElectron& e) override;
-    // Keeps the layout's block in step with the wall.
-    void SetResistorWall(double w);
 
     double m_dResistorWall = 0.5;
     CGlowList m_glow1;

@@ -33,12 +33,19 @@ void AppendField(std::string& out, const std::string& text)
 
 }
 
+std::vector<std::size_t> CCircuitRates::OrderByName(const std::vector<std::string>& names)
+{
+    std::vector<std::size_t> order(names.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+    return order;
+}
+
 void CCircuitRates::Restart(const std::vector<std::string>& names, long long supply, std::span<const CLoadCount> loads)
 {
-    const std::size_t count = std::min({names.size(), loads.size(), kMaxLoads});
-    m_order.resize(count);
-    std::iota(m_order.begin(), m_order.end(), std::size_t{0});
-    std::stable_sort(m_order.begin(), m_order.end(), [&](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+    m_order = OrderByName(std::vector<std::string>(names.begin(),
+                                                   names.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                                       {names.size(), loads.size(), kMaxLoads}))));
     m_names.clear();
     for (const std::size_t i : m_order)
         m_names.push_back(names[i]);

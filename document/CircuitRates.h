@@ -28,8 +28,12 @@ public:
         std::array<double, kMaxLoads> loads;
     };
 
+    // The loads' places in the order of their names, so "light bulb 1" comes
+    // before "light bulb 2": the listed load i is the circuit's load [i].
+    static std::vector<std::size_t> OrderByName(const std::vector<std::string>& names);
+
     // Starts again from the counts a circuit has now; its loads are shown in
-    // the order of their names, so "light bulb 1" comes before "light bulb 2".
+    // the order of their names.
     void Restart(const std::vector<std::string>& names, long long supply, std::span<const CLoadCount> loads);
     // Takes the counts after one more tick.
     void Sample(long long supply, std::span<const CLoadCount> loads);

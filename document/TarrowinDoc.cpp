@@ -81,6 +81,22 @@ void CTarrowinDoc::StepCircuit()
     m_rates.Sample(m_pCircuit->SupplyPassages(), m_pCircuit->LoadCounts());
 }
 
+CMeasureSetup CTarrowinDoc::CurrentSetup() const
+{
+    const CCircuit& c = *m_pCircuit;
+    CMeasureSetup setup;
+    for (const CCircuitEntry& entry : m_circuits)
+        if (entry.pCircuit == m_pCircuit)
+            setup.nCircuitId = entry.nCommandId;
+    setup.nCells = std::abs(c.GetCells());
+    setup.bReversed = c.IsReversed();
+    setup.bSwitchOpen = c.IsSwitchOpen();
+    setup.bVaryMeanSpeed = c.GetVaryMeanSpeed();
+    if (m_pCircuit == &m_bulbVariableResistor)
+        setup.resistorWall = m_bulbVariableResistor.GetResistorWall();
+    return setup;
+}
+
 void CTarrowinDoc::MeasureCurrentCircuit()
 {
     std::vector<std::string> names;

@@ -17,6 +17,7 @@
 #include "document/CircuitRates.h"
 #include "document/CommandState.h"
 #include "document/FrameLink.h"
+#include "document/Measurement.h"
 #include "document/ViewLink.h"
 #include "platform/DrawSurface.h"
 #include "platform/Rect.h"
@@ -64,6 +65,8 @@ public:
 
     CCircuit* GetCurrentCircuit() const { return m_pCircuit; }
     const CCircuitSet& CircuitSet() const { return m_set; }
+    // The current circuit and its settings, for a measurement of its long run.
+    CMeasureSetup CurrentSetup() const;
     void StepCircuit();
     void LayoutCircuit(CDrawSurface& dc, const CRect& rect);
     void RenderCircuit(CDrawSurface& dc);
