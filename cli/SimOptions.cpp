@@ -14,9 +14,11 @@ namespace {
 // would only exhaust memory or the terminal.
 constexpr int kMaxSide = 16384;
 constexpr int kMaxRegions = 200;
+// Ten hours of the model's time: a few minutes of work.
+constexpr double kMaxMeasureSeconds = 36000.0;
 
 template <typename T>
-bool ParseWhole(const std::string& text, T& value)
+bool ParseNumber(const std::string& text, T& value)
 {
     if (text.empty())
         return false;
@@ -30,7 +32,7 @@ bool ParseSize(const std::string& text, int& w, int& h)
     const auto x = text.find('x');
     if (x == std::string::npos)
         return false;
-    return ParseWhole(text.substr(0, x), w) && ParseWhole(text.substr(x + 1), h) && w >= 1 && h >= 1 &&
+    return ParseNumber(text.substr(0, x), w) && ParseNumber(text.substr(x + 1), h) && w >= 1 && h >= 1 &&
            w <= kMaxSide && h <= kMaxSide;
 }
 
@@ -79,11 +81,11 @@ CSimParse ParseSimOptions(const std::vector<std::string>& args)
         };
         std::string v;
         if (opt == "--circuit") {
-            if (!value(v) || !ParseWhole(v, o.nCircuit) || o.nCircuit < 1 || o.nCircuit > 14)
+            if (!value(v) || !ParseNumber(v, o.nCircuit) || o.nCircuit < 1 || o.nCircuit > 14)
                 return Fail("--circuit needs a circuit number from 1 to 14");
         } else if (opt == "--cells") {
             int n = 0;
-            if (!value(v) || !ParseWhole(v, n) || n < 0 || n > 3)
+            if (!value(v) || !ParseNumber(v, n) || n < 0 || n > 3)
                 return Fail("--cells needs a number of cells from 0 to 3");
             o.cells = n;
         } else if (opt == "--reverse") {
@@ -95,20 +97,20 @@ CSimParse ParseSimOptions(const std::vector<std::string>& args)
         } else if (opt == "--switch-open") {
             o.bSwitchOpen = true;
         } else if (opt == "--resistor") {
-            if (!value(v) || !ParseWhole(v, o.nResistor) || o.nResistor < -1000 || o.nResistor > 1000)
+            if (!value(v) || !ParseNumber(v, o.nResistor) || o.nResistor < -1000 || o.nResistor > 1000)
                 return Fail("--resistor needs a whole number of presses from -1000 to 1000");
         } else if (opt == "--tag") {
             o.bTag = true;
         } else if (opt == "--energy") {
             o.bEnergy = true;
         } else if (opt == "--ticks") {
-            if (!value(v) || !ParseWhole(v, o.nTicks) || o.nTicks < 0)
+            if (!value(v) || !ParseNumber(v, o.nTicks) || o.nTicks < 0)
                 return Fail("--ticks needs a number of ticks of 0 or more");
         } else if (opt == "--every") {
-            if (!value(v) || !ParseWhole(v, o.nEvery) || o.nEvery < 1)
+            if (!value(v) || !ParseNumber(v, o.nEvery) || o.nEvery < 1)
                 return Fail("--every needs a number of ticks of 1 or more");
         } else if (opt == "--regions") {
-            if (!value(v) || !ParseWhole(v, o.nRegions) || o.nRegions < 1 || o.nRegions > kMaxRegions)
+            if (!value(v) || !ParseNumber(v, o.nRegions) || o.nRegions < 1 || o.nRegions > kMaxRegions)
                 return Fail("--regions needs a resolution from 1 to 200");
         } else if (opt == "--png") {
             if (!value(v) || v.empty())
@@ -141,9 +143,30 @@ CSimParse ParseSimOptions(const std::vector<std::string>& args)
             paletteGiven = true;
         } else if (opt == "--labels") {
             o.bLabels = true;
+        } else if (opt == "--measure") {
+            if (!value(v) || !ParseNumber(v, o.dMeasureSeconds) || !(o.dMeasureSeconds >= 1.0) ||
+                o.dMeasureSeconds > kMaxMeasureSeconds)
+                return Fail("--measure needs a number of seconds from 1 to 36000");
+        } else if (opt == "--seed") {
+            if (!value(v) || !ParseNumber(v, o.nSeed))
+                return Fail("--seed needs a whole number from 0 to 4294967295");
+            o.bSeedGiven = true;
+        } else if (opt == "--help") {
+            o.bHelp = true;
         } else {
             return Fail("unknown option " + ShownArgument(opt));
         }
+    }
+    if (o.Measures()) {
+        const char* clash = o.nTicks > 0 || o.nEvery > 0 ? "--ticks or --every"
+                            : o.nRegions > 0              ? "--regions"
+                            : o.Renders()                 ? "--png or --frames"
+                            : o.bEnergy || o.bTag         ? "--energy or --tag"
+                                                          : nullptr;
+        if (clash != nullptr)
+            return Fail(std::string(clash) + " cannot be used with --measure");
+    } else if (o.bSeedGiven) {
+        return Fail("--seed needs --measure");
     }
     if ((sizeGiven || modeGiven || paletteGiven || o.bLabels) && !o.Renders())
         return Fail(std::string(sizeGiven      ? "--size"

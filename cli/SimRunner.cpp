@@ -1,6 +1,7 @@
 #include "cli/SimRunner.h"
 
 #include "document/CurrentMeter.h"
+#include "document/Measurement.h"
 #include "document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
 #include "res/CommandIds.h"
@@ -59,6 +60,32 @@ void PrintState(std::FILE* out, long long tick, double meter, const CCircuit& ci
     std::fputs(line.c_str(), out);
 }
 
+// [mean, low, high], each to the last bit.
+void AppendEstimate(std::string& line, const CEstimate& estimate)
+{
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "[%.17g,%.17g,%.17g]", estimate.mean, estimate.Low(), estimate.High());
+    line += buf;
+}
+
+void PrintMeasurement(std::FILE* out, const CMeasureResult& result, unsigned seed)
+{
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "{\"seconds\":%.17g,\"seed\":%u,\"current\":", result.seconds, seed);
+    std::string line = buf;
+    AppendEstimate(line, result.current);
+    line += ",\"energy\":{";
+    for (std::size_t i = 0; i < result.loads.size(); ++i) {
+        if (i > 0)
+            line += ',';
+        AppendJsonString(line, result.loadNames[i]);
+        line += ':';
+        AppendEstimate(line, result.loads[i]);
+    }
+    line += "}}\n";
+    std::fputs(line.c_str(), out);
+}
+
 void PrintRegions(std::FILE* out, const CCircuit& circuit, int n)
 {
     const int side = 25 * n + 1;
@@ -114,6 +141,10 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
         std::fprintf(err, "tarrowin-sim: %s\n", message.c_str());
         return 2;
     };
+    if (o.bHelp) {
+        std::fprintf(out, "%s\n\n%s", kSimUsage, kSimHelp);
+        return 0;
+    }
 
     if (const std::string error = CheckSimOutputs(o); !error.empty())
         return fail(error);
@@ -146,6 +177,13 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
 
     if (o.nRegions > 0) {
         PrintRegions(out, *circuit, o.nRegions);
+        return 0;
+    }
+    if (o.Measures()) {
+        CMeasurement measurement(doc.CurrentSetup(), o.dMeasureSeconds, o.nSeed);
+        measurement.Advance(measurement.TotalTicks());
+        PrintMeasurement(out, measurement.Result(), o.nSeed);
+        std::fflush(out);
         return 0;
     }
 

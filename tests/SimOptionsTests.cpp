@@ -329,7 +329,7 @@ public:
     {
         static const std::string pool[] = {"--colour", "-x",     "",          "--",        "-",        "--ticks=5",
                                            "--TICKS",  "\xe2\x80\x94ticks", "ticks", "5",    " --tag",   "--tag ",
-                                           "--circuit\n", "--help", "-h",      "--png\t",   "\x1b[31m", "\xff\xfe",
+                                           "--circuit\n", "--helps", "-h",      "--png\t",   "\x1b[31m", "\xff\xfe",
                                            "--no-vary", "--size800x600", std::string(2000, 'a')};
         std::string token;
         do {

@@ -160,6 +160,12 @@ def check_bad_inputs():
         (["--size", "800x600"], "--size"),
         (["--mode", "diagram"], "--mode"),
         (["--labels"], "--labels"),
+        (["--measure", "0"], "--measure"),
+        (["--measure", "nan"], "--measure"),
+        (["--measure", "30", "--ticks", "5"], "--measure"),
+        (["--measure", "30", "--png", png], "--measure"),
+        (["--seed", "3"], "--seed"),
+        (["--measure", "30", "--seed", "-1"], "--seed"),
     ]
     for args, option in cases:
         name = "bad input %s" % " ".join(args)
@@ -170,6 +176,23 @@ def check_bad_inputs():
         check(name + " gives one stderr line", len(lines) == 1, repr(err))
         check(name + " names " + option, option in err, repr(err))
     check("no picture written by rejected runs", not os.path.exists(png))
+
+
+def check_help_and_measure():
+    rc, out, err = run(["--help"])
+    check("--help exits 0 with the usage on stdout", rc == 0 and out.startswith(b"usage: tarrowin-sim") and
+          b"--measure SECONDS" in out and err == "", repr(err))
+    rc, out, err = run(["--circuit", "8", "--cells", "2", "--measure", "40", "--seed", "4"])
+    lines = out.decode().splitlines()
+    check("--measure prints one JSON line", rc == 0 and len(lines) == 1, repr(out[:200]))
+    if rc == 0 and len(lines) == 1:
+        m = json.loads(lines[0])
+        bounds = [m["current"]] + list(m["energy"].values())
+        check("--measure gives the current and each load as mean within its interval",
+              sorted(m["energy"]) == ["light bulb", "resistor"] and m["seed"] == 4 and
+              all(len(b) == 3 and b[1] <= b[0] <= b[2] for b in bounds) and m["current"][0] > 0, lines[0])
+        rc2, out2, _ = run(["--circuit", "8", "--cells", "2", "--measure", "40", "--seed", "4"])
+        check("--measure repeats itself", out2 == out)
 
 
 def check_unwritable_outputs():
@@ -388,7 +411,7 @@ def main():
         runtime = os.path.join(base, "runtime")
         os.mkdir(runtime, 0o700)
         ENV = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=runtime)
-        for step in (check_bad_inputs, check_unwritable_outputs, check_trace_lines,
+        for step in (check_bad_inputs, check_help_and_measure, check_unwritable_outputs, check_trace_lines,
                      check_reproducible, check_regions, check_pictures,
                      check_intro_picture, check_frames):
             TMP = os.path.join(base, step.__name__)
