@@ -50,7 +50,7 @@ void CCircuitRates::Restart(const std::vector<std::string>& names, long long sup
     for (const std::size_t i : m_order)
         m_names.push_back(names[i]);
 
-    // Before the restart nothing flowed: the rates rise over the first two
+    // Before the restart nothing flowed: the rates rise over the first ten
     // seconds instead of leaping from a first tick's passage.
     m_window.fill(Gather(supply, loads));
     m_nTicks = 0;
@@ -73,7 +73,7 @@ CCircuitRates::CCounts CCircuitRates::Gather(long long supply, std::span<const C
 
 void CCircuitRates::Sample(long long supply, std::span<const CLoadCount> loads)
 {
-    // The slot of the tick two seconds ago takes this tick's counts.
+    // The slot of the tick ten seconds ago takes this tick's counts.
     CCounts& slot = m_window[static_cast<std::size_t>(m_nTicks % kWindowTicks)];
     const CCounts before = slot;
     slot = Gather(supply, loads);

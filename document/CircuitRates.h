@@ -11,13 +11,15 @@
 
 // What the measurements panel shows of the current circuit: the current at
 // the supply (net electrons per second) and the energy each load receives
-// per second, averaged over the last two seconds, with their history over
+// per second, both averaged over the same last ten seconds, with their history over
 // the last 30 seconds. Time is the model's own, one tick being 16 ms as at
 // normal speed: a paused graph stands still and a slowed one reads the same.
 class CCircuitRates {
 public:
     static constexpr double kSecondsPerTick = 0.016;
-    static constexpr int kWindowTicks = 125;   // two seconds
+    // Ten seconds: with about one electron a second through the supply, a
+    // shorter average jumps too much to teach from.
+    static constexpr int kWindowTicks = 625;
     static constexpr int kTicksPerPoint = 5;
     static constexpr double kHistorySeconds = 30.0;
     static constexpr std::size_t kMaxLoads = 3;
@@ -62,7 +64,7 @@ private:
 
     std::vector<std::string> m_names;
     std::vector<std::size_t> m_order;    // shown load -> the circuit's load
-    std::array<CCounts, kWindowTicks> m_window{};   // the last two seconds' counts
+    std::array<CCounts, kWindowTicks> m_window{};   // the last ten seconds' counts
     long long m_nTicks = 0;
     int m_nGeneration = 0;
     double m_current = 0.0;
