@@ -54,6 +54,14 @@ void CBulbVariableResistorCircuit::IncreaseResistance()
     m_bLayoutDirty = true;
 }
 
+double CBulbVariableResistorCircuit::WallAfterPresses(int presses)
+{
+    double wall = kThinnestWall;
+    for (int i = 0; i < presses; ++i)
+        wall = std::min(wall + kWallStep, kThickestWall);
+    return wall;
+}
+
 void CBulbVariableResistorCircuit::SetResistorWall(double w)
 {
     m_dResistorWall = w;
@@ -101,9 +109,9 @@ CCircuit::GlowPen CBulbVariableResistorCircuit::BulbGlowPen(int) const
     return w < 0.7 ? GlowPen::Bright : w < 1 ? GlowPen::Dim : GlowPen::Faint;
 }
 
-int CBulbVariableResistorCircuit::ResistanceStep() const
+int CBulbVariableResistorCircuit::StepOfWall(double wall)
 {
-    return static_cast<int>(std::lround((m_dResistorWall - kThinnestWall) / kWallStep));
+    return static_cast<int>(std::lround((wall - kThinnestWall) / kWallStep));
 }
 
 void CBulbVariableResistorCircuit::DrawDiagram(CDrawSurface& dc)

@@ -22,7 +22,11 @@ public:
     double GetResistorWall() const { return m_dResistorWall; }
     // The presses of "+" from the least resistance, 0 to kResistanceSteps.
     static constexpr int kResistanceSteps = 14;
-    int ResistanceStep() const;
+    int ResistanceStep() const { return StepOfWall(m_dResistorWall); }
+    static int StepOfWall(double wall);
+    // The wall after that many presses of "+" from the thinnest, summed press
+    // by press as the presses sum it.
+    static double WallAfterPresses(int presses);
     // Sets the wall as it stands in another copy of the circuit (a running
     // sum of steps, so copying the presses could land a few ulps away), and
     // keeps the layout's block in step with it.

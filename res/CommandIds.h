@@ -58,6 +58,7 @@ inline constexpr int PaletteColourBlind = 32847;
 inline constexpr int SavePicture = 32848;
 inline constexpr int CopyPicture = 32849;
 inline constexpr int ResetDefaults = 32850;
+inline constexpr int CompareCircuits = 32851;
 inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
 

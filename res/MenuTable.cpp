@@ -51,6 +51,7 @@ constexpr std::array kViewMenu{
     CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "Controls"), CmdId::ViewControls},
     CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "Display"), CmdId::ViewDisplay},
     CMenuItemEntry{K::Check, QT_TRANSLATE_NOOP("Menu", "M&easurements"), CmdId::ViewMeasurements, "G"},
+    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "Com&pare Circuits..."), CmdId::CompareCircuits},
     CMenuItemEntry{K::Separator, nullptr, 0},
     CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "Tarrowin &Model"), CmdId::DisplayBallModel, "M"},
     CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "Circuit &Diagram"), CmdId::DisplayDiagram, "D"},

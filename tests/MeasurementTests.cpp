@@ -60,8 +60,8 @@ TEST(Measurement, FollowsTheSettingsExactlyWhereTheyLeaveNoDoubt)
     EXPECT_EQ(Measure(open).current.mean, 0.0);
     // The variable resistor's ends: the most resistance lets clearly less through.
     CMeasureSetup least = SetupOf(CmdId::BulbVariableResistor), most = least;
-    least.resistorWall = 0.5;
-    most.resistorWall = 1.2;
+    least.resistorWall = CBulbVariableResistorCircuit::WallAfterPresses(0);
+    most.resistorWall = CBulbVariableResistorCircuit::WallAfterPresses(CBulbVariableResistorCircuit::kResistanceSteps);
     EXPECT_LT(Measure(most).current.High(), Measure(least).current.Low());
     const CMeasureResult three = Measure(SetupOf(CmdId::ThreeBulbs), 30);
     EXPECT_EQ(three.loadNames, (std::vector<std::string>{"light bulb 1", "light bulb 2", "light bulb 3"}));
