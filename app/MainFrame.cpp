@@ -7,6 +7,7 @@
 #include "app/DialogBar.h"
 #include "app/FocusKeeper.h"
 #include "app/MeasurementsPanel.h"
+#include "app/CompareWindow.h"
 #include "app/PictureSaver.h"
 #include "document/TarrowinDoc.h"
 #include "res/CircuitCatalogue.h"
@@ -176,7 +177,7 @@ void CMainFrame::CreateBars()
 
 void CMainFrame::CreateMeasurementsDock()
 {
-    m_pMeasurements = new CMeasurementsPanel(m_doc.Rates());
+    m_pMeasurements = new CMeasurementsPanel(m_doc);
     m_wndMeasurements = new QDockWidget(this);
     m_wndMeasurements->setObjectName(QStringLiteral("Measurements"));
     m_wndMeasurements->setWindowTitle(MenuText(QT_TRANSLATE_NOOP("Menu", "Measurements")));
@@ -215,6 +216,13 @@ void CMainFrame::OnCommand(int id)
         FitDisplayDock();
         RatesChanged();
         break;
+    case CmdId::CompareCircuits:
+        if (m_pCompare == nullptr)
+            m_pCompare = new CCompareWindow(this);
+        m_pCompare->show();
+        m_pCompare->raise();
+        m_pCompare->activateWindow();
+        break;
     case CmdId::FullScreen: ToggleFullScreen(); break;
     case CmdId::AppExit: close(); break;
     case CmdId::AppAbout: ShowAboutBox(); break;
@@ -242,6 +250,7 @@ std::optional<CCommandState> CMainFrame::CommandState(int id) const
     case CmdId::ViewControls: return CCommandState{true, !m_wndControlsBar->isHidden()};
     case CmdId::ViewDisplay: return CCommandState{true, !m_wndDisplayBar->isHidden()};
     case CmdId::ViewMeasurements: return CCommandState{true, !m_wndMeasurements->isHidden()};
+    case CmdId::CompareCircuits:
     case CmdId::FullScreen:
     case CmdId::AppExit:
     case CmdId::AppAbout:

@@ -15,6 +15,7 @@
 class CAppSettings;
 class CCircuitChooser;
 class CDialogBar;
+class CCompareWindow;
 class CMeasurementsPanel;
 class CTarrowinDoc;
 class QAction;
@@ -62,6 +63,8 @@ public:
     QDockWidget* DisplayDock() const { return m_wndDisplayBar; }
     QDockWidget* MeasurementsDock() const { return m_wndMeasurements; }
     CMeasurementsPanel* Measurements() const { return m_pMeasurements; }
+    // The Compare Circuits window, once it was asked for.
+    CCompareWindow* Compare() const { return m_pCompare; }
     // The menu item of a command id, or null.
     QAction* MenuAction(int id) const;
 
@@ -103,6 +106,7 @@ private:
     QDockWidget* m_wndDisplayBar = nullptr;
     QDockWidget* m_wndMeasurements = nullptr;
     CMeasurementsPanel* m_pMeasurements = nullptr;
+    CCompareWindow* m_pCompare = nullptr;
     CDialogBar* m_pControls = nullptr;
     CDialogBar* m_pDisplay = nullptr;
     CTarrowinView* m_pViewWidget = nullptr;

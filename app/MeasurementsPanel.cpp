@@ -1,6 +1,7 @@
 #include "app/MeasurementsPanel.h"
 
 #include "document/CircuitRates.h"
+#include "document/TarrowinDoc.h"
 #include "sim/ComponentLabel.h"
 
 #include <QChart>
@@ -11,8 +12,10 @@
 #include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QValueAxis>
@@ -47,6 +50,11 @@ QString Number(double value)
     return QLocale().toString(value, 'f', 2);
 }
 
+QString Interval(const CEstimate& estimate)
+{
+    return Text(QT_TRANSLATE_NOOP("Measurements", "%1 +/- %2")).arg(Number(estimate.mean), Number(estimate.half));
+}
+
 // Fits an axis to the values shown, from 0 or below at least one unit up. It
 // changes only when the values leave it or fill less than a third of it:
 // every change lays out the axis and its labels again, which costs most.
@@ -64,7 +72,8 @@ void FitAxis(QValueAxis* axis, double lo, double hi)
 
 }
 
-CMeasurementsPanel::CMeasurementsPanel(const CCircuitRates& rates, QWidget* parent) : QWidget(parent), m_rates(rates)
+CMeasurementsPanel::CMeasurementsPanel(const CTarrowinDoc& doc, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_rates(doc.Rates())
 {
     setObjectName(QStringLiteral("Measurements"));
     auto* layout = new QVBoxLayout(this);
@@ -80,6 +89,19 @@ CMeasurementsPanel::CMeasurementsPanel(const CCircuitRates& rates, QWidget* pare
     m_currentValue = new QLabel(this);
     m_currentValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     layout->addWidget(m_currentValue);
+    // The long run: ten minutes of the model, its 95% interval, and how far it has come.
+    auto* longRun = new QHBoxLayout;
+    m_currentLongRun = new QLabel(this);
+    m_currentLongRun->setWordWrap(true);
+    m_currentLongRun->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_longRunProgress = new QProgressBar(this);
+    m_longRunProgress->setRange(0, 100);
+    m_longRunProgress->setTextVisible(false);
+    m_longRunProgress->setMaximumWidth(fontMetrics().averageCharWidth() * 8);
+    m_longRunProgress->setAccessibleName(Text(QT_TRANSLATE_NOOP("Measurements", "measuring the long run")));
+    longRun->addWidget(m_longRunProgress);
+    longRun->addWidget(m_currentLongRun, 1);
+    layout->addLayout(longRun);
     layout->addWidget(heading(QT_TRANSLATE_NOOP("Measurements", "energy per second")));
     m_loadGrid = new QGridLayout;
     m_loadGrid->setColumnStretch(2, 1);
@@ -126,10 +148,74 @@ CMeasurementsPanel::CMeasurementsPanel(const CCircuitRates& rates, QWidget* pare
     m_copy = new QPushButton(Text(QT_TRANSLATE_NOOP("Measurements", "Copy data")), this);
     connect(m_copy, &QPushButton::clicked, this, [this] { CopyData(); });
     layout->addWidget(m_copy, 0, Qt::AlignLeft);
+
+    m_longRunTimer.setInterval(200);
+    connect(&m_longRunTimer, &QTimer::timeout, this, [this] { ShowLongRun(); });
+    ShowLongRun();
+}
+
+CMeasurementsPanel::~CMeasurementsPanel()
+{
+    m_longRunQueue.Cancel();   // no worker may report to a panel that is gone
+}
+
+void CMeasurementsPanel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    FollowLongRun();
+}
+
+void CMeasurementsPanel::FollowLongRun()
+{
+    if (!isVisible())
+        return;   // measured only while it can be seen
+    const CMeasureSetup setup = m_doc.CurrentSetup();
+    if (m_longRunSetup == setup)
+        return;
+    m_longRunSetup = setup;
+    m_longRun.reset();
+    QPointer<CMeasurementsPanel> self(this);
+    m_nLongRunStart = m_longRunQueue.Start(
+        {CMeasurementQueue::CJob{setup, CMeasurement::kLongRunSeconds, 1}},
+        [self](int start, std::size_t, const CMeasureResult& result) {
+            // On the worker's thread: handed to the panel's.
+            QMetaObject::invokeMethod(self, [self, start, result] {
+                if (self && start == self->m_nLongRunStart) {
+                    self->m_longRun = result;
+                    self->ShowLongRun();
+                }
+            }, Qt::QueuedConnection);
+        });
+    m_longRunTimer.start();
+    ShowLongRun();
+}
+
+void CMeasurementsPanel::ShowLongRun()
+{
+    const bool running = m_longRunQueue.Running() || (m_longRunSetup && !m_longRun);
+    m_longRunProgress->setVisible(running);
+    m_longRunProgress->setValue(static_cast<int>(std::lround(m_longRunQueue.Progress() * 100)));
+    if (!running)
+        m_longRunTimer.stop();
+    if (!m_longRun) {
+        m_currentLongRun->setText(Text(QT_TRANSLATE_NOOP("Measurements", "long run: measuring 10 minutes...")));
+        for (const CLoadRow& row : m_rows)
+            row.longRun->clear();
+        return;
+    }
+    m_currentLongRun->setText(Text(QT_TRANSLATE_NOOP("Measurements", "long run (10 minutes): %1 electrons per second"))
+                                  .arg(Interval(m_longRun->current)));
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const auto named = std::find(m_longRun->loadNames.begin(), m_longRun->loadNames.end(), m_rates.LoadName(i));
+        m_rows[i].longRun->setText(named == m_longRun->loadNames.end()
+                                       ? QString()
+                                       : Interval(m_longRun->loads[static_cast<std::size_t>(named - m_longRun->loadNames.begin())]));
+    }
 }
 
 void CMeasurementsPanel::Refresh(bool now)
 {
+    FollowLongRun();
     if (m_rates.Generation() != m_nGeneration) {
         BuildLoads();
         m_nGeneration = m_rates.Generation();
@@ -148,6 +234,7 @@ void CMeasurementsPanel::BuildLoads()
         delete row.name;
         delete row.value;
         delete row.bar;
+        delete row.longRun;
     }
     m_rows.clear();
     for (QLineSeries* series : m_loadSeries) {
@@ -159,7 +246,8 @@ void CMeasurementsPanel::BuildLoads()
     for (std::size_t i = 0; i < m_rates.LoadCount(); ++i) {
         const QString name = QString::fromStdString(TranslatedText(kLabelContext, m_rates.LoadName(i)));
         const QColor colour = kLoadColours[i % kLoadColours.size()];
-        CLoadRow row{new QLabel(name, this), new QLabel(this), new QProgressBar(this)};
+        CLoadRow row{new QLabel(name, this), new QLabel(this), new QProgressBar(this), new QLabel(this)};
+        row.longRun->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.bar->setRange(0, kBarSteps);
         row.bar->setTextVisible(false);
@@ -171,6 +259,7 @@ void CMeasurementsPanel::BuildLoads()
         m_loadGrid->addWidget(row.name, r, 0);
         m_loadGrid->addWidget(row.value, r, 1);
         m_loadGrid->addWidget(row.bar, r, 2);
+        m_loadGrid->addWidget(row.longRun, r, 3);
         m_rows.push_back(row);
 
         auto* series = new QLineSeries(m_chart);

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "document/MeasurementQueue.h"
+
+#include <QTimer>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class CCircuitRates;
+class CTarrowinDoc;
 class QChart;
 class QChartView;
 class QGridLayout;
@@ -16,10 +21,13 @@ class QValueAxis;
 
 // The "Measurements" panel: the current at the supply and each load's
 // energy per second as numbers, bars and a live graph of the last 30
-// seconds, with "Copy data" for a spreadsheet. It only reads the rates.
+// seconds, with "Copy data" for a spreadsheet; beside them the long run, ten
+// minutes of the model measured on a worker thread whenever the circuit or a
+// setting changes while the panel is shown. It only reads the document.
 class CMeasurementsPanel : public QWidget {
 public:
-    explicit CMeasurementsPanel(const CCircuitRates& rates, QWidget* parent = nullptr);
+    explicit CMeasurementsPanel(const CTarrowinDoc& doc, QWidget* parent = nullptr);
+    ~CMeasurementsPanel() override;
 
     // Shows the rates as they stand now when they are due (about twice a
     // second) or `now` asks for it; costs nothing while they stand still.
@@ -29,6 +37,9 @@ public:
     void CopyData();
 
     QLabel* CurrentValue() const { return m_currentValue; }
+    QLabel* CurrentLongRun() const { return m_currentLongRun; }
+    bool IsMeasuringLongRun() const { return m_longRunQueue.Running(); }
+    const std::optional<CMeasureResult>& LongRun() const { return m_longRun; }
     QChart* Chart() const { return m_chart; }
     QPushButton* CopyButton() const { return m_copy; }
     // A load's row, in the order shown.
@@ -36,16 +47,24 @@ public:
         QLabel* name;
         QLabel* value;
         QProgressBar* bar;
+        QLabel* longRun;
     };
     const std::vector<CLoadRow>& LoadRows() const { return m_rows; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void BuildLoads();
+    // Starts measuring the circuit shown when it or a setting changed.
+    void FollowLongRun();
+    void ShowLongRun();
     // top: the highest load rate in the graph, the bars' full length.
     void ShowNumbers(double top);
     // Returns the highest load rate it drew.
     double ShowGraph();
 
+    const CTarrowinDoc& m_doc;
     const CCircuitRates& m_rates;
     int m_nGeneration = -1;
     long long m_nTicksShown = -1;
@@ -60,4 +79,11 @@ private:
     QLineSeries* m_currentSeries = nullptr;
     std::vector<QLineSeries*> m_loadSeries;
     QPushButton* m_copy = nullptr;
+    QLabel* m_currentLongRun = nullptr;
+    QProgressBar* m_longRunProgress = nullptr;
+    CMeasurementQueue m_longRunQueue{1};
+    std::optional<CMeasureSetup> m_longRunSetup;
+    std::optional<CMeasureResult> m_longRun;
+    int m_nLongRunStart = 0;
+    QTimer m_longRunTimer;
 };

@@ -92,6 +92,157 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source>current at power supply (electrons per second)</source>
+        <translation>Strom an der Stromquelle (Elektronen pro Sekunde)</translation>
+    </message>
+    <message>
+        <source>model, with its 95% interval</source>
+        <translation>Modell, mit 95-%-Intervall</translation>
+    </message>
+    <message>
+        <source>ideal circuit (Ohm&apos;s and Kirchhoff&apos;s laws)</source>
+        <translation>idealer Stromkreis (Ohmsches Gesetz, Kirchhoffsche Regeln)</translation>
+    </message>
+    <message>
+        <source>Single, series and parallel bulbs</source>
+        <translation>Eine Lampe, Lampen in Reihe und parallel</translation>
+    </message>
+    <message>
+        <source>0 to 3 cells</source>
+        <translation>0 bis 3 Zellen</translation>
+    </message>
+    <message>
+        <source>The variable resistor&apos;s 15 settings</source>
+        <translation>Die 15 Stufen des Stellwiderstands</translation>
+    </message>
+    <message>
+        <source>Bulb against resistor</source>
+        <translation>Lampe und Widerstand im Vergleich</translation>
+    </message>
+    <message>
+        <source>The switches open and closed</source>
+        <translation>Die Schalter offen und geschlossen</translation>
+    </message>
+    <message>
+        <source>All fourteen circuits with 1 to 3 cells</source>
+        <translation>Alle vierzehn Stromkreise mit 1 bis 3 Zellen</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 Zelle</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 Zellen</translation>
+    </message>
+    <message>
+        <source>switch open</source>
+        <translation>Schalter offen</translation>
+    </message>
+    <message>
+        <source>resistance %1 of %2</source>
+        <translation>Widerstand %1 von %2</translation>
+    </message>
+    <message>
+        <source>Compare Circuits</source>
+        <translation>Stromkreise vergleichen</translation>
+    </message>
+    <message>
+        <source>Your choice of circuits and cells</source>
+        <translation>Stromkreise und Zellen nach Wahl</translation>
+    </message>
+    <message>
+        <source>&amp;Compare:</source>
+        <translation>&amp;Vergleichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Measure</source>
+        <translation>&amp;Messen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung läuft</translation>
+    </message>
+    <message>
+        <source>Copy &amp;data</source>
+        <translation>&amp;Daten kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>Bild &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Measuring 10 minutes of each circuit: %1 of %2 done</source>
+        <translation>Je Stromkreis werden 10 Minuten gemessen: %1 von %2 fertig</translation>
+    </message>
+    <message>
+        <source>%1 runs of 10 minutes measured in %2 s</source>
+        <translation>%1 Läufe zu 10 Minuten in %2 s gemessen</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 of %2 measured</source>
+        <translation>Abgebrochen: %1 von %2 gemessen</translation>
+    </message>
+    <message>
+        <source>Choose what to compare, then Measure.</source>
+        <translation>Wählen Sie, was verglichen werden soll, dann Messen.</translation>
+    </message>
+    <message>
+        <source>circuit</source>
+        <translation>Stromkreis</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>current (electrons per second)</source>
+        <translation>Strom (Elektronen pro Sekunde)</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>unten</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>oben</translation>
+    </message>
+    <message>
+        <source>times the reference</source>
+        <translation>mal Bezug</translation>
+    </message>
+    <message>
+        <source>ideal times the reference</source>
+        <translation>ideal mal Bezug</translation>
+    </message>
+    <message>
+        <source>load %1</source>
+        <translation>Verbraucher %1</translation>
+    </message>
+    <message>
+        <source>energy per second</source>
+        <translation>Energie pro Sekunde</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>×%1 (ideal ×%2)</source>
+        <translation>×%1 (ideal ×%2)</translation>
+    </message>
+</context>
+<context>
     <name>Description</name>
     <message>
         <source>no cells</source>
@@ -560,6 +711,22 @@ kein Programm zugeordnet.</translation>
         <source>%1 (energy per second)</source>
         <translation>%1 (Energie pro Sekunde)</translation>
     </message>
+    <message>
+        <source>%1 +/- %2</source>
+        <translation>%1 +/- %2</translation>
+    </message>
+    <message>
+        <source>measuring the long run</source>
+        <translation>Langzeitmessung läuft</translation>
+    </message>
+    <message>
+        <source>long run: measuring 10 minutes...</source>
+        <translation>auf Dauer: 10 Minuten werden gemessen...</translation>
+    </message>
+    <message>
+        <source>long run (10 minutes): %1 electrons per second</source>
+        <translation>auf Dauer (10 Minuten): %1 Elektronen pro Sekunde</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -738,6 +905,10 @@ kein Programm zugeordnet.</translation>
     <message>
         <source>&amp;Reset to Defaults</source>
         <translation>Auf Standard &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare Circuits...</source>
+        <translation>Stromkreise &amp;vergleichen...</translation>
     </message>
 </context>
 <context>

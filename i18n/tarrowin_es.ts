@@ -92,6 +92,157 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source>current at power supply (electrons per second)</source>
+        <translation>corriente en la fuente (electrones por segundo)</translation>
+    </message>
+    <message>
+        <source>model, with its 95% interval</source>
+        <translation>modelo, con su intervalo del 95 %</translation>
+    </message>
+    <message>
+        <source>ideal circuit (Ohm&apos;s and Kirchhoff&apos;s laws)</source>
+        <translation>circuito ideal (leyes de Ohm y de Kirchhoff)</translation>
+    </message>
+    <message>
+        <source>Single, series and parallel bulbs</source>
+        <translation>Una bombilla, bombillas en serie y en paralelo</translation>
+    </message>
+    <message>
+        <source>0 to 3 cells</source>
+        <translation>0 a 3 pilas</translation>
+    </message>
+    <message>
+        <source>The variable resistor&apos;s 15 settings</source>
+        <translation>Los 15 ajustes de la resistencia variable</translation>
+    </message>
+    <message>
+        <source>Bulb against resistor</source>
+        <translation>Bombilla frente a resistencia</translation>
+    </message>
+    <message>
+        <source>The switches open and closed</source>
+        <translation>Los interruptores abiertos y cerrados</translation>
+    </message>
+    <message>
+        <source>All fourteen circuits with 1 to 3 cells</source>
+        <translation>Los catorce circuitos con 1 a 3 pilas</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 pila</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 pilas</translation>
+    </message>
+    <message>
+        <source>switch open</source>
+        <translation>interruptor abierto</translation>
+    </message>
+    <message>
+        <source>resistance %1 of %2</source>
+        <translation>resistencia %1 de %2</translation>
+    </message>
+    <message>
+        <source>Compare Circuits</source>
+        <translation>Comparar circuitos</translation>
+    </message>
+    <message>
+        <source>Your choice of circuits and cells</source>
+        <translation>Circuitos y pilas a elegir</translation>
+    </message>
+    <message>
+        <source>&amp;Compare:</source>
+        <translation>&amp;Comparar:</translation>
+    </message>
+    <message>
+        <source>&amp;Measure</source>
+        <translation>&amp;Medir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Midiendo</translation>
+    </message>
+    <message>
+        <source>Copy &amp;data</source>
+        <translation>Copiar los &amp;datos</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>&amp;Guardar imagen...</translation>
+    </message>
+    <message>
+        <source>Measuring 10 minutes of each circuit: %1 of %2 done</source>
+        <translation>Midiendo 10 minutos de cada circuito: %1 de %2 hechas</translation>
+    </message>
+    <message>
+        <source>%1 runs of 10 minutes measured in %2 s</source>
+        <translation>%1 series de 10 minutos medidas en %2 s</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 of %2 measured</source>
+        <translation>Cancelado: %1 de %2 medidas</translation>
+    </message>
+    <message>
+        <source>Choose what to compare, then Measure.</source>
+        <translation>Elija qué comparar y luego Medir.</translation>
+    </message>
+    <message>
+        <source>circuit</source>
+        <translation>circuito</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>ajustes</translation>
+    </message>
+    <message>
+        <source>current (electrons per second)</source>
+        <translation>corriente (electrones por segundo)</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>mínimo</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>máximo</translation>
+    </message>
+    <message>
+        <source>times the reference</source>
+        <translation>veces la referencia</translation>
+    </message>
+    <message>
+        <source>ideal times the reference</source>
+        <translation>ideal veces la referencia</translation>
+    </message>
+    <message>
+        <source>load %1</source>
+        <translation>carga %1</translation>
+    </message>
+    <message>
+        <source>energy per second</source>
+        <translation>energía por segundo</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>×%1 (ideal ×%2)</source>
+        <translation>×%1 (ideal ×%2)</translation>
+    </message>
+</context>
+<context>
     <name>Description</name>
     <message>
         <source>no cells</source>
@@ -560,6 +711,22 @@ a la extensión de archivo indicada.</translation>
         <source>%1 (energy per second)</source>
         <translation>%1 (energía por segundo)</translation>
     </message>
+    <message>
+        <source>%1 +/- %2</source>
+        <translation>%1 +/- %2</translation>
+    </message>
+    <message>
+        <source>measuring the long run</source>
+        <translation>midiendo a largo plazo</translation>
+    </message>
+    <message>
+        <source>long run: measuring 10 minutes...</source>
+        <translation>a largo plazo: midiendo 10 minutos...</translation>
+    </message>
+    <message>
+        <source>long run (10 minutes): %1 electrons per second</source>
+        <translation>a largo plazo (10 minutos): %1 electrones por segundo</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -738,6 +905,10 @@ a la extensión de archivo indicada.</translation>
     <message>
         <source>&amp;Reset to Defaults</source>
         <translation>&amp;Restablecer los valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare Circuits...</source>
+        <translation>Com&amp;parar circuitos...</translation>
     </message>
 </context>
 <context>

@@ -92,6 +92,157 @@
     </message>
 </context>
 <context>
+    <name>Compare</name>
+    <message>
+        <source>current at power supply (electrons per second)</source>
+        <translation>courant à la source (électrons par seconde)</translation>
+    </message>
+    <message>
+        <source>model, with its 95% interval</source>
+        <translation>modèle, avec son intervalle à 95 %</translation>
+    </message>
+    <message>
+        <source>ideal circuit (Ohm&apos;s and Kirchhoff&apos;s laws)</source>
+        <translation>circuit idéal (lois d&apos;Ohm et de Kirchhoff)</translation>
+    </message>
+    <message>
+        <source>Single, series and parallel bulbs</source>
+        <translation>Une lampe, lampes en série et en dérivation</translation>
+    </message>
+    <message>
+        <source>0 to 3 cells</source>
+        <translation>0 à 3 piles</translation>
+    </message>
+    <message>
+        <source>The variable resistor&apos;s 15 settings</source>
+        <translation>Les 15 réglages de la résistance variable</translation>
+    </message>
+    <message>
+        <source>Bulb against resistor</source>
+        <translation>Lampe contre résistance</translation>
+    </message>
+    <message>
+        <source>The switches open and closed</source>
+        <translation>Les interrupteurs ouverts et fermés</translation>
+    </message>
+    <message>
+        <source>All fourteen circuits with 1 to 3 cells</source>
+        <translation>Les quatorze circuits avec 1 à 3 piles</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 pile</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 piles</translation>
+    </message>
+    <message>
+        <source>switch open</source>
+        <translation>interrupteur ouvert</translation>
+    </message>
+    <message>
+        <source>resistance %1 of %2</source>
+        <translation>résistance %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Compare Circuits</source>
+        <translation>Comparer des circuits</translation>
+    </message>
+    <message>
+        <source>Your choice of circuits and cells</source>
+        <translation>Circuits et piles au choix</translation>
+    </message>
+    <message>
+        <source>&amp;Compare:</source>
+        <translation>&amp;Comparer :</translation>
+    </message>
+    <message>
+        <source>&amp;Measure</source>
+        <translation>&amp;Mesurer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Mesure en cours</translation>
+    </message>
+    <message>
+        <source>Copy &amp;data</source>
+        <translation>Copier les &amp;données</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture...</source>
+        <translation>&amp;Enregistrer l&apos;image...</translation>
+    </message>
+    <message>
+        <source>Measuring 10 minutes of each circuit: %1 of %2 done</source>
+        <translation>Mesure de 10 minutes de chaque circuit : %1 sur %2 terminées</translation>
+    </message>
+    <message>
+        <source>%1 runs of 10 minutes measured in %2 s</source>
+        <translation>%1 séries de 10 minutes mesurées en %2 s</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 of %2 measured</source>
+        <translation>Annulé : %1 sur %2 mesurées</translation>
+    </message>
+    <message>
+        <source>Choose what to compare, then Measure.</source>
+        <translation>Choisissez ce qu&apos;il faut comparer, puis Mesurer.</translation>
+    </message>
+    <message>
+        <source>circuit</source>
+        <translation>circuit</translation>
+    </message>
+    <message>
+        <source>settings</source>
+        <translation>réglages</translation>
+    </message>
+    <message>
+        <source>current (electrons per second)</source>
+        <translation>courant (électrons par seconde)</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>bas</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>haut</translation>
+    </message>
+    <message>
+        <source>times the reference</source>
+        <translation>fois la référence</translation>
+    </message>
+    <message>
+        <source>ideal times the reference</source>
+        <translation>idéal fois la référence</translation>
+    </message>
+    <message>
+        <source>load %1</source>
+        <translation>récepteur %1</translation>
+    </message>
+    <message>
+        <source>energy per second</source>
+        <translation>énergie par seconde</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>×%1 (ideal ×%2)</source>
+        <translation>×%1 (idéal ×%2)</translation>
+    </message>
+</context>
+<context>
     <name>Description</name>
     <message>
         <source>no cells</source>
@@ -507,19 +658,19 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;; --help lists the options</source>
-        <translation>argument inattendu « %1 » ; --help liste les options</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»&#xa0;; --help liste les options</translation>
     </message>
     <message>
         <source>--circuit needs a number from 1 to %1, not &quot;%2&quot;</source>
-        <translation>--circuit attend un nombre de 1 à %1, pas « %2 »</translation>
+        <translation>--circuit attend un nombre de 1 à %1, pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>--cells needs a number from 0 to 3, not &quot;%1&quot;</source>
-        <translation>--cells attend un nombre de 0 à 3, pas « %1 »</translation>
+        <translation>--cells attend un nombre de 0 à 3, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--display needs ball, diagram or picture, not &quot;%1&quot;</source>
-        <translation>--display attend ball, diagram ou picture, pas « %1 »</translation>
+        <translation>--display attend ball, diagram ou picture, pas «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -559,6 +710,22 @@ with the given filename extension.</source>
     <message>
         <source>%1 (energy per second)</source>
         <translation>%1 (énergie par seconde)</translation>
+    </message>
+    <message>
+        <source>%1 +/- %2</source>
+        <translation>%1 +/- %2</translation>
+    </message>
+    <message>
+        <source>measuring the long run</source>
+        <translation>mesure sur la durée en cours</translation>
+    </message>
+    <message>
+        <source>long run: measuring 10 minutes...</source>
+        <translation>sur la durée : mesure de 10 minutes...</translation>
+    </message>
+    <message>
+        <source>long run (10 minutes): %1 electrons per second</source>
+        <translation>sur la durée (10 minutes) : %1 électrons par seconde</translation>
     </message>
 </context>
 <context>
@@ -738,6 +905,10 @@ with the given filename extension.</source>
     <message>
         <source>&amp;Reset to Defaults</source>
         <translation>&amp;Rétablir les réglages par défaut</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare Circuits...</source>
+        <translation>Com&amp;parer des circuits...</translation>
     </message>
 </context>
 <context>

@@ -3,11 +3,13 @@
 // starting again with another circuit.
 #include "WindowFixture.h"
 
+#include "app/CompareWindow.h"
 #include "app/MeasurementsPanel.h"
 
 #include <QAction>
 #include <QChart>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
@@ -56,6 +58,11 @@ TEST_F(Measurements, ShowFollowStandStillWhilePausedCopyAndRestartWithTheCircuit
     const CCircuitRates& rates = m_doc->Rates();
     ASSERT_EQ(Panel().LoadRows().size(), 1u);
     EXPECT_EQ(Panel().LoadRows()[0].name->text(), "light bulb");
+    // The long run, measured beside the class as soon as the panel shows.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Panel().LongRun().has_value(); }, 30000));
+    EXPECT_GT(Panel().LongRun()->current.Low(), 0.5);
+    EXPECT_TRUE(Panel().CurrentLongRun()->text().contains(QStringLiteral(" +/- ")));
+    EXPECT_TRUE(Panel().LoadRows()[0].longRun->text().contains(QStringLiteral(" +/- ")));
 
     // Paused, the panel shows all there is and the timer's ticks change
     // nothing; a step moves everything on.
@@ -82,8 +89,9 @@ TEST_F(Measurements, ShowFollowStandStillWhilePausedCopyAndRestartWithTheCircuit
     EXPECT_TRUE(View().hasFocus());   // the click leaves the keys with the animation
 
     // Another circuit, still paused: its three bulbs, a graph from 0 whose
-    // axes, now short, still tell every mark apart.
+    // axes, now short, still tell every mark apart, and its long run measured anew.
     m_frame->OnCommand(CmdId::ThreeBulbs);
+    EXPECT_TRUE(Panel().IsMeasuringLongRun() && !Panel().LongRun());
     ASSERT_EQ(Panel().LoadRows().size(), 3u);
     EXPECT_EQ(Panel().LoadRows()[2].name->text(), "light bulb 3");
     EXPECT_EQ(Panel().Chart()->series().size(), 4);
@@ -103,4 +111,42 @@ TEST_F(Measurements, ShowFollowStandStillWhilePausedCopyAndRestartWithTheCircuit
         top = std::max({top, point.loads[0], point.loads[1], point.loads[2]});
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_NEAR(Panel().LoadRows()[i].bar->value(), rates.LoadRate(i) / top * Panel().LoadRows()[i].bar->maximum(), 1);
+}
+
+// Compare Circuits from the View menu: a set cancelled at once stops; another
+// runs to its end beside the live circuit, with the ideal circuit's ratio
+// beside each bar of equal bulbs, and copies its figures.
+TEST_F(Measurements, CompareCircuitsRunsASetCancelsOneAndCopies)
+{
+    Show();
+    Tick();
+    m_frame->OnCommand(CmdId::CompareCircuits);
+    CCompareWindow& compare = *m_frame->Compare();
+    ASSERT_TRUE(compare.isVisible());
+    compare.SetChooser()->setCurrentIndex(static_cast<int>(CompareSets::Set::AllCircuits));
+    QTest::mouseClick(compare.MeasureButton(), Qt::LeftButton);
+    EXPECT_TRUE(compare.IsMeasuring() && compare.CancelButton()->isEnabled() && !compare.MeasureButton()->isEnabled());
+    EXPECT_EQ(compare.Runs().size(), 42u);
+    QTest::mouseClick(compare.CancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(compare.IsMeasuring() || compare.CancelButton()->isEnabled());
+
+    compare.SetChooser()->setCurrentIndex(static_cast<int>(CompareSets::Set::SingleSeriesParallel));
+    QTest::mouseClick(compare.MeasureButton(), Qt::LeftButton);
+    const std::string live = TickState();
+    Tick(50);   // the class goes on meanwhile
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !compare.IsMeasuring() && compare.Progress()->value() == 1000; }, 60000));
+    QCoreApplication::processEvents();
+    const auto& bars = compare.Chart().Bars();
+    ASSERT_EQ(bars.size(), 4u);
+    for (const auto& bar : bars)
+        ASSERT_TRUE(bar.value && bar.value->Low() > 0.0 && bar.ratio && bar.idealRatio);
+    EXPECT_EQ(*bars[1].idealRatio, 0.5);
+    EXPECT_EQ(*bars[2].idealRatio, 2.0);
+    EXPECT_LT(*bars[1].ratio, *bars[2].ratio);   // series carries less than parallel
+    EXPECT_DOUBLE_EQ(*bars[0].ratio, 1.0);
+    QTest::mouseClick(compare.CopyButton(), Qt::LeftButton);
+    const QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Two Bulbs in Series,1 cell,"))) << lines[2].toStdString();
+    EXPECT_NE(live, TickState());
 }
