@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QFrame>
 #include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -40,6 +41,17 @@ const QColor kCurrentColour(0, 114, 178);
 const std::array kLoadColours{QColor(230, 159, 0), QColor(213, 94, 0), QColor(0, 158, 115)};
 
 constexpr int kBarSteps = 1000;
+
+// A small square of a line's colour, beside the name it stands for: the
+// graph's key, which unlike a legend never cuts a name short.
+QFrame* Swatch(const QColor& colour, QWidget* parent)
+{
+    auto* swatch = new QFrame(parent);
+    const int side = swatch->fontMetrics().height() * 2 / 3;
+    swatch->setFixedSize(side, side);
+    swatch->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid palette(mid);").arg(colour.name()));
+    return swatch;
+}
 // While running the panel is drawn about twice a second: numbers changing
 // faster cannot be read, and a few points more are hard to see sooner.
 constexpr long long kTicksPerGraph = 30;
@@ -85,7 +97,10 @@ CMeasurementsPanel::CMeasurementsPanel(const CTarrowinDoc& doc, QWidget* parent)
         label->setFont(font);
         return label;
     };
-    layout->addWidget(heading(QT_TRANSLATE_NOOP("Measurements", "current at power supply")));
+    auto* currentHeading = new QHBoxLayout;
+    currentHeading->addWidget(Swatch(kCurrentColour, this));
+    currentHeading->addWidget(heading(QT_TRANSLATE_NOOP("Measurements", "current at power supply")), 1);
+    layout->addLayout(currentHeading);
     m_currentValue = new QLabel(this);
     m_currentValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     layout->addWidget(m_currentValue);
@@ -104,11 +119,12 @@ CMeasurementsPanel::CMeasurementsPanel(const CTarrowinDoc& doc, QWidget* parent)
     layout->addLayout(longRun);
     layout->addWidget(heading(QT_TRANSLATE_NOOP("Measurements", "energy per second")));
     m_loadGrid = new QGridLayout;
-    m_loadGrid->setColumnStretch(2, 1);
+    m_loadGrid->setColumnStretch(3, 1);
     layout->addLayout(m_loadGrid);
 
     m_chart = new QChart;
-    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    // The swatches beside the names are the key.
+    m_chart->legend()->hide();
     m_chart->setMargins(QMargins(0, 0, 0, 0));
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     m_chart->setBackgroundRoundness(0);
@@ -231,6 +247,7 @@ void CMeasurementsPanel::Refresh(bool now)
 void CMeasurementsPanel::BuildLoads()
 {
     for (const CLoadRow& row : m_rows) {
+        delete row.swatch;
         delete row.name;
         delete row.value;
         delete row.bar;
@@ -246,7 +263,9 @@ void CMeasurementsPanel::BuildLoads()
     for (std::size_t i = 0; i < m_rates.LoadCount(); ++i) {
         const QString name = QString::fromStdString(TranslatedText(kLabelContext, m_rates.LoadName(i)));
         const QColor colour = kLoadColours[i % kLoadColours.size()];
-        CLoadRow row{new QLabel(name, this), new QLabel(this), new QProgressBar(this), new QLabel(this)};
+        CLoadRow row{Swatch(colour, this), new QLabel(name, this), new QLabel(this), new QProgressBar(this),
+                     new QLabel(this)};
+        row.name->setWordWrap(true);
         row.longRun->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         row.bar->setRange(0, kBarSteps);
@@ -256,10 +275,11 @@ void CMeasurementsPanel::BuildLoads()
         palette.setColor(QPalette::Highlight, colour);
         row.bar->setPalette(palette);
         const int r = static_cast<int>(i);
-        m_loadGrid->addWidget(row.name, r, 0);
-        m_loadGrid->addWidget(row.value, r, 1);
-        m_loadGrid->addWidget(row.bar, r, 2);
-        m_loadGrid->addWidget(row.longRun, r, 3);
+        m_loadGrid->addWidget(row.swatch, r, 0);
+        m_loadGrid->addWidget(row.name, r, 1);
+        m_loadGrid->addWidget(row.value, r, 2);
+        m_loadGrid->addWidget(row.bar, r, 3);
+        m_loadGrid->addWidget(row.longRun, r, 4);
         m_rows.push_back(row);
 
         auto* series = new QLineSeries(m_chart);

@@ -44,6 +44,7 @@ public:
     QPushButton* CopyButton() const { return m_copy; }
     // A load's row, in the order shown.
     struct CLoadRow {
+        QWidget* swatch;   // the colour of its line in the graph
         QLabel* name;
         QLabel* value;
         QProgressBar* bar;
