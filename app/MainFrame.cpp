@@ -3,6 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/AppSettings.h"
 #include "app/BarScroller.h"
+#include "app/ChooserButtons.h"
 #include "app/CircuitChooser.h"
 #include "app/DialogBar.h"
 #include "app/FocusKeeper.h"
@@ -25,10 +26,12 @@
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QKeySequence>
+#include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 #include <utility>
 
@@ -134,8 +137,8 @@ void CMainFrame::KeepKeysWithView()
             if (qobject_cast<QAbstractButton*>(bar->ControlAt(i)) != nullptr)
                 keeper->Watch(bar->ControlAt(i));
     for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
-        if (QWidget* button = m_wndChooser->widgetForAction(m_wndChooser->Action(entry.nCommandId)))
-            keeper->Watch(button);
+        keeper->Watch(m_wndChooser->Button(entry.nCommandId));
+    keeper->Watch(m_wndChooser->Buttons()->OverflowButton());
     keeper->Watch(m_pMeasurements->CopyButton());
     m_pViewWidget->setFocus(Qt::OtherFocusReason);
 }
@@ -303,6 +306,13 @@ void CMainFrame::RecordView(CTarrowinView* view)
     // From the event loop, as the menu's command comes.
     if (view != nullptr && std::exchange(m_bFullScreenAtFirstFrame, false))
         QTimer::singleShot(0, this, [this] { OnCommand(CmdId::FullScreen); });
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The chooser may have taken another number of rows in the layout just done.
+    layout()->activate();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -15,6 +15,7 @@
 #include <QDockWidget>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QTimer>
 
 #include <cmath>
@@ -256,7 +257,7 @@ protected:
     {
         const auto catalogue = CircuitCatalogue();
         const int id = catalogue[Pick(catalogue.size())].nCommandId;
-        QWidget* button = m_frame->Chooser()->widgetForAction(m_frame->Chooser()->Action(id));
+        QWidget* button = m_frame->Chooser()->Button(id);
         if (button == nullptr || !button->isVisible())
             return Skip(kChooser);
         m_history = "chooser " + std::to_string(id);
