@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
 
@@ -186,7 +187,14 @@ void CMainFrame::CreateMeasurementsDock()
     m_wndMeasurements->setFeatures(QDockWidget::NoDockWidgetFeatures);
     m_wndMeasurements->setAllowedAreas(Qt::RightDockWidgetArea);
     m_wndMeasurements->setTitleBarWidget(new QWidget(m_wndMeasurements));
-    m_wndMeasurements->setWidget(m_pMeasurements);
+    // Below a tall display bar on a short window the panel scrolls.
+    auto* scroller = new QScrollArea(m_wndMeasurements);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidgetResizable(true);
+    scroller->viewport()->setBackgroundRole(QPalette::Window);
+    scroller->setWidget(m_pMeasurements);
+    m_wndMeasurements->setWidget(scroller);
     addDockWidget(Qt::RightDockWidgetArea, m_wndMeasurements);
     splitDockWidget(m_wndDisplayBar, m_wndMeasurements, Qt::Vertical);
     m_wndMeasurements->hide();

@@ -37,6 +37,9 @@ const QColor kCurrentColour(0, 114, 178);
 const std::array kLoadColours{QColor(230, 159, 0), QColor(213, 94, 0), QColor(0, 158, 115)};
 
 constexpr int kBarSteps = 1000;
+// The graph's least height; a load's name on two lines may take from it.
+constexpr int kChartHeight = 140;
+constexpr int kChartLeast = 100;
 // While running the panel is drawn about twice a second: numbers changing
 // faster cannot be read, and a few points more are hard to see sooner.
 constexpr long long kTicksPerGraph = 30;
@@ -74,11 +77,13 @@ CMeasurementsPanel::CMeasurementsPanel(const CCircuitRates& rates, QWidget* pare
         QFont font = label->font();
         font.setBold(true);
         label->setFont(font);
+        label->setWordWrap(true);
         return label;
     };
     layout->addWidget(heading(QT_TRANSLATE_NOOP("Measurements", "current at power supply")));
     m_currentValue = new QLabel(this);
     m_currentValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_currentValue->setWordWrap(true);
     layout->addWidget(m_currentValue);
     layout->addWidget(heading(QT_TRANSLATE_NOOP("Measurements", "energy per second")));
     m_loadGrid = new QGridLayout;
@@ -120,12 +125,25 @@ CMeasurementsPanel::CMeasurementsPanel(const CCircuitRates& rates, QWidget* pare
             axis->setTitleVisible(QFontMetricsF(axis->titleFont()).horizontalAdvance(axis->titleText()) <= plot.height());
     });
     m_chartView = new QChartView(m_chart, this);
-    m_chartView->setMinimumHeight(160);
+    m_chartView->setMinimumHeight(kChartHeight);
     layout->addWidget(m_chartView, 1);
 
     m_copy = new QPushButton(Text(QT_TRANSLATE_NOOP("Measurements", "Copy data")), this);
     connect(m_copy, &QPushButton::clicked, this, [this] { CopyData(); });
     layout->addWidget(m_copy, 0, Qt::AlignLeft);
+
+    // Measured with as many one-line rows as any circuit has.
+    for (std::size_t i = 0; i < CCircuitRates::kMaxLoads; ++i)
+        AddLoadRow(Text(QT_TRANSLATE_NOOP("Measurements", "current")), kLoadColours[i]);
+    m_nLeastHeight = layout->totalMinimumSize().height();
+    RemoveLoadRows();
+    m_chartView->setMinimumHeight(kChartLeast);
+}
+
+int CMeasurementsPanel::heightForWidth(int width) const
+{
+    // The graph at its least: it takes whatever more there is.
+    return layout()->minimumHeightForWidth(width);
 }
 
 void CMeasurementsPanel::Refresh(bool now)
@@ -142,7 +160,27 @@ void CMeasurementsPanel::Refresh(bool now)
     ShowNumbers(ShowGraph());
 }
 
-void CMeasurementsPanel::BuildLoads()
+void CMeasurementsPanel::AddLoadRow(const QString& name, const QColor& colour)
+{
+    CLoadRow row{new QLabel(name, this), new QLabel(this), new QProgressBar(this)};
+    row.name->setWordWrap(true);
+    row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row.bar->setRange(0, kBarSteps);
+    row.bar->setTextVisible(false);
+    // The style asks for a wide bar; the panel is as narrow as the display bar.
+    row.bar->setMinimumWidth(4 * fontMetrics().averageCharWidth());
+    row.bar->setAccessibleName(name);
+    QPalette palette = row.bar->palette();
+    palette.setColor(QPalette::Highlight, colour);
+    row.bar->setPalette(palette);
+    const int r = static_cast<int>(m_rows.size());
+    m_loadGrid->addWidget(row.name, r, 0);
+    m_loadGrid->addWidget(row.value, r, 1);
+    m_loadGrid->addWidget(row.bar, r, 2);
+    m_rows.push_back(row);
+}
+
+void CMeasurementsPanel::RemoveLoadRows()
 {
     for (const CLoadRow& row : m_rows) {
         delete row.name;
@@ -150,6 +188,11 @@ void CMeasurementsPanel::BuildLoads()
         delete row.bar;
     }
     m_rows.clear();
+}
+
+void CMeasurementsPanel::BuildLoads()
+{
+    RemoveLoadRows();
     for (QLineSeries* series : m_loadSeries) {
         m_chart->removeSeries(series);
         delete series;
@@ -159,19 +202,7 @@ void CMeasurementsPanel::BuildLoads()
     for (std::size_t i = 0; i < m_rates.LoadCount(); ++i) {
         const QString name = QString::fromStdString(TranslatedText(kLabelContext, m_rates.LoadName(i)));
         const QColor colour = kLoadColours[i % kLoadColours.size()];
-        CLoadRow row{new QLabel(name, this), new QLabel(this), new QProgressBar(this)};
-        row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row.bar->setRange(0, kBarSteps);
-        row.bar->setTextVisible(false);
-        row.bar->setAccessibleName(name);
-        QPalette palette = row.bar->palette();
-        palette.setColor(QPalette::Highlight, colour);
-        row.bar->setPalette(palette);
-        const int r = static_cast<int>(i);
-        m_loadGrid->addWidget(row.name, r, 0);
-        m_loadGrid->addWidget(row.value, r, 1);
-        m_loadGrid->addWidget(row.bar, r, 2);
-        m_rows.push_back(row);
+        AddLoadRow(name, colour);
 
         auto* series = new QLineSeries(m_chart);
         series->setName(name);

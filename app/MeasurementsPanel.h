@@ -17,6 +17,7 @@ class QValueAxis;
 // The "Measurements" panel: the current at the supply and each load's
 // energy per second as numbers, bars and a live graph of the last 30
 // seconds, with "Copy data" for a spreadsheet. It only reads the rates.
+// Its texts wrap, so that it fits the width of the display bar above it.
 class CMeasurementsPanel : public QWidget {
 public:
     explicit CMeasurementsPanel(const CCircuitRates& rates, QWidget* parent = nullptr);
@@ -27,6 +28,12 @@ public:
     // The graph's series as comma-separated values, headed in the shown language.
     QString CsvText() const;
     void CopyData();
+
+    // The least height the panel needs for any circuit: that of the most
+    // loads a circuit has, each named on one line.
+    int LeastHeight() const { return m_nLeastHeight; }
+    // The least height at a width, for the scroll area it stands in.
+    int heightForWidth(int width) const override;
 
     QLabel* CurrentValue() const { return m_currentValue; }
     QChart* Chart() const { return m_chart; }
@@ -41,6 +48,8 @@ public:
 
 private:
     void BuildLoads();
+    void AddLoadRow(const QString& name, const QColor& colour);
+    void RemoveLoadRows();
     // top: the highest load rate in the graph, the bars' full length.
     void ShowNumbers(double top);
     // Returns the highest load rate it drew.
@@ -60,4 +69,5 @@ private:
     QLineSeries* m_currentSeries = nullptr;
     std::vector<QLineSeries*> m_loadSeries;
     QPushButton* m_copy = nullptr;
+    int m_nLeastHeight = 0;
 };
