@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppSettings.h"
+#include "app/BarFitter.h"
 #include "app/BarScroller.h"
 #include "app/ChooserButtons.h"
 #include "app/CircuitChooser.h"
@@ -66,6 +67,9 @@ CMainFrame::CMainFrame(CTarrowinDoc& doc) : m_doc(doc)
 
     m_pViewWidget = new CTarrowinView(doc, this);
     setCentralWidget(m_pViewWidget);
+    m_pFitter = new CBarFitter(*this, {*m_pControls, *m_wndControlsBar}, {*m_pDisplay, *m_wndDisplayBar},
+                               {*m_pMeasurements, *m_wndMeasurements}, *m_pViewWidget,
+                               [this] { m_pViewWidget->RedrawMeter(); });
     KeepKeysWithView();
     m_pViewWidget->SetFrame(this);
     m_doc.SetFrame(this);
@@ -217,13 +221,9 @@ void CMainFrame::OnCommand(int id)
     switch (id) {
     case CmdId::ViewChooser: ToggleBar(m_wndChooser); break;
     case CmdId::ViewControls: ToggleBar(m_wndControlsBar); break;
-    case CmdId::ViewDisplay:
-        ToggleBar(m_wndDisplayBar);
-        FitDisplayDock();
-        break;
+    case CmdId::ViewDisplay: ToggleBar(m_wndDisplayBar); break;
     case CmdId::ViewMeasurements:
         ToggleBar(m_wndMeasurements);
-        FitDisplayDock();
         RatesChanged();
         break;
     case CmdId::FullScreen: ToggleFullScreen(); break;
@@ -293,14 +293,6 @@ void CMainFrame::ClockChanged()
     RatesChanged();
 }
 
-void CMainFrame::FitDisplayDock()
-{
-    // Above the measurements the display bar keeps its own height, and the
-    // graph takes the rest; alone it has the whole side as before.
-    const bool below = !m_wndMeasurements->isHidden();
-    m_wndDisplayBar->setMaximumHeight(below ? m_wndDisplayBar->widget()->sizeHint().height() : QWIDGETSIZE_MAX);
-}
-
 void CMainFrame::RatesChanged()
 {
     // Paused, every step and the pause itself show the graph as it stands.
@@ -321,6 +313,7 @@ void CMainFrame::resizeEvent(QResizeEvent* event)
     QMainWindow::resizeEvent(event);
     // The chooser may have taken another number of rows in the layout just done.
     layout()->activate();
+    m_pFitter->Fit();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
@@ -341,8 +334,10 @@ void CMainFrame::ShowAboutBox()
 void CMainFrame::ToggleBar(QWidget* bar)
 {
     // The main window's layout gives the view the space at once, and the
-    // view lays the circuit out again on its resize.
+    // view lays the circuit out again on its resize; the bars fit the room
+    // they have now.
     bar->setVisible(bar->isHidden());
+    m_pFitter->Fit();
 }
 
 void CMainFrame::SetTitle(const std::string& title)
@@ -428,7 +423,7 @@ void CMainFrame::LeaveFullScreen()
     m_wndDisplayBar->show();
     m_wndControlsBar->show();
     m_wndMeasurements->setVisible(m_bRestoreMeasurements);
-    FitDisplayDock();
+    m_pFitter->Fit();
     setWindowState(m_restoreState & ~Qt::WindowFullScreen);
     if (!(m_restoreState & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         setGeometry(restore);

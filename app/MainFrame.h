@@ -13,6 +13,7 @@
 #include <span>
 
 class CAppSettings;
+class CBarFitter;
 class CCircuitChooser;
 class CDialogBar;
 class CMeasurementsPanel;
@@ -86,7 +87,6 @@ private:
     QDockWidget* CreateDock(CDialogBar* bar, Qt::DockWidgetArea area);
     // Below the display bar, hidden until the View menu shows it.
     void CreateMeasurementsDock();
-    void FitDisplayDock();
     void ToggleBar(QWidget* bar);
     void ToggleFullScreen();
     void ShowAboutBox();
@@ -107,5 +107,6 @@ private:
     CDialogBar* m_pControls = nullptr;
     CDialogBar* m_pDisplay = nullptr;
     CTarrowinView* m_pViewWidget = nullptr;
+    CBarFitter* m_pFitter = nullptr;
     std::map<int, QAction*> m_menuActions;
 };
