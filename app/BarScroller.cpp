@@ -53,6 +53,9 @@ void CBarScroller::showEvent(QShowEvent* event)
 
 bool CBarScroller::eventFilter(QObject* watched, QEvent* event)
 {
+    // A bar laid out at another scale takes another width.
+    if (watched == widget() && event->type() == QEvent::Resize)
+        FitWidth(height());
     // The window's height changes the scroller's by as much. Taking the width
     // for it before the window lays out spares the window a second layout,
     // and the view between the bars a resize, each time the scroll bar comes

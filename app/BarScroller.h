@@ -6,7 +6,7 @@
 // tall as the room the window gives it; a bar taller than that scrolls up
 // and down with a scroll bar beside it, so that on a small screen no
 // control is out of reach. Without the need it shows no scroll bar and
-// takes no more width than the bar.
+// takes no more width than the bar, whatever size the bar takes.
 class CBarScroller : public QScrollArea {
 public:
     explicit CBarScroller(QWidget* bar, QWidget* parent = nullptr);

@@ -1,5 +1,6 @@
 #include "app/CircuitChooser.h"
 
+#include "app/ChooserButtons.h"
 #include "platform/Resources.h"
 #include "res/CircuitCatalogue.h"
 #include "res/ResourceIds.h"
@@ -43,19 +44,35 @@ CCircuitChooser::CCircuitChooser(std::function<void(int id)> onCommand, QWidget*
     setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid palette(highlight); border-radius: 3px; }"
                                  "QToolButton:focus:checked { background: palette(midlight); }"));
 
+    QList<QAction*> items;
     int index = 0;
     int group = 0;
     for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
-        if (group != 0 && entry.nGroup != group)
-            addSeparator();
+        if (group != 0 && entry.nGroup != group) {
+            items << new QAction(this);
+            items.back()->setSeparator(true);
+        }
         group = entry.nGroup;
         // The name is the button's text: its tooltip and what a screen reader says.
-        QAction* action = addAction(ChooserIcon(index++), QCoreApplication::translate(kCircuitContext,
-                                                                                      entry.pszMenuCaption));
+        auto* action = new QAction(ChooserIcon(index++),
+                                   QCoreApplication::translate(kCircuitContext, entry.pszMenuCaption), this);
         action->setCheckable(true);
         QObject::connect(action, &QAction::triggered, this, [onCommand, id = entry.nCommandId] { onCommand(id); });
         m_actions[entry.nCommandId] = action;
+        items << action;
     }
+    m_pButtons = new CChooserButtons(items, iconSize(), this);
+    addWidget(m_pButtons);
+}
+
+QList<QAction*> CCircuitChooser::Items() const
+{
+    return m_pButtons->actions();
+}
+
+QToolButton* CCircuitChooser::Button(int id) const
+{
+    return m_pButtons->Button(Action(id));
 }
 
 QAction* CCircuitChooser::Action(int id) const

@@ -2,8 +2,6 @@
 
 #include "app/GroupBox.h"
 #include "app/TextRoom.h"
-#include "platform/Resources.h"
-#include "res/BitmapTable.h"
 #include "view/PictureControl.h"
 
 #include <QButtonGroup>
@@ -25,42 +23,6 @@ QString Translated(const char* text)
     return QCoreApplication::translate(kDialogBarContext, text);
 }
 
-QRect ToRect(const CDialogControl& control)
-{
-    return QRect(control.x, control.y, control.w, control.h);
-}
-
-// The size of a picture control or a drawn frame; invalid for other controls.
-QSize PictureSize(const CDialogControl& control, const QWidget& widget)
-{
-    if (control.kind == DialogControlKind::Picture)
-        return static_cast<const CPictureControl&>(widget).Image().deviceIndependentSize().toSize();
-    if (control.kind == DialogControlKind::DrawnFrame) {
-        // The frame holds the picture the program draws into it, which is
-        // as large as its artwork, and the frame's border around it.
-        const int border = static_cast<const CPictureControl&>(widget).frameWidth();
-        const CBitmapResource* art = FindBitmapResource(control.nBitmapId);
-        const QSize size = art != nullptr ? QSize(art->nWidth, art->nHeight) : QSize(0, 0);
-        return size + QSize(2 * border, 2 * border);
-    }
-    return {};
-}
-
-// A control's place in pixels. A picture takes its own size: at the
-// top-left of its rectangle, or centred in it to the nearest pixel so that
-// it stays in the middle of its place whatever the font; a drawn frame is
-// always centred so.
-QRect Place(const CDialogUnits& units, const CDialogControl& control, const QSize& picture)
-{
-    QRect place = units.ToPixels(ToRect(control));
-    if (!picture.isValid())
-        return place;
-    if (control.bCentreImage || control.kind == DialogControlKind::DrawnFrame)
-        place.translate((place.width() - picture.width()) / 2, (place.height() - picture.height()) / 2);
-    place.setSize(picture);
-    return place;
-}
-
 }
 
 CDialogBar::CDialogBar(const CDialogLayout& layout, CommandHandler onCommand, QWidget* parent)
@@ -78,31 +40,13 @@ CDialogBar::CDialogBar(const CDialogLayout& layout, CommandHandler onCommand, QW
         m_ordered.push_back(widget);
     }
 
-    // The font's own units, grown where a caption or a drawn frame's picture
-    // would not fit its place: a longer translation or a wider font widens
-    // the whole page evenly and keeps its order and grouping. A picture of
-    // its own keeps its size whatever the units and leaves them alone.
-    std::vector<QSize> pictures;
-    std::vector<CDialogRoom> rooms;
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
         const CDialogControl& control = layout.controls[i];
-        pictures.push_back(PictureSize(control, *m_ordered[i]));
-        if (control.kind == DialogControlKind::DrawnFrame)
-            rooms.push_back({ToRect(control), pictures.back()});
-        else if (control.kind != DialogControlKind::Picture)
-            rooms.push_back({ToRect(control), TextRoom(*m_ordered[i])});
-        if (auto* button = qobject_cast<QAbstractButton*>(m_ordered[i]); button && control.pszAltCaption) {
-            const QString caption = button->text();
-            button->setText(Translated(control.pszAltCaption));
-            rooms.push_back({ToRect(control), TextRoom(*button)});
-            button->setText(caption);
-        }
+        m_placed.push_back({&control, m_ordered[i], Translated(control.pszCaption),
+                            control.pszAltCaption != nullptr ? Translated(control.pszAltCaption) : QString()});
     }
-    m_units = CDialogUnits(font()).Holding(rooms);
-
-    setFixedSize(m_units.ToPixels(0, 0, layout.nWidth, layout.nHeight).size());
-    for (std::size_t i = 0; i < layout.controls.size(); ++i)
-        m_ordered[i]->setGeometry(Place(m_units, layout.controls[i], pictures[i]));
+    m_altShown.assign(layout.controls.size(), false);
+    Apply(PlacementAt(m_scale));
 
     // Tab goes down the page as it reads, row by row, not in creation order.
     std::vector<std::size_t> buttons;
@@ -116,6 +60,50 @@ CDialogBar::CDialogBar(const CDialogLayout& layout, CommandHandler onCommand, QW
     });
     for (std::size_t i = 1; i < buttons.size(); ++i)
         QWidget::setTabOrder(m_ordered[buttons[i - 1]], m_ordered[buttons[i]]);
+}
+
+const CBarPlacement& CDialogBar::PlacementAt(CBarScale scale) const
+{
+    auto it = m_placements.find(scale);
+    if (it == m_placements.end())
+        it = m_placements.emplace(scale, PlaceControls(m_layout, m_placed, font(), scale)).first;
+    return it->second;
+}
+
+void CDialogBar::SetScale(CBarScale scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    for (std::size_t i = 0; i < m_placed.size(); ++i)
+        if (PictureSize(*m_placed[i].control, *m_ordered[i], 1.0).isValid())
+            static_cast<CPictureControl*>(m_ordered[i])->SetPictureScale(scale.pictures);
+    Apply(PlacementAt(scale));
+}
+
+void CDialogBar::Apply(const CBarPlacement& placement)
+{
+    m_placement = placement;
+    setFixedSize(placement.size);
+    for (std::size_t i = 0; i < m_ordered.size(); ++i) {
+        m_ordered[i]->setGeometry(placement.places[i]);
+        ShowCaption(i, m_altShown[i] ? placement.altCaptions[i] : placement.captions[i]);
+    }
+}
+
+void CDialogBar::ShowCaption(std::size_t index, const QString& caption)
+{
+    QWidget* control = m_ordered[index];
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        if (button->text() != caption)
+            button->setText(caption);
+    } else if (auto* box = dynamic_cast<CGroupBox*>(control)) {
+        if (box->title() != caption)
+            box->setTitle(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(control); label && label->text() != caption) {
+        label->setText(caption);
+        label->setContentsMargins(0, InkAboveLine(label->fontMetrics(), caption), 0, 0);
+    }
 }
 
 QWidget* CDialogBar::CreateControl(const CDialogControl& control)
@@ -245,10 +233,11 @@ void CDialogBar::ShowAltCaption(int id, bool alt)
 {
     const auto it = std::find_if(m_layout.controls.begin(), m_layout.controls.end(),
                                  [id](const CDialogControl& control) { return control.nId == id; });
-    QAbstractButton* button = Button(id);
-    if (button == nullptr || it == m_layout.controls.end() || it->pszAltCaption == nullptr)
+    if (Button(id) == nullptr || it == m_layout.controls.end() || it->pszAltCaption == nullptr)
         return;
-    button->setText(Translated(alt ? it->pszAltCaption : it->pszCaption));
+    const auto index = static_cast<std::size_t>(it - m_layout.controls.begin());
+    m_altShown[index] = alt;
+    ShowCaption(index, alt ? m_placement.altCaptions[index] : m_placement.captions[index]);
 }
 
 void CDialogBar::ReplaceControl(int id, QWidget* replacement)
@@ -260,5 +249,9 @@ void CDialogBar::ReplaceControl(int id, QWidget* replacement)
         replacement->setParent(this);
     m_controls[id] = replacement;
     std::replace(m_ordered.begin(), m_ordered.end(), old, replacement);
+    for (CPlacedControl& placed : m_placed)
+        if (placed.widget == old)
+            placed.widget = replacement;
+    m_placements.clear();
     delete old;
 }

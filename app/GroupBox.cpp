@@ -57,27 +57,32 @@ int CGroupBox::FrameLineX() const
     return m_nFrameLineX;
 }
 
-QRect CGroupBox::StyleTitleRect() const
+QRect CGroupBox::StyleTitleRect(const QString& line) const
 {
     QStyleOptionGroupBox option;
     initStyleOption(&option);
+    option.text = line;
     return style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
 }
 
 int CGroupBox::TitleShift() const
 {
-    return std::max(0, FrameLineX() - StyleTitleRect().left());
+    return std::max(0, FrameLineX() - StyleTitleRect(title().section(QLatin1Char('\n'), 0, 0)).left());
 }
 
-QRect CGroupBox::TitleRect() const
+QRect CGroupBox::TitleRect(const QString& title) const
 {
-    return StyleTitleRect().translated(TitleShift(), 0);
+    QRect rect;
+    const QStringList lines = title.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        rect |= StyleTitleRect(lines[i]).translated(TitleShift(), static_cast<int>(i) * fontMetrics().lineSpacing());
+    return rect;
 }
 
-QSize CGroupBox::TitleRoom() const
+QSize CGroupBox::TitleRoom(const QString& title) const
 {
-    const QRect title = TitleRect();
-    return QSize(title.right() + 1 + FrameLineX(), title.bottom() + 1);
+    const QRect rect = TitleRect(title);
+    return QSize(rect.right() + 1 + FrameLineX(), rect.bottom() + 1);
 }
 
 void CGroupBox::paintEvent(QPaintEvent*)
@@ -85,12 +90,28 @@ void CGroupBox::paintEvent(QPaintEvent*)
     QStylePainter painter(this);
     QStyleOptionGroupBox option;
     initStyleOption(&option);
+    const QStringList lines = title().split(QLatin1Char('\n'));
+    const int lineSpacing = fontMetrics().lineSpacing();
+    const int below = static_cast<int>(lines.size() - 1) * lineSpacing;
     const QStyle::SubControls parts = option.subControls;
     option.subControls = parts & ~kTitleParts;
+    option.text = lines.front();
+    // Styles place the frame below one line of title from the box's top.
+    painter.save();
+    if (below > 0) {
+        painter.translate(0, below);
+        option.rect.setHeight(option.rect.height() - below);
+    }
     painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    painter.restore();
+    option.rect = rect();
     option.subControls = parts & kTitleParts;
     painter.translate(TitleShift(), 0);
-    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    for (const QString& line : lines) {
+        option.text = line;
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+        painter.translate(0, lineSpacing);
+    }
 }
 
 void CGroupBox::changeEvent(QEvent* event)

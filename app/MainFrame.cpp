@@ -2,7 +2,9 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppSettings.h"
+#include "app/BarFitter.h"
 #include "app/BarScroller.h"
+#include "app/ChooserButtons.h"
 #include "app/CircuitChooser.h"
 #include "app/DialogBar.h"
 #include "app/FocusKeeper.h"
@@ -26,10 +28,13 @@
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QKeySequence>
+#include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
+#include <QToolButton>
 
 #include <utility>
 
@@ -63,6 +68,9 @@ CMainFrame::CMainFrame(CTarrowinDoc& doc) : m_doc(doc)
 
     m_pViewWidget = new CTarrowinView(doc, this);
     setCentralWidget(m_pViewWidget);
+    m_pFitter = new CBarFitter(*this, {*m_pControls, *m_wndControlsBar}, {*m_pDisplay, *m_wndDisplayBar},
+                               {*m_pMeasurements, *m_wndMeasurements}, *m_pViewWidget,
+                               [this] { m_pViewWidget->RedrawMeter(); });
     KeepKeysWithView();
     m_pViewWidget->SetFrame(this);
     m_doc.SetFrame(this);
@@ -135,8 +143,8 @@ void CMainFrame::KeepKeysWithView()
             if (qobject_cast<QAbstractButton*>(bar->ControlAt(i)) != nullptr)
                 keeper->Watch(bar->ControlAt(i));
     for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
-        if (QWidget* button = m_wndChooser->widgetForAction(m_wndChooser->Action(entry.nCommandId)))
-            keeper->Watch(button);
+        keeper->Watch(m_wndChooser->Button(entry.nCommandId));
+    keeper->Watch(m_wndChooser->Buttons()->OverflowButton());
     keeper->Watch(m_pMeasurements->CopyButton());
     m_pViewWidget->setFocus(Qt::OtherFocusReason);
 }
@@ -184,7 +192,14 @@ void CMainFrame::CreateMeasurementsDock()
     m_wndMeasurements->setFeatures(QDockWidget::NoDockWidgetFeatures);
     m_wndMeasurements->setAllowedAreas(Qt::RightDockWidgetArea);
     m_wndMeasurements->setTitleBarWidget(new QWidget(m_wndMeasurements));
-    m_wndMeasurements->setWidget(m_pMeasurements);
+    // Below a tall display bar on a short window the panel scrolls.
+    auto* scroller = new QScrollArea(m_wndMeasurements);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidgetResizable(true);
+    scroller->viewport()->setBackgroundRole(QPalette::Window);
+    scroller->setWidget(m_pMeasurements);
+    m_wndMeasurements->setWidget(scroller);
     addDockWidget(Qt::RightDockWidgetArea, m_wndMeasurements);
     splitDockWidget(m_wndDisplayBar, m_wndMeasurements, Qt::Vertical);
     m_wndMeasurements->hide();
@@ -207,13 +222,9 @@ void CMainFrame::OnCommand(int id)
     switch (id) {
     case CmdId::ViewChooser: ToggleBar(m_wndChooser); break;
     case CmdId::ViewControls: ToggleBar(m_wndControlsBar); break;
-    case CmdId::ViewDisplay:
-        ToggleBar(m_wndDisplayBar);
-        FitDisplayDock();
-        break;
+    case CmdId::ViewDisplay: ToggleBar(m_wndDisplayBar); break;
     case CmdId::ViewMeasurements:
         ToggleBar(m_wndMeasurements);
-        FitDisplayDock();
         RatesChanged();
         break;
     case CmdId::CompareCircuits:
@@ -291,14 +302,6 @@ void CMainFrame::ClockChanged()
     RatesChanged();
 }
 
-void CMainFrame::FitDisplayDock()
-{
-    // Above the measurements the display bar keeps its own height, and the
-    // graph takes the rest; alone it has the whole side as before.
-    const bool below = !m_wndMeasurements->isHidden();
-    m_wndDisplayBar->setMaximumHeight(below ? m_wndDisplayBar->widget()->sizeHint().height() : QWIDGETSIZE_MAX);
-}
-
 void CMainFrame::RatesChanged()
 {
     // Paused, every step and the pause itself show the graph as it stands.
@@ -312,6 +315,14 @@ void CMainFrame::RecordView(CTarrowinView* view)
     // From the event loop, as the menu's command comes.
     if (view != nullptr && std::exchange(m_bFullScreenAtFirstFrame, false))
         QTimer::singleShot(0, this, [this] { OnCommand(CmdId::FullScreen); });
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The chooser may have taken another number of rows in the layout just done.
+    layout()->activate();
+    m_pFitter->Fit();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
@@ -332,8 +343,10 @@ void CMainFrame::ShowAboutBox()
 void CMainFrame::ToggleBar(QWidget* bar)
 {
     // The main window's layout gives the view the space at once, and the
-    // view lays the circuit out again on its resize.
+    // view lays the circuit out again on its resize; the bars fit the room
+    // they have now.
     bar->setVisible(bar->isHidden());
+    m_pFitter->Fit();
 }
 
 void CMainFrame::SetTitle(const std::string& title)
@@ -419,7 +432,7 @@ void CMainFrame::LeaveFullScreen()
     m_wndDisplayBar->show();
     m_wndControlsBar->show();
     m_wndMeasurements->setVisible(m_bRestoreMeasurements);
-    FitDisplayDock();
+    m_pFitter->Fit();
     setWindowState(m_restoreState & ~Qt::WindowFullScreen);
     if (!(m_restoreState & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         setGeometry(restore);

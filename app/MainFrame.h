@@ -13,6 +13,7 @@
 #include <span>
 
 class CAppSettings;
+class CBarFitter;
 class CCircuitChooser;
 class CDialogBar;
 class CCompareWindow;
@@ -78,6 +79,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateMenu();
@@ -88,7 +90,6 @@ private:
     QDockWidget* CreateDock(CDialogBar* bar, Qt::DockWidgetArea area);
     // Below the display bar, hidden until the View menu shows it.
     void CreateMeasurementsDock();
-    void FitDisplayDock();
     void ToggleBar(QWidget* bar);
     void ToggleFullScreen();
     void ShowAboutBox();
@@ -110,5 +111,6 @@ private:
     CDialogBar* m_pControls = nullptr;
     CDialogBar* m_pDisplay = nullptr;
     CTarrowinView* m_pViewWidget = nullptr;
+    CBarFitter* m_pFitter = nullptr;
     std::map<int, QAction*> m_menuActions;
 };

@@ -41,6 +41,9 @@ const QColor kCurrentColour(0, 114, 178);
 const std::array kLoadColours{QColor(230, 159, 0), QColor(213, 94, 0), QColor(0, 158, 115)};
 
 constexpr int kBarSteps = 1000;
+// The graph's least height; a load's name on two lines may take from it.
+constexpr int kChartHeight = 140;
+constexpr int kChartLeast = 100;
 
 // A small square of a line's colour, beside the name it stands for: the
 // graph's key, which unlike a legend never cuts a name short.
@@ -95,6 +98,7 @@ CMeasurementsPanel::CMeasurementsPanel(const CTarrowinDoc& doc, QWidget* parent)
         QFont font = label->font();
         font.setBold(true);
         label->setFont(font);
+        label->setWordWrap(true);
         return label;
     };
     auto* currentHeading = new QHBoxLayout;
@@ -103,6 +107,7 @@ CMeasurementsPanel::CMeasurementsPanel(const CTarrowinDoc& doc, QWidget* parent)
     layout->addLayout(currentHeading);
     m_currentValue = new QLabel(this);
     m_currentValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_currentValue->setWordWrap(true);
     layout->addWidget(m_currentValue);
     // The long run: ten minutes of the model, its 95% interval, and how far it has come.
     auto* longRun = new QHBoxLayout;
@@ -158,16 +163,28 @@ CMeasurementsPanel::CMeasurementsPanel(const CTarrowinDoc& doc, QWidget* parent)
             axis->setTitleVisible(QFontMetricsF(axis->titleFont()).horizontalAdvance(axis->titleText()) <= plot.height());
     });
     m_chartView = new QChartView(m_chart, this);
-    m_chartView->setMinimumHeight(160);
+    m_chartView->setMinimumHeight(kChartHeight);
     layout->addWidget(m_chartView, 1);
 
     m_copy = new QPushButton(Text(QT_TRANSLATE_NOOP("Measurements", "Copy data")), this);
     connect(m_copy, &QPushButton::clicked, this, [this] { CopyData(); });
     layout->addWidget(m_copy, 0, Qt::AlignLeft);
 
+    // Measured with as many one-line rows as any circuit has.
+    for (std::size_t i = 0; i < CCircuitRates::kMaxLoads; ++i)
+        AddLoadRow(Text(QT_TRANSLATE_NOOP("Measurements", "current")), kLoadColours[i]);
+    m_nLeastHeight = layout->totalMinimumSize().height();
+    RemoveLoadRows();
+    m_chartView->setMinimumHeight(kChartLeast);
     m_longRunTimer.setInterval(200);
     connect(&m_longRunTimer, &QTimer::timeout, this, [this] { ShowLongRun(); });
     ShowLongRun();
+}
+
+int CMeasurementsPanel::heightForWidth(int width) const
+{
+    // The graph at its least: it takes whatever more there is.
+    return layout()->minimumHeightForWidth(width);
 }
 
 CMeasurementsPanel::~CMeasurementsPanel()
@@ -244,7 +261,32 @@ void CMeasurementsPanel::Refresh(bool now)
     ShowNumbers(ShowGraph());
 }
 
-void CMeasurementsPanel::BuildLoads()
+void CMeasurementsPanel::AddLoadRow(const QString& name, const QColor& colour)
+{
+    CLoadRow row{Swatch(colour, this), new QLabel(name, this), new QLabel(this), new QProgressBar(this),
+                 new QLabel(this)};
+    row.name->setWordWrap(true);
+    row.longRun->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row.bar->setRange(0, kBarSteps);
+    row.bar->setTextVisible(false);
+    // The style asks for a wide bar; the panel is as narrow as the display bar.
+    row.bar->setMinimumWidth(4 * fontMetrics().averageCharWidth());
+    row.bar->setAccessibleName(name);
+    QPalette palette = row.bar->palette();
+    palette.setColor(QPalette::Highlight, colour);
+    row.bar->setPalette(palette);
+    // Each load on two rows: its key, name, value and bar, then its long run under them.
+    const int r = 2 * static_cast<int>(m_rows.size());
+    m_loadGrid->addWidget(row.swatch, r, 0);
+    m_loadGrid->addWidget(row.name, r, 1);
+    m_loadGrid->addWidget(row.value, r, 2);
+    m_loadGrid->addWidget(row.bar, r, 3);
+    m_loadGrid->addWidget(row.longRun, r + 1, 1, 1, 3);
+    m_rows.push_back(row);
+}
+
+void CMeasurementsPanel::RemoveLoadRows()
 {
     for (const CLoadRow& row : m_rows) {
         delete row.swatch;
@@ -254,6 +296,11 @@ void CMeasurementsPanel::BuildLoads()
         delete row.longRun;
     }
     m_rows.clear();
+}
+
+void CMeasurementsPanel::BuildLoads()
+{
+    RemoveLoadRows();
     for (QLineSeries* series : m_loadSeries) {
         m_chart->removeSeries(series);
         delete series;
@@ -263,24 +310,7 @@ void CMeasurementsPanel::BuildLoads()
     for (std::size_t i = 0; i < m_rates.LoadCount(); ++i) {
         const QString name = QString::fromStdString(TranslatedText(kLabelContext, m_rates.LoadName(i)));
         const QColor colour = kLoadColours[i % kLoadColours.size()];
-        CLoadRow row{Swatch(colour, this), new QLabel(name, this), new QLabel(this), new QProgressBar(this),
-                     new QLabel(this)};
-        row.name->setWordWrap(true);
-        row.longRun->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row.bar->setRange(0, kBarSteps);
-        row.bar->setTextVisible(false);
-        row.bar->setAccessibleName(name);
-        QPalette palette = row.bar->palette();
-        palette.setColor(QPalette::Highlight, colour);
-        row.bar->setPalette(palette);
-        const int r = static_cast<int>(i);
-        m_loadGrid->addWidget(row.swatch, r, 0);
-        m_loadGrid->addWidget(row.name, r, 1);
-        m_loadGrid->addWidget(row.value, r, 2);
-        m_loadGrid->addWidget(row.bar, r, 3);
-        m_loadGrid->addWidget(row.longRun, r, 4);
-        m_rows.push_back(row);
+        AddLoadRow(name, colour);
 
         auto* series = new QLineSeries(m_chart);
         series->setName(name);

@@ -23,7 +23,8 @@ class QValueAxis;
 // energy per second as numbers, bars and a live graph of the last 30
 // seconds, with "Copy data" for a spreadsheet; beside them the long run, ten
 // minutes of the model measured on a worker thread whenever the circuit or a
-// setting changes while the panel is shown. It only reads the document.
+// setting changes while the panel is shown. It only reads the document. Its
+// texts wrap, so that it fits the width of the display bar above it.
 class CMeasurementsPanel : public QWidget {
 public:
     explicit CMeasurementsPanel(const CTarrowinDoc& doc, QWidget* parent = nullptr);
@@ -35,6 +36,12 @@ public:
     // The graph's series as comma-separated values, headed in the shown language.
     QString CsvText() const;
     void CopyData();
+
+    // The least height the panel needs for any circuit: that of the most
+    // loads a circuit has, each named on one line.
+    int LeastHeight() const { return m_nLeastHeight; }
+    // The least height at a width, for the scroll area it stands in.
+    int heightForWidth(int width) const override;
 
     QLabel* CurrentValue() const { return m_currentValue; }
     QLabel* CurrentLongRun() const { return m_currentLongRun; }
@@ -57,6 +64,8 @@ protected:
 
 private:
     void BuildLoads();
+    void AddLoadRow(const QString& name, const QColor& colour);
+    void RemoveLoadRows();
     // Starts measuring the circuit shown when it or a setting changed.
     void FollowLongRun();
     void ShowLongRun();
@@ -80,6 +89,7 @@ private:
     QLineSeries* m_currentSeries = nullptr;
     std::vector<QLineSeries*> m_loadSeries;
     QPushButton* m_copy = nullptr;
+    int m_nLeastHeight = 0;
     QLabel* m_currentLongRun = nullptr;
     QProgressBar* m_longRunProgress = nullptr;
     CMeasurementQueue m_longRunQueue{1};

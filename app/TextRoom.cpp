@@ -17,12 +17,13 @@ namespace {
 // What a check box's or radio button's style keeps beside its text (the
 // indicator and the spacing after it): the width of a large button outside
 // the room it leaves for the text.
-QSize IndicatorRoom(const QAbstractButton& button, QStyle::SubElement contents, const QSize& text)
+QSize IndicatorRoom(const QAbstractButton& button, QStyle::SubElement contents, const QString& caption,
+                    const QSize& text)
 {
     constexpr int kLarge = 1000;
     QStyleOptionButton option;
     option.initFrom(&button);
-    option.text = button.text();
+    option.text = caption;
     option.rect = QRect(0, 0, kLarge, kLarge);
     const QRect room = button.style()->subElementRect(contents, &option, &button);
     return QSize(text.width() + kLarge - room.width(), text.height());
@@ -45,7 +46,8 @@ QSize PushButtonRoom(const QPushButton& button, const QSize& text)
 
 int InkAboveLine(const QFontMetrics& metrics, const QString& text)
 {
-    return std::max(0, -metrics.tightBoundingRect(text).top() - metrics.ascent());
+    const QString first = text.section(QLatin1Char('\n'), 0, 0);
+    return std::max(0, -metrics.tightBoundingRect(first).top() - metrics.ascent());
 }
 
 int TextLineHeight(const QFontMetrics& metrics, const QString& text)
@@ -54,24 +56,45 @@ int TextLineHeight(const QFontMetrics& metrics, const QString& text)
     return metrics.height() + InkAboveLine(metrics, text) + below;
 }
 
+QSize TextSize(const QFontMetrics& metrics, const QString& text)
+{
+    if (!text.contains(QLatin1Char('\n')))
+        return QSize(metrics.horizontalAdvance(text), TextLineHeight(metrics, text));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    int width = 0;
+    int tallest = 0;
+    for (const QString& line : lines) {
+        width = std::max(width, metrics.horizontalAdvance(line));
+        tallest = std::max(tallest, TextLineHeight(metrics, line));
+    }
+    return QSize(width, tallest + static_cast<int>(lines.size() - 1) * metrics.lineSpacing());
+}
+
 QSize TextRoom(const QWidget& control)
 {
     if (const auto* group = dynamic_cast<const CGroupBox*>(&control))
-        return group->title().isEmpty() ? QSize() : group->TitleRoom();
-    QString caption;
+        return TextRoom(control, group->title());
     if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
-        caption = button->text();
-    else if (const auto* label = qobject_cast<const QLabel*>(&control))
-        caption = label->text();
+        return TextRoom(control, button->text());
+    if (const auto* label = qobject_cast<const QLabel*>(&control))
+        return TextRoom(control, label->text());
+    return {};
+}
+
+QSize TextRoom(const QWidget& control, const QString& caption)
+{
     if (caption.isEmpty())
         return {};
-    const QFontMetrics metrics = control.fontMetrics();
-    const QSize text(metrics.horizontalAdvance(caption), TextLineHeight(metrics, caption));
+    if (const auto* group = dynamic_cast<const CGroupBox*>(&control))
+        return group->TitleRoom(caption);
+    const QSize text = TextSize(control.fontMetrics(), caption);
     if (const auto* push = qobject_cast<const QPushButton*>(&control))
         return PushButtonRoom(*push, text);
     if (const auto* check = qobject_cast<const QCheckBox*>(&control))
-        return IndicatorRoom(*check, QStyle::SE_CheckBoxContents, text);
+        return IndicatorRoom(*check, QStyle::SE_CheckBoxContents, caption, text);
     if (const auto* radio = qobject_cast<const QRadioButton*>(&control))
-        return IndicatorRoom(*radio, QStyle::SE_RadioButtonContents, text);
-    return text;
+        return IndicatorRoom(*radio, QStyle::SE_RadioButtonContents, caption, text);
+    if (qobject_cast<const QLabel*>(&control) != nullptr)
+        return text;
+    return {};
 }

@@ -743,6 +743,10 @@ kein Programm zugeordnet.</translation>
         <translation>Für &amp;Farbenfehlsichtige</translation>
     </message>
     <message>
+        <source>More Circuits</source>
+        <translation>Weitere Schaltungen</translation>
+    </message>
+    <message>
         <source>Circuit Chooser</source>
         <translation>Schaltungswahl</translation>
     </message>

@@ -743,6 +743,10 @@ a la extensión de archivo indicada.</translation>
         <translation>Aptos para &amp;daltónicos</translation>
     </message>
     <message>
+        <source>More Circuits</source>
+        <translation>Más circuitos</translation>
+    </message>
+    <message>
         <source>Circuit Chooser</source>
         <translation>Selector de circuitos</translation>
     </message>

@@ -743,6 +743,10 @@ with the given filename extension.</source>
         <translation>Adaptées aux &amp;daltoniens</translation>
     </message>
     <message>
+        <source>More Circuits</source>
+        <translation>Autres circuits</translation>
+    </message>
+    <message>
         <source>Circuit Chooser</source>
         <translation>Choix du circuit</translation>
     </message>

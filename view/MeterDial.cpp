@@ -49,23 +49,35 @@ QImage BuildDial(qreal dpr)
         dial = QImage(QSize(kSize, kSize) * dpr, QImage::Format_RGB32);
         dial.fill(Qt::white);
     }
+    {
+        // Scaled by hand: a painter takes no ratio below 1 from its image.
+        QPainter painter(&dial);
+        painter.scale(dpr, dpr);
+        painter.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap));
+        for (int i = -kMarksPerSide; i <= kMarksPerSide; ++i)
+            painter.drawLine(TickMark(i));
+    }
     dial.setDevicePixelRatio(dpr);
-    QPainter painter(&dial);
-    painter.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap));
-    for (int i = -kMarksPerSide; i <= kMarksPerSide; ++i)
-        painter.drawLine(TickMark(i));
     return dial;
 }
 
 namespace {
 
+// The canvas's logical pixels to each of the dial's units.
+qreal CanvasScale(const QImage& canvas)
+{
+    return canvas.deviceIndependentSize().width() / kSize;
+}
+
+// Draws in the dial's units, whatever the canvas's size.
 void DrawNeedle(QPainter& painter, const QImage& dial, const QRect& area, double reading)
 {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const qreal dpr = dial.devicePixelRatio();
     painter.drawImage(QRectF(area), dial, QRectF(area.x() * dpr, area.y() * dpr, area.width() * dpr, area.height() * dpr));
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setRenderHint(QPainter::Antialiasing, dpr > 1.0);
+    // Smoothed wherever a unit is not one pixel.
+    painter.setRenderHint(QPainter::Antialiasing, dpr != 1.0);
     painter.setPen(QPen(QColor(0, 0, 64), 2.0, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(Needle(CCurrentMeter::NeedleAngle(reading)));
 }
@@ -84,6 +96,8 @@ QRect NeedleArea(double reading)
 void DrawWithNeedle(QImage& canvas, const QImage& dial, double reading)
 {
     QPainter painter(&canvas);
+    const qreal scale = CanvasScale(canvas);
+    painter.scale(scale, scale);
     DrawNeedle(painter, dial, QRect(0, 0, kSize, kSize), reading);
 }
 
@@ -91,9 +105,12 @@ QRect MoveNeedle(QImage& canvas, const QImage& dial, double from, double to)
 {
     const QRect area = (NeedleArea(from) | NeedleArea(to)) & QRect(0, 0, kSize, kSize);
     QPainter painter(&canvas);
+    const qreal scale = CanvasScale(canvas);
+    painter.scale(scale, scale);
     painter.setClipRect(area);
     DrawNeedle(painter, dial, area, to);
-    return area;
+    const QRectF scaled(area.x() * scale, area.y() * scale, area.width() * scale, area.height() * scale);
+    return scaled.toAlignedRect();
 }
 
 }

@@ -21,9 +21,12 @@ double ReadingInMarks(double reading);
 // The needle at an angle from the vertical, between radii 150 and 40.
 QLine Needle(double theta);
 
-// The dial artwork with its tick marks, at a device pixel ratio.
+// The dial artwork with its tick marks, at a device pixel ratio: its pixels
+// for each of the dial's 200 x 200 units.
 QImage BuildDial(qreal dpr);
-// Draws the dial with the needle for a meter reading into a 200 x 200 canvas.
+// Draws the dial with the needle for a meter reading into a square canvas:
+// 200 x 200 logical pixels, or smaller on a narrowed bar, with a dial built
+// for as many of the canvas's pixels to each unit.
 void DrawWithNeedle(QImage& canvas, const QImage& dial, double reading);
 // Moves the needle drawn by DrawWithNeedle for one reading to another:
 // only where either needle lies is the canvas drawn again. Returns that

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 CPictureControl::CPictureControl(bool bordered, QWidget* parent) : QFrame(parent)
 {
     // It paints every pixel of itself, so nothing behind it is painted first
@@ -30,14 +32,31 @@ void CPictureControl::SetImage(const QImage& image)
 void CPictureControl::ShowResource(int id)
 {
     const qreal dpr = devicePixelRatioF();
-    QImage image = LoadResourceImage(id, dpr);
+    QImage image = LoadResourceImage(id, dpr * m_dScale);
     image.setDevicePixelRatio(dpr);
+    m_nResourceId = id;
     SetImage(image);
+}
+
+void CPictureControl::SetPictureScale(qreal scale)
+{
+    if (scale == m_dScale)
+        return;
+    m_dScale = scale;
+    if (m_nResourceId != 0)
+        ShowResource(m_nResourceId);
+}
+
+QSize CPictureControl::Scaled(const QSize& natural, qreal scale)
+{
+    return QSize(static_cast<int>(std::lround(natural.width() * scale)),
+                 static_cast<int>(std::lround(natural.height() * scale)));
 }
 
 QImage& CPictureControl::Canvas(const QSize& logicalSize, qreal dpr)
 {
     const QSize size(qRound(logicalSize.width() * dpr), qRound(logicalSize.height() * dpr));
+    m_nResourceId = 0;
     if (m_image.size() != size || m_image.devicePixelRatio() != dpr || m_image.format() != QImage::Format_RGB32 ||
         m_image.isDetached() == false) {
         m_image = QImage(size, QImage::Format_RGB32);

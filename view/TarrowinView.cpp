@@ -471,11 +471,13 @@ void CTarrowinView::DrawMeterNeedle(double reading)
     if (m_pFrame == nullptr)
         return;
     if (CPictureControl* control = m_pFrame->MeterControl()) {
-        if (m_bmpDial.devicePixelRatio() != control->devicePixelRatioF()) {
-            m_bmpDial = MeterDial::BuildDial(control->devicePixelRatioF());
+        // The dial has as many pixels to each of its units as the canvas.
+        const qreal dpr = control->devicePixelRatioF();
+        if (m_bmpDial.devicePixelRatio() != dpr * control->PictureScale()) {
+            m_bmpDial = MeterDial::BuildDial(dpr * control->PictureScale());
             m_nMeterGeneration = -1;
         }
-        QImage& canvas = control->Canvas(QSize(MeterDial::kSize, MeterDial::kSize), m_bmpDial.devicePixelRatio());
+        QImage& canvas = control->Canvas(control->Scaled(QSize(MeterDial::kSize, MeterDial::kSize)), dpr);
         // While the canvas holds the needle drawn last, only the needle moves.
         if (control->Generation() == m_nMeterGeneration) {
             const QRect moved = MeterDial::MoveNeedle(canvas, m_bmpDial, m_dMeterShown, reading);
@@ -487,6 +489,12 @@ void CTarrowinView::DrawMeterNeedle(double reading)
         m_nMeterGeneration = control->Generation();
         m_dMeterShown = reading;
     }
+}
+
+void CTarrowinView::RedrawMeter()
+{
+    if (m_nMeterGeneration != -1)
+        DrawMeterNeedle(m_dMeterShown);
 }
 
 void CTarrowinView::SyncControlsBar()

@@ -61,6 +61,9 @@ public:
 
     void SyncControlsBar();
     void DrawMeterNeedle(double reading);
+    // The meter drawn again as it stands, at its control's size now; nothing
+    // before it was first drawn.
+    void RedrawMeter();
 
     bool IsSplashShowing() const { return m_bSplash; }
     bool IsSyncPending() const { return m_bSyncPending; }

@@ -266,7 +266,7 @@ TEST_F(StartUp, MenuAndChooserSeparatorsFallBetweenTheCircuitGroups)
         if (menu->actions().contains(m_frame->MenuAction(CmdId::SingleBulb)))
             submenu = menu;
     ASSERT_NE(submenu, nullptr);
-    for (const QList<QAction*>& actions : {submenu->actions(), m_frame->Chooser()->actions()}) {
+    for (const QList<QAction*>& actions : {submenu->actions(), m_frame->Chooser()->Items()}) {
         std::string shown;
         for (QAction* action : actions)
             shown += action->isSeparator() ? '|' : group(ids.at(action));

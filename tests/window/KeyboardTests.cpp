@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QToolButton>
 
 #include <map>
 
@@ -92,7 +93,7 @@ TEST_F(Keyboard, TabReachesEveryControlSpacePressesItAndAClickGivesTheKeysBack)
             if (auto* button = qobject_cast<QAbstractButton*>(bar->ControlAt(i)); button && button->isEnabled())
                 wanted.insert(button);
     for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
-        wanted.insert(m_frame->Chooser()->widgetForAction(m_frame->Chooser()->Action(entry.nCommandId)));
+        wanted.insert(m_frame->Chooser()->Button(entry.nCommandId));
     std::set<QWidget*> reached;
     for (int i = 0; i < 200 && reached.size() < wanted.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

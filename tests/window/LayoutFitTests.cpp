@@ -4,7 +4,7 @@
 // it, every picture whole, centred where asked and drawn at the screen's
 // resolution, drawn frames as large as their pictures, every control clear
 // of its group box's frame, titles in line with the frames, and bars that
-// scroll on a small screen rather than cut their controls off.
+// narrow and scroll on a small screen rather than cut their controls off.
 #include "TextFit.h"
 #include "WindowFixture.h"
 
@@ -25,6 +25,7 @@
 
 #include <cmath>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -144,6 +145,34 @@ void ExpectAsLaidOut(const CDialogBar& page, const CDialogLayout& layout)
         ADD_FAILURE() << text.toStdString();
 }
 
+// A bar at whatever scale the window gave it: every text whole, every control
+// clear of its box's frame and title, of every other control and of the
+// page's edges, every picture whole.
+void ExpectLegible(const CDialogBar& page)
+{
+    ExpectBoxesHoldTheirControls(page);
+    for (const QString& text : ClippedTexts(page))
+        ADD_FAILURE() << text.toStdString();
+    std::vector<const QWidget*> solid;
+    for (const QWidget* control : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const std::string name = control->metaObject()->className();
+        EXPECT_TRUE(page.rect().contains(control->geometry())) << name << " at " << control->x() << "," << control->y();
+        const auto* picture = dynamic_cast<const CPictureControl*>(control);
+        if (picture != nullptr && !picture->Image().isNull()) {
+            const int border = 2 * picture->frameWidth();
+            EXPECT_EQ(control->size(), picture->Image().deviceIndependentSize().toSize() + QSize(border, border));
+        }
+        // Boxes and bare frames surround others.
+        if (dynamic_cast<const CGroupBox*>(control) != nullptr || (picture != nullptr && picture->Image().isNull()))
+            continue;
+        for (const QWidget* other : solid)
+            EXPECT_FALSE(other->geometry().intersects(control->geometry()))
+                << name << " at " << control->x() << "," << control->y() << " covers "
+                << other->metaObject()->className() << " at " << other->x() << "," << other->y();
+        solid.push_back(control);
+    }
+}
+
 // Whatever room the window leaves a bar, it scrolls exactly when taller than
 // that room, takes no more width than it and its scroll bar need, and can
 // bring every control into view.
@@ -219,8 +248,8 @@ TEST_P(LayoutFit, BarsMenusAndAboutBoxHoldEveryTextAndPicture)
     ExpectReachable(*m_frame->ControlsDock(), Controls(), ControlsBarLayout());
     ExpectReachable(*m_frame->DisplayDock(), *m_frame->DisplayBar(), DisplayBarLayout());
 
-    // On a small screen the Controls bar scrolls; the menus all stay, and
-    // open as wide as their items.
+    // On a small screen the Controls bar scrolls, both bars narrow and stay
+    // whole; the menus all stay, and open as wide as their items.
     constexpr QSize kSmallScreen(640, 480);
     m_frame->resize(kSmallScreen);
     Settle();
@@ -228,6 +257,10 @@ TEST_P(LayoutFit, BarsMenusAndAboutBoxHoldEveryTextAndPicture)
     EXPECT_TRUE(qobject_cast<QScrollArea*>(m_frame->ControlsDock()->widget())->verticalScrollBar()->isVisible());
     ExpectReachable(*m_frame->ControlsDock(), Controls(), ControlsBarLayout());
     ExpectReachable(*m_frame->DisplayDock(), *m_frame->DisplayBar(), DisplayBarLayout());
+    for (const CDialogBar* bar : {&Controls(), m_frame->DisplayBar()}) {
+        EXPECT_LT(bar->Scale().across, 1.0);
+        ExpectLegible(*bar);
+    }
     for (const QString& text : ClippedMenuTexts(*m_frame->menuBar(), kSmallScreen))
         ADD_FAILURE() << text.toStdString();
 

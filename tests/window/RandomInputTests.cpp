@@ -16,6 +16,7 @@
 #include <QDockWidget>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QTimer>
 
 #include <cmath>
@@ -113,11 +114,11 @@ protected:
         for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
             m_menuIds.push_back(entry.nCommandId);
         // Exit is left out (menu and key): it closes the window the run goes on with;
-        // Save Picture waits for its dialogs.
+        // Save Picture waits for its dialogs, and so may Compare Circuits' own window.
         for (const CMenuEntry& menu : MainMenu())
             for (const CMenuItemEntry& item : menu.items)
                 if (item.nId != 0 && item.nId != CmdId::AppExit && item.nId != CmdId::AppAbout &&
-                    item.nId != CmdId::SavePicture) {
+                    item.nId != CmdId::SavePicture && item.nId != CmdId::CompareCircuits) {
                     m_menuIds.push_back(item.nId);
                     for (const QKeySequence& key : QKeySequence::listFromString(QString::fromLatin1(item.pszKeys)))
                         if (!key.isEmpty())
@@ -261,7 +262,7 @@ protected:
     {
         const auto catalogue = CircuitCatalogue();
         const int id = catalogue[Pick(catalogue.size())].nCommandId;
-        QWidget* button = m_frame->Chooser()->widgetForAction(m_frame->Chooser()->Action(id));
+        QWidget* button = m_frame->Chooser()->Button(id);
         if (button == nullptr || !button->isVisible())
             return Skip(kChooser);
         m_history = "chooser " + std::to_string(id);

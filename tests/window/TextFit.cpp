@@ -15,6 +15,8 @@
 #include <QStyleOptionMenuItem>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 // The room a button's style leaves for its caption.
@@ -26,12 +28,27 @@ QRect ButtonTextRoom(const QAbstractButton& button, QStyle::SubElement element)
     return button.style()->subElementRect(element, &option, &button);
 }
 
-// The height from the highest to the lowest of the font's line and the
-// text's ink.
+// The height from the highest to the lowest of the font's lines and the
+// text's ink, its lines ("\n" between them) one below the other.
 int InkHeight(const QFontMetrics& metrics, const QString& text)
 {
-    const QRect line(0, -metrics.ascent(), 1, metrics.height());
-    return (line | metrics.tightBoundingRect(text)).height();
+    QRect ink;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QRect line(0, -metrics.ascent(), 1, metrics.height());
+        ink |= (line | metrics.tightBoundingRect(lines[i])).translated(0, static_cast<int>(i) * metrics.lineSpacing());
+    }
+    return ink.height();
+}
+
+// What a text needs: its widest line across, and its lines down.
+QSize TextNeed(const QFontMetrics& metrics, const QString& text)
+{
+    int width = 0;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    return QSize(width, metrics.height() + static_cast<int>(lines.size() - 1) * metrics.lineSpacing());
 }
 
 QString Describe(const QString& what, const QString& text, const QSize& need, const QRect& room)
@@ -117,7 +134,7 @@ QStringList ClippedTexts(const QWidget& root)
         if (text.isEmpty())
             continue;
         const QFontMetrics metrics = control->fontMetrics();
-        const QSize need(metrics.horizontalAdvance(text), metrics.height());
+        const QSize need = TextNeed(metrics, text);
         Check(clipped, QString::fromLatin1(control->metaObject()->className()), metrics, text, need, room,
               control->height());
     }

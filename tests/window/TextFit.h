@@ -12,8 +12,9 @@ class QWidget;
 // caption inside its margins, a check box's or radio button's beside its
 // indicator, a label's inside its frame, a group box's title inside the box,
 // the link's text. The room must hold the font's line, and the control the
-// text's ink, accents above the capitals included. Each entry names the
-// control, its text and the two sizes.
+// text's ink, accents above the capitals included; a text broken into lines
+// must hold each line and all of them. Each entry names the control, its
+// text and the two sizes.
 QStringList ClippedTexts(const QWidget& root);
 
 // The same for a menu bar: every menu that does not show on the bar itself,

@@ -112,7 +112,7 @@ TEST_F(Translation, EveryMenuBarAndTitleTextIsLookedUp)
         for (const QLabel* label : bar->findChildren<QLabel*>())
             texts << label->text();
     }
-    for (const QAction* action : m_frame->Chooser()->actions())
+    for (const QAction* action : m_frame->Chooser()->Items())
         if (!action->isSeparator())
             texts << action->text();
     CMeasurementsPanel& panel = *m_frame->Measurements();
@@ -180,8 +180,7 @@ TEST_F(WindowTest, ChooserButtonsAndPicturesHaveNamesForScreenReaders)
 {
     Show();
     for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
-        QAction* action = m_frame->Chooser()->Action(entry.nCommandId);
-        auto* button = qobject_cast<QToolButton*>(m_frame->Chooser()->widgetForAction(action));
+        QToolButton* button = m_frame->Chooser()->Button(entry.nCommandId);
         ASSERT_NE(button, nullptr) << entry.pszMenuCaption;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
         ASSERT_NE(accessible, nullptr);

@@ -13,6 +13,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QTest>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,27 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+
+// One of the shipped translations, installed while it lives; the source
+// texts for "".
+class CShippedLanguage {
+public:
+    explicit CShippedLanguage(const std::string& language)
+    {
+        if (!language.empty())
+            m_bMissing = !m_translator.load(QStringLiteral(":/i18n/tarrowin_") + QString::fromStdString(language)) ||
+                         !QCoreApplication::installTranslator(&m_translator);
+    }
+    ~CShippedLanguage() { QCoreApplication::removeTranslator(&m_translator); }
+    CShippedLanguage(const CShippedLanguage&) = delete;
+    CShippedLanguage& operator=(const CShippedLanguage&) = delete;
+
+    bool IsMissing() const { return m_bMissing; }
+
+private:
+    QTranslator m_translator;
+    bool m_bMissing = false;
+};
 
 // A document and a main frame built as start-up builds them, from the
 // program's fresh random state. Ticks are run by hand through OnTimer: the
