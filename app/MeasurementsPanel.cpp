@@ -141,11 +141,11 @@ CMeasurementsPanel::CMeasurementsPanel(const CTarrowinDoc& doc, QWidget* parent)
     m_axisTime->setLabelFormat(QStringLiteral("%.0f"));
     m_axisCurrent = new QValueAxis(m_chart);
     m_axisCurrent->setTitleText(Text(QT_TRANSLATE_NOOP("Measurements", "electrons per second")));
-    m_axisCurrent->setLabelFormat(QStringLiteral("%.1f"));
+    // Nice numbers may step by quarters: "%g" shows 0.25 as it is, and 2 as 2.
+    m_axisCurrent->setLabelFormat(QStringLiteral("%g"));
     m_axisEnergy = new QValueAxis(m_chart);
     m_axisEnergy->setTitleText(Text(QT_TRANSLATE_NOOP("Measurements", "energy per second")));
-    // Nice numbers step by halves on a small range: whole numbers would repeat.
-    m_axisEnergy->setLabelFormat(QStringLiteral("%.1f"));
+    m_axisEnergy->setLabelFormat(QStringLiteral("%g"));
     m_chart->addAxis(m_axisTime, Qt::AlignBottom);
     m_chart->addAxis(m_axisCurrent, Qt::AlignLeft);
     m_chart->addAxis(m_axisEnergy, Qt::AlignRight);

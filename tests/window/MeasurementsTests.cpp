@@ -32,8 +32,8 @@ protected:
             if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item); text && text->isVisible()) {
                 bool number = false;
                 QLocale().toDouble(text->toPlainText(), &number);
-                const double x = text->sceneBoundingRect().center().x();
-                if (number && (right ? x > plot.right() : x < plot.left()))
+                const QPointF at = text->sceneBoundingRect().center();
+                if (number && at.y() < plot.bottom() + 3 && (right ? at.x() > plot.right() : at.x() < plot.left()))
                     labels << text->toPlainText();
             }
         return labels;
