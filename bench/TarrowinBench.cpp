@@ -1,6 +1,9 @@
 // The costs of one tick: Step, Render of a ball-model frame at full HD and
 // 4K, and a re-layout of each display at both sizes, with the cost of
-// copying two full-HD frames as the yardstick for Render.
+// copying two full-HD frames as the yardstick for Render; and of the long
+// run: one measurement, and Compare Circuits' largest set on two threads.
+#include "document/CompareSets.h"
+#include "document/MeasurementQueue.h"
 #include "document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
 
@@ -8,7 +11,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <cstring>
 #include <vector>
 
@@ -27,6 +33,37 @@ void BM_StepSingleBulb(benchmark::State& state)
         doc.StepCircuit();
 }
 BENCHMARK(BM_StepSingleBulb);
+
+// The Measurements panel's long run of the Single Bulb: ten minutes of the model.
+void BM_LongRunSingleBulb(benchmark::State& state)
+{
+    CMeasureSetup setup;
+    setup.nCircuitId = 32787;   // the Single Bulb
+    for (auto _ : state) {
+        CMeasurement measurement(setup, CMeasurement::kLongRunSeconds);
+        measurement.Advance(measurement.TotalTicks());
+        benchmark::DoNotOptimize(measurement.Result().current.mean);
+    }
+}
+BENCHMARK(BM_LongRunSingleBulb)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// All fourteen circuits at 1 to 3 cells, ten minutes each, on two threads.
+void BM_CompareAllCircuits(benchmark::State& state)
+{
+    std::vector<CMeasurementQueue::CJob> jobs;
+    for (const CMeasureSetup& setup : CompareSets::Runs(CompareSets::Set::AllCircuits))
+        jobs.push_back({setup, CMeasurement::kLongRunSeconds, 1});
+    for (auto _ : state) {
+        CMeasurementQueue queue(2);
+        std::atomic<int> done{0};
+        queue.Start(jobs, [&](int, std::size_t, const CMeasureResult&) { ++done; });
+        while (queue.Running())
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (done != static_cast<int>(jobs.size()))
+            state.SkipWithError("not every run reported");
+    }
+}
+BENCHMARK(BM_CompareAllCircuits)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 // A ball-model frame of a window w x h, past the title intro, with
 // electrons moving and glowing.
