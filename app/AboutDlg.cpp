@@ -1,8 +1,8 @@
 #include "app/AboutDlg.h"
 
 #include "app/DialogBar.h"
-#include "res/CommandIds.h"
-#include "res/DialogLayouts.h"
+#include "core/res/CommandIds.h"
+#include "core/res/DialogLayouts.h"
 
 #include <QCoreApplication>
 #include <QDir>

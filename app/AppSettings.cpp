@@ -2,10 +2,10 @@
 
 #include "app/LaunchOptions.h"
 #include "app/MainFrame.h"
-#include "res/CircuitCatalogue.h"
-#include "res/CommandIds.h"
-#include "res/ElectronPalettes.h"
-#include "res/Strings.h"
+#include "core/res/CircuitCatalogue.h"
+#include "core/res/CommandIds.h"
+#include "core/res/ElectronPalettes.h"
+#include "core/res/Strings.h"
 
 #include <QFile>
 #include <QScreen>

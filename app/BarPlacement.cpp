@@ -2,7 +2,7 @@
 
 #include "app/GroupBox.h"
 #include "app/TextRoom.h"
-#include "res/BitmapTable.h"
+#include "core/res/BitmapTable.h"
 #include "view/PictureControl.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/DialogUnits.h"
-#include "res/DialogLayouts.h"
+#include "core/res/DialogLayouts.h"
 
 #include <QRect>
 #include <QString>

@@ -2,8 +2,8 @@
 
 #include "app/ChooserButtons.h"
 #include "platform/Resources.h"
-#include "res/CircuitCatalogue.h"
-#include "res/ResourceIds.h"
+#include "core/res/CircuitCatalogue.h"
+#include "core/res/ResourceIds.h"
 
 #include <QAction>
 #include <QCoreApplication>

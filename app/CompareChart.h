@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/Measurement.h"
+#include "core/document/Measurement.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #include "app/CompareWindow.h"
 
 #include "app/PictureSaver.h"
-#include "circuits/BulbVariableResistorCircuit.h"
-#include "res/CircuitCatalogue.h"
-#include "res/CommandIds.h"
+#include "core/circuits/BulbVariableResistorCircuit.h"
+#include "core/res/CircuitCatalogue.h"
+#include "core/res/CommandIds.h"
 
 #include <QCheckBox>
 #include <QClipboard>

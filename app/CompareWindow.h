@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/CompareChart.h"
-#include "document/CompareSets.h"
-#include "document/MeasurementQueue.h"
+#include "core/document/CompareSets.h"
+#include "core/document/MeasurementQueue.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

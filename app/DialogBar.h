@@ -2,7 +2,7 @@
 
 #include "app/BarPlacement.h"
 #include "platform/DialogUnits.h"
-#include "res/DialogLayouts.h"
+#include "core/res/DialogLayouts.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "app/HyperLink.h"
 
 #include "app/TextRoom.h"
-#include "res/Strings.h"
+#include "core/res/Strings.h"
 
 #include <QApplication>
 #include <QDesktopServices>

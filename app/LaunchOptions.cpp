@@ -1,7 +1,7 @@
 #include "app/LaunchOptions.h"
 
-#include "res/CircuitCatalogue.h"
-#include "res/Strings.h"
+#include "core/res/CircuitCatalogue.h"
+#include "core/res/Strings.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>

@@ -11,12 +11,12 @@
 #include "app/MeasurementsPanel.h"
 #include "app/CompareWindow.h"
 #include "app/PictureSaver.h"
-#include "document/TarrowinDoc.h"
-#include "res/CircuitCatalogue.h"
-#include "res/CommandIds.h"
-#include "res/DialogLayouts.h"
-#include "res/MenuTable.h"
-#include "res/Strings.h"
+#include "core/document/TarrowinDoc.h"
+#include "core/res/CircuitCatalogue.h"
+#include "core/res/CommandIds.h"
+#include "core/res/DialogLayouts.h"
+#include "core/res/MenuTable.h"
+#include "core/res/Strings.h"
 #include "view/MeterAccessible.h"
 #include "view/PictureControl.h"
 #include "view/TarrowinView.h"
@@ -70,7 +70,7 @@ CMainFrame::CMainFrame(CTarrowinDoc& doc) : m_doc(doc)
     setCentralWidget(m_pViewWidget);
     m_pFitter = new CBarFitter(*this, {*m_pControls, *m_wndControlsBar}, {*m_pDisplay, *m_wndDisplayBar},
                                {*m_pMeasurements, *m_wndMeasurements}, *m_pViewWidget,
-                               [this] { m_pViewWidget->RedrawMeter(); });
+                               [this] { m_pViewWidget->RedrawPictures(); });
     KeepKeysWithView();
     m_pViewWidget->SetFrame(this);
     m_doc.SetFrame(this);

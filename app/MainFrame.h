@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/CommandState.h"
-#include "document/FrameLink.h"
-#include "res/MenuTable.h"
+#include "core/document/CommandState.h"
+#include "core/document/FrameLink.h"
+#include "core/res/MenuTable.h"
 #include "view/ViewFrame.h"
 
 #include <QMainWindow>

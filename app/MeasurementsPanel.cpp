@@ -1,8 +1,8 @@
 #include "app/MeasurementsPanel.h"
 
-#include "document/CircuitRates.h"
-#include "document/TarrowinDoc.h"
-#include "sim/ComponentLabel.h"
+#include "core/document/CircuitRates.h"
+#include "core/document/TarrowinDoc.h"
+#include "core/sim/ComponentLabel.h"
 
 #include <QChart>
 #include <QChartView>

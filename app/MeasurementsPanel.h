@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/MeasurementQueue.h"
+#include "core/document/MeasurementQueue.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,10 +1,12 @@
 #include "app/TarrowinApp.h"
 
+#include "platform/QtWords.h"
+
 #include "app/AppSettings.h"
 #include "app/LaunchOptions.h"
 #include "app/MainFrame.h"
-#include "document/TarrowinDoc.h"
-#include "res/Strings.h"
+#include "core/document/TarrowinDoc.h"
+#include "core/res/Strings.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -46,6 +48,8 @@ void Identify(QCoreApplication& app)
     QCoreApplication::setOrganizationName(QString::fromLatin1(Strings::kSettingsKey));
     QCoreApplication::setApplicationName(QString::fromLatin1(Strings::kSettingsKey));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARROWIN_VERSION));
+    // The core's words through the same translators as the window's.
+    UseQtWords();
 
     // A translation for the user's language, when one is installed with the
     // program; the source texts are shown otherwise.

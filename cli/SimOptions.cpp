@@ -1,7 +1,7 @@
 #include "cli/SimOptions.h"
 
-#include "res/ElectronPalettes.h"
-#include "res/Strings.h"
+#include "core/res/ElectronPalettes.h"
+#include "core/res/Strings.h"
 
 #include <algorithm>
 #include <charconv>

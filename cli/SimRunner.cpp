@@ -1,16 +1,11 @@
 #include "cli/SimRunner.h"
 
-#include "document/CurrentMeter.h"
-#include "document/Measurement.h"
-#include "document/TarrowinDoc.h"
-#include "platform/RasterSurface.h"
-#include "res/CommandIds.h"
+#include "core/document/CurrentMeter.h"
+#include "core/document/Measurement.h"
+#include "core/document/TarrowinDoc.h"
+#include "core/res/CommandIds.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QImage>
-#include <QSaveFile>
-
+#include <filesystem>
 #include <span>
 #include <string>
 
@@ -98,44 +93,9 @@ void PrintRegions(std::FILE* out, const CCircuit& circuit, int n)
     }
 }
 
-// Saves through a temporary file, so a failed write leaves nothing behind.
-bool SavePng(const QImage& image, const QString& path)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
-bool CanWriteFile(const QString& path)
-{
-    const QFileInfo info(path);
-    const QFileInfo dir(info.absolutePath());
-    if (info.isDir() || !dir.isDir() || !dir.isWritable())
-        return false;
-    return !info.exists() || info.isWritable();
-}
-
-}
-
-std::string CheckSimOutputs(const CSimOptions& o)
-{
-    if (!o.strPng.empty() && !CanWriteFile(QString::fromStdString(o.strPng)))
-        return "--png: cannot write " + ShownArgument(o.strPng);
-    if (!o.strFramesDir.empty()) {
-        const QString dir = QString::fromStdString(o.strFramesDir);
-        const QFileInfo info(dir);
-        if ((info.exists() && !info.isDir()) || !QDir().mkpath(dir) || !QFileInfo(dir).isWritable())
-            return "--frames: cannot write into " + ShownArgument(o.strFramesDir);
-    }
-    return {};
-}
-
-int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
+int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err, ISimPictures* pictures)
 {
     const auto fail = [err](const std::string& message) {
         std::fprintf(err, "tarrowin-sim: %s\n", message.c_str());
@@ -146,10 +106,11 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
         return 0;
     }
 
-    if (const std::string error = CheckSimOutputs(o); !error.empty())
-        return fail(error);
-    const QString png = QString::fromStdString(o.strPng);
-    const QString framesDir = QString::fromStdString(o.strFramesDir);
+    if (o.Renders() && pictures == nullptr)
+        return fail("this tarrowin-sim draws no pictures: --png and --frames need the desktop build");
+    if (o.Renders())
+        if (const std::string error = pictures->CheckOutputs(o); !error.empty())
+            return fail(error);
 
     CTarrowinDoc doc;
     doc.OnNewDocument();
@@ -187,17 +148,15 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
         return 0;
     }
 
-    QImage target;
-    std::unique_ptr<CRasterSurface> dc;
+    CDrawSurface* dc = nullptr;
     if (o.Renders()) {
         circuit->SetDisplayMode(o.nMode);
         doc.SetPalette(o.nPalette);
         if (o.bLabels)
             circuit->ToggleLabels();
-        target = QImage(o.nWidth, o.nHeight, QImage::Format_RGB32);
-        if (target.isNull())
+        dc = pictures->Open(o.nWidth, o.nHeight);
+        if (dc == nullptr)
             return fail("--size: cannot make an image of that size");
-        dc = std::make_unique<CRasterSurface>(target);
         doc.LayoutCircuit(*dc, CRect{0, 0, o.nWidth, o.nHeight});
     }
 
@@ -209,9 +168,11 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
         if (dc) {
             doc.RenderCircuit(*dc);
             if (!o.strFramesDir.empty()) {
-                const QString name = QDir(framesDir).filePath(QStringLiteral("frame_%1.png").arg(tick, 6, 10, QLatin1Char('0')));
-                if (!SavePng(target, name))
-                    return fail("--frames: cannot write " + ShownArgument(name.toStdString()));
+                char name[32];
+                std::snprintf(name, sizeof name, "frame_%06lld.png", tick);
+                const std::string path = (std::filesystem::path(o.strFramesDir) / name).string();
+                if (!pictures->Save(path))
+                    return fail("--frames: cannot write " + ShownArgument(path));
             }
         }
         if ((o.nEvery > 0 && tick % o.nEvery == 0) || tick == o.nTicks)
@@ -220,7 +181,7 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err)
     if (dc) {
         if (o.nTicks == 0)
             doc.RenderCircuit(*dc);
-        if (!o.strPng.empty() && !SavePng(target, png))
+        if (!o.strPng.empty() && !pictures->Save(o.strPng))
             return fail("--png: cannot write " + ShownArgument(o.strPng));
     }
     std::fflush(out);

@@ -3,7 +3,12 @@
 #include "cli/SimOptions.h"
 #include "cli/SimRunner.h"
 
+#ifdef TARROWIN_PICTURES
+#include "cli/SimPictures.h"
+#include "platform/QtWords.h"
+
 #include <QGuiApplication>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +16,7 @@
 
 namespace {
 
+#ifdef TARROWIN_PICTURES
 // A headless run has no session: Qt's note about the missing runtime
 // directory is noise on a worksheet-maker's terminal.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -20,6 +26,7 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     if (type != QtDebugMsg && type != QtInfoMsg)
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
+#endif
 
 }
 
@@ -31,11 +38,14 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "tarrowin-sim: %s\n", parse.strError.c_str());
         return 2;
     }
+#ifdef TARROWIN_PICTURES
     // Refuse unwritable outputs before Qt starts and has its say on stderr.
-    if (const std::string error = CheckSimOutputs(*parse.options); !error.empty()) {
-        std::fprintf(stderr, "tarrowin-sim: %s\n", error.c_str());
-        return 2;
-    }
+    CSimPictures pictures;
+    if (parse.options->Renders())
+        if (const std::string error = pictures.CheckOutputs(*parse.options); !error.empty()) {
+            std::fprintf(stderr, "tarrowin-sim: %s\n", error.c_str());
+            return 2;
+        }
     // Text and artwork need a GUI application, but never a display.
     std::unique_ptr<QGuiApplication> app;
     int qtArgc = 1;
@@ -44,6 +54,10 @@ int main(int argc, char* argv[])
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
         qInstallMessageHandler(QuietQtMessages);
         app = std::make_unique<QGuiApplication>(qtArgc, argv);
+        UseQtWords();
     }
+    return RunSim(*parse.options, stdout, stderr, &pictures);
+#else
     return RunSim(*parse.options, stdout, stderr);
+#endif
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DrawObjects.h"
+#include "core/draw/DrawObjects.h"
 
 #include <QFont>
 

@@ -87,7 +87,7 @@ void CRasterSurface::ApplyPenAndBrush()
     } else {
         QPen pen(ToQColor(m_pen.cr));
         pen.setWidth(std::max(1, m_pen.nWidth));
-        pen.setCapStyle(Qt::RoundCap);
+        pen.setCapStyle(m_pen.bFlatEnds ? Qt::FlatCap : Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
         p->setPen(pen);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DrawSurface.h"
+#include "core/draw/DrawSurface.h"
 
 #include <QImage>
 #include <QPainter>

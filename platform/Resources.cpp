@@ -1,6 +1,7 @@
 #include "platform/Resources.h"
 
-#include "res/BitmapTable.h"
+#include "core/res/BitmapTable.h"
+#include "core/words/Words.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -14,7 +15,7 @@ namespace {
 
 QString CaptionText(const CArtworkCaption& caption)
 {
-    return QCoreApplication::translate("Artwork", caption.pszText);
+    return QString::fromStdString(Translate("Artwork", caption.pszText));
 }
 
 QImage Render(const CBitmapResource& res, QSize size, QImage::Format format)

@@ -1,6 +1,6 @@
-#include "circuits/ThreeBulbsCircuit.h"
-#include "circuits/TwoBulbsParallelCircuit.h"
-#include "circuits/TwoBulbsSeriesCircuit.h"
+#include "core/circuits/ThreeBulbsCircuit.h"
+#include "core/circuits/TwoBulbsParallelCircuit.h"
+#include "core/circuits/TwoBulbsSeriesCircuit.h"
 #include "tests/CircuitTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -4,9 +4,9 @@
 // Every case names its circuit through a factory that also hands out the
 // circuit's glow lists, in number order.
 
-#include "platform/RecordingSurface.h"
-#include "sim/Circuit.h"
-#include "sim/Random.h"
+#include "core/draw/RecordingSurface.h"
+#include "core/sim/Circuit.h"
+#include "core/sim/Random.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>

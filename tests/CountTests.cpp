@@ -2,8 +2,8 @@
 // simulation shows anyway: the glow arcs and the supply meter, over long runs
 // with the controls changed on the way. The exact energies are checked
 // against the reference model by the runner's traces.
-#include "document/TarrowinDoc.h"
-#include "res/CommandIds.h"
+#include "core/document/TarrowinDoc.h"
+#include "core/res/CommandIds.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The three displays as a class sees them, from a small window to a 4K
 // projector: each fills the view's square and stays inside it, lines grow
 // with the square, and the marks, labels and titles stay readable.
-#include "document/TarrowinDoc.h"
+#include "core/document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
-#include "res/CommandIds.h"
+#include "core/res/CommandIds.h"
 #include "tests/TestSupport.h"
 
 #include <QImage>

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "circuits/SingleBulbCircuit.h"
-#include "circuits/TwoBulbsSeriesCircuit.h"
-#include "document/CircuitRates.h"
-#include "document/CurrentMeter.h"
-#include "document/TarrowinDoc.h"
-#include "platform/RecordingSurface.h"
-#include "res/CircuitCatalogue.h"
-#include "res/CommandIds.h"
+#include "core/circuits/SingleBulbCircuit.h"
+#include "core/circuits/TwoBulbsSeriesCircuit.h"
+#include "core/document/CircuitRates.h"
+#include "core/document/CurrentMeter.h"
+#include "core/document/TarrowinDoc.h"
+#include "core/draw/RecordingSurface.h"
+#include "core/res/CircuitCatalogue.h"
+#include "core/res/CommandIds.h"
 #include "tests/TestSupport.h"
 
 #include <algorithm>

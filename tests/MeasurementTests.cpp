@@ -2,9 +2,9 @@
 // intervals that hold across seeds, and a live circuit that never notices.
 #include "TestSupport.h"
 
-#include "document/MeasurementQueue.h"
-#include "document/TarrowinDoc.h"
-#include "res/CommandIds.h"
+#include "core/document/MeasurementQueue.h"
+#include "core/document/TarrowinDoc.h"
+#include "core/res/CommandIds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
-#include "document/TarrowinDoc.h"
-#include "platform/GridMapping.h"
+#include "core/document/TarrowinDoc.h"
+#include "core/draw/GridMapping.h"
 #include "platform/RasterSurface.h"
-#include "res/CommandIds.h"
-#include "res/ElectronPalettes.h"
+#include "core/res/CommandIds.h"
+#include "core/res/ElectronPalettes.h"
 
 #include <gtest/gtest.h>
 

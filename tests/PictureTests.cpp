@@ -2,8 +2,8 @@
 // colour in the whole frame, so that the checks hold wherever and at whatever
 // size the picture is drawn.
 
-#include "circuits/SingleBulbCircuit.h"
-#include "document/TarrowinDoc.h"
+#include "core/circuits/SingleBulbCircuit.h"
+#include "core/document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
 #include "tests/CircuitTestSupport.h"
 

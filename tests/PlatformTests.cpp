@@ -1,7 +1,7 @@
 #include "platform/RasterSurface.h"
-#include "platform/RecordingSurface.h"
-#include "platform/SelectGuard.h"
-#include "res/ResourceIds.h"
+#include "core/draw/RecordingSurface.h"
+#include "core/draw/SelectGuard.h"
+#include "core/res/ResourceIds.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +123,21 @@ TEST(RasterSurface, SetPixelWritesOnePixelAndIgnoresOutside)
     const CInk ink = InkOf(image, kGrey);
     EXPECT_EQ(ink.count, 1);
     EXPECT_EQ(At(image, 5, 4), Rgb(1, 2, 3));
+}
+
+// The meter's tick marks stop at their end point; the circuits' round-ended
+// wires reach it.
+TEST(RasterSurface, FlatPenStopsAtTheEndPointWhereARoundPenReachesIt)
+{
+    for (const bool flat : {true, false}) {
+        QImage image = MakeImage(12, 5, kGrey);
+        CRasterSurface dc(image);
+        CPenGuard pen(dc, flat ? FlatPen(1, kRed) : SolidPen(1, kRed));
+        dc.MoveTo(1, 2);
+        dc.LineTo(9, 2);
+        EXPECT_EQ(At(image, 8, 2), kRed) << flat;
+        EXPECT_EQ(At(image, 9, 2), flat ? kGrey : kRed) << flat;
+    }
 }
 
 // --- raster surface: block transfers ---

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
-#include "circuits/SingleBulbCircuit.h"
+#include "core/circuits/SingleBulbCircuit.h"
 #include "platform/RasterSurface.h"
-#include "platform/RecordingSurface.h"
+#include "core/draw/RecordingSurface.h"
 #include "platform/Resources.h"
-#include "sim/BallSprite.h"
+#include "core/sim/BallSprite.h"
 
 #include <gtest/gtest.h>
 

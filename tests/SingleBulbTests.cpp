@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "circuits/SingleBulbCircuit.h"
-#include "sim/GlowList.h"
-#include "sim/Random.h"
+#include "core/circuits/SingleBulbCircuit.h"
+#include "core/sim/GlowList.h"
+#include "core/sim/Random.h"
 #include "tests/TestSupport.h"
 
 #include <cmath>

@@ -1,10 +1,10 @@
 // A long run of every circuit under a seeded random stream of every command,
 // with the state checked after each tick: what a classroom projector goes
 // through in an afternoon of students clicking anything.
-#include "document/CurrentMeter.h"
-#include "document/TarrowinDoc.h"
+#include "core/document/CurrentMeter.h"
+#include "core/document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
-#include "res/CommandIds.h"
+#include "core/res/CommandIds.h"
 #include "tests/TestSupport.h"
 
 #include <QImage>

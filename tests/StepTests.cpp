@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sim/Circuit.h"
+#include "core/sim/Circuit.h"
 #include "tests/TestSupport.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "circuits/BulbSwitchCircuit.h"
-#include "circuits/ParallelBulbsBothSwitchedCircuit.h"
-#include "circuits/ParallelBulbsOneSwitchedCircuit.h"
+#include "core/circuits/BulbSwitchCircuit.h"
+#include "core/circuits/ParallelBulbsBothSwitchedCircuit.h"
+#include "core/circuits/ParallelBulbsOneSwitchedCircuit.h"
 #include "tests/CircuitTestSupport.h"
 
 #include <gtest/gtest.h>

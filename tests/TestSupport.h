@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sim/Circuit.h"
-#include "sim/Random.h"
+#include "core/sim/Circuit.h"
+#include "core/sim/Random.h"
 
 // Puts the state of the circuits built on their own (the random generator
 // and the step's tick counter) back to how a fresh program starts; a

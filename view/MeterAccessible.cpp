@@ -1,6 +1,6 @@
 #include "view/MeterAccessible.h"
 
-#include "view/MeterDial.h"
+#include "core/pictures/MeterDial.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

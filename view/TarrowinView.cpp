@@ -1,15 +1,16 @@
 #include "view/TarrowinView.h"
 
-#include "document/TarrowinDoc.h"
+#include "core/document/TarrowinDoc.h"
+#include "core/pictures/CellsPicture.h"
+#include "core/pictures/MeterDial.h"
+#include "core/res/BitmapTable.h"
+#include "core/res/CircuitCatalogue.h"
+#include "core/res/CommandIds.h"
+#include "core/res/ResourceIds.h"
 #include "platform/FrameImage.h"
 #include "platform/RasterSurface.h"
 #include "platform/Resources.h"
-#include "res/CircuitCatalogue.h"
-#include "res/CommandIds.h"
-#include "res/ResourceIds.h"
-#include "view/CircuitDescription.h"
 #include "view/MeterAccessible.h"
-#include "view/MeterDial.h"
 #include "view/PictureControl.h"
 #include "view/ViewFrame.h"
 
@@ -68,7 +69,6 @@ CTarrowinView::CTarrowinView(CTarrowinDoc& doc, QWidget* parent)
     setMinimumSize(0, 0);
     // The keys' home: clicks on the bars leave the focus here.
     setFocusPolicy(Qt::StrongFocus);
-    m_bmpDial = MeterDial::BuildDial(devicePixelRatioF());
 
     m_clock.StartWaiting(kSplashMs);
     m_rateClock.start();
@@ -77,19 +77,6 @@ CTarrowinView::CTarrowinView(CTarrowinDoc& doc, QWidget* parent)
 }
 
 CTarrowinView::~CTarrowinView() = default;
-
-int CTarrowinView::CellsPictureId(int cells)
-{
-    switch (cells) {
-    case 1: return ResId::CellsOne;
-    case 2: return ResId::CellsTwo;
-    case 3: return ResId::CellsThree;
-    case -1: return ResId::CellsOneReversed;
-    case -2: return ResId::CellsTwoReversed;
-    case -3: return ResId::CellsThreeReversed;
-    default: return ResId::CellsNone;
-    }
-}
 
 QSize CTarrowinView::DeviceSize() const
 {
@@ -240,7 +227,7 @@ void CTarrowinView::OnTimer()
 void CTarrowinView::Tick()
 {
     m_doc.StepCircuit();
-    NoteArcs();
+    m_describer.NoteTick(*m_doc.GetCurrentCircuit());
     ComposeFrame(false);
     FollowIntro();
     const bool needleDue = m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount());
@@ -363,54 +350,9 @@ void CTarrowinView::RequestDescription()
     m_describeTimer.start(static_cast<int>(std::max<qint64>(0, kDescribeMs - since)));
 }
 
-void CTarrowinView::NoteArcs()
-{
-    const CCircuit& circuit = *m_doc.GetCurrentCircuit();
-    if (&circuit != m_pArcsOf) {
-        m_pArcsOf = &circuit;
-        m_arcTick.fill(-1);
-        for (int list = 1; list <= 3; ++list)
-            m_arcsSeen[list - 1] = circuit.ArcsAdded(list);
-    }
-    for (int list = 1; list <= circuit.BulbCount(); ++list) {
-        if (const long long arcs = circuit.ArcsAdded(list); arcs != m_arcsSeen[list - 1]) {
-            m_arcsSeen[list - 1] = arcs;
-            m_arcTick[list - 1] = m_nTicks;
-        }
-    }
-}
-
 CCircuitFacts CTarrowinView::Facts() const
 {
-    const CCircuit& circuit = *m_doc.GetCurrentCircuit();
-    CCircuitFacts facts;
-    facts.name = QCoreApplication::translate(kCircuitContext, circuit.GetName().c_str());
-    facts.cells = circuit.GetCells();
-    if (m_doc.IsSwitchCircuit(&circuit))
-        facts.switchOpen = circuit.IsSwitchOpen();
-    if (&circuit == &m_doc.VariableResistorCircuit()) {
-        facts.resistanceStep = m_doc.VariableResistorCircuit().ResistanceStep();
-        facts.resistanceSteps = CBulbVariableResistorCircuit::kResistanceSteps;
-    }
-    facts.meterMarks = MeterDial::ReadingInMarks(m_meter.LastReading());
-    facts.meterMarksPerSide = MeterDial::kMarksPerSide;
-
-    // Glowing is judged by the arcs the model adds, whatever is displayed;
-    // how brightly, by the pen the ball model draws them with.
-    for (int list = 1; list <= circuit.BulbCount(); ++list) {
-        const bool lit = &circuit == m_pArcsOf && circuit.GetCells() != 0 && m_arcTick[list - 1] >= 0 &&
-                         m_nTicks - m_arcTick[list - 1] < kGlowMemoryTicks;
-        CCircuitFacts::Glow glow = CCircuitFacts::Glow::Off;
-        if (lit) {
-            switch (circuit.BulbGlowPen(list)) {
-            case CCircuit::GlowPen::Bright: glow = CCircuitFacts::Glow::Bright; break;
-            case CCircuit::GlowPen::Dim: glow = CCircuitFacts::Glow::Dim; break;
-            case CCircuit::GlowPen::Faint: glow = CCircuitFacts::Glow::Faint; break;
-            }
-        }
-        facts.bulbs.push_back({circuit.BulbCount() == 1 ? 0 : list, glow});
-    }
-    return facts;
+    return m_describer.Facts(m_doc, m_meter.LastReading());
 }
 
 void CTarrowinView::Describe()
@@ -418,12 +360,12 @@ void CTarrowinView::Describe()
     m_describeTimer.stop();
     m_describeClock.restart();
     const CCircuitFacts facts = Facts();
-    const QString text = DescribeCircuit(facts);
+    const QString text = QString::fromStdString(DescribeCircuit(facts));
     // Qt tells a screen reader of the new description.
     if (text != accessibleDescription())
         setAccessibleDescription(text);
     if (CPictureControl* meter = m_pFrame != nullptr ? m_pFrame->MeterControl() : nullptr)
-        MeterAccessible::SetReading(meter, facts.meterMarks, DescribeMeter(facts));
+        MeterAccessible::SetReading(meter, facts.meterMarks, QString::fromStdString(DescribeMeter(facts)));
 }
 
 QRect CTarrowinView::SquareRect() const
@@ -456,13 +398,16 @@ void CTarrowinView::ShowCellsPicture(int cells)
     if (m_pFrame == nullptr)
         return;
     if (CPictureControl* control = m_pFrame->CellsPictureControl()) {
-        const qreal dpr = control->devicePixelRatioF();
-        // Every tick asks; the picture is fetched only when it changes.
-        const int id = CellsPictureId(cells);
-        if (id == m_nCellsPictureId && dpr == control->Image().devicePixelRatio())
+        const CBitmapResource& artwork = *FindBitmapResource(CellsPicture::ArtworkId(0));
+        QImage& canvas = control->Canvas(control->Scaled(QSize(artwork.nWidth, artwork.nHeight)), control->devicePixelRatioF());
+        // Every tick asks; the picture is drawn only when it changes.
+        if (cells == m_nCellsShown && control->Generation() == m_nCellsGeneration)
             return;
-        control->ShowResource(id);
-        m_nCellsPictureId = id;
+        CRasterSurface surface(canvas);
+        CellsPicture::Draw(surface, cells, canvas.width(), canvas.height());
+        control->update();
+        m_nCellsShown = cells;
+        m_nCellsGeneration = control->Generation();
     }
 }
 
@@ -471,19 +416,23 @@ void CTarrowinView::DrawMeterNeedle(double reading)
     if (m_pFrame == nullptr)
         return;
     if (CPictureControl* control = m_pFrame->MeterControl()) {
-        // The dial has as many pixels to each of its units as the canvas.
         const qreal dpr = control->devicePixelRatioF();
-        if (m_bmpDial.devicePixelRatio() != dpr * control->PictureScale()) {
-            m_bmpDial = MeterDial::BuildDial(dpr * control->PictureScale());
+        QImage& canvas = control->Canvas(control->Scaled(QSize(MeterDial::kSize, MeterDial::kSize)), dpr);
+        CRasterSurface surface(canvas);
+        // The dial has as many pixels as the canvas.
+        if (!m_dial || m_dial->Width() != canvas.width()) {
+            m_dial = MeterDial::BuildDial(surface, canvas.width());
             m_nMeterGeneration = -1;
         }
-        QImage& canvas = control->Canvas(control->Scaled(QSize(MeterDial::kSize, MeterDial::kSize)), dpr);
         // While the canvas holds the needle drawn last, only the needle moves.
         if (control->Generation() == m_nMeterGeneration) {
-            const QRect moved = MeterDial::MoveNeedle(canvas, m_bmpDial, m_dMeterShown, reading);
-            control->update(moved.translated(control->contentsRect().topLeft()));
+            const CRect moved = MeterDial::MoveNeedle(surface, *m_dial, m_dMeterShown, reading);
+            const QRect logical(QPoint(static_cast<int>(std::floor(moved.left / dpr)), static_cast<int>(std::floor(moved.top / dpr))),
+                                QPoint(static_cast<int>(std::ceil(moved.right / dpr)) - 1,
+                                       static_cast<int>(std::ceil(moved.bottom / dpr)) - 1));
+            control->update(logical.translated(control->contentsRect().topLeft()));
         } else {
-            MeterDial::DrawWithNeedle(canvas, m_bmpDial, reading);
+            MeterDial::DrawWithNeedle(surface, *m_dial, reading);
             control->update();
         }
         m_nMeterGeneration = control->Generation();
@@ -491,10 +440,12 @@ void CTarrowinView::DrawMeterNeedle(double reading)
     }
 }
 
-void CTarrowinView::RedrawMeter()
+void CTarrowinView::RedrawPictures()
 {
     if (m_nMeterGeneration != -1)
         DrawMeterNeedle(m_dMeterShown);
+    if (m_bBarsReady)
+        ShowCellsPicture(m_doc.GetCurrentCircuit()->GetCells());
 }
 
 void CTarrowinView::SyncControlsBar()

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "document/CommandState.h"
-#include "document/CurrentMeter.h"
-#include "document/ViewLink.h"
+#include "core/document/CircuitDescription.h"
+#include "core/document/CommandState.h"
+#include "core/document/CurrentMeter.h"
+#include "core/document/ViewLink.h"
+#include "core/draw/Bitmap.h"
 #include "platform/EscapeKeyRecorder.h"
 #include "view/TickClock.h"
 
@@ -11,13 +13,11 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
-class CCircuit;
 class CTarrowinDoc;
-struct CCircuitFacts;
 class IViewFrame;
 
 // The drawing area between the bars. Its clock drives the whole program:
@@ -61,9 +61,9 @@ public:
 
     void SyncControlsBar();
     void DrawMeterNeedle(double reading);
-    // The meter drawn again as it stands, at its control's size now; nothing
-    // before it was first drawn.
-    void RedrawMeter();
+    // The meter and the cells drawn again as they stand, at their controls'
+    // sizes now; nothing before they were first drawn.
+    void RedrawPictures();
 
     bool IsSplashShowing() const { return m_bSplash; }
     bool IsSyncPending() const { return m_bSyncPending; }
@@ -80,14 +80,9 @@ public:
     QImage Picture(int side);
     long long TickCount() const { return m_nTicks; }
 
-    static int CellsPictureId(int cells);
-
     // A screen reader hears the circuit through the view's description and
     // the meter's value, told again at most once a second while they change.
     static constexpr int kDescribeMs = 1000;
-    // A bulb counts as glowing for this long after its last glow arc: at one
-    // cell a dim bulb's arcs come seconds apart.
-    static constexpr int kGlowMemoryTicks = 625;
     // Tells the screen reader what is shown now, and when it changed.
     void Describe();
     CCircuitFacts Facts() const;
@@ -116,8 +111,6 @@ private:
     // The clock's pace follows whether the circuit's title is showing.
     void FollowIntro();
     void SetPaused(bool paused);
-    // Notes which bulbs took energy this tick.
-    void NoteArcs();
     // Describes at once, or when a second has passed since the last time.
     void RequestDescription();
 
@@ -126,13 +119,16 @@ private:
     bool m_bBarsReady = false;
     bool m_bSplash = true;
     bool m_bSyncPending = false;
-    QImage m_bmpDial;
+    // The dial without its needle, as many pixels square as the meter's canvas.
+    std::unique_ptr<CBitmap> m_dial;
     QImage m_frame;
     CTickClock m_clock;
     CEscapeKeyRecorder m_escape;
     CCurrentMeter m_meter;
     long long m_nTicks = 0;
-    int m_nCellsPictureId = 0;
+    // The cells picture as last drawn: the cells shown and its canvas's generation.
+    int m_nCellsShown = 0;
+    int m_nCellsGeneration = -1;
     // The meter's canvas as last drawn: its generation and the reading shown.
     int m_nMeterGeneration = -1;
     double m_dMeterShown = 0.0;
@@ -141,8 +137,5 @@ private:
     QElapsedTimer m_rateClock;
     QTimer m_describeTimer;
     QElapsedTimer m_describeClock;
-    // The bulbs' arcs as last seen, and the tick they last grew at (-1: not yet).
-    const CCircuit* m_pArcsOf = nullptr;
-    std::array<long long, 3> m_arcsSeen{};
-    std::array<long long, 3> m_arcTick{};
+    CCircuitDescriber m_describer;
 };

@@ -4,10 +4,10 @@
 
 #include "app/AboutDlg.h"
 #include "platform/Resources.h"
-#include "res/CircuitCatalogue.h"
-#include "res/DialogLayouts.h"
-#include "res/MenuTable.h"
-#include "res/ResourceIds.h"
+#include "core/res/CircuitCatalogue.h"
+#include "core/res/DialogLayouts.h"
+#include "core/res/MenuTable.h"
+#include "core/res/ResourceIds.h"
 #include "view/PictureControl.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // What a screen reader hears, through Qt's accessibility interfaces.
 #include "WindowFixture.h"
 
-#include "view/MeterDial.h"
+#include "core/pictures/MeterDial.h"
 #include "view/PictureControl.h"
 
 #include <QAccessible>
@@ -55,7 +55,7 @@ TEST_F(ScreenReader, HearsCircuitSupplyMeterAndBulbsAsTheyChange)
     EXPECT_TRUE(Heard(600).contains(QStringLiteral("switch closed.")) && Heard(0).endsWith(QStringLiteral("light bulb: bright.")));
     m_frame->OnCommand(CmdId::SwitchOff);
     EXPECT_TRUE(Heard(1).contains(QStringLiteral("switch open.")));
-    EXPECT_TRUE(Heard(4 * CTarrowinView::kGlowMemoryTicks).endsWith(QStringLiteral("light bulb: off.")));
+    EXPECT_TRUE(Heard(4 * CCircuitDescriber::kGlowMemoryTicks).endsWith(QStringLiteral("light bulb: off.")));
 
     m_frame->OnCommand(CmdId::BulbVariableResistor);
     for (int i = 0; i < 3; ++i)

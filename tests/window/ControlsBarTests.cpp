@@ -2,9 +2,9 @@
 // change the view brings the bar in line with that circuit's settings.
 #include "WindowFixture.h"
 
-#include "circuits/BulbVariableResistorCircuit.h"
+#include "core/circuits/BulbVariableResistorCircuit.h"
 #include "platform/Resources.h"
-#include "res/ResourceIds.h"
+#include "core/res/ResourceIds.h"
 #include "view/PictureControl.h"
 
 #include <QAction>

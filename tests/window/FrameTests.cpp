@@ -3,7 +3,7 @@
 #include "WindowFixture.h"
 
 #include "app/CircuitChooser.h"
-#include "res/CircuitCatalogue.h"
+#include "core/res/CircuitCatalogue.h"
 
 #include <QAction>
 #include <QDockWidget>

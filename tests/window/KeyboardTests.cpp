@@ -3,8 +3,8 @@
 #include "WindowFixture.h"
 
 #include "app/CircuitChooser.h"
-#include "res/CircuitCatalogue.h"
-#include "res/MenuTable.h"
+#include "core/res/CircuitCatalogue.h"
+#include "core/res/MenuTable.h"
 
 #include <QAction>
 #include <QKeySequence>

@@ -12,7 +12,7 @@
 #include "app/GroupBox.h"
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
-#include "res/DialogLayouts.h"
+#include "core/res/DialogLayouts.h"
 #include "view/PictureControl.h"
 
 #include <QApplication>

@@ -6,9 +6,9 @@
 
 #include "app/AboutDlg.h"
 #include "app/CircuitChooser.h"
-#include "circuits/BulbVariableResistorCircuit.h"
-#include "res/CircuitCatalogue.h"
-#include "res/MenuTable.h"
+#include "core/circuits/BulbVariableResistorCircuit.h"
+#include "core/res/CircuitCatalogue.h"
+#include "core/res/MenuTable.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,6 @@
 // device pixel ratio 1 and (run again with QT_SCALE_FACTOR=2) at 2.
 #include "WindowFixture.h"
 
-#include "view/MeterDial.h"
 #include "view/PictureControl.h"
 
 #include <QBackingStore>
@@ -72,9 +71,6 @@ TEST_F(Screen, EveryTickShowsTheWholeFrameAndTheMeterItsLastReading)
         m_frame->OnCommand(id);
     CPictureControl& meter = *m_frame->DisplayBar()->Picture(CmdId::MeterFrame);
     const qreal dpr = View().devicePixelRatioF();
-    const QImage dial = MeterDial::BuildDial(dpr);
-    QImage needle(QSize(MeterDial::kSize, MeterDial::kSize) * dpr, QImage::Format_RGB32);
-    needle.setDevicePixelRatio(dpr);
 
     CPaintSpy spy, meterSpy;
     View().installEventFilter(&spy);
@@ -94,8 +90,8 @@ TEST_F(Screen, EveryTickShowsTheWholeFrameAndTheMeterItsLastReading)
                     View().FrameImage().convertToFormat(QImage::Format_RGB32))
             << "tick " << tick << " at device pixel ratio " << dpr;
         // The needle's move is repainted where the dial sits, inside the meter's frame.
-        MeterDial::DrawWithNeedle(needle, dial, shown);
-        const QRect moved = MeterDial::MoveNeedle(needle, dial, shown, View().Meter().LastReading());
+        QRect moved;
+        const QImage needle = DialShowing(dpr, shown, View().Meter().LastReading(), &moved);
         ASSERT_TRUE(shown == View().Meter().LastReading() ||
                     (QRegion(moved.translated(meter.contentsRect().topLeft())) - meterSpy.painted).isEmpty())
             << "tick " << tick;

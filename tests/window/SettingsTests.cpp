@@ -6,7 +6,7 @@
 
 #include "app/AppSettings.h"
 #include "app/LaunchOptions.h"
-#include "res/CircuitCatalogue.h"
+#include "core/res/CircuitCatalogue.h"
 
 #include <QAction>
 #include <QFile>

@@ -10,8 +10,8 @@
 #include "app/HyperLink.h"
 #include "app/LaunchOptions.h"
 #include "app/PictureSaver.h"
-#include "res/CircuitCatalogue.h"
-#include "res/MenuTable.h"
+#include "core/res/CircuitCatalogue.h"
+#include "core/res/MenuTable.h"
 #include "view/PictureControl.h"
 
 #include <QAccessible>

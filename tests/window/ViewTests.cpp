@@ -1,9 +1,8 @@
 // The view: logo screen, the timer's ticks, the meter and resizing.
 #include "WindowFixture.h"
 
-#include "document/CurrentMeter.h"
-#include "res/ElectronPalettes.h"
-#include "view/MeterDial.h"
+#include "core/document/CurrentMeter.h"
+#include "core/res/ElectronPalettes.h"
 #include "view/PictureControl.h"
 
 #include <QProgressBar>
@@ -51,10 +50,7 @@ TEST_F(ViewTicks, SplashShowsOnlyTheLogoCentredOnWhite)
     EXPECT_EQ(CountPixels(shot, shot.rect(), notWhite), CountPixels(shot, logo, notWhite));
     // Beside it the meter shows its dial at zero and the cells picture the supply, not empty frames.
     CPictureControl& meter = *m_frame->DisplayBar()->Picture(CmdId::MeterFrame);
-    QImage dial(QSize(MeterDial::kSize, MeterDial::kSize) * meter.devicePixelRatioF(), QImage::Format_RGB32);
-    dial.setDevicePixelRatio(meter.devicePixelRatioF());
-    MeterDial::DrawWithNeedle(dial, MeterDial::BuildDial(meter.devicePixelRatioF()), 0.0);
-    EXPECT_EQ(meter.Image(), dial);
+    EXPECT_EQ(meter.Image(), DialShowing(meter.devicePixelRatioF(), 0.0));
     const QImage cells = Controls().Picture(CmdId::CellsPicture)->Image();
     EXPECT_GT(CountPixels(cells, cells.rect(), [](QRgb c) { return qGray(c) < 96; }), 20);
 }
@@ -95,15 +91,17 @@ using Meter = WindowTest;
 
 TEST_F(Meter, TickMarksTruncateTowardZeroAndAreDrawn)
 {
-    EXPECT_EQ(MeterDial::TickMark(0), QLine(100, 30, 100, 45));
+    EXPECT_EQ(MeterDial::TickMark(0), (MeterDial::CLine{100, 30, 100, 45}));
     // Rounding would give (188, 60, 179, 72) and (12, 60, 21, 72).
-    EXPECT_EQ(MeterDial::TickMark(-10), QLine(187, 59, 178, 71));
-    EXPECT_EQ(MeterDial::TickMark(10), QLine(12, 59, 21, 71));
+    EXPECT_EQ(MeterDial::TickMark(-10), (MeterDial::CLine{187, 59, 178, 71}));
+    EXPECT_EQ(MeterDial::TickMark(10), (MeterDial::CLine{12, 59, 21, 71}));
 
-    const QImage dial = MeterDial::BuildDial(1.0);
+    // The needle leans fully left, away from the marks on the right.
+    const QImage dial = DialShowing(1.0, -1000.0);
     ASSERT_EQ(dial.size(), QSize(200, 200));
     for (int i = -10; i <= 10; ++i) {
-        const QPoint middle = (MeterDial::TickMark(i).p1() + MeterDial::TickMark(i).p2()) / 2;
+        const MeterDial::CLine mark = MeterDial::TickMark(i);
+        const QPoint middle((mark.x1 + mark.x2) / 2, (mark.y1 + mark.y2) / 2);
         EXPECT_GT(CountPixels(dial, QRect(middle - QPoint(1, 1), QSize(3, 3)), [](QRgb c) { return qGray(c) < 96; }),
                   0)
             << "mark " << i;
@@ -115,8 +113,8 @@ TEST_F(Meter, NeedleIsPinnedAtTheLastMarks)
     EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(10.0), 0.4);
     EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(1000.0), 0.65);
     EXPECT_DOUBLE_EQ(CCurrentMeter::NeedleAngle(-1000.0), -0.65);
-    EXPECT_EQ(MeterDial::Needle(0.65), QLine(190, 55, 124, 143));
-    EXPECT_EQ(MeterDial::Needle(-0.65), QLine(9, 55, 75, 143));
+    EXPECT_EQ(MeterDial::Needle(0.65), (MeterDial::CLine{190, 55, 124, 143}));
+    EXPECT_EQ(MeterDial::Needle(-0.65), (MeterDial::CLine{9, 55, 75, 143}));
 
     Show();
     CPictureControl* meter = m_frame->DisplayBar()->Picture(CmdId::MeterFrame);

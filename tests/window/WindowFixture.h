@@ -2,8 +2,10 @@
 
 #include "app/DialogBar.h"
 #include "app/MainFrame.h"
-#include "document/TarrowinDoc.h"
-#include "res/CommandIds.h"
+#include "core/document/TarrowinDoc.h"
+#include "core/pictures/MeterDial.h"
+#include "core/res/CommandIds.h"
+#include "platform/RasterSurface.h"
 #include "tests/TestSupport.h"
 #include "view/TarrowinView.h"
 
@@ -20,6 +22,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -45,6 +48,26 @@ private:
     QTranslator m_translator;
     bool m_bMissing = false;
 };
+
+// The meter as the view draws it on a canvas of the dial's size at a device
+// pixel ratio; with a last reading, the needle moved there from the first
+// (moved: the part redrawn, in logical pixels).
+inline QImage DialShowing(qreal dpr, double reading, std::optional<double> last = {}, QRect* moved = nullptr)
+{
+    QImage canvas(QSize(MeterDial::kSize, MeterDial::kSize) * dpr, QImage::Format_RGB32);
+    {
+        CRasterSurface surface(canvas);
+        const std::unique_ptr<CBitmap> dial = MeterDial::BuildDial(surface, canvas.width());
+        MeterDial::DrawWithNeedle(surface, *dial, reading);
+        if (last) {
+            const CRect area = MeterDial::MoveNeedle(surface, *dial, reading, *last);
+            if (moved != nullptr)
+                *moved = QRectF(area.left / dpr, area.top / dpr, area.Width() / dpr, area.Height() / dpr).toAlignedRect();
+        }
+    }
+    canvas.setDevicePixelRatio(dpr);
+    return canvas;
+}
 
 // A document and a main frame built as start-up builds them, from the
 // program's fresh random state. Ticks are run by hand through OnTimer: the

@@ -1,4 +1,6 @@
 // The window tests need a widget application but no display.
+#include "platform/QtWords.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -18,6 +20,7 @@ int main(int argc, char** argv)
             g_defaultHandler(type, context, msg);
     });
     QApplication app(argc, argv);
+    UseQtWords();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

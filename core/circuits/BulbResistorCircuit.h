@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/circuits/LoopCircuit.h"
+
+// A bulb and a resistor in series on the bottom wire: the resistor takes one
+// half of the energy without glowing, the bulb the other.
+class CBulbResistorCircuit : public CLoopCircuit {
+public:
+    CBulbResistorCircuit();
+
+    int EnergyLevel(const CElectron& e) const override;
+    std::string GetName() const override;
+    void BuildLabels() override;
+    void DrawGlow(CDrawSurface& dc) override;
+    GlowPen BulbGlowPen(int list) const override;
+    int PictureBitmapId() const override;
+
+    const CGlowList& Glow1() const { return m_glow1; }
+
+private:
+    void Release(CElectron& e, Load load) override;
+    CGlowList m_glow1;
+};

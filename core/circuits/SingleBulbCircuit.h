@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/circuits/LoopCircuit.h"
+
+// One square loop: the supply in the middle of the top wire, one bulb in the
+// middle of the bottom wire.
+class CSingleBulbCircuit : public CLoopCircuit {
+public:
+    CSingleBulbCircuit();
+
+    int EnergyLevel(const CElectron& e) const override;
+    std::string GetName() const override;
+    void BuildLabels() override;
+    void DrawGlow(CDrawSurface& dc) override;
+    int PictureBitmapId() const override;
+
+    const CGlowList& Glow() const { return m_glow1; }
+
+private:
+    void Release(CElectron& e, Load load) override;
+
+    CGlowList m_glow1;
+};
