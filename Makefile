@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build build-app run install deb test test-asan bench clean
+.PHONY: all deps configure build build-app run install deb test test-core test-asan bench clean
 
 all: build
 
@@ -43,6 +43,16 @@ deb: deps
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory test-core
+
+# The core alone, configured as if Qt were not installed: it must build and
+# pass its own tests (the reference traces among them) without any Qt header.
+CORE_DIR ?= build-core
+test-core: deps
+	@cmake -S . -B $(CORE_DIR) -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=TRUE > $(CORE_DIR).configure.log 2>&1 || \
+	  { cat $(CORE_DIR).configure.log; exit 1; }
+	@$(MAKE) --no-print-directory -C $(CORE_DIR) -j$(JOBS)
+	@cd $(CORE_DIR) && ctest --output-on-failure -j$(JOBS)
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer:
 # any leak, overflow or undefined behaviour fails the run.
@@ -61,4 +71,4 @@ bench: build
 	@$(BUILD_DIR)/bench/tarrowin_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
-	@rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log $(ASAN_DIR) $(ASAN_DIR).configure.log
+	@rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log $(ASAN_DIR) $(ASAN_DIR).configure.log $(CORE_DIR) $(CORE_DIR).configure.log
