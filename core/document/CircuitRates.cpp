@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <numeric>
 
 namespace {
@@ -12,8 +13,15 @@ constexpr double kWindowSeconds = CCircuitRates::kWindowTicks * CCircuitRates::k
 void AppendNumber(std::string& out, double value, int decimals)
 {
     char buf[32];
+#if defined(__cpp_lib_to_chars)
     const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
     out.append(buf, result.ptr);
+#else
+    // libc++ 13 (the browser build's) has no floating-point to_chars; its C
+    // library's printf is locale-free and rounds the same way.
+    const int length = std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+    out.append(buf, static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(sizeof buf) - 1)));
+#endif
 }
 
 void AppendField(std::string& out, const std::string& text)
