@@ -7,7 +7,10 @@ ticks per second, CPU use, resident memory and the time to the first frame.
 --keys presses keys (xdotool's names: space, bracketleft...) once the first
 frame shows, after a click in the middle of the screen gives the window the
 keyboard: `--keys space` measures the paused program, `--keys bracketleft
-bracketleft` the quarter speed.
+bracketleft` the quarter speed. --repeat KEY ... --every S then presses
+those keys one at a time, one every S seconds, in turn until the end:
+`--keys g --repeat 2 1` changes the cells each second with the measurements
+panel shown, so a long-run measurement is running most of the time.
 """
 import argparse
 import os
@@ -52,6 +55,8 @@ def main():
     parser.add_argument("--seconds", type=float, default=60.0)
     parser.add_argument("--size", default="1920x1080")
     parser.add_argument("--keys", nargs="*", default=[])
+    parser.add_argument("--repeat", nargs="*", default=[])
+    parser.add_argument("--every", type=float, default=1.0)
     args = parser.parse_args()
 
     xvfb, display = start_xvfb(args.size)
@@ -74,7 +79,12 @@ def main():
             subprocess.run(["xdotool", "mousemove", str(width // 2), str(height // 2), "click", "1", "sleep", "0.2",
                             "key", *args.keys], env=env, check=True)
         samples = {}
+        presses = 0
         for mark in (10.0, args.seconds):
+            while args.repeat and time.monotonic() + args.every < started + mark:
+                time.sleep(args.every)
+                subprocess.run(["xdotool", "key", args.repeat[presses % len(args.repeat)]], env=env, check=True)
+                presses += 1
             time.sleep(max(0.0, started + mark - time.monotonic()))
             if program.poll() is not None:
                 sys.exit(f"window_run: the program ended early with status {program.returncode}")
