@@ -1,0 +1,184 @@
+// The module's own canvas host: the canvases the core's drawing surface
+// (CanvasSurface.h) draws on, the page's and the bitmaps the core makes, by
+// handle. Every call is a plain 2D canvas operation in device pixels. The
+// page registers its canvases (canvasHost.register(canvas) -> handle) and
+// hands over the artwork (canvasHost.store: has(id), draw(ctx, id, w, h)).
+// It stands outside the module's factory (--extern-pre-js): emscripten's
+// JavaScript optimiser does not read this syntax.
+
+const kBlend = ['source-over', 'multiply', 'lighter'];   // copy (opaque sources), AND, OR
+const kBlackFaces = '"DejaVu Sans", "Arial", sans-serif';
+// The font's height is its cell (ascent + descent); DejaVu's is about 1.164 em.
+const kCellPerEmPercent = 116;
+
+function newCanvas(w, h) {
+  if (typeof OffscreenCanvas === 'function') return new OffscreenCanvas(w, h);
+  const canvas = document.createElement('canvas');
+  canvas.width = w;
+  canvas.height = h;
+  return canvas;
+}
+
+class TarrowinCanvasHost {
+  constructor(store) {
+    this.store = store;   // the artwork (artwork.js)
+    this.entries = new Map();
+    this.next = 1;
+    this.colours = new Map();
+    this.fonts = new Map();
+  }
+
+  add(canvas) {
+    // Opaque: a new canvas is black, as a new bitmap of the core must be.
+    const ctx = canvas.getContext('2d', { alpha: false });
+    ctx.imageSmoothingEnabled = false;
+    const handle = this.next++;
+    this.entries.set(handle, { canvas, ctx });
+    return handle;
+  }
+
+  // A canvas of the page; its handle stays valid while the page lives.
+  register(canvas) {
+    return this.add(canvas);
+  }
+
+  canvas(handle) {
+    return this.entries.get(handle)?.canvas ?? null;
+  }
+
+  create(w, h) {
+    return this.add(newCanvas(Math.max(w, 0), Math.max(h, 0)));
+  }
+
+  release(handle) {
+    const entry = this.entries.get(handle);
+    if (!entry) return;
+    // Gives the memory back at once rather than at the next collection.
+    entry.canvas.width = 0;
+    entry.canvas.height = 0;
+    this.entries.delete(handle);
+  }
+
+  artwork(id, w, h) {
+    if (!this.store?.has(id)) return 0;
+    const handle = this.create(w, h);
+    const { ctx } = this.entries.get(handle);
+    ctx.fillStyle = '#ffffff';
+    ctx.fillRect(0, 0, w, h);
+    this.store.draw(ctx, id, w, h);
+    return handle;
+  }
+
+  colour(rgb) {
+    let css = this.colours.get(rgb);
+    if (css === undefined) {
+      css = '#' + (rgb & 0xffffff).toString(16).padStart(6, '0');
+      this.colours.set(rgb, css);
+    }
+    return css;
+  }
+
+  font(face, height, weight) {
+    const key = `${face}/${height}/${weight}`;
+    let font = this.fonts.get(key);
+    if (font === undefined) {
+      // A black face is asked for by name; where it is missing the heaviest
+      // sans-serif stands in, as on the desktop.
+      const black = /black/i.test(face);
+      const px = Math.max(1, Math.floor((height > 0 ? height : 16) * 100 / kCellPerEmPercent));
+      font = `${black ? 900 : weight >= 700 ? 700 : 400} ${px}px "${face}", ${kBlackFaces}`;
+      this.fonts.set(key, font);
+    }
+    return font;
+  }
+
+  fill(handle, x, y, w, h, rgb) {
+    const { ctx } = this.entries.get(handle);
+    ctx.fillStyle = this.colour(rgb);
+    ctx.fillRect(x, y, w, h);
+  }
+
+  putPixels(handle, bytes, w, h) {
+    if (w <= 0 || h <= 0) return;
+    const { ctx } = this.entries.get(handle);
+    ctx.putImageData(new ImageData(new Uint8ClampedArray(bytes), w, h), 0, 0);
+  }
+
+  // Lines of an odd width are centred on the pixels, so they stay sharp.
+  static offset(penWidth) {
+    return penWidth > 0 && penWidth % 2 === 1 ? 0.5 : 0;
+  }
+
+  shape(handle, kind, a, b, c, d, penWidth, pen, brush, antialias, flat) {
+    const { ctx } = this.entries.get(handle);
+    const o = TarrowinCanvasHost.offset(penWidth);
+    ctx.beginPath();
+    if (kind === 0) {
+      ctx.moveTo(a + o, b + o);
+      ctx.lineTo(c + o, d + o);
+    } else {
+      // The box's right and bottom edges are outside the shape.
+      const w = c - a - 1;
+      const h = d - b - 1;
+      if (kind === 1) ctx.ellipse(a + o + w / 2, b + o + h / 2, Math.max(w / 2, 0), Math.max(h / 2, 0), 0, 0, 2 * Math.PI);
+      else ctx.rect(a + o, b + o, w, h);
+      if (brush >= 0) {
+        ctx.fillStyle = this.colour(brush);
+        ctx.fill();
+      }
+    }
+    if (penWidth > 0) {
+      ctx.lineWidth = penWidth;
+      ctx.lineCap = flat ? 'butt' : 'round';
+      ctx.lineJoin = 'round';
+      ctx.strokeStyle = this.colour(pen);
+      ctx.stroke();
+    }
+  }
+
+  arc(handle, l, t, r, b, start, span, penWidth, pen, antialias, flat) {
+    const { ctx } = this.entries.get(handle);
+    const o = TarrowinCanvasHost.offset(penWidth);
+    const w = r - l - 1;
+    const h = b - t - 1;
+    const from = (start / 16) * Math.PI / 180;
+    const to = ((start + span) / 16) * Math.PI / 180;
+    ctx.beginPath();
+    // Anticlockwise on the screen: the canvas's angles run the other way.
+    ctx.ellipse(l + o + w / 2, t + o + h / 2, Math.max(w / 2, 0), Math.max(h / 2, 0), 0, -from, -to, true);
+    ctx.lineWidth = penWidth;
+    ctx.lineCap = flat ? 'butt' : 'round';
+    ctx.strokeStyle = this.colour(pen);
+    ctx.stroke();
+  }
+
+  text(handle, l, t, r, b, text, face, height, weight, rgb, fitted) {
+    const { ctx } = this.entries.get(handle);
+    let font = this.font(face, height, weight);
+    ctx.font = font;
+    let metrics = ctx.measureText(text);
+    const room = Math.max(r - l, 0);
+    const width = Math.round(metrics.width);
+    if (fitted && width > room && width > 0) {
+      // A smaller size of the font, as much smaller as the text is too wide.
+      const px = parseInt(/ (\d+)px /.exec(font)[1], 10);
+      font = font.replace(/ \d+px /, ` ${Math.max(1, Math.floor(px * room / width))}px `);
+      ctx.font = font;
+      metrics = ctx.measureText(text);
+    }
+    const ascent = metrics.fontBoundingBoxAscent ?? metrics.actualBoundingBoxAscent;
+    const descent = metrics.fontBoundingBoxDescent ?? metrics.actualBoundingBoxDescent;
+    ctx.fillStyle = this.colour(rgb);
+    ctx.textAlign = 'center';
+    ctx.textBaseline = 'alphabetic';
+    // The line's box centred in the rectangle, as the desktop centres it.
+    ctx.fillText(text, (l + r) / 2, t + ((b - t) - (ascent + descent)) / 2 + ascent);
+  }
+
+  blit(handle, x, y, w, h, source, sx, sy, op) {
+    const { ctx } = this.entries.get(handle);
+    ctx.globalCompositeOperation = kBlend[op];
+    ctx.drawImage(this.entries.get(source).canvas, sx, sy, w, h, x, y, w, h);
+    ctx.globalCompositeOperation = 'source-over';
+  }
+}
