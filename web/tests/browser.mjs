@@ -10,7 +10,8 @@ import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 
 export const buildDir = resolve(process.env.TARROWIN_BUILD ?? new URL('../../build', import.meta.url).pathname);
-export const webDir = join(buildDir, 'web');
+// The folder under test: the build's web/ unless TARROWIN_WEB names another.
+export const webDir = resolve(process.env.TARROWIN_WEB ?? join(buildDir, 'web'));
 export const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
 
 function freePort() {
