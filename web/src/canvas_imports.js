@@ -1,5 +1,5 @@
-// The canvas surface's calls (CanvasImports.h), handed on to the module's
-// canvas host (canvas_host.js), or to one the page passed in as `canvasHost`.
+// The canvas surface's calls (CanvasImports.h), handed on to the canvas
+// host the page gives the module as `canvasHost` (page/js/canvas-host.js).
 mergeInto(LibraryManager.library, {
   tw_canvas_create: function (w, h) {
     return Module['canvasHost'].create(w, h);

@@ -1,10 +1,8 @@
-// The module's own canvas host: the canvases the core's drawing surface
-// (CanvasSurface.h) draws on, the page's and the bitmaps the core makes, by
-// handle. Every call is a plain 2D canvas operation in device pixels. The
-// page registers its canvases (canvasHost.register(canvas) -> handle) and
-// hands over the artwork (canvasHost.store: has(id), draw(ctx, id, w, h)).
-// It stands outside the module's factory (--extern-pre-js): emscripten's
-// JavaScript optimiser does not read this syntax.
+// The canvases the core's drawing surface draws on (src/CanvasSurface.h):
+// the page's own canvases and the bitmaps the core makes, by handle. Every
+// call is a plain 2D canvas operation in device pixels; the module reaches
+// it through src/canvas_imports.js as the `canvasHost` given to createTarrowin.
+import { cssColour } from './artwork.js';
 
 const kBlend = ['source-over', 'multiply', 'lighter'];   // copy (opaque sources), AND, OR
 const kBlackFaces = '"DejaVu Sans", "Arial", sans-serif';
@@ -19,7 +17,7 @@ function newCanvas(w, h) {
   return canvas;
 }
 
-class TarrowinCanvasHost {
+export class CanvasHost {
   constructor(store) {
     this.store = store;   // the artwork (artwork.js)
     this.entries = new Map();
@@ -72,7 +70,7 @@ class TarrowinCanvasHost {
   colour(rgb) {
     let css = this.colours.get(rgb);
     if (css === undefined) {
-      css = '#' + (rgb & 0xffffff).toString(16).padStart(6, '0');
+      css = cssColour(rgb);
       this.colours.set(rgb, css);
     }
     return css;
@@ -111,7 +109,7 @@ class TarrowinCanvasHost {
 
   shape(handle, kind, a, b, c, d, penWidth, pen, brush, antialias, flat) {
     const { ctx } = this.entries.get(handle);
-    const o = TarrowinCanvasHost.offset(penWidth);
+    const o = CanvasHost.offset(penWidth);
     ctx.beginPath();
     if (kind === 0) {
       ctx.moveTo(a + o, b + o);
@@ -138,7 +136,7 @@ class TarrowinCanvasHost {
 
   arc(handle, l, t, r, b, start, span, penWidth, pen, antialias, flat) {
     const { ctx } = this.entries.get(handle);
-    const o = TarrowinCanvasHost.offset(penWidth);
+    const o = CanvasHost.offset(penWidth);
     const w = r - l - 1;
     const h = b - t - 1;
     const from = (start / 16) * Math.PI / 180;
