@@ -69,12 +69,14 @@ export class Graph {
     const h = height / dpr;
     const style = getComputedStyle(this.canvas);
     ctx.clearRect(0, 0, w, h);
-    ctx.font = `11px ${style.fontFamily}`;
+    // The margins are measured in the labels' size, so they grow with the font.
+    const f = Math.round(parseFloat(style.fontSize) * 0.8);
+    ctx.font = `${f}px ${style.fontFamily}`;
     ctx.fillStyle = style.color;
     ctx.strokeStyle = style.color;
 
     const end = Math.max(Math.ceil(rates.seconds / kTimeTick) * kTimeTick, kHistorySeconds);
-    const plot = { left: 44, right: w - 44, top: 8, bottom: h - 30 };
+    const plot = { left: 4 * f, right: w - 4 * f, top: 0.7 * f, bottom: h - 2.8 * f };
     if (plot.right - plot.left < 20 || plot.bottom - plot.top < 20) return top;
     const x = (t) => plot.left + (t - (end - kHistorySeconds)) / kHistorySeconds * (plot.right - plot.left);
     const y = (axis, v) => plot.bottom - (v - axis.min) / (axis.max - axis.min) * (plot.bottom - plot.top);
@@ -84,7 +86,7 @@ export class Graph {
     ctx.textAlign = 'center';
     ctx.textBaseline = 'top';
     for (let t = end - kHistorySeconds; t <= end; t += kTimeTick) ctx.fillText(String(t), x(t), plot.bottom + 3);
-    ctx.fillText(titles.time, (plot.left + plot.right) / 2, plot.bottom + 16);
+    ctx.fillText(titles.time, (plot.left + plot.right) / 2, plot.bottom + 1.45 * f);
     ctx.textBaseline = 'middle';
     for (const [axis, side] of [[this.current, 'left'], [this.energy, 'right']]) {
       ctx.textAlign = side === 'left' ? 'right' : 'left';
@@ -94,7 +96,7 @@ export class Graph {
     for (const [title, side] of [[titles.current, -1], [titles.energy, 1]]) {
       if (ctx.measureText(title).width > plot.bottom - plot.top) continue;
       ctx.save();
-      ctx.translate(side < 0 ? 8 : w - 8, (plot.top + plot.bottom) / 2);
+      ctx.translate(side < 0 ? 0.7 * f : w - 0.7 * f, (plot.top + plot.bottom) / 2);
       ctx.rotate(side * Math.PI / 2);
       ctx.textAlign = 'center';
       ctx.fillText(title, 0, 0);

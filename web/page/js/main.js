@@ -146,6 +146,7 @@ async function build(createTarrowin, loadAssets, exposed, onFirstFrame) {
   watchSize(meter, (w) => {
     meter.width = w;
     meter.height = w;
+    page.meter = { handle: meterHandle, side: w };
     app.setMeterCanvas(meterHandle, w);
   });
   document.addEventListener('keydown', (event) => page.onKey(event));

@@ -179,6 +179,8 @@ export class Page {
   setLanguage(code) {
     this.words.use(code);
     this.module.setWords(this.words.triples());
+    // The dial's words are drawn with the dial.
+    if (this.meter) this.app.setMeterCanvas(this.meter.handle, this.meter.side);
     document.documentElement.lang = this.words.code;
     this.el.language.value = this.words.code;
     this.build();
