@@ -58,7 +58,8 @@ test: build
 # The browser edition against the desktop build: the runner's output byte
 # for byte, and the page driven in headless Chromium.
 test-web: web
-	@cd web && TARROWIN_BUILD=$(CURDIR)/$(BUILD_DIR) node --test --test-concurrency=1 tests/
+	@cd web && TARROWIN_BUILD=$${TARROWIN_BUILD:-$(CURDIR)/$(BUILD_DIR)} TARROWIN_WEB=$(CURDIR)/$(BUILD_DIR)/web \
+	  node --test --test-concurrency=1 tests/
 
 # The core alone, configured as if Qt were not installed: it must build and
 # pass its own tests (the reference traces among them) without any Qt header.

@@ -39,14 +39,20 @@ export async function serve(directory = webDir) {
   return { url, close: () => server.kill() };
 }
 
-export async function launch() {
+// Headless Chromium draws 2D canvases in software unless told to use its
+// software GPU (SwiftShader): `gpu` draws them as a school's devices do, on
+// the GPU process, off the page's main thread.
+const kGpuCanvas = ['--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--ignore-gpu-blocklist',
+  '--enable-accelerated-2d-canvas', '--enable-gpu-rasterization'];
+
+export async function launch({ gpu = false } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'tarrowin-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
     userDataDir: profile,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--disable-component-update', '--lang=en-GB',
-      '--font-render-hinting=none'],
+    args: ['--no-sandbox', ...(gpu ? kGpuCanvas : ['--disable-gpu']), '--disable-quic', '--disable-component-update',
+      '--lang=en-GB', '--font-render-hinting=none'],
   });
   const close = browser.close.bind(browser);
   browser.close = async () => {

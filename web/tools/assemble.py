@@ -102,7 +102,8 @@ def main():
     (out / 'assets.json').write_text(json.dumps({
         'artwork': [f'artwork/{svg.name}' for svg in artwork], 'languages': languages}) + '\n', encoding='utf-8')
 
-    # Everything the page needs offline; the runner for Node is not the page's.
+    # Everything the page needs offline; the runner for Node is not the page's,
+    # and the single file (written below) is the same edition again.
     kept = sorted(str(p.relative_to(out)) for p in out.rglob('*') if p.is_file() and p.name != 'tarrowin-sim.js')
     template = (page / 'sw.js').read_text(encoding='utf-8')
     (out / 'sw.js').write_text(service_worker(template, kept, out), encoding='utf-8')
