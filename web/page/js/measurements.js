@@ -103,6 +103,10 @@ export class Measurements {
   // Shows the rates when due (about twice a second) or when `now` asks.
   refresh(now = false) {
     if (!this.visible()) return;
+    // The history is copied out of the core only when it is shown: not every frame.
+    const ticks = this.app.ticks();
+    if (!now && this.appTicks !== undefined && ticks - this.appTicks < kTicksPerRefresh && ticks >= this.appTicks) return;
+    this.appTicks = ticks;
     this.followLongRun();
     const rates = this.app.rates();
     if (rates.generation !== this.generation) {
