@@ -59,7 +59,7 @@ test: build
 # for byte, and the page driven in headless Chromium.
 test-web: web
 	@cd web && TARROWIN_BUILD=$${TARROWIN_BUILD:-$(CURDIR)/$(BUILD_DIR)} TARROWIN_WEB=$(CURDIR)/$(BUILD_DIR)/web \
-	  node --test --test-concurrency=1 tests/
+	  node --test tests/*.test.mjs
 
 # The core alone, configured as if Qt were not installed: it must build and
 # pass its own tests (the reference traces among them) without any Qt header.
