@@ -152,6 +152,14 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   const half = await pace(1500);
   assert.ok(half > 26 && half < 33, `half speed: ${half} ticks/s`);
   await page.click(`.bar [data-command="${ids.SpeedNormal}"]`);
+  // Hidden behind another tab it stops, and shown again it goes on at its pace without catching up.
+  const other = await browser.newPage();
+  await other.bringToFront();
+  assert.equal(await pace(1000), 0);
+  await page.bringToFront();
+  const back = await pace(1000);
+  assert.ok(back > 45 && back < 66, `after a hidden second: ${back} ticks/s`);
+  await other.close();
   await page.keyboard.press('Space');
   assert.equal(await pace(500), 0);
   const still = await frameHash(page);
