@@ -25,4 +25,6 @@ void tw_canvas_text(int handle, int l, int t, int r, int b, const char* text, co
                     int weight, std::uint32_t rgb, int fitted);
 // op: 0 copy, 1 AND, 2 OR.
 void tw_canvas_blit(int handle, int x, int y, int w, int h, int source, int sx, int sy, int op);
+// The image through its mask (black: the image shows) from both origins.
+void tw_canvas_mask_blit(int handle, int x, int y, int w, int h, int mask, int image);
 }

@@ -225,6 +225,28 @@ void CCanvasSurface::BitBlt(int x, int y, int w, int h, const CBitmap& src, int 
     tw_canvas_blit(Target(), x, y, w, h, bitmap->Handle(), sx, sy, static_cast<int>(op));
 }
 
+void CCanvasSurface::MaskBlt(int x, int y, int w, int h, const CBitmap& mask, const CBitmap& image)
+{
+    const auto* m = dynamic_cast<const CCanvasBitmap*>(&mask);
+    const auto* i = dynamic_cast<const CCanvasBitmap*>(&image);
+    if (m == nullptr || i == nullptr || m == m_pBitmap || i == m_pBitmap) {
+        CDrawSurface::MaskBlt(x, y, w, h, mask, image);
+        return;
+    }
+    int sx = 0;
+    int sy = 0;
+    if (!ClipBlock(x, y, w, h, sx, sy, std::min(m->Width(), i->Width()), std::min(m->Height(), i->Height()), m_nWidth,
+                   m_nHeight))
+        return;
+    if (sx != 0 || sy != 0) {
+        // Cut at the target's top or left edge: the block from inside the sprite.
+        BitBlt(x, y, w, h, mask, sx, sy, RasterOp::And);
+        BitBlt(x, y, w, h, image, sx, sy, RasterOp::Or);
+        return;
+    }
+    tw_canvas_mask_blit(Target(), x, y, w, h, m->Handle(), i->Handle());
+}
+
 std::unique_ptr<CBitmap> CCanvasSurface::CreateCompatibleBitmap(int w, int h)
 {
     return std::make_unique<CCanvasBitmap>(w, h);

@@ -73,6 +73,8 @@ public:
     bool SetAntialiasing(bool on) override;
 
     void BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op) override;
+    // In one drawing of a sprite the host keeps for the pair.
+    void MaskBlt(int x, int y, int w, int h, const CBitmap& mask, const CBitmap& image) override;
 
     std::unique_ptr<CBitmap> CreateCompatibleBitmap(int w, int h) override;
     std::unique_ptr<CDrawSurface> CreateMemorySurface(CBitmap& bitmap) override;

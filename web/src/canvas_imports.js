@@ -28,4 +28,7 @@ mergeInto(LibraryManager.library, {
   tw_canvas_blit: function (handle, x, y, w, h, source, sx, sy, op) {
     Module['canvasHost'].blit(handle, x, y, w, h, source, sx, sy, op);
   },
+  tw_canvas_mask_blit: function (handle, x, y, w, h, mask, image) {
+    Module['canvasHost'].maskBlit(handle, x, y, w, h, mask, image);
+  },
 });

@@ -21,6 +21,7 @@ export class CanvasHost {
   constructor(store) {
     this.store = store;   // the artwork (artwork.js)
     this.entries = new Map();
+    this.sprites = new Map();
     this.next = 1;
     this.colours = new Map();
     this.fonts = new Map();
@@ -31,7 +32,7 @@ export class CanvasHost {
     const ctx = canvas.getContext('2d', { alpha: false });
     ctx.imageSmoothingEnabled = false;
     const handle = this.next++;
-    this.entries.set(handle, { canvas, ctx });
+    this.entries.set(handle, { canvas, ctx, version: 0 });
     return handle;
   }
 
@@ -48,6 +49,13 @@ export class CanvasHost {
     return this.add(newCanvas(Math.max(w, 0), Math.max(h, 0)));
   }
 
+  // The entry of a canvas about to be drawn on: what was made from it is stale.
+  target(handle) {
+    const entry = this.entries.get(handle);
+    ++entry.version;
+    return entry;
+  }
+
   release(handle) {
     const entry = this.entries.get(handle);
     if (!entry) return;
@@ -55,12 +63,14 @@ export class CanvasHost {
     entry.canvas.width = 0;
     entry.canvas.height = 0;
     this.entries.delete(handle);
+    for (const key of this.sprites.keys())
+      if (key.split('/').includes(String(handle))) this.sprites.delete(key);
   }
 
   artwork(id, w, h) {
     if (!this.store?.has(id)) return 0;
     const handle = this.create(w, h);
-    const { ctx } = this.entries.get(handle);
+    const { ctx } = this.target(handle);
     ctx.fillStyle = '#ffffff';
     ctx.fillRect(0, 0, w, h);
     this.store.draw(ctx, id, w, h);
@@ -91,14 +101,14 @@ export class CanvasHost {
   }
 
   fill(handle, x, y, w, h, rgb) {
-    const { ctx } = this.entries.get(handle);
+    const { ctx } = this.target(handle);
     ctx.fillStyle = this.colour(rgb);
     ctx.fillRect(x, y, w, h);
   }
 
   putPixels(handle, bytes, w, h) {
     if (w <= 0 || h <= 0) return;
-    const { ctx } = this.entries.get(handle);
+    const { ctx } = this.target(handle);
     ctx.putImageData(new ImageData(new Uint8ClampedArray(bytes), w, h), 0, 0);
   }
 
@@ -108,7 +118,7 @@ export class CanvasHost {
   }
 
   shape(handle, kind, a, b, c, d, penWidth, pen, brush, antialias, flat) {
-    const { ctx } = this.entries.get(handle);
+    const { ctx } = this.target(handle);
     const o = CanvasHost.offset(penWidth);
     ctx.beginPath();
     if (kind === 0) {
@@ -135,7 +145,7 @@ export class CanvasHost {
   }
 
   arc(handle, l, t, r, b, start, span, penWidth, pen, antialias, flat) {
-    const { ctx } = this.entries.get(handle);
+    const { ctx } = this.target(handle);
     const o = CanvasHost.offset(penWidth);
     const w = r - l - 1;
     const h = b - t - 1;
@@ -151,7 +161,7 @@ export class CanvasHost {
   }
 
   text(handle, l, t, r, b, text, face, height, weight, rgb, fitted) {
-    const { ctx } = this.entries.get(handle);
+    const { ctx } = this.target(handle);
     let font = this.font(face, height, weight);
     ctx.font = font;
     let metrics = ctx.measureText(text);
@@ -174,9 +184,51 @@ export class CanvasHost {
   }
 
   blit(handle, x, y, w, h, source, sx, sy, op) {
-    const { ctx } = this.entries.get(handle);
+    const { ctx } = this.target(handle);
     ctx.globalCompositeOperation = kBlend[op];
     ctx.drawImage(this.entries.get(source).canvas, sx, sy, w, h, x, y, w, h);
     ctx.globalCompositeOperation = 'source-over';
+  }
+
+  // A sprite stamped through its mask (CDrawSurface::MaskBlt): where the
+  // mask is black the image, elsewhere the canvas as it was. Drawn in one
+  // pass from a copy of the image that is transparent where the mask is
+  // white, made once for each mask and image and kept while neither changes;
+  // a mask that is not black and white goes the long way, AND then OR.
+  maskBlit(handle, x, y, w, h, maskHandle, imageHandle) {
+    const mask = this.entries.get(maskHandle);
+    const image = this.entries.get(imageHandle);
+    const key = `${maskHandle}/${imageHandle}`;
+    let sprite = this.sprites.get(key);
+    if (!sprite || sprite.maskVersion !== mask.version || sprite.imageVersion !== image.version) {
+      sprite = { maskVersion: mask.version, imageVersion: image.version, canvas: this.stamp(mask, image) };
+      this.sprites.set(key, sprite);
+    }
+    if (!sprite.canvas) {
+      this.blit(handle, x, y, w, h, maskHandle, 0, 0, 1);
+      this.blit(handle, x, y, w, h, imageHandle, 0, 0, 2);
+      return;
+    }
+    const { ctx } = this.target(handle);
+    ctx.drawImage(sprite.canvas, 0, 0, w, h, x, y, w, h);
+  }
+
+  stamp(mask, image) {
+    const w = Math.min(mask.canvas.width, image.canvas.width);
+    const h = Math.min(mask.canvas.height, image.canvas.height);
+    if (w <= 0 || h <= 0) return null;
+    const m = mask.ctx.getImageData(0, 0, w, h).data;
+    const pixels = image.ctx.getImageData(0, 0, w, h);
+    const p = pixels.data;
+    for (let i = 0; i < p.length; i += 4) {
+      const black = m[i] === 0 && m[i + 1] === 0 && m[i + 2] === 0;
+      const white = m[i] === 255 && m[i + 1] === 255 && m[i + 2] === 255;
+      // Under white the image must be black for OR to leave the canvas alone.
+      if (!black && !(white && p[i] === 0 && p[i + 1] === 0 && p[i + 2] === 0)) return null;
+      p[i + 3] = black ? 255 : 0;
+    }
+    const canvas = newCanvas(w, h);
+    canvas.getContext('2d').putImageData(pixels, 0, 0);
+    return canvas;
   }
 }
