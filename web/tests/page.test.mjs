@@ -214,6 +214,12 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
     ++pressed;
   }
   assert.ok(pressed >= 30, `${pressed} keys pressed`);
+  // On a check box reached by Tab, Space presses it and the other keys still command.
+  const box = await page.$eval('.bar input[type=checkbox]', (b) => { b.focus(); return Number(b.dataset.command); });
+  await page.keyboard.press('KeyM');
+  assert.equal(await lastCommand(page), ids.DisplayBallModel);
+  await page.keyboard.press('Space');
+  assert.equal(await lastCommand(page), box);
   assert.equal(await page.evaluate(() => window.closed_), true);
 
   // Every button of the chooser and the bars reaches its command and is big enough to touch.

@@ -8,7 +8,9 @@ import { Pictures } from './pictures.js';
 
 // A screen reader hears the description at most once a second while it changes.
 const kDescribeMs = 1000;
-const kEditable = new Set(['INPUT', 'SELECT', 'TEXTAREA']);
+// Where keys type or choose, rather than command (a check box still lets them through).
+const kEditable = (element) => element.tagName === 'SELECT' || element.tagName === 'TEXTAREA' ||
+  (element.tagName === 'INPUT' && !['checkbox', 'radio', 'button'].includes(element.type));
 
 export class Page {
   constructor(parts) {
@@ -206,7 +208,7 @@ export class Page {
   }
 
   onKey(event) {
-    if (event.defaultPrevented || kEditable.has(event.target.tagName) || this.el.about.open || this.el.save.open)
+    if (event.defaultPrevented || kEditable(event.target) || this.el.about.open || this.el.save.open)
       return;
     if (event.key === 'Escape') {
       if (document.fullscreenElement) document.exitFullscreen().catch(() => {});
