@@ -1,7 +1,6 @@
 // The circuit chooser: a button for each circuit with its picture from the
 // chooser strip, in the catalogue's groups.
 
-const kPicture = 48;   // each circuit's picture in the strip, in its own units
 
 export class Chooser {
   constructor(root, catalogue, stripSvg, words, run) {
@@ -35,7 +34,8 @@ export class Chooser {
       const picture = document.createElement('span');
       picture.className = 'chooser-picture';
       picture.style.backgroundImage = this.strip;
-      picture.style.backgroundPosition = `${-kPicture * index}px 0`;
+      // The strip holds the pictures side by side: the index-th of them, whatever size it is shown at.
+      picture.style.backgroundPosition = `${(index * 100) / Math.max(this.catalogue.length - 1, 1)}% 0`;
       button.append(picture);
       button.addEventListener('click', () => this.run(circuit.id));
       group.append(button);
