@@ -292,7 +292,7 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   await page.select('#language', 'en');
 
   // Every size of screen: nothing of the bars cut off sideways, the square whole.
-  for (const viewport of [{ width: 640, height: 480 }, { width: 1920, height: 1080 },
+  for (const viewport of [{ width: 640, height: 480 }, { width: 1366, height: 768, whole: true }, { width: 1920, height: 1080, whole: true },
     { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true }]) {
     await page.setViewport(viewport);   // reloads the page for a phone
     await page.waitForFunction(() => window.tarrowin?.app);
@@ -300,9 +300,11 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
     await sleep(300);
     const fit = await page.evaluate(() => ({
       wide: document.documentElement.scrollWidth <= innerWidth,
+      bar: (() => { const b = document.getElementById('controls-bar'); return b.scrollHeight <= b.clientHeight; })(),
       canvas: (() => { const v = document.getElementById('view'); return [v.width, Math.round(v.clientWidth * devicePixelRatio)]; })(),
     }));
     assert.equal(fit.wide, true, JSON.stringify(viewport));
+    if (viewport.whole) assert.equal(fit.bar, true, `the controls bar scrolls at ${JSON.stringify(viewport)}`);
     assert.equal(fit.canvas[0], fit.canvas[1], JSON.stringify(viewport));
     const box = await squareOf(page);
     assert.equal(box.right - box.left, box.bottom - box.top, JSON.stringify(viewport));
