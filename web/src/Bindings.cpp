@@ -3,7 +3,6 @@
 #include "WebApp.h"
 #include "WebWords.h"
 #include "core/pictures/CellsPicture.h"
-#include "core/pictures/MeterDial.h"
 #include "core/res/BitmapTable.h"
 #include "core/res/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
@@ -334,29 +333,6 @@ void SetWords(const val& triples)
     UseWords(&words);
 }
 
-// A language's JSON as written by ts_to_json.py: {context: {source: translation}}.
-void SetLanguage(const val& table)
-{
-    CWebWords& words = PageWords();
-    words.Clear();
-    if (!table.isNull() && !table.isUndefined()) {
-        const val object = val::global("Object");
-        const val contexts = object.call<val>("keys", table);
-        const auto n = contexts["length"].as<unsigned>();
-        for (unsigned i = 0; i < n; ++i) {
-            const std::string context = contexts[i].as<std::string>();
-            const val messages = table[context];
-            const val sources = object.call<val>("keys", messages);
-            const auto m = sources["length"].as<unsigned>();
-            for (unsigned j = 0; j < m; ++j) {
-                const std::string source = sources[j].as<std::string>();
-                words.Add(context, source, messages[source].as<std::string>());
-            }
-        }
-    }
-    UseWords(&words);
-}
-
 std::string TranslateText(const std::string& context, const std::string& source)
 {
     return Translate(context.c_str(), source.c_str());
@@ -380,7 +356,6 @@ EMSCRIPTEN_BINDINGS(tarrowin)
         .constructor<int>()
         .function("resizeView", &CWebApp::ResizeView)
         .function("setMeterCanvas", &CWebApp::SetMeterCanvas)
-        .function("setCellsCanvas", &CWebApp::SetCellsCanvas)
         .function("tick", &CWebApp::Tick)
         .function("command", &CWebApp::Command)
         .function("commandState", &CommandState)
@@ -412,6 +387,5 @@ EMSCRIPTEN_BINDINGS(tarrowin)
     emscripten::function("resourceIds", &ResourceIds);
     emscripten::function("cellsPictureId", &CellsPictureId);
     emscripten::function("setWords", &SetWords);
-    emscripten::function("setLanguage", &SetLanguage);
     emscripten::function("translate", &TranslateText);
 }

@@ -1,6 +1,5 @@
 #include "WebApp.h"
 
-#include "core/pictures/CellsPicture.h"
 #include "core/pictures/MeterDial.h"
 #include "core/res/CommandIds.h"
 #include "core/res/ElectronPalettes.h"
@@ -54,14 +53,6 @@ void CWebApp::SetMeterCanvas(int handle, int side)
     DrawMeter(m_meter.LastReading());
 }
 
-void CWebApp::SetCellsCanvas(int handle, int w, int h)
-{
-    m_nCellsCanvas = handle;
-    m_nCellsW = std::max(w, 0);
-    m_nCellsH = std::max(h, 0);
-    DrawCells(m_nCells);
-}
-
 void CWebApp::DrawMeter(double reading)
 {
     if (m_nMeterCanvas == 0 || m_nMeterSide == 0)
@@ -76,14 +67,6 @@ void CWebApp::DrawMeter(double reading)
     }
     m_bNeedleShown = true;
     m_dMeterShown = reading;
-}
-
-void CWebApp::DrawCells(int cells)
-{
-    if (m_nCellsCanvas == 0 || m_nCellsW == 0 || m_nCellsH == 0)
-        return;
-    CCanvasSurface surface(m_nCellsCanvas, m_nCellsW, m_nCellsH);
-    CellsPicture::Draw(surface, cells, m_nCellsW, m_nCellsH);
 }
 
 void CWebApp::LayoutToSize()
@@ -258,6 +241,5 @@ void CWebApp::ShowCellsPicture(int cells)
     if (cells != m_nCells) {
         m_nCells = cells;
         ++m_nVersion;
-        DrawCells(cells);
     }
 }

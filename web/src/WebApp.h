@@ -30,8 +30,6 @@ public:
     void ResizeView(int w, int h);
     // The meter's canvas, side x side device pixels: the dial and needle are drawn on it.
     void SetMeterCanvas(int handle, int side);
-    // The controls bar's cells picture, w x h device pixels (0 for none).
-    void SetCellsCanvas(int handle, int w, int h);
     // One tick: step, frame, meter.
     void Tick();
     // Any command of the clock or the document; false for another id.
@@ -83,7 +81,6 @@ private:
     void SetPaused(bool paused);
     void FollowIntro();
     void DrawMeter(double reading);
-    void DrawCells(int cells);
 
     CTarrowinDoc m_doc;
     int m_nViewCanvas;
@@ -103,9 +100,7 @@ private:
     std::unique_ptr<CBitmap> m_dial;
     bool m_bNeedleShown = false;
     double m_dMeterShown = 0.0;
-    int m_nCellsCanvas = 0;
-    int m_nCellsW = 0;
-    int m_nCellsH = 0;
+
     CWebLongRun m_longRun;
     std::string m_strTitle;
     int m_nProgress = 0;
