@@ -77,17 +77,18 @@ test('circuit 9 in each view is drawn as the desktop draws it', { skip: !existsS
   async (t) => {
     const dir = mkdtempSync(join(tmpdir(), 'tarrowin-frames-'));
     try {
-      for (const mode of ['ball', 'diagram', 'picture']) {
-        await t.test(mode, async () => {
-          const page = await openPage(browser, `${server.url}?circuit=9&display=${mode}`);
+      // And once on a dense screen, where the canvas has twice the pixels each way.
+      for (const [mode, deviceScaleFactor] of [['ball', 1], ['diagram', 1], ['picture', 1], ['ball', 2]]) {
+        await t.test(`${mode} at ${deviceScaleFactor}x`, async () => {
+          const page = await openPage(browser, `${server.url}?circuit=9&display=${mode}`, { deviceScaleFactor });
           const view = await pauseAt(page, kTick);
           assert.equal(view.state.display, ['ball', 'diagram', 'picture'].indexOf(mode));
-          const png = join(dir, `${mode}.png`);
+          const png = join(dir, `${mode}-${deviceScaleFactor}.png`);
           await promisify(execFile)(desktopSim, ['--circuit', '9', '--ticks', String(kTick), '--png', png,
             '--size', `${view.width}x${view.height}`, '--mode', mode], { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
           const r = await compareView(page, readFileSync(png), 48);
           assert.ok(!r.size, `the desktop's frame is ${r.size}`);
-          console.log(`# ${mode}: ${(r.off * 100).toFixed(3)}% of pixels differ by more than 48, mean difference ${r.mean.toFixed(3)}`);
+          console.log(`# ${mode} at ${deviceScaleFactor}x, ${view.width}x${view.height}: ${(r.off * 100).toFixed(3)}% of pixels differ by more than 48, mean difference ${r.mean.toFixed(3)}`);
           assert.ok(r.colours > 3, 'the view is blank');
           // Anti-aliasing and the fonts may differ a little; geometry and colours not.
           assert.ok(r.off < 0.001, `${(r.off * 100).toFixed(2)}% of the pixels differ`);
