@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build build-app run install deb test test-core test-asan bench clean
+.PHONY: all deps configure build build-app run install deb web test test-core test-web test-asan bench clean
 
 all: build
 
@@ -41,9 +41,25 @@ install: configure
 deb: deps
 	@JOBS=$(JOBS) ./scripts/build-deb.sh $(BUILD_DIR)/deb
 
+# The browser edition in $(BUILD_DIR)/web: index.html and what it loads,
+# tarrowin.html (the whole edition in one file) and tarrowin-sim.js.
+web:
+	@JOBS=$(JOBS) ./web/build.sh $(BUILD_DIR)/web
+
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 	@$(MAKE) --no-print-directory test-core
+	@if command -v emcc >/dev/null 2>&1 && command -v chromium >/dev/null 2>&1; then \
+	  $(MAKE) --no-print-directory test-web; \
+	else \
+	  echo "make test: the browser edition is not tested: it needs emscripten and chromium (scripts/install-deps.sh --web)"; \
+	fi
+
+# The browser edition against the desktop build: the runner's output byte
+# for byte, and the page driven in headless Chromium.
+test-web: web
+	@cd web && TARROWIN_BUILD=$${TARROWIN_BUILD:-$(CURDIR)/$(BUILD_DIR)} TARROWIN_WEB=$(CURDIR)/$(BUILD_DIR)/web \
+	  node --test tests/*.test.mjs
 
 # The core alone, configured as if Qt were not installed: it must build and
 # pass its own tests (the reference traces among them) without any Qt header.
@@ -71,4 +87,4 @@ bench: build
 	@$(BUILD_DIR)/bench/tarrowin_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
-	@rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log $(ASAN_DIR) $(ASAN_DIR).configure.log $(CORE_DIR) $(CORE_DIR).configure.log
+	@rm -rf $(BUILD_DIR) $(BUILD_DIR).configure.log $(ASAN_DIR) $(ASAN_DIR).configure.log $(CORE_DIR) $(CORE_DIR).configure.log web/node_modules

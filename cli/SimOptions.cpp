@@ -4,7 +4,9 @@
 #include "core/res/Strings.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <cstdlib>
 #include <cstdio>
 #include <limits>
 
@@ -26,6 +28,22 @@ bool ParseNumber(const std::string& text, T& value)
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && ptr == end;
 }
+
+#if !(defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L)
+// libc++ 13 (emscripten 3.1.6) has no floating-point from_chars. musl's
+// strtod is locale-free there; what from_chars would refuse (a sign "+",
+// leading space, hexadecimal) is refused first.
+template <>
+bool ParseNumber(const std::string& text, double& value)
+{
+    if (text.empty() || text[0] == '+' || std::isspace(static_cast<unsigned char>(text[0])) ||
+        text.find_first_of("xXpP") != std::string::npos)
+        return false;
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return end == text.c_str() + text.size();
+}
+#endif
 
 bool ParseSize(const std::string& text, int& w, int& h)
 {

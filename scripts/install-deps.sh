@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the program need.
+# Installs the Debian packages the build, the tests and the program need
+# (with --web, those of the browser edition instead).
 # As root it runs apt-get; otherwise it prints the one line to run.
 set -euo pipefail
 
@@ -31,6 +32,14 @@ packages=(
   # lintian; dpkg-buildpackage also asks for the build-essential set.
   build-essential dpkg-dev debhelper lintian
 )
+
+# --web: what the browser edition needs (`make web`, and its tests in
+# `make test`): Debian's emscripten, Chromium, rsvg-convert for the app's
+# icons, and npm for the tests' one package when Node came without it.
+if [ "${1:-}" = "--web" ]; then
+  packages=(emscripten chromium librsvg2-bin python3)
+  command -v npm >/dev/null 2>&1 || packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,234 @@
+// The canvases the core's drawing surface draws on (src/CanvasSurface.h):
+// the page's own canvases and the bitmaps the core makes, by handle. Every
+// call is a plain 2D canvas operation in device pixels; the module reaches
+// it through src/canvas_imports.js as the `canvasHost` given to createTarrowin.
+import { cssColour } from './artwork.js';
+
+const kBlend = ['source-over', 'multiply', 'lighter'];   // copy (opaque sources), AND, OR
+const kBlackFaces = '"DejaVu Sans", "Arial", sans-serif';
+// The font's height is its cell (ascent + descent); DejaVu's is about 1.164 em.
+const kCellPerEmPercent = 116;
+
+function newCanvas(w, h) {
+  if (typeof OffscreenCanvas === 'function') return new OffscreenCanvas(w, h);
+  const canvas = document.createElement('canvas');
+  canvas.width = w;
+  canvas.height = h;
+  return canvas;
+}
+
+export class CanvasHost {
+  constructor(store) {
+    this.store = store;   // the artwork (artwork.js)
+    this.entries = new Map();
+    this.sprites = new Map();
+    this.next = 1;
+    this.colours = new Map();
+    this.fonts = new Map();
+  }
+
+  add(canvas) {
+    // Opaque: a new canvas is black, as a new bitmap of the core must be.
+    const ctx = canvas.getContext('2d', { alpha: false });
+    ctx.imageSmoothingEnabled = false;
+    const handle = this.next++;
+    this.entries.set(handle, { canvas, ctx, version: 0 });
+    return handle;
+  }
+
+  // A canvas of the page; its handle stays valid while the page lives.
+  register(canvas) {
+    return this.add(canvas);
+  }
+
+  canvas(handle) {
+    return this.entries.get(handle)?.canvas ?? null;
+  }
+
+  create(w, h) {
+    return this.add(newCanvas(Math.max(w, 0), Math.max(h, 0)));
+  }
+
+  // The entry of a canvas about to be drawn on: what was made from it is stale.
+  target(handle) {
+    const entry = this.entries.get(handle);
+    ++entry.version;
+    return entry;
+  }
+
+  release(handle) {
+    const entry = this.entries.get(handle);
+    if (!entry) return;
+    // Gives the memory back at once rather than at the next collection.
+    entry.canvas.width = 0;
+    entry.canvas.height = 0;
+    this.entries.delete(handle);
+    for (const key of this.sprites.keys())
+      if (key.split('/').includes(String(handle))) this.sprites.delete(key);
+  }
+
+  artwork(id, w, h) {
+    if (!this.store?.has(id)) return 0;
+    const handle = this.create(w, h);
+    const { ctx } = this.target(handle);
+    ctx.fillStyle = '#ffffff';
+    ctx.fillRect(0, 0, w, h);
+    this.store.draw(ctx, id, w, h);
+    return handle;
+  }
+
+  colour(rgb) {
+    let css = this.colours.get(rgb);
+    if (css === undefined) {
+      css = cssColour(rgb);
+      this.colours.set(rgb, css);
+    }
+    return css;
+  }
+
+  font(face, height, weight) {
+    const key = `${face}/${height}/${weight}`;
+    let font = this.fonts.get(key);
+    if (font === undefined) {
+      // A black face is asked for by name; where it is missing the heaviest
+      // sans-serif stands in, as on the desktop.
+      const black = /black/i.test(face);
+      const px = Math.max(1, Math.floor((height > 0 ? height : 16) * 100 / kCellPerEmPercent));
+      font = `${black ? 900 : weight >= 700 ? 700 : 400} ${px}px "${face}", ${kBlackFaces}`;
+      this.fonts.set(key, font);
+    }
+    return font;
+  }
+
+  fill(handle, x, y, w, h, rgb) {
+    const { ctx } = this.target(handle);
+    ctx.fillStyle = this.colour(rgb);
+    ctx.fillRect(x, y, w, h);
+  }
+
+  putPixels(handle, bytes, w, h) {
+    if (w <= 0 || h <= 0) return;
+    const { ctx } = this.target(handle);
+    ctx.putImageData(new ImageData(new Uint8ClampedArray(bytes), w, h), 0, 0);
+  }
+
+  // Lines of an odd width are centred on the pixels, so they stay sharp.
+  static offset(penWidth) {
+    return penWidth > 0 && penWidth % 2 === 1 ? 0.5 : 0;
+  }
+
+  shape(handle, kind, a, b, c, d, penWidth, pen, brush, antialias, flat) {
+    const { ctx } = this.target(handle);
+    const o = CanvasHost.offset(penWidth);
+    ctx.beginPath();
+    if (kind === 0) {
+      ctx.moveTo(a + o, b + o);
+      ctx.lineTo(c + o, d + o);
+    } else {
+      // The box's right and bottom edges are outside the shape.
+      const w = c - a - 1;
+      const h = d - b - 1;
+      if (kind === 1) ctx.ellipse(a + o + w / 2, b + o + h / 2, Math.max(w / 2, 0), Math.max(h / 2, 0), 0, 0, 2 * Math.PI);
+      else ctx.rect(a + o, b + o, w, h);
+      if (brush >= 0) {
+        ctx.fillStyle = this.colour(brush);
+        ctx.fill();
+      }
+    }
+    if (penWidth > 0) {
+      ctx.lineWidth = penWidth;
+      ctx.lineCap = flat ? 'butt' : 'round';
+      ctx.lineJoin = 'round';
+      ctx.strokeStyle = this.colour(pen);
+      ctx.stroke();
+    }
+  }
+
+  arc(handle, l, t, r, b, start, span, penWidth, pen, antialias, flat) {
+    const { ctx } = this.target(handle);
+    const o = CanvasHost.offset(penWidth);
+    const w = r - l - 1;
+    const h = b - t - 1;
+    const from = (start / 16) * Math.PI / 180;
+    const to = ((start + span) / 16) * Math.PI / 180;
+    ctx.beginPath();
+    // Anticlockwise on the screen: the canvas's angles run the other way.
+    ctx.ellipse(l + o + w / 2, t + o + h / 2, Math.max(w / 2, 0), Math.max(h / 2, 0), 0, -from, -to, true);
+    ctx.lineWidth = penWidth;
+    ctx.lineCap = flat ? 'butt' : 'round';
+    ctx.strokeStyle = this.colour(pen);
+    ctx.stroke();
+  }
+
+  text(handle, l, t, r, b, text, face, height, weight, rgb, fitted) {
+    const { ctx } = this.target(handle);
+    let font = this.font(face, height, weight);
+    ctx.font = font;
+    let metrics = ctx.measureText(text);
+    const room = Math.max(r - l, 0);
+    const width = Math.round(metrics.width);
+    if (fitted && width > room && width > 0) {
+      // A smaller size of the font, as much smaller as the text is too wide.
+      const px = parseInt(/ (\d+)px /.exec(font)[1], 10);
+      font = font.replace(/ \d+px /, ` ${Math.max(1, Math.floor(px * room / width))}px `);
+      ctx.font = font;
+      metrics = ctx.measureText(text);
+    }
+    const ascent = metrics.fontBoundingBoxAscent ?? metrics.actualBoundingBoxAscent;
+    const descent = metrics.fontBoundingBoxDescent ?? metrics.actualBoundingBoxDescent;
+    ctx.fillStyle = this.colour(rgb);
+    ctx.textAlign = 'center';
+    ctx.textBaseline = 'alphabetic';
+    // The line's box centred in the rectangle, as the desktop centres it.
+    ctx.fillText(text, (l + r) / 2, t + ((b - t) - (ascent + descent)) / 2 + ascent);
+  }
+
+  blit(handle, x, y, w, h, source, sx, sy, op) {
+    const { ctx } = this.target(handle);
+    ctx.globalCompositeOperation = kBlend[op];
+    ctx.drawImage(this.entries.get(source).canvas, sx, sy, w, h, x, y, w, h);
+    ctx.globalCompositeOperation = 'source-over';
+  }
+
+  // A sprite stamped through its mask (CDrawSurface::MaskBlt): where the
+  // mask is black the image, elsewhere the canvas as it was. Drawn in one
+  // pass from a copy of the image that is transparent where the mask is
+  // white, made once for each mask and image and kept while neither changes;
+  // a mask that is not black and white goes the long way, AND then OR.
+  maskBlit(handle, x, y, w, h, maskHandle, imageHandle) {
+    const mask = this.entries.get(maskHandle);
+    const image = this.entries.get(imageHandle);
+    const key = `${maskHandle}/${imageHandle}`;
+    let sprite = this.sprites.get(key);
+    if (!sprite || sprite.maskVersion !== mask.version || sprite.imageVersion !== image.version) {
+      sprite = { maskVersion: mask.version, imageVersion: image.version, canvas: this.stamp(mask, image) };
+      this.sprites.set(key, sprite);
+    }
+    if (!sprite.canvas) {
+      this.blit(handle, x, y, w, h, maskHandle, 0, 0, 1);
+      this.blit(handle, x, y, w, h, imageHandle, 0, 0, 2);
+      return;
+    }
+    const { ctx } = this.target(handle);
+    ctx.drawImage(sprite.canvas, 0, 0, w, h, x, y, w, h);
+  }
+
+  stamp(mask, image) {
+    const w = Math.min(mask.canvas.width, image.canvas.width);
+    const h = Math.min(mask.canvas.height, image.canvas.height);
+    if (w <= 0 || h <= 0) return null;
+    const m = mask.ctx.getImageData(0, 0, w, h).data;
+    const pixels = image.ctx.getImageData(0, 0, w, h);
+    const p = pixels.data;
+    for (let i = 0; i < p.length; i += 4) {
+      const black = m[i] === 0 && m[i + 1] === 0 && m[i + 2] === 0;
+      const white = m[i] === 255 && m[i + 1] === 255 && m[i + 2] === 255;
+      // Under white the image must be black for OR to leave the canvas alone.
+      if (!black && !(white && p[i] === 0 && p[i + 1] === 0 && p[i + 2] === 0)) return null;
+      p[i + 3] = black ? 255 : 0;
+    }
+    const canvas = newCanvas(w, h);
+    canvas.getContext('2d').putImageData(pixels, 0, 0);
+    return canvas;
+  }
+}

@@ -1,0 +1,109 @@
+// What the page remembers in the browser's storage, with the desktop's keys
+// and words, put back by routing the commands that make each choice; and
+// the link's query (?circuit=9&display=diagram&cells=2), which wins.
+
+const kStorageKey = 'tarrowin';
+
+export class Settings {
+  // ids: the core's named command ids; catalogue, displayWords, palettes: its tables;
+  // state(id): a command's state; run(id): routes a command.
+  constructor({ ids, catalogue, displayWords, palettes, state, run }) {
+    this.state = state;
+    this.run = run;
+    this.ids = ids;
+    const toggle = (key, id) => ({ key, toggle: true, words: [['false', id], ['true', id]] });
+    // In the order they are put back: a new circuit takes the display and
+    // labels of the one before, so the circuit comes first.
+    this.choices = [
+      { key: 'circuit', words: catalogue.map((c, i) => [String(i + 1), c.id]) },
+      { key: 'display', words: displayWords.map((w, i) => [w, ids.DisplayBallModel + i]) },
+      toggle('labels', ids.ShowLabels),
+      { key: 'speed', words: [['normal', ids.SpeedNormal], ['half', ids.SpeedNormal + 1], ['quarter', ids.SpeedNormal + 2]] },
+      { key: 'colours', words: palettes.map((p, i) => [p.name, ids.PaletteStandard + i]) },
+      toggle('bars/chooser', ids.ViewChooser),
+      toggle('bars/controls', ids.ViewControls),
+      toggle('bars/display', ids.ViewDisplay),
+      toggle('bars/measurements', ids.ViewMeasurements),
+    ];
+    this.defaults = this.current();
+  }
+
+  current() {
+    const choices = {};
+    for (const choice of this.choices) {
+      if (choice.toggle) {
+        choices[choice.key] = this.state(choice.words[0][1])?.checked ? 'true' : 'false';
+        continue;
+      }
+      for (const [word, id] of choice.words) if (this.state(id)?.checked) choices[choice.key] = word;
+    }
+    return choices;
+  }
+
+  apply(choices) {
+    const current = this.current();
+    for (const choice of this.choices) {
+      const wanted = choices[choice.key];
+      if (wanted === undefined || wanted === current[choice.key]) continue;
+      const entry = choice.words.find(([word]) => word === wanted);
+      if (entry) this.run(entry[1]);
+    }
+  }
+
+  static stored() {
+    try {
+      return JSON.parse(localStorage.getItem(kStorageKey) ?? '{}') ?? {};
+    } catch {
+      return {};
+    }
+  }
+
+  // Puts back what was remembered, then what the link asks for. Returns the
+  // language remembered, if any.
+  restore(query) {
+    const stored = Settings.stored();
+    const choices = {};
+    const ignored = [];
+    for (const choice of this.choices) {
+      if (!(choice.key in stored)) continue;
+      if (choice.words.some(([word]) => word === stored[choice.key])) choices[choice.key] = stored[choice.key];
+      else ignored.push(choice.key);
+    }
+    const circuit = query.get('circuit');
+    if (circuit !== null) {
+      if (this.choices[0].words.some(([word]) => word === circuit)) choices.circuit = circuit;
+      else ignored.push('circuit=' + circuit);
+    }
+    const display = query.get('display');
+    if (display !== null) {
+      if (this.choices[1].words.some(([word]) => word === display)) choices.display = display;
+      else ignored.push('display=' + display);
+    }
+    this.apply(choices);
+    const cells = query.get('cells');
+    if (cells !== null) {
+      if (/^[0-3]$/.test(cells)) this.run(this.ids.Cells0 + Number(cells));
+      else ignored.push('cells=' + cells);
+    }
+    if (ignored.length) console.warn(`Tarrowin: ignoring settings out of range: ${ignored.join(', ')}`);
+    return typeof stored.language === 'string' ? stored.language : null;
+  }
+
+  save(language) {
+    try {
+      localStorage.setItem(kStorageKey, JSON.stringify({ ...this.current(), language }));
+    } catch {
+      // Storage refused (a private window's quota, a sandboxed frame): nothing is remembered.
+    }
+  }
+
+  // Everything remembered as at the first start, and the storage emptied.
+  reset() {
+    this.apply(this.defaults);
+    try {
+      localStorage.removeItem(kStorageKey);
+    } catch {
+      // As in save().
+    }
+  }
+}

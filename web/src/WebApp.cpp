@@ -1,0 +1,245 @@
+#include "WebApp.h"
+
+#include "core/pictures/MeterDial.h"
+#include "core/res/CommandIds.h"
+#include "core/res/ElectronPalettes.h"
+
+#include <algorithm>
+
+#include <cstdlib>
+
+namespace {
+
+// Normal, 1/2 and 1/4 are the three speed commands in order.
+int SpeedSlowdown(int id)
+{
+    return 1 << (id - CmdId::SpeedNormal);
+}
+
+}
+
+CWebApp::CWebApp(int viewCanvas) : m_nViewCanvas(viewCanvas)
+{
+    m_nKeyId = ElectronPalettes()[static_cast<std::size_t>(m_doc.GetPalette())].nKeyBitmapId;
+    m_doc.SetFrame(this);
+    m_doc.SetView(this);
+    m_doc.OnNewDocument();
+    // The page starts out showing the current circuit as it stands.
+    m_doc.SelectCircuit(*m_doc.GetCurrentCircuit());
+    m_nCells = m_doc.GetCurrentCircuit()->GetCells();
+    FollowIntro();
+}
+
+CWebApp::~CWebApp()
+{
+    m_doc.SetFrame(nullptr);
+    m_doc.SetView(nullptr);
+}
+
+void CWebApp::ResizeView(int w, int h)
+{
+    m_nViewW = std::max(w, 0);
+    m_nViewH = std::max(h, 0);
+    LayoutToSize();
+    if (m_bPaused)
+        ComposeFrame(true);
+}
+
+void CWebApp::SetMeterCanvas(int handle, int side)
+{
+    m_nMeterCanvas = handle;
+    m_nMeterSide = std::max(side, 0);
+    m_dial.reset();
+    DrawMeter(m_meter.LastReading());
+}
+
+void CWebApp::DrawMeter(double reading)
+{
+    if (m_nMeterCanvas == 0 || m_nMeterSide == 0)
+        return;
+    CCanvasSurface surface(m_nMeterCanvas, m_nMeterSide, m_nMeterSide);
+    // While the canvas holds the needle drawn last, only the needle moves.
+    if (m_dial && m_dial->Width() == m_nMeterSide && m_bNeedleShown) {
+        MeterDial::MoveNeedle(surface, *m_dial, m_dMeterShown, reading);
+    } else {
+        m_dial = MeterDial::BuildDial(surface, m_nMeterSide);
+        MeterDial::DrawWithNeedle(surface, *m_dial, reading);
+    }
+    m_bNeedleShown = true;
+    m_dMeterShown = reading;
+}
+
+void CWebApp::LayoutToSize()
+{
+    CCanvasSurface surface(m_nViewCanvas, m_nViewW, m_nViewH);
+    m_doc.LayoutCircuit(surface, CRect{0, 0, m_nViewW, m_nViewH});
+}
+
+void CWebApp::ComposeFrame(bool still)
+{
+    if (m_bSyncPending) {
+        m_bSyncPending = false;
+        ++m_nVersion;
+        LayoutToSize();
+    }
+    CCanvasSurface surface(m_nViewCanvas, m_nViewW, m_nViewH);
+    if (still)
+        m_doc.RedrawCircuit(surface);
+    else
+        m_doc.RenderCircuit(surface);
+}
+
+void CWebApp::Tick()
+{
+    m_doc.StepCircuit();
+    m_describer.NoteTick(*m_doc.GetCurrentCircuit());
+    ComposeFrame(false);
+    FollowIntro();
+    if (m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount()))
+        DrawMeter(m_meter.LastReading());
+    ShowCellsPicture(m_doc.GetCurrentCircuit()->GetCells());
+    ++m_nTicks;
+}
+
+void CWebApp::FollowIntro()
+{
+    m_bIntro = m_doc.GetCurrentCircuit()->GetIntroFrames() != 0;
+}
+
+int CWebApp::TickPeriodMs() const
+{
+    // A circuit's title runs at normal speed: only the lesson after it is slowed.
+    return m_bPaused ? 0 : kTickMs * (m_bIntro ? 1 : m_nSlowdown);
+}
+
+void CWebApp::SetPaused(bool paused)
+{
+    if (paused == m_bPaused)
+        return;
+    m_bPaused = paused;
+    // A circuit chosen since the last tick is shown now, not at a tick that will not come.
+    if (m_bSyncPending && m_bPaused)
+        ComposeFrame(true);
+    ++m_nVersion;
+}
+
+bool CWebApp::Command(int id)
+{
+    switch (id) {
+    case CmdId::Pause: SetPaused(!m_bPaused); return true;
+    case CmdId::StepTick:
+        // A remote's "." must never race on: running, it only pauses.
+        if (!m_bPaused)
+            SetPaused(true);
+        else
+            Tick();
+        ++m_nVersion;
+        return true;
+    case CmdId::SpeedNormal:
+    case CmdId::SpeedHalf:
+    case CmdId::SpeedQuarter: m_nSlowdown = SpeedSlowdown(id); ++m_nVersion; return true;
+    case CmdId::SpeedSlower: m_nSlowdown = std::min(m_nSlowdown * 2, kSlowest); ++m_nVersion; return true;
+    case CmdId::SpeedFaster: m_nSlowdown = std::max(m_nSlowdown / 2, 1); ++m_nVersion; return true;
+    default: break;
+    }
+    if (!m_doc.OnCommand(id))
+        return false;
+    // A click on "on" or "off" leaves that button pressed.
+    if (id == CmdId::SwitchOn || id == CmdId::SwitchOff)
+        m_bSwitchOpen = id == CmdId::SwitchOff;
+    AfterDocumentCommand();
+    return true;
+}
+
+void CWebApp::AfterDocumentCommand()
+{
+    ++m_nVersion;
+    if (m_bPaused)
+        ComposeFrame(true);
+    FollowIntro();
+}
+
+std::optional<CCommandState> CWebApp::CommandState(int id) const
+{
+    switch (id) {
+    case CmdId::Pause: return CCommandState{true, m_bPaused};
+    case CmdId::StepTick: return CCommandState{};
+    case CmdId::SpeedNormal:
+    case CmdId::SpeedHalf:
+    case CmdId::SpeedQuarter: return CCommandState{true, m_nSlowdown == SpeedSlowdown(id)};
+    case CmdId::SpeedSlower: return CCommandState{m_nSlowdown < kSlowest, false};
+    case CmdId::SpeedFaster: return CCommandState{m_nSlowdown > 1, false};
+    default: return m_doc.CommandState(id);
+    }
+}
+
+void CWebApp::Relayout()
+{
+    m_bSyncPending = true;
+    ++m_nVersion;
+    if (m_bPaused)
+        ComposeFrame(true);
+}
+
+int CWebApp::Picture(int side)
+{
+    side -= side % CCircuit::kGridSize;
+    if (side <= 0)
+        return 0;
+    // Laid out and drawn standing at the side asked for, as the runner draws
+    // its pictures; then the view's own frame, the same way.
+    CCanvasBitmap picture(side, side);
+    {
+        CCanvasSurface surface(picture);
+        m_doc.LayoutCircuit(surface, CRect{0, 0, side, side});
+        m_doc.RedrawCircuit(surface);
+    }
+    LayoutToSize();
+    ComposeFrame(true);
+    return picture.Detach();
+}
+
+CCircuitFacts CWebApp::Facts() const
+{
+    return m_describer.Facts(m_doc, m_meter.LastReading());
+}
+
+void CWebApp::SetTitle(const std::string& title)
+{
+    m_strTitle = title;
+    ++m_nVersion;
+}
+
+void CWebApp::UpdateSwitchButtons(bool switchCircuit, bool open)
+{
+    m_bSwitchCircuit = switchCircuit;
+    if (switchCircuit)
+        m_bSwitchOpen = open;
+    ++m_nVersion;
+}
+
+void CWebApp::EnableResistorButtons(bool less, bool more)
+{
+    m_bLess = less;
+    m_bMore = more;
+    ++m_nVersion;
+}
+
+void CWebApp::ShowElectronKey(int bitmapId)
+{
+    m_nKeyId = bitmapId;
+    ++m_nVersion;
+}
+
+void CWebApp::SetProgress(int percent)
+{
+    m_nProgress = percent;
+}
+
+void CWebApp::ShowCellsPicture(int cells)
+{
+    if (cells != m_nCells) {
+        m_nCells = cells;
+        ++m_nVersion;
+    }
+}

@@ -1,0 +1,157 @@
+// The browser edition as built, in headless Chromium: circuit 9's square in
+// each view drawn as the desktop runner draws the same tick, the page again
+// from the service worker's store with the network gone, and tarrowin.html
+// opened from file://.
+import { execFile } from 'node:child_process';
+import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { promisify } from 'node:util';
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { buildDir, launch, openPage, serve, sleep, webDir } from './browser.mjs';
+
+const desktopSim = join(buildDir, 'cli', 'tarrowin-sim');
+// Past the circuit's title, which fades out over its first 250 ticks.
+const kTick = 600;
+
+let server;
+let browser;
+before(async () => {
+  server = await serve();
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+// Pauses the page at once and steps it to the tick; the view's size in device pixels.
+async function pauseAt(page, tick) {
+  return page.evaluate(async (tick) => {
+    await window.tarrowin.ready;
+    const { app, module } = window.tarrowin;
+    app.command(module.commandIds().Pause);
+    if (app.ticks() > tick) throw new Error(`already at tick ${app.ticks()}`);
+    while (app.ticks() < tick) app.tick();
+    const view = document.getElementById('view');
+    return { width: view.width, height: view.height, state: app.state() };
+  }, tick);
+}
+
+// Compares the view's canvas with a PNG of the same size, in the page: the
+// share of pixels whose colour differs by more than `tolerance` in a channel,
+// and the mean difference.
+function compareView(page, png, tolerance) {
+  return page.evaluate(async (base64, tolerance) => {
+    const view = document.getElementById('view');
+    const pixels = (source) => {
+      const canvas = document.createElement('canvas');
+      canvas.width = view.width;
+      canvas.height = view.height;
+      const ctx = canvas.getContext('2d');
+      ctx.drawImage(source, 0, 0);
+      return ctx.getImageData(0, 0, canvas.width, canvas.height).data;
+    };
+    const image = new Image();
+    image.src = `data:image/png;base64,${base64}`;
+    await image.decode();
+    if (image.width !== view.width || image.height !== view.height) return { size: [image.width, image.height] };
+    const a = pixels(image);
+    const b = pixels(view);
+    let off = 0;
+    let sum = 0;
+    for (let i = 0; i < a.length; i += 4) {
+      const d = Math.max(Math.abs(a[i] - b[i]), Math.abs(a[i + 1] - b[i + 1]), Math.abs(a[i + 2] - b[i + 2]));
+      sum += d;
+      if (d > tolerance) ++off;
+    }
+    // A blank or unchanging canvas must not pass: count the colours seen.
+    const colours = new Set();
+    for (let i = 0; i < b.length; i += 4 * 97) colours.add((b[i] << 16) | (b[i + 1] << 8) | b[i + 2]);
+    return { off: off / (a.length / 4), mean: sum / (a.length / 4), colours: colours.size };
+  }, png.toString('base64'), tolerance);
+}
+
+test('circuit 9 in each view is drawn as the desktop draws it', { skip: !existsSync(desktopSim) && 'no desktop build' },
+  async (t) => {
+    const dir = mkdtempSync(join(tmpdir(), 'tarrowin-frames-'));
+    try {
+      // And once on a dense screen, where the canvas has twice the pixels each way.
+      for (const [mode, deviceScaleFactor] of [['ball', 1], ['diagram', 1], ['picture', 1], ['ball', 2]]) {
+        await t.test(`${mode} at ${deviceScaleFactor}x`, async () => {
+          const page = await openPage(browser, `${server.url}?circuit=9&display=${mode}`, { deviceScaleFactor });
+          const view = await pauseAt(page, kTick);
+          assert.equal(view.state.display, ['ball', 'diagram', 'picture'].indexOf(mode));
+          const png = join(dir, `${mode}-${deviceScaleFactor}.png`);
+          await promisify(execFile)(desktopSim, ['--circuit', '9', '--ticks', String(kTick), '--png', png,
+            '--size', `${view.width}x${view.height}`, '--mode', mode], { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+          const r = await compareView(page, readFileSync(png), 48);
+          assert.ok(!r.size, `the desktop's frame is ${r.size}`);
+          console.log(`# ${mode} at ${deviceScaleFactor}x, ${view.width}x${view.height}: ${(r.off * 100).toFixed(3)}% of pixels differ by more than 48, mean difference ${r.mean.toFixed(3)}`);
+          assert.ok(r.colours > 3, 'the view is blank');
+          // Anti-aliasing and the fonts may differ a little; geometry and colours not.
+          assert.ok(r.off < 0.001, `${(r.off * 100).toFixed(2)}% of the pixels differ`);
+          assert.ok(r.mean < 1, `mean difference ${r.mean}`);
+          assert.deepEqual(page.problems, []);
+          await page.close();
+        });
+      }
+    } finally {
+      rmSync(dir, { recursive: true, force: true });
+    }
+  });
+
+test('after the first visit the page runs offline', async () => {
+  const page = await openPage(browser, server.url);
+  // The worker takes the page over once it is active; from then on it answers.
+  await page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.ready;
+    const worker = registration.active;
+    if (worker.state !== 'activated')
+      await new Promise((done) => worker.addEventListener('statechange', () => worker.state === 'activated' && done()));
+  });
+  const cached = await page.evaluate(async () => {
+    const names = await caches.keys();
+    const cache = await caches.open(names.find((n) => n.startsWith('tarrowin-')));
+    return { names, count: (await cache.keys()).length };
+  });
+  assert.equal(cached.names.filter((n) => n.startsWith('tarrowin-')).length, 1);
+  assert.ok(cached.count > 40, `only ${cached.count} files kept`);
+
+  await page.setOfflineMode(true);
+  page.problems.length = 0;
+  await page.goto(`${server.url}?circuit=4&display=diagram`, { waitUntil: 'load' });
+  await page.waitForFunction(() => document.getElementById('app')?.dataset.state === 'running', { timeout: 15000 });
+  const running = await page.evaluate(async () => {
+    await window.tarrowin.ready;
+    const { app } = window.tarrowin;
+    const start = app.ticks();
+    await new Promise((done) => setTimeout(done, 300));
+    return { offline: !navigator.onLine, ticks: app.ticks() - start, state: app.state() };
+  });
+  assert.ok(running.ticks > 0, 'the model does not run offline');
+  assert.equal(running.state.display, 1);
+  assert.deepEqual(page.problems, []);
+  await page.setOfflineMode(false);
+  await page.close();
+});
+
+test('tarrowin.html runs from file://', async () => {
+  const page = await browser.newPage();
+  page.problems = [];
+  page.on('pageerror', (e) => page.problems.push(`page error: ${e.message}`));
+  page.on('console', (m) => { if (m.type() === 'error') page.problems.push(`console: ${m.text()}`); });
+  await page.setViewport({ width: 1280, height: 800 });
+  await page.goto(`file://${join(webDir, 'tarrowin.html')}?circuit=9`, { waitUntil: 'load' });
+  await page.waitForFunction(() => document.getElementById('app')?.dataset.state === 'running', { timeout: 15000 });
+  const view = await pauseAt(page, kTick);
+  assert.equal(view.state.circuit, 'Two Bulbs in Parallel, One in Series with a Resistor');
+  // Only the page's own file: nothing fetched beside it.
+  const loaded = await page.evaluate(() => performance.getEntriesByType('resource').map((r) => r.name)
+    .filter((name) => !name.startsWith('data:') && !name.startsWith('blob:')));
+  assert.deepEqual(loaded, []);
+  await sleep(100);
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});

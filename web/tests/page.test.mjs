@@ -1,0 +1,319 @@
+// The page as a teacher uses it, in headless Chromium: a lesson's link,
+// every documented key and every button, the three views in one square,
+// the clock's pace, the languages, the screen reader's words, and the
+// settings kept for the next visit.
+import assert from 'node:assert/strict';
+import { mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { launch, serve, sleep, webDir } from './browser.mjs';
+
+const readme = readFileSync(new URL('../../README.md', import.meta.url), 'utf8');
+
+let server;
+let browser;
+before(async () => {
+  server = await serve();
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+// A page that records its problems and every command the page routes.
+async function open(query, viewport = { width: 1280, height: 800 }) {
+  const page = await browser.newPage();
+  page.problems = [];
+  page.on('console', (m) => { if (m.type() === 'error') page.problems.push(`console: ${m.text()}`); });
+  page.on('pageerror', (e) => page.problems.push(`page error: ${e.message}`));
+  page.on('requestfailed', (r) => page.problems.push(`request failed: ${r.url()}`));
+  await page.evaluateOnNewDocument(() => {
+    window.commands = [];
+    window.addEventListener('tarrowin-command', (e) => window.commands.push(e.detail.id));
+    // Exit may close a tab a script opened, as this one is.
+    window.close = () => { window.closed_ = true; };
+  });
+  await page.setViewport(viewport);
+  await page.goto(server.url + query, { waitUntil: 'load' });
+  await page.evaluate(() => window.tarrowin.ready.then(() => true));
+  return page;
+}
+
+const state = (page) => page.evaluate(() => window.tarrowin.app.state());
+const lastCommand = (page) => page.evaluate(() => window.commands.at(-1));
+
+// The non-black box of the view's middle row and column, in device pixels.
+function squareOf(page) {
+  return page.evaluate(() => {
+    const canvas = document.getElementById('view');
+    const ctx = canvas.getContext('2d');
+    const lit = (data) => {
+      const on = [];
+      for (let i = 0; i < data.length; i += 4) if (data[i] + data[i + 1] + data[i + 2] > 0) on.push(i / 4);
+      return on.length ? [on[0], on.at(-1) + 1] : [0, 0];
+    };
+    const [left, right] = lit(ctx.getImageData(0, canvas.height >> 1, canvas.width, 1).data);
+    const [top, bottom] = lit(ctx.getImageData(canvas.width >> 1, 0, 1, canvas.height).data);
+    return { left, top, right, bottom, width: canvas.width, height: canvas.height,
+      css: canvas.clientWidth * devicePixelRatio };
+  });
+}
+
+const frameHash = (page) => page.evaluate(() => {
+  const canvas = document.getElementById('view');
+  const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+  let hash = 0;
+  for (let i = 0; i < data.length; i += 7) hash = (hash * 31 + data[i]) | 0;
+  return hash;
+});
+
+// Puppeteer's name of a key as the README writes it.
+function keyName(text) {
+  const named = { 'Page Down': 'PageDown', 'Page Up': 'PageUp', Space: 'Space', Escape: 'Escape', '-': 'Minus',
+    '=': 'Equal', '.': 'Period', '[': 'BracketLeft', ']': 'BracketRight' };
+  const parts = text.split('+');
+  const key = text === '+' ? '+' : parts.pop();
+  const mods = text === '+' ? [] : parts.map((m) => ({ Ctrl: 'Control' }[m] ?? m));
+  return { mods, key: named[key] ?? (/^[A-Z]$/.test(key) ? `Key${key}` : /^\d$/.test(key) ? `Digit${key}` : key) };
+}
+
+// The README's key table as [key, documented command] pairs.
+function documentedKeys() {
+  const table = readme.slice(readme.indexOf('| key | command |'));
+  const pairs = [];
+  for (const line of table.split('\n').slice(2)) {
+    const cells = line.trim().match(/^\|(.*)\|(.*)\|$/);
+    if (!cells) break;
+    const keys = cells[1].trim().split(' / ');
+    let doing = cells[2].trim().split(' / ');
+    if (keys.length !== doing.length) doing = [cells[2].trim()];
+    keys.forEach((group, i) => {
+      const list = group.split(', ');
+      const what = list.length > 1 ? doing[i].split(', ') : [doing[i]];
+      list.forEach((k, j) => k.split(' or ').forEach((one) => pairs.push([one.trim(), what[j] ?? what[0]])));
+    });
+  }
+  return pairs;
+}
+
+test('a lesson in the browser: link, keys, buttons, views, pace, words and settings', async () => {
+  const page = await open('?circuit=9&display=diagram&cells=2');
+  const module = await page.evaluate(() => {
+    const m = window.tarrowin.module;
+    const items = [];
+    const walk = (list) => list.forEach((i) => { if (i.items) walk(i.items); else if (i.id) items.push(i); });
+    m.menu().forEach((menu) => walk(menu.items));
+    return { ids: m.commandIds(), catalogue: m.catalogue(), items };
+  });
+  const { ids, catalogue } = module;
+
+  // The link's starting point.
+  let s = await state(page);
+  assert.equal(s.circuit, catalogue[8].name);
+  assert.equal(s.display, 1);
+  assert.equal(s.cells, 2);
+
+  // The three views share the square, which fills the view's shorter side, sharp at the screen's pixels.
+  const squares = [];
+  for (const key of ['KeyM', 'KeyD', 'KeyI']) {
+    await page.keyboard.press(key);
+    await page.evaluate(() => window.tarrowin.app.command(window.tarrowin.module.commandIds().Pause));
+    squares.push(await squareOf(page));
+    await page.keyboard.press('Space');
+  }
+  assert.deepEqual(squares[1], squares[0]);
+  assert.deepEqual(squares[2], squares[0]);
+  const sq = squares[0];
+  assert.equal(sq.width, Math.round(sq.css));
+  assert.equal(Math.min(sq.width, sq.height) - (sq.bottom - sq.top) < 30, true, JSON.stringify(sq));
+  assert.equal(sq.right - sq.left, sq.bottom - sq.top);
+
+  // The ball model animates at 62.5 ticks a second, half that at half speed, and not at all when paused.
+  await page.keyboard.press('KeyM');
+  await page.evaluate(() => {
+    const { app, module: m } = window.tarrowin;
+    app.command(m.commandIds().Pause);
+    for (let i = 0; i < 3000 && app.state().intro; ++i) app.tick();
+    app.command(m.commandIds().Pause);
+  });
+  const pace = async (ms) => {
+    const t0 = await page.evaluate(() => [window.tarrowin.app.ticks(), performance.now()]);
+    await sleep(ms);
+    const t1 = await page.evaluate(() => [window.tarrowin.app.ticks(), performance.now()]);
+    return (t1[0] - t0[0]) / ((t1[1] - t0[1]) / 1000);
+  };
+  const before = await frameHash(page);
+  const normal = await pace(1500);
+  assert.notEqual(await frameHash(page), before);
+  assert.ok(normal > 52 && normal < 66, `normal speed: ${normal} ticks/s`);
+  await page.click(`.bar [data-command="${ids.SpeedNormal + 1}"]`);
+  const half = await pace(1500);
+  assert.ok(half > 26 && half < 33, `half speed: ${half} ticks/s`);
+  await page.click(`.bar [data-command="${ids.SpeedNormal}"]`);
+  // Hidden behind another tab it stops, and shown again it goes on at its pace without catching up.
+  const other = await browser.newPage();
+  await other.bringToFront();
+  assert.equal(await pace(1000), 0);
+  await page.bringToFront();
+  const back = await pace(1000);
+  assert.ok(back > 45 && back < 66, `after a hidden second: ${back} ticks/s`);
+  await other.close();
+  await page.keyboard.press('Space');
+  assert.equal(await pace(500), 0);
+  const still = await frameHash(page);
+  await page.evaluate(() => window.tarrowin.app.tick());
+  assert.notEqual(await frameHash(page), still);
+  await page.keyboard.press('Space');
+
+  // The screen reader's region speaks, at most once a second, while the meter moves.
+  const spoken = await page.evaluate(() => new Promise((done) => {
+    const times = [];
+    new MutationObserver(() => times.push(performance.now()))
+      .observe(document.getElementById('description'), { childList: true, characterData: true, subtree: true });
+    const { app, module: m } = window.tarrowin;
+    const cells = m.commandIds().Cells0;
+    let n = 0;
+    const change = setInterval(() => app.command(cells + (++n % 4)), 150);
+    setTimeout(() => { clearInterval(change); done(times); }, 3500);
+  }));
+  assert.ok(spoken.length >= 2, `spoken ${spoken.length} times`);
+  for (let i = 1; i < spoken.length; ++i) assert.ok(spoken[i] - spoken[i - 1] >= 990, `spoken again after ${spoken[i] - spoken[i - 1]} ms`);
+
+  // Every key the README lists reaches the command of that name.
+  const caption = (c) => c.replace(/&/g, '').toLowerCase();
+  const commandNamed = (text) => {
+    const doc = text.toLowerCase();
+    let best = null;
+    for (const item of module.items) {
+      const c = caption(item.caption);
+      const word = doc.search(new RegExp(`(^|\\W)${c.replace(/[.*+?^${}()|[\]\\]/g, '\\$&')}(?![a-z])`));
+      const at = word >= 0 ? word : c.startsWith(doc) ? 0 : -1;
+      if (at >= 0 && (!best || at < best.at || (at === best.at && c.length > best.c.length))) best = { at, c, id: item.id };
+    }
+    return best?.id;
+  };
+  const keys = documentedKeys();
+  assert.ok(keys.length >= 30, `${keys.length} documented keys`);
+  let pressed = 0;
+  for (const [text, doing] of keys) {
+    const id = commandNamed(doing);
+    if (id === undefined) continue;   // Escape only leaves full screen
+    const { mods, key } = keyName(text);
+    await page.evaluate(() => { window.commands = []; });
+    for (const m of mods) await page.keyboard.down(m);
+    await page.keyboard.press(key);
+    for (const m of mods.reverse()) await page.keyboard.up(m);
+    assert.equal(await lastCommand(page), id, `${text} (${doing})`);
+    if (id === ids.SavePicture) await page.keyboard.press('Escape');
+    if (id === ids.FullScreen && await page.evaluate(() => !!document.fullscreenElement)) {
+      await page.keyboard.press('Escape');
+      await page.waitForFunction(() => !document.fullscreenElement);
+    }
+    ++pressed;
+  }
+  assert.ok(pressed >= 30, `${pressed} keys pressed`);
+  // On a check box reached by Tab, Space presses it and the other keys still command.
+  const box = await page.$eval('.bar input[type=checkbox]', (b) => { b.focus(); return Number(b.dataset.command); });
+  await page.keyboard.press('KeyM');
+  assert.equal(await lastCommand(page), ids.DisplayBallModel);
+  await page.keyboard.press('Space');
+  assert.equal(await lastCommand(page), box);
+  assert.equal(await page.evaluate(() => window.closed_), true);
+
+  // Every button of the chooser and the bars reaches its command and is big enough to touch.
+  await page.goto(server.url + '?circuit=5', { waitUntil: 'load' });
+  await page.evaluate(() => window.tarrowin.ready.then(() => true));
+  const buttons = await page.$$eval('#chooser [data-command], .bar [data-command]', (list) => list.map((b) => {
+    const box = (b.closest('label') ?? b).getBoundingClientRect();
+    return { id: Number(b.dataset.command), w: box.width, h: box.height, disabled: b.disabled };
+  }));
+  assert.ok(buttons.length >= 14 + 20, `${buttons.length} buttons`);
+  for (const b of buttons) assert.ok(b.w >= 44 && b.h >= 44, `button ${b.id} is ${b.w} x ${b.h}`);
+  let clicked = 0;
+  for (const { id } of buttons) {
+    if (id === ids.StepTick) await page.keyboard.press('Space');
+    const button = await page.$(`[data-command="${id}"]:not(#menubar *)`);
+    if (await button.evaluate((b) => b.disabled)) continue;
+    await page.evaluate(() => { window.commands = []; });
+    await button.click().catch((e) => assert.fail(`button ${id}: ${e.message}`));
+    assert.equal(await lastCommand(page), id, `button ${id}`);
+    ++clicked;
+    // Back to a circuit with a switch, so its buttons can be pressed.
+    if (catalogue.some((c) => c.id === id)) await page.evaluate((c) => window.tarrowin.app.command(c), catalogue[4].id);
+  }
+  assert.ok(clicked >= buttons.length - 3, `${clicked} of ${buttons.length} buttons pressed`);
+
+  // Save Picture: a PNG of the square at the side asked for.
+  const downloads = mkdtempSync(join(tmpdir(), 'tarrowin-download-'));
+  try {
+    const cdp = await page.createCDPSession();
+    await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+    await page.keyboard.down('Control');
+    await page.keyboard.press('KeyS');
+    await page.keyboard.up('Control');
+    await page.waitForSelector('#save-picture[open] input');
+    await page.$eval('#save-picture input', (input) => { input.value = '250'; });
+    await page.click('#save-picture button');
+    let files = [];
+    for (let i = 0; i < 50 && !files.some((f) => f.endsWith('.png')); ++i, await sleep(100)) files = readdirSync(downloads);
+    const png = readFileSync(join(downloads, files.find((f) => f.endsWith('.png'))));
+    assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [250, 250]);
+  } finally {
+    rmSync(downloads, { recursive: true, force: true });
+  }
+
+  // Copy data: the measurements as CSV on the clipboard.
+  await browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-read', 'clipboard-write',
+    'clipboard-sanitized-write']);
+  if (await page.$eval('#measurements', (m) => m.hidden)) await page.keyboard.press('KeyG');
+  await sleep(600);
+  await page.click('#measurements button');
+  const csv = await page.evaluate(() => navigator.clipboard.readText());
+  assert.match(csv.split('\n')[0], /time/);
+  assert.ok(csv.trim().split('\n').length > 2, csv);
+
+  // Another language: the menus, the bars and the core's own words, remembered for the next visit.
+  const german = JSON.parse(readFileSync(join(webDir, 'i18n', 'de.json'), 'utf8'));
+  const english = await page.evaluate(() => window.tarrowin.app.describe().text);
+  await page.select('#language', 'de');
+  assert.equal(await page.$eval('.menu-title', (b) => b.textContent), german.Menu['&Circuit'].replace('&', ''));
+  assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
+  await sleep(1100);
+  assert.notEqual(await page.evaluate(() => window.tarrowin.app.describe().text), english);
+  await page.keyboard.press('KeyD');
+  await page.goto(server.url, { waitUntil: 'load' });
+  await page.evaluate(() => window.tarrowin.ready.then(() => true));
+  assert.equal(await page.$eval('#language', (l) => l.value), 'de');
+  s = await state(page);
+  assert.equal(s.display, 1);
+  assert.equal(s.circuit, catalogue[4].name);
+  await page.select('#language', 'en');
+
+  // Every size of screen: nothing of the bars cut off sideways, the square whole.
+  for (const viewport of [{ width: 640, height: 480 }, { width: 1366, height: 768, whole: true }, { width: 1920, height: 1080, whole: true },
+    { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true }]) {
+    await page.setViewport(viewport);   // reloads the page for a phone
+    await page.waitForFunction(() => window.tarrowin?.app);
+    await page.evaluate(() => window.tarrowin.ready.then(() => true));
+    await sleep(300);
+    const fit = await page.evaluate(() => ({
+      wide: document.documentElement.scrollWidth <= innerWidth,
+      canvas: (() => { const v = document.getElementById('view'); return [v.width, Math.round(v.clientWidth * devicePixelRatio)]; })(),
+    }));
+    assert.equal(fit.wide, true, JSON.stringify(viewport));
+    for (const language of viewport.whole ? ['en', 'de', 'fr', 'es'] : []) {
+      await page.select('#language', language);
+      const whole = await page.$eval('#controls-bar', (b) => b.scrollHeight <= b.clientHeight);
+      assert.equal(whole, true, `the controls bar scrolls at ${JSON.stringify(viewport)} in ${language}`);
+    }
+    await page.select('#language', 'en');
+    assert.equal(fit.canvas[0], fit.canvas[1], JSON.stringify(viewport));
+    const box = await squareOf(page);
+    assert.equal(box.right - box.left, box.bottom - box.top, JSON.stringify(viewport));
+  }
+
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
