@@ -3,6 +3,7 @@
 // Chromium driven headless through puppeteer-core, and a page that records
 // every console error, page error and failed request.
 import puppeteer from 'puppeteer-core';
+import { after, before } from 'node:test';
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { createServer } from 'node:net';
@@ -60,6 +61,21 @@ export async function launch({ gpu = false } = {}) {
     rmSync(profile, { recursive: true, force: true });
   };
   return browser;
+}
+
+// The folder served and a browser launched for a test file's tests, closed
+// after them: shared.server.url, shared.browser.
+export function serveAndLaunch() {
+  const shared = {};
+  before(async () => {
+    shared.server = await serve();
+    shared.browser = await launch();
+  });
+  after(async () => {
+    await shared.browser?.close();
+    shared.server?.close();
+  });
+  return shared;
 }
 
 // A new page at the size given that keeps its problems in page.problems.

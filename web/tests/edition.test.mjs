@@ -7,24 +7,15 @@ import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { promisify } from 'node:util';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { buildDir, launch, openPage, serve, sleep, webDir } from './browser.mjs';
+import { buildDir, openPage, serveAndLaunch, sleep, webDir } from './browser.mjs';
 
 const desktopSim = join(buildDir, 'cli', 'tarrowin-sim');
 // Past the circuit's title, which fades out over its first 250 ticks.
 const kTick = 600;
 
-let server;
-let browser;
-before(async () => {
-  server = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const shared = serveAndLaunch();
 
 // Pauses the page at once and steps it to the tick; the view's size in device pixels.
 async function pauseAt(page, tick) {
@@ -80,7 +71,7 @@ test('circuit 9 in each view is drawn as the desktop draws it', { skip: !existsS
       // And once on a dense screen, where the canvas has twice the pixels each way.
       for (const [mode, deviceScaleFactor] of [['ball', 1], ['diagram', 1], ['picture', 1], ['ball', 2]]) {
         await t.test(`${mode} at ${deviceScaleFactor}x`, async () => {
-          const page = await openPage(browser, `${server.url}?circuit=9&display=${mode}`, { deviceScaleFactor });
+          const page = await openPage(shared.browser, `${shared.server.url}?circuit=9&display=${mode}`, { deviceScaleFactor });
           const view = await pauseAt(page, kTick);
           assert.equal(view.state.display, ['ball', 'diagram', 'picture'].indexOf(mode));
           const png = join(dir, `${mode}-${deviceScaleFactor}.png`);
@@ -103,7 +94,7 @@ test('circuit 9 in each view is drawn as the desktop draws it', { skip: !existsS
   });
 
 test('after the first visit the page runs offline', async () => {
-  const page = await openPage(browser, server.url);
+  const page = await openPage(shared.browser, shared.server.url);
   // The worker takes the page over once it is active; from then on it answers.
   await page.evaluate(async () => {
     const registration = await navigator.serviceWorker.ready;
@@ -121,7 +112,7 @@ test('after the first visit the page runs offline', async () => {
 
   await page.setOfflineMode(true);
   page.problems.length = 0;
-  await page.goto(`${server.url}?circuit=4&display=diagram`, { waitUntil: 'load' });
+  await page.goto(`${shared.server.url}?circuit=4&display=diagram`, { waitUntil: 'load' });
   await page.waitForFunction(() => document.getElementById('app')?.dataset.state === 'running', { timeout: 15000 });
   const running = await page.evaluate(async () => {
     await window.tarrowin.ready;
@@ -138,7 +129,7 @@ test('after the first visit the page runs offline', async () => {
 });
 
 test('tarrowin.html runs from file://', async () => {
-  const page = await browser.newPage();
+  const page = await shared.browser.newPage();
   page.problems = [];
   page.on('pageerror', (e) => page.problems.push(`page error: ${e.message}`));
   page.on('console', (m) => { if (m.type() === 'error') page.problems.push(`console: ${m.text()}`); });

@@ -6,25 +6,16 @@ import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, readdirSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { after, before, test } from 'node:test';
-import { launch, serve, sleep, webDir } from './browser.mjs';
+import { test } from 'node:test';
+import { serveAndLaunch, sleep, webDir } from './browser.mjs';
 
 const readme = readFileSync(new URL('../../README.md', import.meta.url), 'utf8');
 
-let server;
-let browser;
-before(async () => {
-  server = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const shared = serveAndLaunch();
 
 // A page that records its problems and every command the page routes.
 async function open(query, viewport = { width: 1280, height: 800 }) {
-  const page = await browser.newPage();
+  const page = await shared.browser.newPage();
   page.problems = [];
   page.on('console', (m) => { if (m.type() === 'error') page.problems.push(`console: ${m.text()}`); });
   page.on('pageerror', (e) => page.problems.push(`page error: ${e.message}`));
@@ -36,7 +27,7 @@ async function open(query, viewport = { width: 1280, height: 800 }) {
     window.close = () => { window.closed_ = true; };
   });
   await page.setViewport(viewport);
-  await page.goto(server.url + query, { waitUntil: 'load' });
+  await page.goto(shared.server.url + query, { waitUntil: 'load' });
   await page.evaluate(() => window.tarrowin.ready.then(() => true));
   return page;
 }
@@ -153,7 +144,7 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   assert.ok(half > 26 && half < 33, `half speed: ${half} ticks/s`);
   await page.click(`.bar [data-command="${ids.SpeedNormal}"]`);
   // Hidden behind another tab it stops, and shown again it goes on at its pace without catching up.
-  const other = await browser.newPage();
+  const other = await shared.browser.newPage();
   await other.bringToFront();
   assert.equal(await pace(1000), 0);
   await page.bringToFront();
@@ -223,7 +214,7 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   assert.equal(await page.evaluate(() => window.closed_), true);
 
   // Every button of the chooser and the bars reaches its command and is big enough to touch.
-  await page.goto(server.url + '?circuit=5', { waitUntil: 'load' });
+  await page.goto(shared.server.url + '?circuit=5', { waitUntil: 'load' });
   await page.evaluate(() => window.tarrowin.ready.then(() => true));
   const buttons = await page.$$eval('#chooser [data-command], .bar [data-command]', (list) => list.map((b) => {
     const box = (b.closest('label') ?? b).getBoundingClientRect();
@@ -265,7 +256,7 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   }
 
   // Copy data: the measurements as CSV on the clipboard.
-  await browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-read', 'clipboard-write',
+  await shared.browser.defaultBrowserContext().overridePermissions(shared.server.url, ['clipboard-read', 'clipboard-write',
     'clipboard-sanitized-write']);
   if (await page.$eval('#measurements', (m) => m.hidden)) await page.keyboard.press('KeyG');
   await sleep(600);
@@ -283,7 +274,7 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   await sleep(1100);
   assert.notEqual(await page.evaluate(() => window.tarrowin.app.describe().text), english);
   await page.keyboard.press('KeyD');
-  await page.goto(server.url, { waitUntil: 'load' });
+  await page.goto(shared.server.url, { waitUntil: 'load' });
   await page.evaluate(() => window.tarrowin.ready.then(() => true));
   assert.equal(await page.$eval('#language', (l) => l.value), 'de');
   s = await state(page);
