@@ -306,7 +306,12 @@ export class WorkerCanvasHost extends CanvasHost {
   static make(store) {
     if (typeof Worker !== 'function' || typeof OffscreenCanvas !== 'function' ||
         typeof HTMLCanvasElement.prototype.transferControlToOffscreen !== 'function') return new CanvasHost(store);
-    return new WorkerCanvasHost(store);
+    try {
+      return new WorkerCanvasHost(store);
+    } catch {
+      // A page that may not start workers from a Blob (its Content-Security-Policy).
+      return new CanvasHost(store);
+    }
   }
 
   constructor(store) {
@@ -317,7 +322,18 @@ export class WorkerCanvasHost extends CanvasHost {
     this.transfers = [];
     this.reads = new Map();
     this.lastRead = 0;
-    this.worker = null;
+    // Not revoked: the worker may fetch its script after this returns.
+    const url = URL.createObjectURL(new Blob([workerSource()], { type: 'text/javascript' }));
+    this.worker = new Worker(url);
+    this.worker.onmessage = ({ data }) => {
+      this.reads.get(data.id)?.done(data.image);
+      this.reads.delete(data.id);
+    };
+    this.worker.onerror = (event) => {
+      console.error('Tarrowin could not draw the view:', event.message);
+      for (const read of this.reads.values()) read.fail(new Error(event.message));
+      this.reads.clear();
+    };
   }
 
   register(canvas) {
@@ -331,21 +347,11 @@ export class WorkerCanvasHost extends CanvasHost {
   registerOffscreen(canvas) {
     let offscreen;
     try {
-      if (!this.worker) {
-        const url = URL.createObjectURL(new Blob([workerSource()], { type: 'text/javascript' }));
-        this.worker = new Worker(url);
-        this.worker.onmessage = ({ data }) => {
-          this.reads.get(data.id)?.done(data.image);
-          this.reads.delete(data.id);
-        };
-        this.worker.onerror = (event) => {
-          console.error('Tarrowin could not draw the view:', event.message);
-          for (const read of this.reads.values()) read.fail(new Error(event.message));
-          this.reads.clear();
-        };
-      }
       offscreen = canvas.transferControlToOffscreen();
     } catch {
+      // Drawn here then, with nothing sent to the worker any more.
+      this.worker?.terminate();
+      this.worker = null;
       return this.register(canvas);
     }
     const handle = this.next++;
@@ -355,6 +361,7 @@ export class WorkerCanvasHost extends CanvasHost {
   }
 
   send(call, transfer) {
+    if (!this.worker) return;
     if (this.queue.length === 0) queueMicrotask(() => this.flush());
     this.queue.push(call);
     if (transfer) this.transfers.push(transfer);
