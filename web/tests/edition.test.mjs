@@ -25,7 +25,7 @@ async function pauseAt(page, tick) {
     app.command(module.commandIds().Pause);
     if (app.ticks() > tick) throw new Error(`already at tick ${app.ticks()}`);
     while (app.ticks() < tick) app.tick();
-    const view = document.getElementById('view');
+    const view = await window.tarrowin.viewPixels();
     return { width: view.width, height: view.height, state: app.state() };
   }, tick);
 }
@@ -35,21 +35,18 @@ async function pauseAt(page, tick) {
 // and the mean difference.
 function compareView(page, png, tolerance) {
   return page.evaluate(async (base64, tolerance) => {
-    const view = document.getElementById('view');
-    const pixels = (source) => {
-      const canvas = document.createElement('canvas');
-      canvas.width = view.width;
-      canvas.height = view.height;
-      const ctx = canvas.getContext('2d');
-      ctx.drawImage(source, 0, 0);
-      return ctx.getImageData(0, 0, canvas.width, canvas.height).data;
-    };
+    const view = await window.tarrowin.viewPixels();
     const image = new Image();
     image.src = `data:image/png;base64,${base64}`;
     await image.decode();
     if (image.width !== view.width || image.height !== view.height) return { size: [image.width, image.height] };
-    const a = pixels(image);
-    const b = pixels(view);
+    const canvas = document.createElement('canvas');
+    canvas.width = view.width;
+    canvas.height = view.height;
+    const ctx = canvas.getContext('2d');
+    ctx.drawImage(image, 0, 0);
+    const a = ctx.getImageData(0, 0, canvas.width, canvas.height).data;
+    const b = view.data;
     let off = 0;
     let sum = 0;
     for (let i = 0; i < a.length; i += 4) {
@@ -138,6 +135,8 @@ test('tarrowin.html runs from file://', async () => {
   await page.waitForFunction(() => document.getElementById('app')?.dataset.state === 'running', { timeout: 15000 });
   const view = await pauseAt(page, kTick);
   assert.equal(view.state.circuit, 'Two Bulbs in Parallel, One in Series with a Resistor');
+  assert.ok(await page.evaluate(async () => Boolean(window.tarrowin.page.host.worker) &&
+    new Set((await window.tarrowin.viewPixels()).data).size > 3), 'the view is not drawn by a worker');
   // Only the page's own file: nothing fetched beside it.
   const loaded = await page.evaluate(() => performance.getEntriesByType('resource').map((r) => r.name)
     .filter((name) => !name.startsWith('data:') && !name.startsWith('blob:')));

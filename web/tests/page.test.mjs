@@ -37,24 +37,25 @@ const lastCommand = (page) => page.evaluate(() => window.commands.at(-1));
 
 // The non-black box of the view's middle row and column, in device pixels.
 function squareOf(page) {
-  return page.evaluate(() => {
+  return page.evaluate(async () => {
     const canvas = document.getElementById('view');
-    const ctx = canvas.getContext('2d');
-    const lit = (data) => {
+    const { width, height, data } = await window.tarrowin.viewPixels();
+    const lit = (from, step, count) => {
       const on = [];
-      for (let i = 0; i < data.length; i += 4) if (data[i] + data[i + 1] + data[i + 2] > 0) on.push(i / 4);
+      for (let i = 0; i < count; ++i) {
+        const p = (from + i * step) * 4;
+        if (data[p] + data[p + 1] + data[p + 2] > 0) on.push(i);
+      }
       return on.length ? [on[0], on.at(-1) + 1] : [0, 0];
     };
-    const [left, right] = lit(ctx.getImageData(0, canvas.height >> 1, canvas.width, 1).data);
-    const [top, bottom] = lit(ctx.getImageData(canvas.width >> 1, 0, 1, canvas.height).data);
-    return { left, top, right, bottom, width: canvas.width, height: canvas.height,
-      css: canvas.clientWidth * devicePixelRatio };
+    const [left, right] = lit((height >> 1) * width, 1, width);
+    const [top, bottom] = lit(width >> 1, width, height);
+    return { left, top, right, bottom, width, height, css: canvas.clientWidth * devicePixelRatio };
   });
 }
 
-const frameHash = (page) => page.evaluate(() => {
-  const canvas = document.getElementById('view');
-  const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+const frameHash = (page) => page.evaluate(async () => {
+  const { data } = await window.tarrowin.viewPixels();
   let hash = 0;
   for (let i = 0; i < data.length; i += 7) hash = (hash * 31 + data[i]) | 0;
   return hash;
@@ -289,9 +290,9 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
     await page.waitForFunction(() => window.tarrowin?.app);
     await page.evaluate(() => window.tarrowin.ready.then(() => true));
     await sleep(300);
-    const fit = await page.evaluate(() => ({
+    const fit = await page.evaluate(async () => ({
       wide: document.documentElement.scrollWidth <= innerWidth,
-      canvas: (() => { const v = document.getElementById('view'); return [v.width, Math.round(v.clientWidth * devicePixelRatio)]; })(),
+      canvas: [(await window.tarrowin.viewPixels()).width, Math.round(document.getElementById('view').clientWidth * devicePixelRatio)],
     }));
     assert.equal(fit.wide, true, JSON.stringify(viewport));
     for (const language of viewport.whole ? ['en', 'de', 'fr', 'es'] : []) {

@@ -27,11 +27,10 @@ export class CanvasHost {
     this.fonts = new Map();
   }
 
-  add(canvas) {
+  add(canvas, handle = this.next++) {
     // Opaque: a new canvas is black, as a new bitmap of the core must be.
     const ctx = canvas.getContext('2d', { alpha: false });
     ctx.imageSmoothingEnabled = false;
-    const handle = this.next++;
     this.entries.set(handle, { canvas, ctx, version: 0 });
     return handle;
   }
@@ -41,8 +40,32 @@ export class CanvasHost {
     return this.add(canvas);
   }
 
+  // A canvas of the page that only the core draws on (the view): here a
+  // canvas like the others, read through pixels().
+  registerOffscreen(canvas) {
+    return this.register(canvas);
+  }
+
   canvas(handle) {
     return this.entries.get(handle)?.canvas ?? null;
+  }
+
+  // A promise of the canvas's pixels as drawn so far.
+  pixels(handle) {
+    const { canvas, ctx } = this.entries.get(handle);
+    return Promise.resolve(ctx.getImageData(0, 0, Math.max(canvas.width, 1), Math.max(canvas.height, 1)));
+  }
+
+  // A canvas of the page gets a new size in device pixels (which clears it).
+  resize(handle, w, h) {
+    const { canvas } = this.target(handle);
+    canvas.width = w;
+    canvas.height = h;
+  }
+
+  size(handle) {
+    const canvas = this.canvas(handle);
+    return canvas ? { width: canvas.width, height: canvas.height } : null;
   }
 
   create(w, h) {
@@ -184,6 +207,10 @@ export class CanvasHost {
   }
 
   blit(handle, x, y, w, h, source, sx, sy, op) {
+    this.block(handle, x, y, w, h, source, sx, sy, op);
+  }
+
+  block(handle, x, y, w, h, source, sx, sy, op) {
     const { ctx } = this.target(handle);
     ctx.globalCompositeOperation = kBlend[op];
     ctx.drawImage(this.entries.get(source).canvas, sx, sy, w, h, x, y, w, h);
@@ -205,8 +232,8 @@ export class CanvasHost {
       this.sprites.set(key, sprite);
     }
     if (!sprite.canvas) {
-      this.blit(handle, x, y, w, h, maskHandle, 0, 0, 1);
-      this.blit(handle, x, y, w, h, imageHandle, 0, 0, 2);
+      this.block(handle, x, y, w, h, maskHandle, 0, 0, 1);
+      this.block(handle, x, y, w, h, imageHandle, 0, 0, 2);
       return;
     }
     const { ctx } = this.target(handle);
@@ -231,4 +258,172 @@ export class CanvasHost {
     canvas.getContext('2d').putImageData(pixels, 0, 0);
     return canvas;
   }
+}
+
+// The worker's side: a host of its own whose canvases mirror the page's by
+// handle, drawing what the page's host sends, frame by frame.
+function serveCanvases() {
+  const host = new CanvasHost(null);
+  self.onmessage = ({ data }) => {
+    for (const [name, handle, ...args] of data) {
+      if (name === 'adopt') host.add(args[0], handle);
+      else if (name === 'make') host.add(newCanvas(args[0], args[1]), handle);
+      else if (name === 'bitmap') {
+        const [bitmap] = args;
+        host.add(newCanvas(bitmap.width, bitmap.height), handle);
+        host.target(handle).ctx.drawImage(bitmap, 0, 0);
+        bitmap.close();
+      } else if (name === 'read') {
+        const { canvas, ctx } = host.entries.get(handle);
+        const image = ctx.getImageData(0, 0, Math.max(canvas.width, 1), Math.max(canvas.height, 1));
+        self.postMessage({ id: args[0], image }, [image.data.buffer]);
+      } else host[name](handle, ...args);
+    }
+  };
+}
+
+// The worker's script, made from this file's own code, so the page needs
+// no file of it (the single file opens from file://).
+function workerSource() {
+  return [
+    `const kBlend = ${JSON.stringify(kBlend)};`,
+    `const kBlackFaces = ${JSON.stringify(kBlackFaces)};`,
+    `const kCellPerEmPercent = ${kCellPerEmPercent};`,
+    `const cssColour = ${cssColour};`,
+    String(newCanvas), String(CanvasHost), String(serveCanvases), 'serveCanvases();',
+  ].join('\n');
+}
+
+const kDrawing = ['fill', 'putPixels', 'shape', 'arc', 'text', 'blit', 'maskBlit', 'resize'];
+
+// The page's host when the view can be drawn in a worker: the view's
+// canvas is handed to it, so rasterising each frame and passing it to the
+// compositor leave the page's main thread. The core's bitmaps are kept on
+// both sides (the page's copies serve the meter and the pictures); the
+// calls of a tick go to the worker in one message once the tick is done.
+export class WorkerCanvasHost extends CanvasHost {
+  // A host of the page alone where the browser cannot draw in a worker.
+  static make(store) {
+    if (typeof Worker !== 'function' || typeof OffscreenCanvas !== 'function' ||
+        typeof HTMLCanvasElement.prototype.transferControlToOffscreen !== 'function') return new CanvasHost(store);
+    try {
+      return new WorkerCanvasHost(store);
+    } catch {
+      // A page that may not start workers from a Blob (its Content-Security-Policy).
+      return new CanvasHost(store);
+    }
+  }
+
+  constructor(store) {
+    super(store);
+    this.remote = new Map();   // handles drawn in the worker alone -> size
+    this.local = new Set();    // handles drawn on the page alone
+    this.queue = [];
+    this.transfers = [];
+    this.reads = new Map();
+    this.lastRead = 0;
+    // Not revoked: the worker may fetch its script after this returns.
+    const url = URL.createObjectURL(new Blob([workerSource()], { type: 'text/javascript' }));
+    this.worker = new Worker(url);
+    this.worker.onmessage = ({ data }) => {
+      this.reads.get(data.id)?.done(data.image);
+      this.reads.delete(data.id);
+    };
+    this.worker.onerror = (event) => {
+      console.error('Tarrowin could not draw the view:', event.message);
+      for (const read of this.reads.values()) read.fail(new Error(event.message));
+      this.reads.clear();
+    };
+  }
+
+  register(canvas) {
+    const handle = super.register(canvas);
+    this.local.add(handle);
+    return handle;
+  }
+
+  // The canvas is drawn in the worker from now on: it can be neither drawn
+  // on nor read here.
+  registerOffscreen(canvas) {
+    let offscreen;
+    try {
+      offscreen = canvas.transferControlToOffscreen();
+    } catch {
+      // Drawn here then, with nothing sent to the worker any more.
+      this.worker?.terminate();
+      this.worker = null;
+      return this.register(canvas);
+    }
+    const handle = this.next++;
+    this.remote.set(handle, { width: offscreen.width, height: offscreen.height });
+    this.send(['adopt', handle, offscreen], offscreen);
+    return handle;
+  }
+
+  send(call, transfer) {
+    if (!this.worker) return;
+    if (this.queue.length === 0) queueMicrotask(() => this.flush());
+    this.queue.push(call);
+    if (transfer) this.transfers.push(transfer);
+  }
+
+  flush() {
+    if (this.queue.length === 0) return;
+    this.worker.postMessage(this.queue, this.transfers);
+    this.queue = [];
+    this.transfers = [];
+  }
+
+  pixels(handle) {
+    if (!this.remote.has(handle)) return super.pixels(handle);
+    const id = ++this.lastRead;
+    const promise = new Promise((done, fail) => this.reads.set(id, { done, fail }));
+    this.send(['read', handle, id]);
+    return promise;
+  }
+
+  size(handle) {
+    return this.remote.get(handle) ?? super.size(handle);
+  }
+
+  create(w, h) {
+    const handle = super.create(w, h);
+    this.send(['make', handle, Math.max(w, 0), Math.max(h, 0)]);
+    return handle;
+  }
+
+  release(handle) {
+    super.release(handle);
+    this.local.delete(handle);
+    this.remote.delete(handle);
+    this.send(['release', handle]);
+  }
+
+  artwork(id, w, h) {
+    const handle = super.artwork(id, w, h);
+    if (handle === 0) return 0;
+    // The SVG is decoded and drawn here (the worker has no DOM); the worker gets the result.
+    const copy = new OffscreenCanvas(w, h);
+    copy.getContext('2d').drawImage(this.canvas(handle), 0, 0);
+    const bitmap = copy.transferToImageBitmap();
+    this.send(['bitmap', handle, bitmap], bitmap);
+    return handle;
+  }
+}
+
+for (const name of kDrawing) {
+  WorkerCanvasHost.prototype[name] = function (handle, ...args) {
+    const remote = this.remote.get(handle);
+    if (!remote) CanvasHost.prototype[name].call(this, handle, ...args);
+    if (this.local.has(handle)) return;
+    if (name === 'resize') {
+      remote.width = args[0];
+      remote.height = args[1];
+    }
+    if (name === 'putPixels') {
+      // The bytes are the module's memory, which changes before the message goes.
+      const bytes = new Uint8Array(args[0]);
+      this.send([name, handle, bytes, args[1], args[2]], bytes.buffer);
+    } else this.send([name, handle, ...args]);
+  };
 }

@@ -3,7 +3,7 @@
 // and the clock.
 import { Artwork } from './artwork.js';
 import { Bar } from './bars.js';
-import { CanvasHost } from './canvas-host.js';
+import { WorkerCanvasHost } from './canvas-host.js';
 import { Chooser } from './chooser.js';
 import { Clock } from './clock.js';
 import { keyTable } from './keys.js';
@@ -79,16 +79,19 @@ export function start(createTarrowin, loadAssets) {
 
 async function build(createTarrowin, loadAssets, exposed, onFirstFrame) {
   const el = elements();
-  const host = new CanvasHost(null);
+  const host = WorkerCanvasHost.make(null);
   const [module, assets] = await Promise.all([createTarrowin({ canvasHost: host }), loadAssets()]);
   const words = new Words(assets.languages);
   const artwork = await Artwork.load(module.bitmaps(), assets.artwork, (context, text) => words.tr(context, text));
   host.store = artwork;
 
   const ids = module.commandIds();
-  const app = new module.App(host.register(el.view));
+  const viewHandle = host.registerOffscreen(el.view);
+  const app = new module.App(viewHandle);
   exposed.module = module;
   exposed.app = app;
+  // The view as drawn (its canvas may be drawn in a worker, out of the page's reach).
+  exposed.viewPixels = () => host.pixels(viewHandle);
   const menus = module.menu();
   const catalogue = module.catalogue();
   const page = new Page({ module, app, host, ids, el, words, artwork, guideUrl: assets.guideUrl,
@@ -139,8 +142,7 @@ async function build(createTarrowin, loadAssets, exposed, onFirstFrame) {
   page.restoring = false;
 
   watchSize(el.view, (w, h) => {
-    el.view.width = w;
-    el.view.height = h;
+    host.resize(viewHandle, w, h);
     app.resizeView(w, h);
   });
   watchSize(meter, (w) => {
