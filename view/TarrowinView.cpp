@@ -40,12 +40,6 @@ QAccessibleInterface* ViewAccessible(const QString&, QObject* object)
     return nullptr;
 }
 
-// Normal, 1/2 and 1/4 are the three speed commands in order.
-int SpeedSlowdown(int id)
-{
-    return 1 << (id - CmdId::SpeedNormal);
-}
-
 }
 
 CTarrowinView::CTarrowinView(CTarrowinDoc& doc, QWidget* parent)
@@ -303,28 +297,13 @@ bool CTarrowinView::OnCommand(int id)
         else if (IsStandingStill())
             Tick();
         return true;
-    case CmdId::SpeedNormal:
-    case CmdId::SpeedHalf:
-    case CmdId::SpeedQuarter: m_clock.SetSlowdown(SpeedSlowdown(id)); return true;
-    case CmdId::SpeedSlower: m_clock.Slower(); return true;
-    case CmdId::SpeedFaster: m_clock.Faster(); return true;
-    default: return false;
+    default: return m_clock.OnSpeedCommand(id);
     }
 }
 
 std::optional<CCommandState> CTarrowinView::CommandState(int id) const
 {
-    const int slowdown = m_clock.Slowdown();
-    switch (id) {
-    case CmdId::Pause: return CCommandState{true, m_clock.IsPaused()};
-    case CmdId::StepTick: return CCommandState{};
-    case CmdId::SpeedNormal:
-    case CmdId::SpeedHalf:
-    case CmdId::SpeedQuarter: return CCommandState{true, slowdown == SpeedSlowdown(id)};
-    case CmdId::SpeedSlower: return CCommandState{slowdown < CTickClock::kSlowest, false};
-    case CmdId::SpeedFaster: return CCommandState{slowdown > 1, false};
-    default: return std::nullopt;
-    }
+    return m_clock.Pace().CommandState(id);
 }
 
 void CTarrowinView::AfterDocumentCommand()

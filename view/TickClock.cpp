@@ -1,7 +1,5 @@
 #include "view/TickClock.h"
 
-#include <algorithm>
-
 CTickClock::CTickClock(std::function<void()> onTimeout)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -22,39 +20,33 @@ void CTickClock::StopWaiting()
 
 void CTickClock::SetPaused(bool paused)
 {
-    m_bPaused = paused;
+    m_pace.SetPaused(paused);
     Apply();
 }
 
 void CTickClock::SetIntro(bool intro)
 {
-    if (intro == m_bIntro)
-        return;
-    m_bIntro = intro;
+    m_pace.SetIntro(intro);
     Apply();
 }
 
-void CTickClock::SetSlowdown(int slowdown)
+bool CTickClock::OnSpeedCommand(int id)
 {
-    // Only the three speeds: 1, 2 and 4.
-    int clamped = 1;
-    while (clamped < kSlowest && clamped < slowdown)
-        clamped *= 2;
-    if (clamped == m_nSlowdown)
-        return;
-    m_nSlowdown = clamped;
+    if (!m_pace.OnSpeedCommand(id))
+        return false;
     Apply();
+    return true;
 }
 
 void CTickClock::Apply()
 {
     if (m_bWaiting)
         return;   // the logo keeps its time whatever is chosen meanwhile
-    if (m_bPaused) {
+    const int interval = m_pace.PeriodMs();
+    if (interval == 0) {
         m_timer.stop();
         return;
     }
-    const int interval = kTickMs * (m_bIntro ? 1 : m_nSlowdown);
     // A running timer keeps its phase when nothing changed.
     if (!m_timer.isActive() || m_timer.interval() != interval)
         m_timer.start(interval);

@@ -1,19 +1,17 @@
 #pragma once
 
+#include "core/document/TickPace.h"
+
 #include <QTimer>
 
 #include <functional>
 
-// When the ticks come: after the logo's wait, one every period at the chosen
-// speed, none while paused. Pause and speed belong to the program, not to a
-// circuit, and change only how often a tick happens, never what it does.
-// While paused or waiting on nothing the timer is stopped: no periodic work.
+// When the ticks come: after the logo's wait, one every period of the pace,
+// none while paused. While paused or waiting on nothing the timer is
+// stopped: no periodic work.
 class CTickClock {
 public:
-    // The shortest period: about sixty ticks a second on every machine.
-    static constexpr int kTickMs = 16;
-    // Normal speed, 1/2 and 1/4: the period is this many times as long.
-    static constexpr int kSlowest = 4;
+    static constexpr int kTickMs = CTickPace::kTickMs;
 
     explicit CTickClock(std::function<void()> onTimeout);
 
@@ -24,18 +22,13 @@ public:
     bool IsWaiting() const { return m_bWaiting; }
 
     void SetPaused(bool paused);
-    bool IsPaused() const { return m_bPaused; }
-
-    // While a circuit's title shows, its ticks come at the normal period
-    // whatever the speed: the title is no part of the lesson to slow down.
+    bool IsPaused() const { return m_pace.IsPaused(); }
     void SetIntro(bool intro);
-    bool IsIntro() const { return m_bIntro; }
-
-    // 1, 2 or 4: how many normal periods one tick takes; others are clamped.
-    void SetSlowdown(int slowdown);
-    int Slowdown() const { return m_nSlowdown; }
-    void Slower() { SetSlowdown(m_nSlowdown * 2); }
-    void Faster() { SetSlowdown(m_nSlowdown / 2); }
+    bool IsIntro() const { return m_pace.IsIntro(); }
+    int Slowdown() const { return m_pace.Slowdown(); }
+    // The speed commands; false for any other command.
+    bool OnSpeedCommand(int id);
+    const CTickPace& Pace() const { return m_pace; }
 
     bool IsTimerActive() const { return m_timer.isActive(); }
     int TimerInterval() const { return m_timer.interval(); }
@@ -46,7 +39,5 @@ private:
 
     QTimer m_timer;
     bool m_bWaiting = false;
-    bool m_bPaused = false;
-    bool m_bIntro = false;
-    int m_nSlowdown = 1;
+    CTickPace m_pace;
 };

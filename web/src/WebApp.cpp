@@ -8,16 +8,6 @@
 
 #include <cstdlib>
 
-namespace {
-
-// Normal, 1/2 and 1/4 are the three speed commands in order.
-int SpeedSlowdown(int id)
-{
-    return 1 << (id - CmdId::SpeedNormal);
-}
-
-}
-
 CWebApp::CWebApp(int viewCanvas) : m_nViewCanvas(viewCanvas)
 {
     m_nKeyId = ElectronPalettes()[static_cast<std::size_t>(m_doc.GetPalette())].nKeyBitmapId;
@@ -41,7 +31,7 @@ void CWebApp::ResizeView(int w, int h)
     m_nViewW = std::max(w, 0);
     m_nViewH = std::max(h, 0);
     LayoutToSize();
-    if (m_bPaused)
+    if (m_pace.IsPaused())
         ComposeFrame(true);
 }
 
@@ -103,22 +93,16 @@ void CWebApp::Tick()
 
 void CWebApp::FollowIntro()
 {
-    m_bIntro = m_doc.GetCurrentCircuit()->GetIntroFrames() != 0;
-}
-
-int CWebApp::TickPeriodMs() const
-{
-    // A circuit's title runs at normal speed: only the lesson after it is slowed.
-    return m_bPaused ? 0 : kTickMs * (m_bIntro ? 1 : m_nSlowdown);
+    m_pace.SetIntro(m_doc.GetCurrentCircuit()->GetIntroFrames() != 0);
 }
 
 void CWebApp::SetPaused(bool paused)
 {
-    if (paused == m_bPaused)
+    if (paused == m_pace.IsPaused())
         return;
-    m_bPaused = paused;
+    m_pace.SetPaused(paused);
     // A circuit chosen since the last tick is shown now, not at a tick that will not come.
-    if (m_bSyncPending && m_bPaused)
+    if (m_bSyncPending && paused)
         ComposeFrame(true);
     ++m_nVersion;
 }
@@ -126,21 +110,20 @@ void CWebApp::SetPaused(bool paused)
 bool CWebApp::Command(int id)
 {
     switch (id) {
-    case CmdId::Pause: SetPaused(!m_bPaused); return true;
+    case CmdId::Pause: SetPaused(!m_pace.IsPaused()); return true;
     case CmdId::StepTick:
         // A remote's "." must never race on: running, it only pauses.
-        if (!m_bPaused)
+        if (!m_pace.IsPaused())
             SetPaused(true);
         else
             Tick();
         ++m_nVersion;
         return true;
-    case CmdId::SpeedNormal:
-    case CmdId::SpeedHalf:
-    case CmdId::SpeedQuarter: m_nSlowdown = SpeedSlowdown(id); ++m_nVersion; return true;
-    case CmdId::SpeedSlower: m_nSlowdown = std::min(m_nSlowdown * 2, kSlowest); ++m_nVersion; return true;
-    case CmdId::SpeedFaster: m_nSlowdown = std::max(m_nSlowdown / 2, 1); ++m_nVersion; return true;
     default: break;
+    }
+    if (m_pace.OnSpeedCommand(id)) {
+        ++m_nVersion;
+        return true;
     }
     if (!m_doc.OnCommand(id))
         return false;
@@ -154,30 +137,23 @@ bool CWebApp::Command(int id)
 void CWebApp::AfterDocumentCommand()
 {
     ++m_nVersion;
-    if (m_bPaused)
+    if (m_pace.IsPaused())
         ComposeFrame(true);
     FollowIntro();
 }
 
 std::optional<CCommandState> CWebApp::CommandState(int id) const
 {
-    switch (id) {
-    case CmdId::Pause: return CCommandState{true, m_bPaused};
-    case CmdId::StepTick: return CCommandState{};
-    case CmdId::SpeedNormal:
-    case CmdId::SpeedHalf:
-    case CmdId::SpeedQuarter: return CCommandState{true, m_nSlowdown == SpeedSlowdown(id)};
-    case CmdId::SpeedSlower: return CCommandState{m_nSlowdown < kSlowest, false};
-    case CmdId::SpeedFaster: return CCommandState{m_nSlowdown > 1, false};
-    default: return m_doc.CommandState(id);
-    }
+    if (auto state = m_pace.CommandState(id))
+        return state;
+    return m_doc.CommandState(id);
 }
 
 void CWebApp::Relayout()
 {
     m_bSyncPending = true;
     ++m_nVersion;
-    if (m_bPaused)
+    if (m_pace.IsPaused())
         ComposeFrame(true);
 }
 

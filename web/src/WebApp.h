@@ -6,6 +6,7 @@
 #include "core/document/CommandState.h"
 #include "core/document/CurrentMeter.h"
 #include "core/document/TarrowinDoc.h"
+#include "core/document/TickPace.h"
 
 #include <memory>
 #include <optional>
@@ -18,9 +19,6 @@
 // and asks for one tick per period; every command comes here by its id.
 class CWebApp final : public IFrameLink, public IViewLink {
 public:
-    static constexpr int kTickMs = 16;
-    static constexpr int kSlowest = 4;
-
     explicit CWebApp(int viewCanvas);
     ~CWebApp();
     CWebApp(const CWebApp&) = delete;
@@ -41,10 +39,10 @@ public:
     // new canvas the caller releases; 0 when the side is too small.
     int Picture(int side);
 
-    bool IsPaused() const { return m_bPaused; }
-    int Slowdown() const { return m_nSlowdown; }
+    bool IsPaused() const { return m_pace.IsPaused(); }
+    int Slowdown() const { return m_pace.Slowdown(); }
     // Milliseconds from one tick to the next now; 0 while paused.
-    int TickPeriodMs() const;
+    int TickPeriodMs() const { return m_pace.PeriodMs(); }
     long long Ticks() const { return m_nTicks; }
     // Changes whenever something the page shows around the view may have changed.
     int Version() const { return m_nVersion; }
@@ -86,9 +84,7 @@ private:
     int m_nViewCanvas;
     int m_nViewW = 0;
     int m_nViewH = 0;
-    bool m_bPaused = false;
-    bool m_bIntro = false;
-    int m_nSlowdown = 1;
+    CTickPace m_pace;
     bool m_bSyncPending = false;
     long long m_nTicks = 0;
     int m_nVersion = 0;
