@@ -4,12 +4,14 @@
 
 // What the page's canvas host does for the canvas surface (canvas_imports.js
 // hands each call on to it). Colours are 0xRRGGBB; handles name canvases.
+// A new canvas is made for the canvas `near` (0: none), and is kept where
+// that one is drawn.
 extern "C" {
-int tw_canvas_create(int w, int h);
+int tw_canvas_create(int w, int h, int near);
 void tw_canvas_release(int handle);
 // The artwork of a bitmap id drawn at w x h on white, with its captions in
 // the page's language; 0 when the page has no such artwork.
-int tw_canvas_artwork(int id, int w, int h);
+int tw_canvas_artwork(int id, int w, int h, int near);
 void tw_canvas_fill(int handle, int x, int y, int w, int h, std::uint32_t rgb);
 void tw_canvas_put_pixels(int handle, const std::uint8_t* rgba, int w, int h);
 // kind 0 line (x0, y0, x1, y1), 1 ellipse and 2 rectangle in the box l, t,

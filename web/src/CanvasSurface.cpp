@@ -34,12 +34,12 @@ bool ClipBlock(int& x, int& y, int& w, int& h, int& sx, int& sy, int sourceW, in
 
 }
 
-CCanvasBitmap::CCanvasBitmap(int w, int h)
-    : m_nHandle(tw_canvas_create(std::max(w, 0), std::max(h, 0))), m_nWidth(std::max(w, 0)), m_nHeight(std::max(h, 0))
+CCanvasBitmap::CCanvasBitmap(int w, int h, int near)
+    : m_nHandle(tw_canvas_create(std::max(w, 0), std::max(h, 0), near)), m_nWidth(std::max(w, 0)), m_nHeight(std::max(h, 0))
 {
 }
 
-CCanvasBitmap::CCanvasBitmap(int handle, int w, int h)
+CCanvasBitmap::CCanvasBitmap(Adopted, int handle, int w, int h)
     : m_nHandle(handle), m_nWidth(w), m_nHeight(h), m_bOwnPixels(false)
 {
 }
@@ -249,7 +249,7 @@ void CCanvasSurface::MaskBlt(int x, int y, int w, int h, const CBitmap& mask, co
 
 std::unique_ptr<CBitmap> CCanvasSurface::CreateCompatibleBitmap(int w, int h)
 {
-    return std::make_unique<CCanvasBitmap>(w, h);
+    return std::make_unique<CCanvasBitmap>(w, h, Target());
 }
 
 std::unique_ptr<CDrawSurface> CCanvasSurface::CreateMemorySurface(CBitmap& bitmap)
@@ -270,8 +270,8 @@ std::unique_ptr<CBitmap> CCanvasSurface::LoadBitmap(int id, int w, int h)
 {
     if (w <= 0 || h <= 0)
         return nullptr;
-    const int handle = tw_canvas_artwork(id, w, h);
+    const int handle = tw_canvas_artwork(id, w, h, Target());
     if (handle == 0)
         return nullptr;
-    return std::make_unique<CCanvasBitmap>(handle, w, h);
+    return std::make_unique<CCanvasBitmap>(CCanvasBitmap::Adopted{}, handle, w, h);
 }

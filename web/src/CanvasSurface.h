@@ -11,9 +11,12 @@
 // draws on it or from it.
 class CCanvasBitmap : public CBitmap {
 public:
-    CCanvasBitmap(int w, int h);
+    // near: the canvas it is made for, if any (the page keeps a bitmap where
+    // that canvas is drawn).
+    explicit CCanvasBitmap(int w, int h, int near = 0);
     // Takes over a canvas the page made (the artwork at a size).
-    CCanvasBitmap(int handle, int w, int h);
+    struct Adopted {};
+    CCanvasBitmap(Adopted, int handle, int w, int h);
     ~CCanvasBitmap() override;
     CCanvasBitmap(const CCanvasBitmap&) = delete;
     CCanvasBitmap& operator=(const CCanvasBitmap&) = delete;

@@ -1,14 +1,14 @@
 // The canvas surface's calls (CanvasImports.h), handed on to the canvas
 // host the page gives the module as `canvasHost` (page/js/canvas-host.js).
 mergeInto(LibraryManager.library, {
-  tw_canvas_create: function (w, h) {
-    return Module['canvasHost'].create(w, h);
+  tw_canvas_create: function (w, h, near) {
+    return Module['canvasHost'].create(w, h, near);
   },
   tw_canvas_release: function (handle) {
     Module['canvasHost'].release(handle);
   },
-  tw_canvas_artwork: function (id, w, h) {
-    return Module['canvasHost'].artwork(id, w, h);
+  tw_canvas_artwork: function (id, w, h, near) {
+    return Module['canvasHost'].artwork(id, w, h, near);
   },
   tw_canvas_fill: function (handle, x, y, w, h, rgb) {
     Module['canvasHost'].fill(handle, x, y, w, h, rgb);

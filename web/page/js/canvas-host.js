@@ -93,11 +93,15 @@ export class CanvasHost {
   artwork(id, w, h) {
     if (!this.store?.has(id)) return 0;
     const handle = this.create(w, h);
-    const { ctx } = this.target(handle);
+    CanvasHost.paintArtwork(this.store, this.target(handle).ctx, id, w, h);
+    return handle;
+  }
+
+  // The artwork on white, its captions in the page's language.
+  static paintArtwork(store, ctx, id, w, h) {
     ctx.fillStyle = '#ffffff';
     ctx.fillRect(0, 0, w, h);
-    this.store.draw(ctx, id, w, h);
-    return handle;
+    store.draw(ctx, id, w, h);
   }
 
   colour(rgb) {
@@ -298,9 +302,10 @@ const kDrawing = ['fill', 'putPixels', 'shape', 'arc', 'text', 'blit', 'maskBlit
 
 // The page's host when the view can be drawn in a worker: the view's
 // canvas is handed to it, so rasterising each frame and passing it to the
-// compositor leave the page's main thread. The core's bitmaps are kept on
-// both sides (the page's copies serve the meter and the pictures); the
-// calls of a tick go to the worker in one message once the tick is done.
+// compositor leave the page's main thread. A bitmap lives where the canvas
+// it was made for is drawn (the view's in the worker, the meter's and the
+// pictures' here); the calls of a tick go to the worker in one message
+// once the tick is done.
 export class WorkerCanvasHost extends CanvasHost {
   // A host of the page alone where the browser cannot draw in a worker.
   static make(store) {
@@ -316,8 +321,7 @@ export class WorkerCanvasHost extends CanvasHost {
 
   constructor(store) {
     super(store);
-    this.remote = new Map();   // handles drawn in the worker alone -> size
-    this.local = new Set();    // handles drawn on the page alone
+    this.remote = new Map();   // handles drawn in the worker -> size
     this.queue = [];
     this.transfers = [];
     this.reads = new Map();
@@ -336,12 +340,6 @@ export class WorkerCanvasHost extends CanvasHost {
     };
   }
 
-  register(canvas) {
-    const handle = super.register(canvas);
-    this.local.add(handle);
-    return handle;
-  }
-
   // The canvas is drawn in the worker from now on: it can be neither drawn
   // on nor read here.
   registerOffscreen(canvas) {
@@ -354,8 +352,7 @@ export class WorkerCanvasHost extends CanvasHost {
       this.worker = null;
       return this.register(canvas);
     }
-    const handle = this.next++;
-    this.remote.set(handle, { width: offscreen.width, height: offscreen.height });
+    const handle = this.remoteHandle(offscreen.width, offscreen.height);
     this.send(['adopt', handle, offscreen], offscreen);
     return handle;
   }
@@ -386,26 +383,33 @@ export class WorkerCanvasHost extends CanvasHost {
     return this.remote.get(handle) ?? super.size(handle);
   }
 
-  create(w, h) {
-    const handle = super.create(w, h);
+  // A handle drawn in the worker, of that size.
+  remoteHandle(width, height) {
+    const handle = this.next++;
+    this.remote.set(handle, { width, height });
+    return handle;
+  }
+
+  create(w, h, near) {
+    if (!this.remote.has(near)) return super.create(w, h);
+    const handle = this.remoteHandle(Math.max(w, 0), Math.max(h, 0));
     this.send(['make', handle, Math.max(w, 0), Math.max(h, 0)]);
     return handle;
   }
 
   release(handle) {
-    super.release(handle);
-    this.local.delete(handle);
-    this.remote.delete(handle);
+    if (!this.remote.delete(handle)) return super.release(handle);
     this.send(['release', handle]);
   }
 
-  artwork(id, w, h) {
-    const handle = super.artwork(id, w, h);
-    if (handle === 0) return 0;
+  artwork(id, w, h, near) {
+    if (!this.remote.has(near)) return super.artwork(id, w, h);
+    if (!this.store?.has(id)) return 0;
     // The SVG is decoded and drawn here (the worker has no DOM); the worker gets the result.
-    const copy = new OffscreenCanvas(w, h);
-    copy.getContext('2d').drawImage(this.canvas(handle), 0, 0);
-    const bitmap = copy.transferToImageBitmap();
+    const painted = new OffscreenCanvas(w, h);
+    CanvasHost.paintArtwork(this.store, painted.getContext('2d'), id, w, h);
+    const bitmap = painted.transferToImageBitmap();
+    const handle = this.remoteHandle(w, h);
     this.send(['bitmap', handle, bitmap], bitmap);
     return handle;
   }
@@ -414,8 +418,7 @@ export class WorkerCanvasHost extends CanvasHost {
 for (const name of kDrawing) {
   WorkerCanvasHost.prototype[name] = function (handle, ...args) {
     const remote = this.remote.get(handle);
-    if (!remote) CanvasHost.prototype[name].call(this, handle, ...args);
-    if (this.local.has(handle)) return;
+    if (!remote) return CanvasHost.prototype[name].call(this, handle, ...args);
     if (name === 'resize') {
       remote.width = args[0];
       remote.height = args[1];
