@@ -252,6 +252,18 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
     for (let i = 0; i < 50 && !files.some((f) => f.endsWith('.png')); ++i, await sleep(100)) files = readdirSync(downloads);
     const png = readFileSync(join(downloads, files.find((f) => f.endsWith('.png'))));
     assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [250, 250]);
+    // The circuit itself, not a blank square: decoded by the browser, it has wires, parts and background.
+    const colours = await page.evaluate(async (base64) => {
+      const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+      const image = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+      const ctx = new OffscreenCanvas(image.width, image.height).getContext('2d');
+      ctx.drawImage(image, 0, 0);
+      const { data } = ctx.getImageData(0, 0, image.width, image.height);
+      const seen = new Set();
+      for (let i = 0; i < data.length; i += 4) seen.add((data[i] << 16) | (data[i + 1] << 8) | data[i + 2]);
+      return seen.size;
+    }, png.toString('base64'));
+    assert.ok(colours >= 3, `the saved picture has ${colours} colours`);
   } finally {
     rmSync(downloads, { recursive: true, force: true });
   }
