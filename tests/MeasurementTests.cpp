@@ -105,8 +105,10 @@ TEST(Measurement, TheLiveCircuitNeverNotices)
     EXPECT_EQ(start, 1);
     for (int i = 0; i < kTicks; ++i)
         live.StepCircuit();
-    while (queue.Running())
+    // A minute at most: four short runs take well under a second.
+    for (int waited = 0; waited < 12000 && queue.Running(); ++waited)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_FALSE(queue.Running());
     EXPECT_EQ(DocumentState(live), DocumentState(alone));
     ASSERT_EQ(results.size(), jobs.size());
     EXPECT_EQ(queue.Progress(), 1.0);

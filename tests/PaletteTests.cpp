@@ -163,8 +163,9 @@ TEST(ElectronPalettes, ColourBlindSafeBallsKeepThreeGreysInAStill)
         QImage frame(size, QImage::Format_RGB32);
         CRasterSurface dc(frame);
         doc.LayoutCircuit(dc, CRect{0, 0, size.width(), size.height()});
-        while (c.GetIntroFrames() > 0)
+        for (int frame = 0; frame < 1000 && c.GetIntroFrames() > 0; ++frame)
             doc.RenderCircuit(dc);
+        ASSERT_EQ(c.GetIntroFrames(), 0);
         const int r = c.NormalSprite().GetRadius();
         std::array<std::pair<double, double>, 3> grey{};   // least and most: plain, taking, giving
         grey.fill({255, 0});

@@ -24,7 +24,8 @@ async function pauseAt(page, tick) {
     const { app, module } = window.tarrowin;
     app.command(module.commandIds().Pause);
     if (app.ticks() > tick) throw new Error(`already at tick ${app.ticks()}`);
-    while (app.ticks() < tick) app.tick();
+    for (let i = 0; i < tick && app.ticks() < tick; ++i) app.tick();
+    if (app.ticks() !== tick) throw new Error(`stepped to tick ${app.ticks()}, not ${tick}`);
     const view = await window.tarrowin.viewPixels();
     return { width: view.width, height: view.height, state: app.state() };
   }, tick);
