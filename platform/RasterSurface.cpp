@@ -97,26 +97,6 @@ void CRasterSurface::ApplyPenAndBrush()
         p->setBrush(ToQColor(m_brush.cr));
 }
 
-CPen CRasterSurface::SelectPen(const CPen& pen)
-{
-    return std::exchange(m_pen, pen);
-}
-
-CBrush CRasterSurface::SelectBrush(const CBrush& brush)
-{
-    return std::exchange(m_brush, brush);
-}
-
-CFontSpec CRasterSurface::SelectFont(const CFontSpec& font)
-{
-    return std::exchange(m_font, font);
-}
-
-Colour CRasterSurface::SetTextColour(Colour cr)
-{
-    return std::exchange(m_crText, cr);
-}
-
 void CRasterSurface::FillSolidRect(int x, int y, int w, int h, Colour cr)
 {
     if (m_pBits == nullptr)

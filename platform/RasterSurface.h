@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/draw/DrawSurface.h"
+#include "core/draw/SelectingSurface.h"
 
 #include <QImage>
 #include <QPainter>
@@ -27,7 +27,7 @@ private:
 // fills and pixels write the pixels directly; lines, shapes and text go
 // through a QPainter begun on first use. The surface must be the only user
 // of the image while it lives.
-class CRasterSurface : public CDrawSurface {
+class CRasterSurface : public CSelectingSurface {
 public:
     explicit CRasterSurface(QImage& target);
     ~CRasterSurface() override;
@@ -36,11 +36,6 @@ public:
 
     int Width() const override { return m_nWidth; }
     int Height() const override { return m_nHeight; }
-
-    CPen SelectPen(const CPen& pen) override;
-    CBrush SelectBrush(const CBrush& brush) override;
-    CFontSpec SelectFont(const CFontSpec& font) override;
-    Colour SetTextColour(Colour cr) override;
 
     void FillSolidRect(int x, int y, int w, int h, Colour cr) override;
     void MoveTo(int x, int y) override;
@@ -76,10 +71,6 @@ private:
     int m_nWidth = 0;
     int m_nHeight = 0;
     std::optional<QPainter> m_painter;
-    CPen m_pen;
-    CBrush m_brush;
-    CFontSpec m_font;
-    Colour m_crText{};
     bool m_bAntialiasing = false;
     int m_nPosX = 0;
     int m_nPosY = 0;

@@ -41,25 +41,25 @@ void CRecordingSurface::Record(std::string op, std::vector<int> args, std::strin
 CPen CRecordingSurface::SelectPen(const CPen& pen)
 {
     Record("SelectPen", {pen.nWidth, pen.cr.r, pen.cr.g, pen.cr.b, pen.bNull ? 1 : 0});
-    return std::exchange(m_pen, pen);
+    return CSelectingSurface::SelectPen(pen);
 }
 
 CBrush CRecordingSurface::SelectBrush(const CBrush& brush)
 {
     Record("SelectBrush", {brush.cr.r, brush.cr.g, brush.cr.b, brush.bNull ? 1 : 0});
-    return std::exchange(m_brush, brush);
+    return CSelectingSurface::SelectBrush(brush);
 }
 
 CFontSpec CRecordingSurface::SelectFont(const CFontSpec& font)
 {
     Record("SelectFont", {font.nHeight, font.nWeight}, font.strFace);
-    return std::exchange(m_font, font);
+    return CSelectingSurface::SelectFont(font);
 }
 
 Colour CRecordingSurface::SetTextColour(Colour cr)
 {
     Record("SetTextColour", ColourArgs(cr));
-    return std::exchange(m_crText, cr);
+    return CSelectingSurface::SetTextColour(cr);
 }
 
 void CRecordingSurface::FillSolidRect(int x, int y, int w, int h, Colour cr)

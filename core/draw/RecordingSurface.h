@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/draw/DrawSurface.h"
+#include "core/draw/SelectingSurface.h"
 
 #include <memory>
 #include <string>
@@ -32,7 +32,7 @@ private:
 // exact pixel coordinates a drawing produced. Memory surfaces made from it
 // write into the same log; bitmaps it creates get ids from 1000000 up and
 // loaded ones keep their resource id.
-class CRecordingSurface : public CDrawSurface {
+class CRecordingSurface : public CSelectingSurface {
 public:
     CRecordingSurface(int w, int h);
 
@@ -78,9 +78,5 @@ private:
     std::shared_ptr<int> m_pNextBitmapId;
     int m_nWidth;
     int m_nHeight;
-    CPen m_pen;
-    CBrush m_brush;
-    CFontSpec m_font;
-    Colour m_crText{};
     bool m_bAntialiasing = false;
 };

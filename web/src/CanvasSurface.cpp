@@ -113,26 +113,6 @@ int CCanvasSurface::Target() const
     return m_pBitmap != nullptr ? m_pBitmap->Handle() : m_nHandle;
 }
 
-CPen CCanvasSurface::SelectPen(const CPen& pen)
-{
-    return std::exchange(m_pen, pen);
-}
-
-CBrush CCanvasSurface::SelectBrush(const CBrush& brush)
-{
-    return std::exchange(m_brush, brush);
-}
-
-CFontSpec CCanvasSurface::SelectFont(const CFontSpec& font)
-{
-    return std::exchange(m_font, font);
-}
-
-Colour CCanvasSurface::SetTextColour(Colour cr)
-{
-    return std::exchange(m_crText, cr);
-}
-
 bool CCanvasSurface::SetAntialiasing(bool on)
 {
     return std::exchange(m_bAntialiasing, on);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/draw/DrawSurface.h"
+#include "core/draw/SelectingSurface.h"
 
 #include <cstdint>
 #include <vector>
@@ -50,7 +50,7 @@ private:
 // device pixels. Pens, brush, font and the pen position are kept here and
 // sent with each call. A sprite's mask and image reach the canvas as
 // multiply and add, which for a black and white mask are AND and OR.
-class CCanvasSurface : public CDrawSurface {
+class CCanvasSurface : public CSelectingSurface {
 public:
     // A canvas of the page, w x h device pixels.
     CCanvasSurface(int handle, int w, int h);
@@ -58,11 +58,6 @@ public:
 
     int Width() const override { return m_nWidth; }
     int Height() const override { return m_nHeight; }
-
-    CPen SelectPen(const CPen& pen) override;
-    CBrush SelectBrush(const CBrush& brush) override;
-    CFontSpec SelectFont(const CFontSpec& font) override;
-    Colour SetTextColour(Colour cr) override;
 
     void FillSolidRect(int x, int y, int w, int h, Colour cr) override;
     void MoveTo(int x, int y) override;
@@ -94,10 +89,6 @@ private:
     CCanvasBitmap* m_pBitmap = nullptr;
     int m_nWidth;
     int m_nHeight;
-    CPen m_pen;
-    CBrush m_brush;
-    CFontSpec m_font;
-    Colour m_crText{};
     bool m_bAntialiasing = false;
     int m_nPosX = 0;
     int m_nPosY = 0;
