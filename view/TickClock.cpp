@@ -26,6 +26,8 @@ void CTickClock::SetPaused(bool paused)
 
 void CTickClock::SetIntro(bool intro)
 {
+    if (intro == m_pace.IsIntro())
+        return;   // asked every tick
     m_pace.SetIntro(intro);
     Apply();
 }
