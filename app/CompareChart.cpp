@@ -27,6 +27,12 @@ double NiceStep(double top)
     return 10.0 * power;
 }
 
+// The circuit's name over what sets the run apart.
+QString Label(const CCompareChart::CBar& bar)
+{
+    return QString::fromStdString(bar.circuit) + QLatin1Char('\n') + QString::fromStdString(bar.settings);
+}
+
 QString Number(double value, int decimals)
 {
     return QLocale().toString(value, 'f', decimals);
@@ -91,7 +97,7 @@ void CCompareChart::Paint(QPainter& painter, const QRectF& area) const
     double labelRoom = 4.4 * line;   // a name on up to three lines and the settings
     if (turned)
         for (const CBar& bar : m_bars)
-            labelRoom = std::max(labelRoom, fm.horizontalAdvance(QString(bar.label).replace(QLatin1Char('\n'), QLatin1Char(' '))) + pad);
+            labelRoom = std::max(labelRoom, fm.horizontalAdvance(Label(bar).replace(QLatin1Char('\n'), QLatin1Char(' '))) + pad);
     labelRoom = std::min(labelRoom, area.height() * 0.45);
     const QString axisTitle = Text(QT_TRANSLATE_NOOP("Compare", "current at power supply (electrons per second)"));
     const double axisWidth = fm.horizontalAdvance(Number(top, step < 1 ? 1 : 0)) + pad * 2 + line;
@@ -183,12 +189,12 @@ void CCompareChart::Paint(QPainter& painter, const QRectF& area) const
             painter.translate(left + slot / 2 + line / 3, plot.bottom() + pad / 2);
             painter.rotate(90);
             painter.drawText(QRectF(0, -line, labelRoom - pad, line), Qt::AlignLeft | Qt::AlignVCenter,
-                             fm.elidedText(QString(bar.label).replace(QLatin1Char('\n'), QLatin1Char(' ')),
+                             fm.elidedText(Label(bar).replace(QLatin1Char('\n'), QLatin1Char(' ')),
                                            Qt::ElideRight, labelRoom - pad));
             painter.restore();
         } else {
             painter.drawText(QRectF(left + 2, plot.bottom() + pad / 2, slot - 4, labelRoom - pad),
-                             Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, bar.label);
+                             Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Label(bar));
         }
     }
     painter.restore();

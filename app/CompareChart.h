@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/document/Measurement.h"
+#include "core/document/Comparison.h"
 
 #include <QString>
 #include <QWidget>
@@ -16,13 +16,7 @@ class QPainter;
 // Painted by code so that a saved picture is drawn afresh at its own size.
 class CCompareChart : public QWidget {
 public:
-    struct CBar {
-        QString label;                     // may hold a line break
-        std::optional<CEstimate> value;    // until measured, none
-        std::optional<double> ideal;       // the ideal circuit's current, once its reference is measured
-        std::optional<double> ratio;       // the model's current as a multiple of the reference's
-        std::optional<double> idealRatio;
-    };
+    using CBar = CComparison::CBar;
 
     explicit CCompareChart(QWidget* parent = nullptr);
 

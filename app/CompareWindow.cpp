@@ -32,51 +32,6 @@ QString Text(const char* text)
     return QCoreApplication::translate("Compare", text);
 }
 
-// The ready-made sets in the chooser's order; the last entry is the free choice.
-constexpr std::array kSetNames{
-    QT_TRANSLATE_NOOP("Compare", "Single, series and parallel bulbs"),
-    QT_TRANSLATE_NOOP("Compare", "0 to 3 cells"),
-    QT_TRANSLATE_NOOP("Compare", "The variable resistor's 15 settings"),
-    QT_TRANSLATE_NOOP("Compare", "Bulb against resistor"),
-    QT_TRANSLATE_NOOP("Compare", "The switches open and closed"),
-    QT_TRANSLATE_NOOP("Compare", "All fourteen circuits with 1 to 3 cells"),
-};
-static_assert(kSetNames.size() == CompareSets::kSetCount);
-
-QString CircuitName(int id)
-{
-    for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
-        if (entry.nCommandId == id)
-            return QCoreApplication::translate(kCircuitContext, entry.pszMenuCaption);
-    return {};
-}
-
-// What sets the run apart: its cells, an open switch, the resistor's setting.
-QString Settings(const CMeasureSetup& setup)
-{
-    QStringList parts;
-    parts << (setup.nCells == 1 ? Text(QT_TRANSLATE_NOOP("Compare", "1 cell"))
-                                : Text(QT_TRANSLATE_NOOP("Compare", "%1 cells")).arg(setup.nCells));
-    if (setup.bSwitchOpen)
-        parts << Text(QT_TRANSLATE_NOOP("Compare", "switch open"));
-    if (setup.resistorWall)
-        parts << Text(QT_TRANSLATE_NOOP("Compare", "resistance %1 of %2"))
-                     .arg(CBulbVariableResistorCircuit::StepOfWall(*setup.resistorWall))
-                     .arg(CBulbVariableResistorCircuit::kResistanceSteps);
-    return parts.join(QStringLiteral(", "));
-}
-
-QString Field(QString text)
-{
-    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')))
-        text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-    return text;
-}
-
-QString Figure(double value)
-{
-    return QString::number(value, 'f', 4);
-}
 
 }
 
@@ -89,9 +44,9 @@ CCompareWindow::CCompareWindow(QWidget* parent)
 
     auto* top = new QHBoxLayout;
     m_pSet = new QComboBox(this);
-    for (const char* name : kSetNames)
-        m_pSet->addItem(Text(name));
-    m_pSet->addItem(Text(QT_TRANSLATE_NOOP("Compare", "Your choice of circuits and cells")));
+    for (std::size_t set = 0; set < CompareSets::kSetCount; ++set)
+        m_pSet->addItem(Text(CompareSets::SetName(static_cast<CompareSets::Set>(set))));
+    m_pSet->addItem(Text(CompareSets::kChosenName));
     auto* setLabel = new QLabel(Text(QT_TRANSLATE_NOOP("Compare", "&Compare:")), this);
     setLabel->setBuddy(m_pSet);
     top->addWidget(setLabel);
@@ -108,7 +63,7 @@ CCompareWindow::CCompareWindow(QWidget* parent)
     grid->setContentsMargins(0, 0, 0, 0);
     int row = 0;
     for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
-        auto* box = new QCheckBox(CircuitName(entry.nCommandId), m_pChoice);
+        auto* box = new QCheckBox(QString::fromStdString(CompareSets::CircuitName(entry.nCommandId)), m_pChoice);
         box->setChecked(entry.nCommandId == CmdId::SingleBulb);
         grid->addWidget(box, row % 7, row / 7);
         m_circuitBoxes.emplace_back(entry.nCommandId, box);
@@ -116,8 +71,9 @@ CCompareWindow::CCompareWindow(QWidget* parent)
     }
     auto* cells = new QHBoxLayout;
     for (int n = 0; n <= 3; ++n) {
-        auto* box = new QCheckBox(n == 1 ? Text(QT_TRANSLATE_NOOP("Compare", "1 cell"))
-                                         : Text(QT_TRANSLATE_NOOP("Compare", "%1 cells")).arg(n), m_pChoice);
+        CMeasureSetup run;
+        run.nCells = n;
+        auto* box = new QCheckBox(QString::fromStdString(CompareSets::SettingsText(run)), m_pChoice);
         box->setChecked(n == 1);
         cells->addWidget(box);
         m_cellBoxes.push_back(box);
@@ -183,19 +139,19 @@ std::vector<CMeasureSetup> CCompareWindow::ChosenRuns() const
 
 void CCompareWindow::Measure()
 {
-    m_runs = ChosenRuns();
-    m_nShown = m_runs.size();
-    // The references the ideal currents are multiples of, measured too.
-    for (std::size_t i = 0; i < m_nShown; ++i)
-        if (const auto ideal = CompareSets::Ideal(m_runs[i]);
-            ideal && std::find(m_runs.begin(), m_runs.end(), ideal->reference) == m_runs.end())
-            m_runs.push_back(ideal->reference);
-    m_results.assign(m_runs.size(), std::nullopt);
+    m_comparison = CComparison(ChosenRuns());
     std::vector<CMeasurementQueue::CJob> jobs;
-    for (const CMeasureSetup& setup : m_runs)
+    for (const CMeasureSetup& setup : m_comparison.Runs())
         jobs.push_back({setup, CMeasurement::kLongRunSeconds, 1});
     m_nTookMs = -1;
     m_clock.start();
+    m_queue.Cancel();
+    m_nStart = 0;
+    if (jobs.empty()) {   // nothing ticked: nothing to wait for
+        ShowBars();
+        ShowState();
+        return;
+    }
     QPointer<CCompareWindow> self(this);
     m_nStart = m_queue.Start(std::move(jobs), [self](int start, std::size_t job, const CMeasureResult& result) {
         // On the worker's thread: handed to the window's.
@@ -212,17 +168,24 @@ void CCompareWindow::Measure()
 void CCompareWindow::Cancel()
 {
     m_queue.Cancel();
+    m_nStart = 0;   // what is still on its way from a worker is dropped
     m_progressTimer.stop();
     ShowState();
 }
 
+bool CCompareWindow::IsMeasuring() const
+{
+    return m_nStart != 0;
+}
+
 void CCompareWindow::Done(int start, std::size_t job, const CMeasureResult& result)
 {
-    if (start != m_nStart || job >= m_results.size())
+    if (start == 0 || start != m_nStart)
         return;   // a cancelled start's late result
-    m_results[job] = result;
-    if (std::all_of(m_results.begin(), m_results.end(), [](const auto& r) { return r.has_value(); })) {
+    m_comparison.Record(job, result);
+    if (m_comparison.Complete()) {
         m_nTookMs = m_clock.elapsed();
+        m_nStart = 0;
         m_progressTimer.stop();
     }
     ShowBars();
@@ -231,45 +194,27 @@ void CCompareWindow::Done(int start, std::size_t job, const CMeasureResult& resu
 
 void CCompareWindow::ShowBars()
 {
-    std::vector<CCompareChart::CBar> bars;
-    for (std::size_t i = 0; i < m_nShown; ++i) {
-        CCompareChart::CBar bar;
-        bar.label = CircuitName(m_runs[i].nCircuitId) + QLatin1Char('\n') + Settings(m_runs[i]);
-        if (m_results[i])
-            bar.value = m_results[i]->current;
-        if (const auto ideal = CompareSets::Ideal(m_runs[i])) {
-            const auto ref = std::find(m_runs.begin(), m_runs.end(), ideal->reference) - m_runs.begin();
-            if (const auto& reference = m_results[static_cast<std::size_t>(ref)];
-                reference && reference->current.mean > 0) {
-                bar.ideal = ideal->ratio * reference->current.mean;
-                bar.idealRatio = ideal->ratio;
-                if (bar.value)
-                    bar.ratio = bar.value->mean / reference->current.mean;
-            }
-        }
-        bars.push_back(bar);
-    }
-    m_pChart->SetBars(std::move(bars));
+    m_pChart->SetBars(m_comparison.Bars());
 }
 
 void CCompareWindow::ShowState()
 {
-    const bool running = m_queue.Running();
+    const bool running = IsMeasuring();
     m_pMeasure->setEnabled(!running);
     m_pCancel->setEnabled(running);
     m_pSet->setEnabled(!running);
     m_pChoice->setEnabled(!running);
-    m_pProgress->setValue(static_cast<int>(std::lround(m_queue.Progress() * 1000)));
-    const std::size_t measured =
-        static_cast<std::size_t>(std::count_if(m_results.begin(), m_results.end(), [](const auto& r) { return r.has_value(); }));
+    const std::size_t measured = m_comparison.Measured();
+    const std::size_t runs = m_comparison.Runs().size();
+    m_pProgress->setValue(m_comparison.Complete() ? 1000 : static_cast<int>(std::lround(m_queue.Progress() * 1000)));
     if (running)
         m_pState->setText(Text(QT_TRANSLATE_NOOP("Compare", "Measuring 10 minutes of each circuit: %1 of %2 done"))
-                              .arg(measured).arg(m_runs.size()));
+                              .arg(measured).arg(runs));
     else if (m_nTookMs >= 0)
         m_pState->setText(Text(QT_TRANSLATE_NOOP("Compare", "%1 runs of 10 minutes measured in %2 s"))
-                              .arg(m_runs.size()).arg(QLocale().toString(m_nTookMs / 1000.0, 'f', 1)));
-    else if (!m_runs.empty())
-        m_pState->setText(Text(QT_TRANSLATE_NOOP("Compare", "Cancelled: %1 of %2 measured")).arg(measured).arg(m_runs.size()));
+                              .arg(runs).arg(QLocale().toString(m_nTookMs / 1000.0, 'f', 1)));
+    else if (runs > 0)
+        m_pState->setText(Text(QT_TRANSLATE_NOOP("Compare", "Cancelled: %1 of %2 measured")).arg(measured).arg(runs));
     else
         m_pState->setText(Text(QT_TRANSLATE_NOOP("Compare", "Choose what to compare, then Measure.")));
     m_pCopy->setEnabled(measured > 0);
@@ -278,34 +223,7 @@ void CCompareWindow::ShowState()
 
 QString CCompareWindow::CsvText() const
 {
-    QStringList header{Text(QT_TRANSLATE_NOOP("Compare", "circuit")), Text(QT_TRANSLATE_NOOP("Compare", "settings")),
-                       Text(QT_TRANSLATE_NOOP("Compare", "current (electrons per second)")),
-                       Text(QT_TRANSLATE_NOOP("Compare", "low")), Text(QT_TRANSLATE_NOOP("Compare", "high")),
-                       Text(QT_TRANSLATE_NOOP("Compare", "times the reference")),
-                       Text(QT_TRANSLATE_NOOP("Compare", "ideal times the reference"))};
-    for (int load = 1; load <= 3; ++load)
-        header << Text(QT_TRANSLATE_NOOP("Compare", "load %1")).arg(load)
-               << Text(QT_TRANSLATE_NOOP("Compare", "energy per second")) << Text(QT_TRANSLATE_NOOP("Compare", "low"))
-               << Text(QT_TRANSLATE_NOOP("Compare", "high"));
-    QStringList lines;
-    for (QString& h : header)
-        h = Field(h);
-    lines << header.join(QLatin1Char(','));
-    const auto& bars = m_pChart->Bars();
-    for (std::size_t i = 0; i < m_nShown && i < bars.size(); ++i) {
-        if (!m_results[i])
-            continue;
-        const CMeasureResult& r = *m_results[i];
-        QStringList row{Field(CircuitName(m_runs[i].nCircuitId)), Field(Settings(m_runs[i])), Figure(r.current.mean),
-                        Figure(r.current.Low()), Figure(r.current.High()),
-                        bars[i].ratio ? Figure(*bars[i].ratio) : QString(),
-                        bars[i].idealRatio ? Figure(*bars[i].idealRatio) : QString()};
-        for (std::size_t load = 0; load < r.loads.size(); ++load)
-            row << Field(QCoreApplication::translate("Label", r.loadNames[load].c_str())) << Figure(r.loads[load].mean)
-                << Figure(r.loads[load].Low()) << Figure(r.loads[load].High());
-        lines << row.join(QLatin1Char(','));
-    }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return QString::fromStdString(m_comparison.Csv());
 }
 
 void CCompareWindow::SaveChart()

@@ -2,6 +2,7 @@
 
 #include "app/CompareChart.h"
 #include "core/document/CompareSets.h"
+#include "core/document/Comparison.h"
 #include "core/document/MeasurementQueue.h"
 
 #include <QElapsedTimer>
@@ -28,7 +29,9 @@ public:
     // Measures the set chosen (or the circuits and cells ticked).
     void Measure();
     void Cancel();
-    bool IsMeasuring() const { return m_queue.Running(); }
+    // Decided by what the window holds, not by the queue: its last report
+    // may reach the window before its worker counts the job finished.
+    bool IsMeasuring() const;
     QString CsvText() const;
 
     QComboBox* SetChooser() const { return m_pSet; }
@@ -37,7 +40,9 @@ public:
     QPushButton* CopyButton() const { return m_pCopy; }
     QProgressBar* Progress() const { return m_pProgress; }
     const CCompareChart& Chart() const { return *m_pChart; }
-    const std::vector<CMeasureSetup>& Runs() const { return m_runs; }
+    QLabel* StateLine() const { return m_pState; }
+    const std::vector<CMeasureSetup>& Runs() const { return m_comparison.Runs(); }
+    CMeasurementQueue& Queue() { return m_queue; }
 
 private:
     void Done(int start, std::size_t job, const CMeasureResult& result);
@@ -47,10 +52,8 @@ private:
     std::vector<CMeasureSetup> ChosenRuns() const;
 
     CMeasurementQueue m_queue;
-    std::vector<CMeasureSetup> m_runs;                 // shown, then the references they need
-    std::size_t m_nShown = 0;
-    std::vector<std::optional<CMeasureResult>> m_results;
-    int m_nStart = 0;
+    CComparison m_comparison;
+    int m_nStart = 0;                                  // 0 when no run is under way
     QElapsedTimer m_clock;
     qint64 m_nTookMs = -1;
     QTimer m_progressTimer;

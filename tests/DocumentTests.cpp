@@ -4,6 +4,7 @@
 #include "core/circuits/TwoBulbsSeriesCircuit.h"
 #include "core/document/CircuitRates.h"
 #include "core/document/CurrentMeter.h"
+#include "core/document/TickPace.h"
 #include "core/document/TarrowinDoc.h"
 #include "core/draw/RecordingSurface.h"
 #include "core/res/CircuitCatalogue.h"
@@ -415,6 +416,38 @@ TEST(DocumentAlone, WorksWithoutViewOrFrame)
     EXPECT_EQ(doc.GetCurrentCircuit()->GetDisplayMode(), 1);
 }
 
+// --- the pace ---
+
+// Every speed command from every speed: where it lands, what it greys and
+// ticks, and the period, which a circuit's title keeps at normal pace.
+TEST(TickPace, SpeedsStopAtTheirEndsAndTheTitleKeepsTheNormalPace)
+{
+    const std::array commands{CmdId::SpeedNormal, CmdId::SpeedHalf, CmdId::SpeedQuarter, CmdId::SpeedSlower,
+                              CmdId::SpeedFaster};
+    const std::array<std::pair<int, std::array<int, 5>>, 3> lands{
+        {{1, {1, 2, 4, 2, 1}}, {2, {1, 2, 4, 4, 1}}, {4, {1, 2, 4, 4, 2}}}};
+    for (const auto& [from, to] : lands)
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            CTickPace pace;
+            pace.SetSlowdown(from);
+            ASSERT_TRUE(pace.OnSpeedCommand(commands[i]));
+            const int now = to[i];
+            SCOPED_TRACE("from 1/" + std::to_string(from) + " command " + std::to_string(commands[i]));
+            EXPECT_EQ(pace.Slowdown(), now);
+            EXPECT_EQ(pace.PeriodMs(), 16 * now);
+            EXPECT_EQ(pace.CommandState(CmdId::SpeedSlower)->bEnabled, now < 4);
+            EXPECT_EQ(pace.CommandState(CmdId::SpeedFaster)->bEnabled, now > 1);
+            for (std::size_t speed = 0; speed < 3; ++speed)
+                EXPECT_EQ(pace.CommandState(commands[speed])->bChecked, now == 1 << speed);
+            pace.SetIntro(true);
+            EXPECT_EQ(pace.PeriodMs(), 16);
+            pace.SetPaused(true);
+            EXPECT_EQ(pace.PeriodMs(), 0);
+            EXPECT_TRUE(pace.CommandState(CmdId::Pause)->bChecked);
+        }
+    EXPECT_FALSE(CTickPace().OnSpeedCommand(CmdId::Pause));
+}
+
 // --- the current meter ---
 
 TEST(CurrentMeter, ReadsEveryTenthTickThenDecays)
@@ -505,9 +538,10 @@ TEST(CircuitRates, FollowKnownCountsRiseAndFallWithoutJumpsAndCopyAsCsv)
     // The last 30 seconds, a point every 5 ticks, in a spreadsheet's terms.
     EXPECT_EQ(rates.History().size(), 376u);
     EXPECT_DOUBLE_EQ(rates.History().back().seconds - rates.History().front().seconds, 30.0);
-    const std::string csv = rates.Csv({"t", "I", "bulb, lit", "R \"2\""});
-    EXPECT_EQ(csv.substr(0, csv.find('\n')), "t,I,\"bulb, lit\",\"R \"\"2\"\"\"");
-    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 377);
-    EXPECT_NE(csv.find("\n46.00,-6.200,"), std::string::npos);
-    EXPECT_EQ(csv.substr(csv.rfind('\n', csv.size() - 2)), "\n58.00,0.000,0.000,0.000\n");
+    const std::vector<std::string> header{"t", "I\r\nnet", "bulb, lit", "R \"2\""};
+    const auto rows = ReadCsv(rates.Csv(header));
+    ASSERT_EQ(rows.size(), 377u);
+    EXPECT_EQ(rows[0], header);
+    EXPECT_EQ(rows.back(), (std::vector<std::string>{"58.00", "0.000", "0.000", "0.000"}));
+    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row[0] == "46.00" && row[1] == "-6.200"; }));
 }

@@ -1,43 +1,13 @@
 #include "core/document/CircuitRates.h"
 
+#include "core/document/Csv.h"
+
 #include <algorithm>
-#include <charconv>
-#include <cstdio>
 #include <numeric>
 
 namespace {
 
 constexpr double kWindowSeconds = CCircuitRates::kWindowTicks * CCircuitRates::kSecondsPerTick;
-
-// Locale-free, so a spreadsheet reads the point whatever the desktop's language.
-void AppendNumber(std::string& out, double value, int decimals)
-{
-    char buf[32];
-#if defined(__cpp_lib_to_chars)
-    const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    out.append(buf, result.ptr);
-#else
-    // libc++ 13 (the browser build's) has no floating-point to_chars; its C
-    // library's printf is locale-free and rounds the same way.
-    const int length = std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-    out.append(buf, static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(sizeof buf) - 1)));
-#endif
-}
-
-void AppendField(std::string& out, const std::string& text)
-{
-    if (text.find_first_of(",\"\n") == std::string::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (const char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
 
 }
 
@@ -100,20 +70,14 @@ void CCircuitRates::Sample(long long supply, std::span<const CLoadCount> loads)
 
 std::string CCircuitRates::Csv(const std::vector<std::string>& header) const
 {
-    std::string out;
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        if (i > 0)
-            out += ',';
-        AppendField(out, header[i]);
-    }
-    out += '\n';
+    std::string out = CsvLine(header);
     for (const CPoint& point : m_history) {
-        AppendNumber(out, point.seconds, 2);
+        AppendCsvNumber(out, point.seconds, 2);
         out += ',';
-        AppendNumber(out, point.current, 3);
+        AppendCsvNumber(out, point.current, 3);
         for (std::size_t i = 0; i < m_names.size(); ++i) {
             out += ',';
-            AppendNumber(out, point.loads[i], 3);
+            AppendCsvNumber(out, point.loads[i], 3);
         }
         out += '\n';
     }

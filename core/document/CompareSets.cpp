@@ -4,6 +4,8 @@
 #include "core/res/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 
+#include <array>
+
 namespace CompareSets {
 
 namespace {
@@ -17,6 +19,47 @@ CMeasureSetup Run(int circuitId, int cells = 1, bool switchOpen = false)
     return setup;
 }
 
+constexpr std::array kSetNames{
+    QT_TRANSLATE_NOOP("Compare", "Single, series and parallel bulbs"),
+    QT_TRANSLATE_NOOP("Compare", "0 to 3 cells"),
+    QT_TRANSLATE_NOOP("Compare", "The variable resistor's 15 settings"),
+    QT_TRANSLATE_NOOP("Compare", "Bulb against resistor"),
+    QT_TRANSLATE_NOOP("Compare", "The switches open and closed"),
+    QT_TRANSLATE_NOOP("Compare", "All fourteen circuits with 1 to 3 cells"),
+};
+static_assert(kSetNames.size() == kSetCount);
+
+std::string Text(const char* text)
+{
+    return Translate("Compare", text);
+}
+
+}
+
+const char* SetName(Set set)
+{
+    return kSetNames.at(static_cast<std::size_t>(set));
+}
+
+std::string SettingsText(const CMeasureSetup& setup)
+{
+    std::string text = setup.nCells == 1 ? Text(QT_TRANSLATE_NOOP("Compare", "1 cell"))
+                                         : FillIn(Text(QT_TRANSLATE_NOOP("Compare", "%1 cells")), {std::to_string(setup.nCells)});
+    if (setup.bSwitchOpen)
+        text += ", " + Text(QT_TRANSLATE_NOOP("Compare", "switch open"));
+    if (setup.resistorWall)
+        text += ", " + FillIn(Text(QT_TRANSLATE_NOOP("Compare", "resistance %1 of %2")),
+                              {std::to_string(CBulbVariableResistorCircuit::StepOfWall(*setup.resistorWall)),
+                               std::to_string(CBulbVariableResistorCircuit::kResistanceSteps)});
+    return text;
+}
+
+std::string CircuitName(int circuitId)
+{
+    for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
+        if (entry.nCommandId == circuitId)
+            return Translate(kCircuitContext, entry.pszMenuCaption);
+    return {};
 }
 
 std::vector<CMeasureSetup> Runs(Set set)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/document/Measurement.h"
+#include "core/words/Words.h"
 
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 // The runs that the comparison chart measures: ready-made sets for the
@@ -21,6 +23,17 @@ enum class Set {
     AllCircuits,            // all fourteen at 1 to 3 cells
 };
 inline constexpr std::size_t kSetCount = 6;
+
+// A set's name as the chooser offers it, untranslated (context "Compare").
+const char* SetName(Set set);
+// The free choice's entry after the sets.
+inline constexpr const char* kChosenName = QT_TRANSLATE_NOOP("Compare", "Your choice of circuits and cells");
+
+// What sets a run apart, in the user's language: its cells, an open switch,
+// the variable resistor's setting ("1 cell, resistance 3 of 14").
+std::string SettingsText(const CMeasureSetup& setup);
+// The circuit's name, in the user's language.
+std::string CircuitName(int circuitId);
 
 // A set's runs, in the order the chart shows them; one cell unless the set
 // is about cells, every switch closed unless it is about switches.

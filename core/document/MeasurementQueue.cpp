@@ -63,6 +63,8 @@ void CMeasurementQueue::Work(int start)
         if (m_bCancel)
             return;
         m_listener(start, index, measurement.Result());
+        if (m_afterReport)
+            m_afterReport();
         --m_nUnfinished;
     }
 }

@@ -36,6 +36,10 @@ public:
     // The share of all the start's ticks run so far, 0 to 1.
     double Progress() const;
     bool Running() const { return m_nUnfinished.load() > 0; }
+    // Runs on the worker after each report, before the job counts as
+    // finished: a test holds a worker there to show that listeners never
+    // rely on Running() at the moment they are told. Set it before Start.
+    void SetAfterReport(std::function<void()> hook) { m_afterReport = std::move(hook); }
 
 private:
     void Work(int start);
@@ -44,6 +48,7 @@ private:
     std::vector<std::thread> m_threads;
     std::vector<CJob> m_jobs;
     Listener m_listener;
+    std::function<void()> m_afterReport;
     int m_nStart = 0;
     std::atomic<bool> m_bCancel{false};
     std::atomic<std::size_t> m_nNextJob{0};
