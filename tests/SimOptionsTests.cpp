@@ -195,6 +195,20 @@ TEST(SimOptions, RenderingOptionsNeedAnOutput)
     ExpectRejectedNaming({"--ticks", "5", "--labels", "--regions", "2"}, "--labels");
 }
 
+// A long run prints figures only: what traces, draws or tags has no place
+// beside it, and a seed has no place without it.
+TEST(SimOptions, OptionsThatMakeNoSenseTogetherAreRefused)
+{
+    const std::vector<std::vector<std::string>> beside{{"--tag"}, {"--energy"}, {"--ticks", "5"}, {"--every", "5"},
+                                                        {"--regions", "4"}, {"--png", "a.png"}, {"--frames", "d"}};
+    for (const std::vector<std::string>& option : beside) {
+        std::vector<std::string> args{"--measure", "60"};
+        args.insert(args.end(), option.begin(), option.end());
+        ExpectRejectedNaming(args, option[0]);
+    }
+    ExpectRejectedNaming({"--ticks", "5", "--seed", "3"}, "--seed");
+}
+
 TEST(SimOptions, OddUnknownOptionsAreShownOnOneLine)
 {
     EXPECT_EQ(ErrorOf({"--tag\n--vary"}), "unknown option --tag\\n--vary");
