@@ -1,44 +1,99 @@
 #!/usr/bin/env python3
-"""guide_figures.py SIM_BINARY GUIDE_HTML: every long-run figure the guide quotes is the runner's.
+"""guide_figures.py SIM_BINARY GUIDE_HTML: every model figure the guide quotes is the runner's.
 
 The guide marks each figure as
-  <span class="figure" data-run="RUNNER SETTINGS" data-of="current|LOAD NAME">MEAN +/- HALF</span>
-and the runner's --measure 600 (the panel's long run, seed 1) must give exactly that text, so the guide
-cannot drift from the model. Exit 0 when all agree, 1 otherwise."""
+  <span class="figure" data-run="SETTINGS" data-of="QUANTITY">TEXT</span>
+QUANTITY is "current" or a load's name (a key of the runner's "energy"), or several loads joined by ", ", which
+must each give TEXT (the prose's "each"). The value is the mean from `tarrowin-sim SETTINGS --measure 600` (the
+panel's long run, seed 1), and three attributes may follow:
+  data-per="N"          the value divided by N: the balls a second through a load that takes N units of each ball
+  data-over="SETTINGS"  the value divided by the same quantity's mean in that run: "1.2 times as much"
+  data-digits="D"       TEXT is the value alone to D decimals, as the prose's "about 0.97" or "about 1.3";
+                        without it TEXT is "MEAN +/- HALF" to 2 decimals, HALF half the 95% interval.
 
-import html
+Identical SETTINGS run once, two at a time. Exit 0 when all agree, 1 otherwise."""
+
 import json
-import re
 import subprocess
 import sys
 from concurrent.futures import ThreadPoolExecutor
+from html.parser import HTMLParser
 
-FIGURE = re.compile(r'<span class="figure" data-run="([^"]*)" data-of="([^"]*)">([^<]*)</span>')
+
+class Guide(HTMLParser):
+    """Collects the marked figures."""
+
+    def __init__(self):
+        super().__init__()
+        self.figures = []  # (line, attributes, text)
+        self.spans = []  # per open span: its figure entry, or None
+
+    def handle_starttag(self, tag, attrs):
+        if tag == "span":
+            if dict(attrs).get("class") == "figure":
+                self.figures.append([self.getpos()[0], dict(attrs), ""])
+                self.spans.append(self.figures[-1])
+            else:
+                self.spans.append(None)
+
+    def handle_endtag(self, tag):
+        if tag == "span" and self.spans:
+            self.spans.pop()
+
+    def handle_data(self, data):
+        marked = next((span for span in reversed(self.spans) if span is not None), None)
+        if marked is not None:
+            marked[2] += data
+
+
+def expected(attrs, results):
+    """The text the runner's results give for one figure, or None when they give none."""
+    def quantity(run, of):
+        result = results.get(run)
+        return None if result is None else result["current"] if of == "current" else result["energy"].get(of)
+
+    per = float(attrs.get("data-per", 1))
+    digits = attrs.get("data-digits")
+    if "data-over" in attrs and digits is None:
+        return None  # a ratio has no interval of its own
+    texts = set()
+    for of in attrs.get("data-of", "").split(", "):
+        value = quantity(attrs.get("data-run"), of)
+        base = quantity(attrs["data-over"], of) if "data-over" in attrs else [1]
+        if value is None or base is None or base[0] == 0:
+            return None
+        mean = value[0] / base[0] / per
+        texts.add("%.*f" % (int(digits), mean) if digits else "%.2f +/- %.2f" % (mean, (value[2] - value[1]) / 2 / per))
+    return texts.pop() if len(texts) == 1 else " or ".join(sorted(texts))
 
 
 def main():
-    sim, guide = sys.argv[1], sys.argv[2]
-    with open(guide, encoding="utf-8") as f:
-        figures = [(html.unescape(r), html.unescape(o), t) for r, o, t in FIGURE.findall(f.read())]
-    if len(figures) < 40:
-        print("guide_figures: only %d figures found in %s" % (len(figures), guide))
+    sim, path = sys.argv[1], sys.argv[2]
+    guide = Guide()
+    with open(path, encoding="utf-8") as f:
+        guide.feed(f.read())
+    guide.close()
+    if len(guide.figures) < 40:
+        print("guide_figures: only %d figures found in %s" % (len(guide.figures), path))
         return 1
 
     def measure(run):
         out = subprocess.run([sim, *run.split(), "--measure", "600"], capture_output=True, text=True, timeout=600)
         return run, json.loads(out.stdout) if out.returncode == 0 else None
 
+    runs = {attrs[key] for _, attrs, _ in guide.figures for key in ("data-run", "data-over") if key in attrs}
     with ThreadPoolExecutor(2) as pool:
-        results = dict(pool.map(measure, sorted({run for run, _, _ in figures})))
+        results = dict(pool.map(measure, sorted(runs)))
     wrong = 0
-    for run, of, text in figures:
-        result = results[run]
-        value = None if result is None else result["current"] if of == "current" else result["energy"].get(of)
-        expected = "?" if value is None else "%.2f +/- %.2f" % (value[0], (value[2] - value[1]) / 2)
-        if text != expected:
+    for line, attrs, text in guide.figures:
+        want = expected(attrs, results) or "?"
+        if text != want:
             wrong += 1
-            print("guide_figures: %s, %s: the guide says %s, the runner %s" % (run, of, text, expected))
-    print("guide_figures: %d figures from %d runs, %d differ" % (len(figures), len(results), wrong))
+            quantity = attrs.get("data-of", "?") + (" / %s" % attrs["data-per"] if "data-per" in attrs else "")
+            quantity += " over %s" % attrs["data-over"] if "data-over" in attrs else ""
+            print("guide_figures: line %d, %s, %s: the guide says %s, the runner %s"
+                  % (line, attrs.get("data-run", "?"), quantity, text, want))
+    print("guide_figures: %d figures from %d runs, %d differ" % (len(guide.figures), len(results), wrong))
     return 1 if wrong else 0
 
 
