@@ -11,39 +11,58 @@ panel's long run, seed 1), and three attributes may follow:
   data-digits="D"       TEXT is the value alone to D decimals, as the prose's "about 0.97" or "about 1.3";
                         without it TEXT is "MEAN +/- HALF" to 2 decimals, HALF half the 95% interval.
 
+One rule keeps the prose from quoting a figure that nobody checks: every decimal number in the guide's text
+(outside tags, style and script) lies in such a figure or alone in <span class="plain">NUMBER</span>, which marks a
+number that is not the model's long run: a setting, a unit, an ideal circuit's, an example of what the screen shows.
+
 Identical SETTINGS run once, two at a time. Exit 0 when all agree, 1 otherwise."""
 
 import json
+import re
 import subprocess
 import sys
 from concurrent.futures import ThreadPoolExecutor
 from html.parser import HTMLParser
 
+DECIMAL = re.compile(r"\d+\.\d+")
+
 
 class Guide(HTMLParser):
-    """Collects the marked figures."""
+    """Collects the marked figures, and the decimal numbers that are not marked."""
 
     def __init__(self):
         super().__init__()
         self.figures = []  # (line, attributes, text)
-        self.spans = []  # per open span: its figure entry, or None
+        self.unmarked = []  # (line, number, text around it)
+        self.spans = []  # per open span: its figure entry, "plain", or None
+        self.skip = 0
 
     def handle_starttag(self, tag, attrs):
-        if tag == "span":
-            if dict(attrs).get("class") == "figure":
+        if tag in ("style", "script"):
+            self.skip += 1
+        elif tag == "span":
+            kind = dict(attrs).get("class")
+            if kind == "figure":
                 self.figures.append([self.getpos()[0], dict(attrs), ""])
                 self.spans.append(self.figures[-1])
             else:
-                self.spans.append(None)
+                self.spans.append("plain" if kind == "plain" else None)
 
     def handle_endtag(self, tag):
-        if tag == "span" and self.spans:
+        if tag in ("style", "script"):
+            self.skip -= 1
+        elif tag == "span" and self.spans:
             self.spans.pop()
 
     def handle_data(self, data):
         marked = next((span for span in reversed(self.spans) if span is not None), None)
-        if marked is not None:
+        if isinstance(marked, list):
             marked[2] += data
+        elif not self.skip and not (marked == "plain" and DECIMAL.fullmatch(data)):
+            for number in DECIMAL.finditer(data):
+                around = " ".join(data[max(0, number.start() - 30):number.end() + 30].split())
+                line = self.getpos()[0] + data.count("\n", 0, number.start())
+                self.unmarked.append((line, number.group(), around))
 
 
 def expected(attrs, results):
@@ -93,8 +112,11 @@ def main():
             quantity += " over %s" % attrs["data-over"] if "data-over" in attrs else ""
             print("guide_figures: line %d, %s, %s: the guide says %s, the runner %s"
                   % (line, attrs.get("data-run", "?"), quantity, text, want))
-    print("guide_figures: %d figures from %d runs, %d differ" % (len(guide.figures), len(results), wrong))
-    return 1 if wrong else 0
+    for line, number, around in guide.unmarked:
+        print("guide_figures: line %d: %s is marked neither as a figure nor as plain: ...%s..." % (line, number, around))
+    print("guide_figures: %d figures from %d runs, %d differ; %d numbers unmarked"
+          % (len(guide.figures), len(results), wrong, len(guide.unmarked)))
+    return 1 if wrong or guide.unmarked else 0
 
 
 if __name__ == "__main__":
