@@ -1,9 +1,10 @@
 // The "picture of circuit" display checked against what it shows, found by
 // colour in the whole frame, so that the checks hold wherever and at whatever
-// size the picture is drawn.
+// size the picture is drawn; and the meter's dial as its needle moves.
 
 #include "core/circuits/SingleBulbCircuit.h"
 #include "core/document/TarrowinDoc.h"
+#include "core/pictures/MeterDial.h"
 #include "platform/RasterSurface.h"
 #include "tests/CircuitTestSupport.h"
 
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <climits>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace {
@@ -167,5 +169,33 @@ TEST(SwitchPicture, OpeningTheSwitchLiftsTheLeverAndChangesNothingElse)
         EXPECT_FALSE(changed.isEmpty());
         EXPECT_TRUE(down.united(lifted).adjusted(-reach, -reach, reach, reach).contains(changed))
             << "changed " << changed.x() << "," << changed.y() << " " << changed.width() << "x" << changed.height();
+    }
+}
+
+// Moving the needle redraws only around the old and new needles, yet leaves
+// the dial as drawing it whole would, at every size; off the dial's own size
+// the needle is smoothed.
+TEST(MeterNeedle, MovingItShowsTheDialDrawnWholeAtTheNewReading)
+{
+    constexpr double kReadings[] = {0.0, 0.4, -0.4, 5.3, -9.7, 16.5, -40.0, 1000.0};
+    for (const int side : {97, 150, 200, 263, 400}) {
+        QImage moved(side, side, QImage::Format_RGB32), whole(moved.size(), moved.format());
+        const std::unique_ptr<CBitmap> dial = MeterDial::BuildDial(*std::make_unique<CRasterSurface>(moved), side);
+        const QImage& bare = static_cast<const CRasterBitmap&>(*dial).Image();
+        bool smoothed = false;   // shades between the needle's colour and the dial's
+        for (const double from : kReadings)
+            for (const double to : kReadings) {
+                {
+                    CRasterSurface dc(moved), wholeDc(whole);
+                    MeterDial::DrawWithNeedle(dc, *dial, from);
+                    MeterDial::MoveNeedle(dc, *dial, from, to);
+                    MeterDial::DrawWithNeedle(wholeDc, *dial, to);
+                }
+                ASSERT_TRUE(moved == whole) << "side " << side << " from " << from << " to " << to;
+                for (int i = 0; i < side * side; ++i)
+                    smoothed = smoothed || (whole.pixel(i % side, i / side) != bare.pixel(i % side, i / side) &&
+                                            whole.pixel(i % side, i / side) != qRgb(0, 0, 64));
+            }
+        EXPECT_EQ(smoothed, side != MeterDial::kSize) << "side " << side;
     }
 }

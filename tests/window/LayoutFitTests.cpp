@@ -4,7 +4,8 @@
 // it, every picture whole, centred where asked and drawn at the screen's
 // resolution, drawn frames as large as their pictures, every control clear
 // of its group box's frame, titles in line with the frames, and bars that
-// narrow and scroll on a small screen rather than cut their controls off.
+// narrow and scroll on a small screen rather than cut their controls off;
+// and the words written over the artwork, each within its room.
 #include "TextFit.h"
 #include "WindowFixture.h"
 
@@ -12,15 +13,20 @@
 #include "app/GroupBox.h"
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
+#include "platform/Resources.h"
+#include "core/res/BitmapTable.h"
 #include "core/res/DialogLayouts.h"
+#include "core/res/ResourceIds.h"
 #include "view/PictureControl.h"
 
 #include <QApplication>
 #include <QDockWidget>
 #include <QFontDatabase>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSvgRenderer>
 #include <QTranslator>
 
 #include <cmath>
@@ -284,5 +290,37 @@ TEST(DrawingFonts, AreAsTallAsTheirCellHeight)
     for (int cell = 8; cell <= 96; cell += 4) {
         const QFontMetrics metrics(ResolveFont(CFontSpec{"Arial Black", cell, 400}));
         EXPECT_LE(std::abs(metrics.height() - cell), 1) << "cell " << cell;
+    }
+}
+
+// The words written over the artwork, in each shipped language and at two
+// scales: each caption leaves ink on its line and none past its room.
+TEST(ArtworkCaptions, StayWithinTheirRoomInEveryLanguage)
+{
+    for (const char* language : {"", "de", "fr", "es"}) {
+        const CShippedLanguage shipped(language);
+        ASSERT_FALSE(shipped.IsMissing()) << language;
+        for (const CBitmapResource& res : BitmapResources())
+            for (const qreal scale : {1.0, 2.0}) {
+                const QImage drawn = LoadResourceImage(res.nId, scale);
+                QImage bare(drawn.size(), QImage::Format_RGB32);   // the artwork alone
+                bare.fill(Qt::white);
+                QPainter painter(&bare);
+                painter.setRenderHint(QPainter::Antialiasing);
+                QSvgRenderer(QString::fromLatin1(res.pszPath)).render(&painter, QRectF(bare.rect()));
+                painter.end();
+                const qreal sx = qreal(drawn.width()) / res.nWidth, sy = qreal(drawn.height()) / res.nHeight;
+                // The colour-blind key carries the standard key's words in the same places.
+                const int words = res.nId == ResId::ElectronKeyColourBlind ? ResId::ElectronKey : res.nId;
+                for (const CArtworkCaption& c : ArtworkCaptions(words)) {
+                    int inside = 0, outside = 0;   // on its line, from above the capitals to below the descenders
+                    for (int y = int((c.baseline - c.nPixelSize) * sy); y < (c.baseline + c.nPixelSize / 3.0) * sy; ++y)
+                        for (int x = 0; x < drawn.width(); ++x)
+                            if (drawn.pixel(x, y) != bare.pixel(x, y))
+                                ++(x >= std::floor(c.left * sx) && x < std::ceil(c.right * sx) ? inside : outside);
+                    EXPECT_TRUE(inside > 0 && outside == 0) << language << " " << res.pszPath << " x" << scale << " \""
+                                                            << c.pszText << "\": " << inside << " in, " << outside << " out";
+                }
+            }
     }
 }

@@ -1,6 +1,7 @@
 // What reaches the screen: after every tick the window system holds the
-// view's whole composed frame and the meter's dial of the last reading, at
-// device pixel ratio 1 and (run again with QT_SCALE_FACTOR=2) at 2.
+// view's whole composed frame and the meter's dial of the last reading, and a
+// picture control its picture and the window's colour beyond it, at device
+// pixel ratio 1 and (run again with QT_SCALE_FACTOR=2) at 2.
 #include "WindowFixture.h"
 
 #include "view/PictureControl.h"
@@ -99,4 +100,28 @@ TEST_F(Screen, EveryTickShowsTheWholeFrameAndTheMeterItsLastReading)
         ASSERT_TRUE(OnScreen(*m_frame, meter, dialArea) == needle) << "meter at tick " << tick;
     }
     EXPECT_GT(View().Meter().LastReading(), 0.0) << "the needle moved";
+}
+
+// A picture smaller than its control leaves the rest of it the window's
+// colour, whatever a larger picture showed there before.
+TEST(PictureOnScreen, WhereASmallerPictureDoesNotReachShowsTheWindowColour)
+{
+    CPictureControl control(false);
+    control.resize(120, 90);
+    control.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&control));
+    const qreal dpr = control.devicePixelRatioF();
+    for (const auto& [size, colour] : {std::pair{QSize(120, 90), qRgb(255, 0, 0)}, std::pair{QSize(40, 30), qRgb(0, 0, 255)}}) {
+        QImage image(size * dpr, QImage::Format_RGB32);
+        image.fill(colour);
+        image.setDevicePixelRatio(dpr);
+        control.SetImage(image);
+        QCoreApplication::processEvents();
+    }
+    const QImage shown = OnScreen(control, control, control.rect());
+    ASSERT_EQ(shown.size(), control.size() * dpr);
+    const QRgb window = control.palette().color(QPalette::Window).rgb();
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            ASSERT_EQ(shown.pixel(x, y), x < 40 * dpr && y < 30 * dpr ? qRgb(0, 0, 255) : window) << x << "," << y;
 }
