@@ -321,3 +321,28 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   assert.deepEqual(page.problems, []);
   await page.close();
 });
+
+test('whatever the storage holds, the page starts with the defaults in the browser\'s language, says so once and stores it clean', async () => {
+  const page = await shared.browser.newPage();
+  const warnings = [];
+  page.on('console', (m) => m.type() === 'warn' && warnings.push(m.text()));
+  await page.evaluateOnNewDocument(() => Object.defineProperty(navigator, 'languages', { get: () => ['de-DE', 'de'] }));
+  await page.goto(shared.server.url);
+  const start = async (stored) => {
+    warnings.length = 0;
+    if (stored !== undefined) await page.evaluate((s) => (s ? localStorage.setItem('tarrowin', s) : localStorage.clear()), stored);
+    await page.reload();
+    await page.evaluate(() => window.tarrowin.ready.then(() => true));
+    return page.evaluate(() => ({ ...window.tarrowin.app.state(), version: 0, lang: document.documentElement.lang,
+      bars: [...document.querySelectorAll('.bar')].map((bar) => bar.hidden) }));
+  };
+  const defaults = await start(null);
+  assert.equal(defaults.lang, 'de');
+  // What a page of another version, an extension or a hand may leave; last, what it was cleaned to.
+  for (const stored of ['123', '"x"', '[1,"2"]', 'null', '{"circuit":5,"language":7,"speed":{}}', undefined]) {
+    assert.deepEqual(await start(stored), defaults, stored);
+    assert.equal(warnings.length, stored ? 1 : 0, `${stored}: ${warnings}`);
+    assert.deepEqual(await page.evaluate(() => JSON.parse(localStorage.getItem('tarrowin'))), {});
+  }
+  await page.close();
+});
