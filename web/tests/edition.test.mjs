@@ -1,7 +1,7 @@
 // The browser edition as built, in headless Chromium: circuit 9's square in
 // each view drawn as the desktop runner draws the same tick, the page again
-// from the service worker's store with the network gone, and tarrowin.html
-// opened from file://.
+// from the service worker's store with the network gone, a server that sends
+// odd types or lacks a file, and tarrowin.html opened from file://.
 import { execFile } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -9,7 +9,7 @@ import { join } from 'node:path';
 import { promisify } from 'node:util';
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { buildDir, openPage, serveAndLaunch, sleep, webDir } from './browser.mjs';
+import { buildDir, openPage, serveAndLaunch, serveAs, sleep, webDir } from './browser.mjs';
 
 const desktopSim = join(buildDir, 'cli', 'tarrowin-sim');
 // Past the circuit's title, which fades out over its first 250 ticks.
@@ -123,6 +123,25 @@ test('after the first visit the page runs offline', async () => {
   assert.equal(running.state.display, 1);
   assert.deepEqual(page.problems, []);
   await page.setOfflineMode(false);
+  await page.close();
+});
+
+test('the page starts whatever types the server sends, and says why when it cannot start', async (t) => {
+  const artwork = JSON.parse(readFileSync(join(webDir, 'assets.json'))).artwork[0];
+  // Scripts and WebAssembly sent as a type the server does not know.
+  const servers = [await serveAs(webDir, { type: (path) => /\.(html|css)$/.test(path) && `text/${path.split('.').pop()}` }),
+    await serveAs(webDir, { missing: [artwork] }), await serveAs(webDir, { missing: ['tarrowin.wasm'] })];
+  t.after(() => servers.forEach((server) => server.close()));
+  const page = await openPage(shared.browser, servers[0].url);
+  assert.ok(await page.evaluate(async () => new Set((await window.tarrowin.viewPixels()).data).size > 3), 'the view is blank');
+  // Only the worker for offline use is refused.
+  assert.deepEqual(page.problems.filter((problem) => !/unsupported MIME type/.test(problem)), []);
+  for (const [i, file] of [artwork, 'tarrowin.wasm'].entries()) {
+    await page.goto(servers[i + 1].url);
+    const text = await (await page.waitForSelector('[role=alert]', { visible: true })).evaluate((alert) => alert.innerText);
+    assert.ok(text.includes(`${file} could not be loaded (404 Not Found)`) && /Reload[^]*tarrowin\.html[^]*server/.test(text), text);
+    assert.equal(await page.$eval('#app', (app) => getComputedStyle(app).visibility), 'hidden');
+  }
   await page.close();
 });
 

@@ -71,6 +71,8 @@ export function start(createTarrowin, loadAssets) {
     build(createTarrowin, loadAssets, exposed, () => resolve(exposed)).catch((error) => {
       document.getElementById('app').dataset.state = 'failed';
       console.error('Tarrowin could not start:', error);
+      // The page says why (index.html's script listens).
+      window.dispatchEvent(new CustomEvent('tarrowin-failed', { detail: error }));
       reject(error);
     });
   });
