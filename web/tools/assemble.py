@@ -46,12 +46,12 @@ def offline_files(out):
 
 def write_service_worker(template, out):
     """The worker with the files it keeps (and the folder's own address, which
-    serves index.html) and a version that changes with any of them."""
+    serves index.html) and a version made from their names and contents, so
+    that a change to any byte of them makes browsers replace what they kept."""
     files = offline_files(out)
     digest = hashlib.sha256()
     for name in files:
-        digest.update(name.encode())
-        digest.update((out / name).read_bytes())
+        digest.update(f'{name}\0{hashlib.sha256((out / name).read_bytes()).hexdigest()}\n'.encode())
     head = f'const kVersion = {json.dumps(digest.hexdigest()[:16])};\nconst kFiles = {json.dumps(["./"] + files, indent=1)};\n'
     (out / 'sw.js').write_text(head + template, encoding='utf-8')
 
@@ -74,12 +74,21 @@ def single_file(page_dir, core_js, css, assets):
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument('--root', required=True, help='the source tree')
-    parser.add_argument('--core', required=True, help='the emscripten build directory')
+    parser.add_argument('--core', help='the emscripten build directory')
     parser.add_argument('--out', required=True, help='the folder to write, e.g. build/web')
+    parser.add_argument('--worker-only', action='store_true',
+                        help='write only the service worker again, for the folder as it is now (after a file in it '
+                        'was changed by hand), so that browsers replace what they kept')
     args = parser.parse_args()
-    root, core, out = Path(args.root), Path(args.core), Path(args.out)
+    root, out = Path(args.root), Path(args.out)
     page = root / 'web' / 'page'
     template = (page / 'sw.js').read_text(encoding='utf-8')
+    if args.worker_only:
+        write_service_worker(template, out)
+        return
+    if not args.core:
+        parser.error('--core is needed to write the folder')
+    core = Path(args.core)
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
