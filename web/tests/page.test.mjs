@@ -371,7 +371,7 @@ test('whatever the storage holds, the page starts with the defaults in the brows
   const page = await shared.browser.newPage();
   const warnings = [];
   page.on('console', (m) => m.type() === 'warn' && warnings.push(m.text()));
-  await page.evaluateOnNewDocument(() => Object.defineProperty(navigator, 'languages', { get: () => ['de-DE', 'de'] }));
+  await page.evaluateOnNewDocument(() => Object.defineProperty(navigator, 'languages', { get: () => ['de-DE'] }));
   await page.goto(shared.server.url);
   const start = async (stored) => {
     warnings.length = 0;
