@@ -6,6 +6,8 @@ import puppeteer from 'puppeteer-core';
 import { after, before } from 'node:test';
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
+import { readFile } from 'node:fs/promises';
+import { createServer as createHttpServer } from 'node:http';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
@@ -38,6 +40,20 @@ export async function serve(directory = webDir) {
     }
   }
   return { url, close: () => server.kill() };
+}
+
+// A server as some schools have: each file sent as `type(path)` says (by
+// default its usual type), never sniffed, and none of the paths `missing`.
+const kTypes = { html: 'text/html', css: 'text/css', js: 'text/javascript', wasm: 'application/wasm', svg: 'image/svg+xml' };
+export async function serveAs(directory, { type = (path) => kTypes[path.split('.').pop()], missing = [] } = {}) {
+  const server = createHttpServer(async (request, response) => {
+    const path = new URL(request.url, 'http://host').pathname.slice(1) || 'index.html';
+    const body = missing.includes(path) ? null : await readFile(join(directory, path)).catch(() => null);
+    response.writeHead(body ? 200 : 404, { 'Content-Type': (body && type(path)) || 'application/octet-stream',
+      'X-Content-Type-Options': 'nosniff' }).end(body ?? '');
+  });
+  await new Promise((done) => server.listen(0, '127.0.0.1', done));
+  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => { server.close(); server.closeAllConnections(); } };
 }
 
 // Headless Chromium draws 2D canvases in software unless told to use its

@@ -1,15 +1,16 @@
 // The browser edition as built, in headless Chromium: circuit 9's square in
 // each view drawn as the desktop runner draws the same tick, the page again
-// from the service worker's store with the network gone, and tarrowin.html
+// from the service worker's store with the network gone, a new build taking
+// over, a server that sends odd types or lacks a file, and tarrowin.html
 // opened from file://.
 import { execFile } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { promisify } from 'node:util';
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { buildDir, openPage, serveAndLaunch, sleep, webDir } from './browser.mjs';
+import { buildDir, openPage, serveAndLaunch, serveAs, sleep, webDir } from './browser.mjs';
 
 const desktopSim = join(buildDir, 'cli', 'tarrowin-sim');
 // Past the circuit's title, which fades out over its first 250 ticks.
@@ -123,6 +124,64 @@ test('after the first visit the page runs offline', async () => {
   assert.equal(running.state.display, 1);
   assert.deepEqual(page.problems, []);
   await page.setOfflineMode(false);
+  await page.close();
+});
+
+test('a changed byte changes the version, and the new worker takes over at the next reload', async (t) => {
+  const dir = mkdtempSync(join(tmpdir(), 'tarrowin-folder-'));
+  cpSync(webDir, dir, { recursive: true });
+  const server = await serveAs(dir);
+  t.after(() => { server.close(); rmSync(dir, { recursive: true, force: true }); });
+  const file = (name, bytes) => (bytes === undefined ? readFileSync(join(dir, name)) : writeFileSync(join(dir, name), bytes));
+  const version = async () => {
+    await promisify(execFile)('python3', [new URL('../tools/assemble.py', import.meta.url).pathname, '--root',
+      new URL('../..', import.meta.url).pathname, '--out', dir, '--worker-only']);
+    return /kVersion = "(\w+)"/.exec(file('sw.js'))[1];
+  };
+  const built = /kVersion = "(\w+)"/.exec(file('sw.js'))[1];
+  assert.equal(await version(), built);
+  // The last byte of a file of each folder and kind (the files after the folder's own address).
+  const files = JSON.parse(/kFiles = (\[[^\]]*\])/.exec(file('sw.js'))[1]).slice(1);
+  const kinds = new Map(files.map((name) => [name.replace(/[^/]*\./, '*.'), name]));
+  assert.ok(kinds.size >= 10, [...kinds.keys()].join());
+  for (const name of kinds.values()) {
+    const bytes = file(name);
+    file(name, Buffer.concat([bytes.subarray(0, -1), Buffer.from([bytes.at(-1) ^ 1])]));
+    assert.notEqual(await version(), built, name);
+    file(name, bytes);
+  }
+  const page = await openPage(shared.browser, server.url);
+  await page.waitForFunction(() => navigator.serviceWorker.controller);
+  file('guide/index.html', `${file('guide/index.html')}<!-- new build -->`);
+  const store = `tarrowin-${await version()}`;
+  await page.reload();
+  // The new version's worker, alone with its store, controls the page and serves the new content, offline too.
+  await page.waitForFunction(async (store) => {
+    const { installing, waiting, active } = await navigator.serviceWorker.getRegistration();
+    return !installing && !waiting && navigator.serviceWorker.controller === active && (await caches.keys()).join() === store;
+  }, { timeout: 10000, polling: 100 }, store);
+  await page.setOfflineMode(true);
+  assert.match(await page.evaluate(async () => (await fetch('guide/index.html')).text()), /<!-- new build -->$/);
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
+test('the page starts whatever types the server sends, and says why when it cannot start', async (t) => {
+  const artwork = JSON.parse(readFileSync(join(webDir, 'assets.json'))).artwork[0];
+  // Scripts and WebAssembly sent as a type the server does not know.
+  const servers = [await serveAs(webDir, { type: (path) => /\.(html|css)$/.test(path) && `text/${path.split('.').pop()}` }),
+    await serveAs(webDir, { missing: [artwork] }), await serveAs(webDir, { missing: ['tarrowin.wasm'] })];
+  t.after(() => servers.forEach((server) => server.close()));
+  const page = await openPage(shared.browser, servers[0].url);
+  assert.ok(await page.evaluate(async () => new Set((await window.tarrowin.viewPixels()).data).size > 3), 'the view is blank');
+  // Only the worker for offline use is refused.
+  assert.deepEqual(page.problems.filter((problem) => !/unsupported MIME type/.test(problem)), []);
+  for (const [i, file] of [artwork, 'tarrowin.wasm'].entries()) {
+    await page.goto(servers[i + 1].url);
+    const text = await (await page.waitForSelector('[role=alert]', { visible: true })).evaluate((alert) => alert.innerText);
+    assert.ok(text.includes(`${file} could not be loaded (404 Not Found)`) && /Reload[^]*tarrowin\.html[^]*server/.test(text), text);
+    assert.equal(await page.$eval('#app', (app) => getComputedStyle(app).visibility), 'hidden');
+  }
   await page.close();
 });
 

@@ -34,6 +34,9 @@ async function open(query, viewport = { width: 1280, height: 800 }) {
 
 const state = (page) => page.evaluate(() => window.tarrowin.app.state());
 const lastCommand = (page) => page.evaluate(() => window.commands.at(-1));
+// Whether a command's button in the bars and its item in the menus are greyed (null where there is none).
+const greyed = (page, id) => page.evaluate((id) => ['.bar', '#menubar'].map((where) =>
+  document.querySelector(`${where} [data-command="${id}"]`)?.disabled ?? null), id);
 
 // The non-black box of the view's middle row and column, in device pixels.
 function squareOf(page) {
@@ -124,12 +127,13 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
 
   // The ball model animates at 62.5 ticks a second, half that at half speed, and not at all when paused.
   await page.keyboard.press('KeyM');
-  await page.evaluate(() => {
+  const pastTitle = () => page.evaluate(() => {
     const { app, module: m } = window.tarrowin;
     app.command(m.commandIds().Pause);
     for (let i = 0; i < 3000 && app.state().intro; ++i) app.tick();
     app.command(m.commandIds().Pause);
   });
+  await pastTitle();
   const pace = async (ms) => {
     const t0 = await page.evaluate(() => [window.tarrowin.app.ticks(), performance.now()]);
     await sleep(ms);
@@ -140,9 +144,21 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   const normal = await pace(1500);
   assert.notEqual(await frameHash(page), before);
   assert.ok(normal > 52 && normal < 66, `normal speed: ${normal} ticks/s`);
+  // "]" and "[" stop at the ends of the speeds, where the menu greys Faster and Slower.
+  const [slower, faster] = ['[', ']'].map((key) => module.items.find((i) => i.keys === key).id);
+  const speed = async () => [(await state(page)).slowdown, (await greyed(page, faster))[1], (await greyed(page, slower))[1]];
+  await page.keyboard.press(']');
+  assert.deepEqual(await speed(), [1, true, false]);
   await page.click(`.bar [data-command="${ids.SpeedNormal + 1}"]`);
   const half = await pace(1500);
   assert.ok(half > 26 && half < 33, `half speed: ${half} ticks/s`);
+  await page.keyboard.type('[[');
+  assert.deepEqual(await speed(), [4, false, true]);
+  // A circuit's title at 1/4 still runs at the normal pace.
+  await page.keyboard.press('PageDown');
+  const title = await pace(1000);
+  assert.ok(title > 50 && (await state(page)).intro, `the title at 1/4: ${title} ticks/s`);
+  await page.keyboard.press('PageUp');
   await page.click(`.bar [data-command="${ids.SpeedNormal}"]`);
   // Hidden behind another tab it stops, and shown again it goes on at its pace without catching up.
   const other = await shared.browser.newPage();
@@ -152,11 +168,22 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   const back = await pace(1000);
   assert.ok(back > 45 && back < 66, `after a hidden second: ${back} ticks/s`);
   await other.close();
+  // Step is greyed while running; paused, each press is one tick and a new frame, and no more.
+  assert.equal((await greyed(page, ids.StepTick))[0], true);
   await page.keyboard.press('Space');
-  assert.equal(await pace(500), 0);
   const still = await frameHash(page);
-  await page.evaluate(() => window.tarrowin.app.tick());
+  const pausedAt = await page.evaluate(() => window.tarrowin.app.ticks());
+  await page.keyboard.press('Period');
+  await page.click(`.bar [data-command="${ids.StepTick}"]`);
+  assert.equal(await pace(500), 0);
+  assert.equal(await page.evaluate(() => window.tarrowin.app.ticks()), pausedAt + 2);
   assert.notEqual(await frameHash(page), still);
+  await page.keyboard.press('Space');
+  // A circuit chosen and paused at once is drawn at once: drawing it again changes nothing.
+  await page.evaluate((id) => [id, window.tarrowin.module.commandIds().Pause].forEach((c) => window.tarrowin.page.run(c)), catalogue[2].id);
+  const chosen = await frameHash(page);
+  await page.evaluate(() => window.tarrowin.app.relayout());
+  assert.equal(await frameHash(page), chosen);
   await page.keyboard.press('Space');
 
   // The screen reader's region speaks, at most once a second, while the meter moves.
@@ -236,6 +263,13 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
     if (catalogue.some((c) => c.id === id)) await page.evaluate((c) => window.tarrowin.app.command(c), catalogue[4].id);
   }
   assert.ok(clicked >= buttons.length - 3, `${clicked} of ${buttons.length} buttons pressed`);
+  // The variable resistor's "-" and "+" are greyed at their ends of its range, in the bar and in the menu.
+  await page.click(`#chooser [data-command="${catalogue.find((c) => /variable/i.test(c.name)).id}"]`);
+  for (const [key, end, other] of [['Minus', ids.ResistanceDown, ids.ResistanceUp], ['Equal', ids.ResistanceUp, ids.ResistanceDown]]) {
+    for (let i = 0; i < 30 && !(await greyed(page, end))[0]; ++i) await page.keyboard.press(key);
+    assert.deepEqual([await greyed(page, end), await greyed(page, other)], [[true, true], [false, false]], key);
+  }
+  await page.click(`#chooser [data-command="${catalogue[4].id}"]`);
 
   // Save Picture: a PNG of the square at the side asked for.
   const downloads = mkdtempSync(join(tmpdir(), 'tarrowin-download-'));
@@ -277,6 +311,10 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   const csv = await page.evaluate(() => navigator.clipboard.readText());
   assert.match(csv.split('\n')[0], /time/);
   assert.ok(csv.trim().split('\n').length > 2, csv);
+  // The long run is measured meanwhile: its bar goes, its figures stand by the current's and each load's.
+  await page.waitForFunction(() => document.querySelector('.m-longrun progress').hidden, { timeout: 30000 });
+  const longRun = await page.$$eval('.m-longrun span, .m-load-longrun', (l) => l.map((e) => e.textContent));
+  for (const text of longRun) assert.match(text, /\d.*\+\/-.*\d/);
 
   // Another language: the menus, the bars and the core's own words, remembered for the next visit.
   const german = JSON.parse(readFileSync(join(webDir, 'i18n', 'de.json'), 'utf8'));
@@ -286,13 +324,20 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
   await sleep(1100);
   assert.notEqual(await page.evaluate(() => window.tarrowin.app.describe().text), english);
+  const loads = await page.evaluate(() => window.tarrowin.app.rates().loads.map((load) => load.name));
+  assert.deepEqual(await page.$$eval('.m-name', (l) => l.map((e) => e.textContent)), loads.map((name) => german.Label[name]));
   await page.keyboard.press('KeyD');
+  await page.click(`.bar [data-command="${ids.SpeedNormal + 1}"]`);
   await page.goto(shared.server.url, { waitUntil: 'load' });
   await page.evaluate(() => window.tarrowin.ready.then(() => true));
   assert.equal(await page.$eval('#language', (l) => l.value), 'de');
   s = await state(page);
   assert.equal(s.display, 1);
   assert.equal(s.circuit, catalogue[4].name);
+  await pastTitle();
+  const remembered = await pace(1500);
+  assert.ok(remembered > 26 && remembered < 33, `half speed after a reload: ${remembered} ticks/s`);
+  await page.click(`.bar [data-command="${ids.SpeedNormal}"]`);
   await page.select('#language', 'en');
 
   // Every size of screen: nothing of the bars cut off sideways, the square whole.
@@ -319,5 +364,30 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   }
 
   assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
+test('whatever the storage holds, the page starts with the defaults in the browser\'s language, says so once and stores it clean', async () => {
+  const page = await shared.browser.newPage();
+  const warnings = [];
+  page.on('console', (m) => m.type() === 'warn' && warnings.push(m.text()));
+  await page.evaluateOnNewDocument(() => Object.defineProperty(navigator, 'languages', { get: () => ['de-DE'] }));
+  await page.goto(shared.server.url);
+  const start = async (stored) => {
+    warnings.length = 0;
+    if (stored !== undefined) await page.evaluate((s) => (s ? localStorage.setItem('tarrowin', s) : localStorage.clear()), stored);
+    await page.reload();
+    await page.evaluate(() => window.tarrowin.ready.then(() => true));
+    return page.evaluate(() => ({ ...window.tarrowin.app.state(), version: 0, lang: document.documentElement.lang,
+      bars: [...document.querySelectorAll('.bar')].map((bar) => bar.hidden) }));
+  };
+  const defaults = await start(null);
+  assert.equal(defaults.lang, 'de');
+  // What a page of another version, an extension or a hand may leave; last, what it was cleaned to.
+  for (const stored of ['123', '"x"', '[1,"2"]', 'null', '{"circuit":5,"language":7,"speed":{}}', undefined]) {
+    assert.deepEqual(await start(stored), defaults, stored);
+    assert.equal(warnings.length, stored ? 1 : 0, `${stored}: ${warnings}`);
+    assert.deepEqual(await page.evaluate(() => JSON.parse(localStorage.getItem('tarrowin'))), {});
+  }
   await page.close();
 });

@@ -37,15 +37,23 @@ def manifest(languages):
     }
 
 
-def service_worker(template, files, out):
+def offline_files(out):
+    """Everything the page needs offline: not the runner for Node, which is not
+    the page's, nor the single file, the same edition again, nor the worker."""
+    skipped = {'tarrowin-sim.js', 'tarrowin.html', 'sw.js'}
+    return sorted(p.relative_to(out).as_posix() for p in out.rglob('*') if p.is_file() and p.name not in skipped)
+
+
+def write_service_worker(template, out):
     """The worker with the files it keeps (and the folder's own address, which
-    serves index.html) and a version that changes with any of them."""
+    serves index.html) and a version made from their names and contents, so
+    that a change to any byte of them makes browsers replace what they kept."""
+    files = offline_files(out)
     digest = hashlib.sha256()
     for name in files:
-        digest.update(name.encode())
-        digest.update((out / name).read_bytes())
+        digest.update(f'{name}\0{hashlib.sha256((out / name).read_bytes()).hexdigest()}\n'.encode())
     head = f'const kVersion = {json.dumps(digest.hexdigest()[:16])};\nconst kFiles = {json.dumps(["./"] + files, indent=1)};\n'
-    return head + template
+    (out / 'sw.js').write_text(head + template, encoding='utf-8')
 
 
 def inline_json(value):
@@ -66,22 +74,31 @@ def single_file(page_dir, core_js, css, assets):
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument('--root', required=True, help='the source tree')
-    parser.add_argument('--core', required=True, help='the emscripten build directory')
+    parser.add_argument('--core', help='the emscripten build directory')
     parser.add_argument('--out', required=True, help='the folder to write, e.g. build/web')
+    parser.add_argument('--worker-only', action='store_true',
+                        help='write only the service worker again, for the folder as it is now (after a file in it '
+                        'was changed by hand), so that browsers replace what they kept')
     args = parser.parse_args()
-    root, core, out = Path(args.root), Path(args.core), Path(args.out)
+    root, out = Path(args.root), Path(args.out)
     page = root / 'web' / 'page'
+    template = (page / 'sw.js').read_text(encoding='utf-8')
+    if args.worker_only:
+        write_service_worker(template, out)
+        return
+    if not args.core:
+        parser.error('--core is needed to write the folder')
+    core = Path(args.core)
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
 
     for name in ('index.html', 'tarrowin.css'):
         copy(page / name, out / name)
-    scripts = sorted(p.name for p in (page / 'js').glob('*.js') if p.name != 'boot-single.js')
-    for name in scripts:
-        copy(page / 'js' / name, out / 'js' / name)
-    for name in ('tarrowin.mjs', 'tarrowin.wasm', 'tarrowin-sim.js'):
+    for name in ('tarrowin.js', 'tarrowin.wasm', 'tarrowin-sim.js'):
         copy(core / name, out / name)
+    # The page's modules as one script, which index.html runs as the single file runs its own.
+    (out / 'tarrowin-page.js').write_text(bundle.bundle(page / 'js', 'boot'), encoding='utf-8')
 
     artwork = sorted((root / 'res' / 'artwork').glob('*.svg'))
     for svg in artwork:
@@ -102,12 +119,6 @@ def main():
     (out / 'assets.json').write_text(json.dumps({
         'artwork': [f'artwork/{svg.name}' for svg in artwork], 'languages': languages}) + '\n', encoding='utf-8')
 
-    # Everything the page needs offline; the runner for Node is not the page's,
-    # and the single file (written below) is the same edition again.
-    kept = sorted(str(p.relative_to(out)) for p in out.rglob('*') if p.is_file() and p.name != 'tarrowin-sim.js')
-    template = (page / 'sw.js').read_text(encoding='utf-8')
-    (out / 'sw.js').write_text(service_worker(template, kept, out), encoding='utf-8')
-
     assets = {
         'artwork': {f'artwork/{svg.name}': svg.read_text(encoding='utf-8') for svg in artwork},
         'languages': {lang: json.loads((out / 'i18n' / f'{lang}.json').read_text(encoding='utf-8')) for lang in languages},
@@ -116,6 +127,7 @@ def main():
     single = single_file(page, (core / 'tarrowin-single.js').read_text(encoding='utf-8'),
                          (page / 'tarrowin.css').read_text(encoding='utf-8'), assets)
     (out / 'tarrowin.html').write_text(single, encoding='utf-8')
+    write_service_worker(template, out)
 
 
 if __name__ == '__main__':

@@ -1,16 +1,65 @@
-// The served page: the core as a module beside it, the assets fetched (and
-// kept by the service worker for the next visit, online or not).
-import createTarrowin from '../tarrowin.mjs';
+// The served page: the core (tarrowin.js, run by index.html's loader just
+// before this script) with its WebAssembly and the assets fetched beside it
+// (and kept by the service worker for the next visit, online or not).
 import { start } from './main.js';
 
+// A file of the folder, or an error that names it.
+async function load(file) {
+  let response;
+  try {
+    response = await fetch(file);
+  } catch (error) {
+    throw Object.assign(new Error(`${file} could not be loaded (${error.message})`), { file });
+  }
+  if (!response.ok) throw Object.assign(new Error(`${file} could not be loaded (${response.status} ${response.statusText})`), { file });
+  return response;
+}
+
+// Compiled while it downloads where the server sends the WebAssembly's own
+// type, which the browser insists on for that; from its bytes where not.
+async function instantiate(imports) {
+  const response = await load('tarrowin.wasm');
+  const type = (response.headers.get('Content-Type') ?? '').split(';')[0].trim();
+  try {
+    if (type === 'application/wasm' && typeof WebAssembly.instantiateStreaming === 'function')
+      return await WebAssembly.instantiateStreaming(response, imports);
+    return await WebAssembly.instantiate(await response.arrayBuffer(), imports);
+  } catch (error) {
+    // Something else in its place (a server's own page), or the file of another build than tarrowin.js.
+    throw Object.assign(new Error(`tarrowin.wasm is not the file of this build (${error.message})`), { file: 'tarrowin.wasm' });
+  }
+}
+
+// The module, failing (rather than waiting for ever) when its WebAssembly does.
+function createCore(options) {
+  return new Promise((resolve, reject) => {
+    createTarrowin({
+      ...options,
+      instantiateWasm(imports, receive) {
+        instantiate(imports).then(({ instance, module }) => receive(instance, module), reject);
+        return {};
+      },
+    }).then(resolve, reject);
+  });
+}
+
 async function loadAssets() {
-  const index = await (await fetch('assets.json')).json();
-  const text = async (file) => (await fetch(file)).text();
+  const text = async (file) => (await load(file)).text();
+  // A server may answer with a page of its own (a login, an error) instead.
+  const json = async (file) => {
+    const source = await text(file);
+    try {
+      return JSON.parse(source);
+    } catch (error) {
+      throw Object.assign(new Error(`${file} is not the file it should be (${error.message})`), { file });
+    }
+  };
+  const index = await json('assets.json');
   const artwork = {};
   const languages = {};
   await Promise.all([
     ...index.artwork.map(async (file) => { artwork[file] = await text(file); }),
-    ...index.languages.map(async (code) => { languages[code] = JSON.parse(await text(`i18n/${code}.json`)); }),
+    ...index.languages.map(async (code) => { languages[code] = await json(`i18n/${code}.json`); }),
   ]);
   return { artwork, languages, guideUrl: 'guide/index.html' };
 }
@@ -18,4 +67,4 @@ async function loadAssets() {
 if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
   navigator.serviceWorker.register('sw.js').catch((error) => console.warn('Tarrowin works online only:', error));
 
-window.tarrowin = start(createTarrowin, loadAssets);
+window.tarrowin = start(createCore, loadAssets);

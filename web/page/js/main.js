@@ -71,6 +71,8 @@ export function start(createTarrowin, loadAssets) {
     build(createTarrowin, loadAssets, exposed, () => resolve(exposed)).catch((error) => {
       document.getElementById('app').dataset.state = 'failed';
       console.error('Tarrowin could not start:', error);
+      // The page says why (index.html's script listens).
+      window.dispatchEvent(new CustomEvent('tarrowin-failed', { detail: error }));
       reject(error);
     });
   });
@@ -131,12 +133,11 @@ async function build(createTarrowin, loadAssets, exposed, onFirstFrame) {
   for (const code of words.codes()) el.language.append(new Option(Words.nameOf(code), code));
   el.language.setAttribute('aria-label', words.codes().map(Words.nameOf).join(' / '));
   el.language.addEventListener('change', () => page.chooseLanguage(el.language.value));
-  const stored = Settings.stored().language;
-  page.chosenLanguage = words.codes().includes(stored) ? stored : null;
+  page.settings = new Settings({ ids, catalogue, displayWords: module.displayWords(), palettes: module.palettes(),
+    languages: words.codes(), state: (id) => page.state(id), run });
+  page.chosenLanguage = page.settings.language;
   page.setLanguage(page.chosenLanguage ?? page.browserLanguage());
 
-  page.settings = new Settings({ ids, catalogue, displayWords: module.displayWords(), palettes: module.palettes(),
-    state: (id) => page.state(id), run });
   page.restoring = true;
   page.settings.restore(new URLSearchParams(location.search));
   page.restoring = false;

@@ -4,10 +4,38 @@
 
 const kStorageKey = 'tarrowin';
 
+// The stored settings as an object of strings, and the names of what could
+// not be used: whatever another version, an extension or a hand in the
+// developer tools left there must never stop the page.
+function readStorage() {
+  let text = null;
+  try {
+    text = localStorage.getItem(kStorageKey);
+  } catch {
+    return { stored: {}, unusable: [] };   // storage refused, as in save()
+  }
+  if (text === null) return { stored: {}, unusable: [] };
+  let value;
+  try {
+    value = JSON.parse(text);
+  } catch {
+    return { stored: {}, unusable: ['not JSON'] };
+  }
+  if (value === null || typeof value !== 'object' || Array.isArray(value))
+    return { stored: {}, unusable: [`${Array.isArray(value) ? 'an array' : JSON.stringify(value)}, not an object`] };
+  const stored = {};
+  const unusable = [];
+  for (const [key, word] of Object.entries(value)) {
+    if (typeof word === 'string') stored[key] = word;
+    else if (!(key === 'language' && word === null)) unusable.push(key);   // null: the browser's language
+  }
+  return { stored, unusable };
+}
+
 export class Settings {
   // ids: the core's named command ids; catalogue, displayWords, palettes: its tables;
-  // state(id): a command's state; run(id): routes a command.
-  constructor({ ids, catalogue, displayWords, palettes, state, run }) {
+  // languages: the codes shipped; state(id): a command's state; run(id): routes a command.
+  constructor({ ids, catalogue, displayWords, palettes, languages, state, run }) {
     this.state = state;
     this.run = run;
     this.ids = ids;
@@ -26,6 +54,15 @@ export class Settings {
       toggle('bars/measurements', ids.ViewMeasurements),
     ];
     this.defaults = this.current();
+    const { stored, unusable } = readStorage();
+    this.stored = stored;
+    this.unusable = unusable;
+    // The language remembered, if it is one of those shipped.
+    this.language = null;
+    if ('language' in stored) {
+      if (languages.includes(stored.language)) this.language = stored.language;
+      else this.unusable.push('language');
+    }
   }
 
   current() {
@@ -50,25 +87,22 @@ export class Settings {
     }
   }
 
-  static stored() {
-    try {
-      return JSON.parse(localStorage.getItem(kStorageKey) ?? '{}') ?? {};
-    } catch {
-      return {};
-    }
-  }
-
-  // Puts back what was remembered, then what the link asks for. Returns the
-  // language remembered, if any.
+  // Puts back what was remembered, then what the link asks for. What could
+  // not be used is named in one warning, and the storage written again
+  // without it.
   restore(query) {
-    const stored = Settings.stored();
+    const stored = this.stored;
     const choices = {};
-    const ignored = [];
+    const ignored = [...this.unusable];
     for (const choice of this.choices) {
       if (!(choice.key in stored)) continue;
       if (choice.words.some(([word]) => word === stored[choice.key])) choices[choice.key] = stored[choice.key];
       else ignored.push(choice.key);
     }
+    const known = new Set(['language', ...this.choices.map((c) => c.key)]);
+    ignored.push(...Object.keys(stored).filter((key) => !known.has(key)));
+    // Only what can be used is kept (the link's choices are not remembered by opening it).
+    if (ignored.length) this.write({ ...choices, ...(this.language ? { language: this.language } : {}) });
     const circuit = query.get('circuit');
     if (circuit !== null) {
       if (this.choices[0].words.some(([word]) => word === circuit)) choices.circuit = circuit;
@@ -85,13 +119,17 @@ export class Settings {
       if (/^[0-3]$/.test(cells)) this.run(this.ids.Cells0 + Number(cells));
       else ignored.push('cells=' + cells);
     }
-    if (ignored.length) console.warn(`Tarrowin: ignoring settings out of range: ${ignored.join(', ')}`);
-    return typeof stored.language === 'string' ? stored.language : null;
+    if (ignored.length) console.warn(`Tarrowin: ignoring settings it cannot use: ${ignored.join(', ')}`);
   }
 
+  // language: the one chosen in the page, or null to follow the browser's.
   save(language) {
+    this.write(language ? { ...this.current(), language } : this.current());
+  }
+
+  write(choices) {
     try {
-      localStorage.setItem(kStorageKey, JSON.stringify({ ...this.current(), language }));
+      localStorage.setItem(kStorageKey, JSON.stringify(choices));
     } catch {
       // Storage refused (a private window's quota, a sandboxed frame): nothing is remembered.
     }
