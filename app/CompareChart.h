@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/document/Comparison.h"
+#include "core/measurement/Comparison.h"
 
 #include <QString>
 #include <QWidget>

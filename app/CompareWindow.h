@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/CompareChart.h"
-#include "core/document/CompareSets.h"
-#include "core/document/Comparison.h"
-#include "core/document/MeasurementQueue.h"
+#include "core/measurement/CompareSets.h"
+#include "core/measurement/Comparison.h"
+#include "core/measurement/MeasurementQueue.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

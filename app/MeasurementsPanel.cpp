@@ -1,6 +1,6 @@
 #include "app/MeasurementsPanel.h"
 
-#include "core/document/CircuitRates.h"
+#include "core/measurement/CircuitRates.h"
 #include "core/document/TarrowinDoc.h"
 #include "core/sim/ComponentLabel.h"
 

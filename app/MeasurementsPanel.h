@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/document/MeasurementQueue.h"
+#include "core/measurement/MeasurementQueue.h"
 
 #include <QTimer>
 #include <QWidget>

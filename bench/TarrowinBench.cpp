@@ -2,8 +2,8 @@
 // 4K, and a re-layout of each display at both sizes, with the cost of
 // copying two full-HD frames as the yardstick for Render; and of the long
 // run: one measurement, and Compare Circuits' largest set on two threads.
-#include "core/document/CompareSets.h"
-#include "core/document/MeasurementQueue.h"
+#include "core/measurement/CompareSets.h"
+#include "core/measurement/MeasurementQueue.h"
 #include "core/document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
 

@@ -1,7 +1,7 @@
 #include "cli/SimRunner.h"
 
-#include "core/document/CurrentMeter.h"
-#include "core/document/Measurement.h"
+#include "core/lesson/CurrentMeter.h"
+#include "core/measurement/Measurement.h"
 #include "core/document/TarrowinDoc.h"
 #include "core/res/CommandIds.h"
 

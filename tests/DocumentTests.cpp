@@ -2,9 +2,9 @@
 
 #include "core/circuits/SingleBulbCircuit.h"
 #include "core/circuits/TwoBulbsSeriesCircuit.h"
-#include "core/document/CircuitRates.h"
-#include "core/document/CurrentMeter.h"
-#include "core/document/TickPace.h"
+#include "core/measurement/CircuitRates.h"
+#include "core/lesson/CurrentMeter.h"
+#include "core/lesson/TickPace.h"
 #include "core/document/TarrowinDoc.h"
 #include "core/draw/RecordingSurface.h"
 #include "core/res/CircuitCatalogue.h"

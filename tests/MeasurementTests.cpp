@@ -2,9 +2,9 @@
 // intervals that hold across seeds, and a live circuit that never notices.
 #include "TestSupport.h"
 
-#include "core/document/CompareSets.h"
-#include "core/document/Comparison.h"
-#include "core/document/MeasurementQueue.h"
+#include "core/measurement/CompareSets.h"
+#include "core/measurement/Comparison.h"
+#include "core/measurement/MeasurementQueue.h"
 #include "core/document/TarrowinDoc.h"
 #include "core/res/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"

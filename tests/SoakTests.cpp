@@ -1,7 +1,7 @@
 // A long run of every circuit under a seeded random stream of every command,
 // with the state checked after each tick: what a classroom projector goes
 // through in an afternoon of students clicking anything.
-#include "core/document/CurrentMeter.h"
+#include "core/lesson/CurrentMeter.h"
 #include "core/document/TarrowinDoc.h"
 #include "platform/RasterSurface.h"
 #include "core/res/CommandIds.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/document/CircuitDescription.h"
-#include "core/document/CommandState.h"
-#include "core/document/CurrentMeter.h"
+#include "core/description/CircuitDescription.h"
+#include "core/lesson/CommandState.h"
+#include "core/lesson/CurrentMeter.h"
 #include "core/document/ViewLink.h"
 #include "core/draw/Bitmap.h"
 #include "platform/EscapeKeyRecorder.h"

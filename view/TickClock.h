@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/document/TickPace.h"
+#include "core/lesson/TickPace.h"
 
 #include <QTimer>
 

@@ -1,6 +1,6 @@
 #include "core/pictures/MeterDial.h"
 
-#include "core/document/CurrentMeter.h"
+#include "core/lesson/CurrentMeter.h"
 #include "core/draw/SelectGuard.h"
 #include "core/res/ResourceIds.h"
 

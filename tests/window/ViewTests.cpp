@@ -1,7 +1,7 @@
 // The view: logo screen, the timer's ticks, the meter and resizing.
 #include "WindowFixture.h"
 
-#include "core/document/CurrentMeter.h"
+#include "core/lesson/CurrentMeter.h"
 #include "core/res/ElectronPalettes.h"
 #include "view/PictureControl.h"
 

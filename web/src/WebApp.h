@@ -2,11 +2,11 @@
 
 #include "CanvasSurface.h"
 #include "WebLongRun.h"
-#include "core/document/CircuitDescription.h"
-#include "core/document/CommandState.h"
-#include "core/document/CurrentMeter.h"
+#include "core/description/CircuitDescription.h"
+#include "core/lesson/CommandState.h"
+#include "core/lesson/CurrentMeter.h"
 #include "core/document/TarrowinDoc.h"
-#include "core/document/TickPace.h"
+#include "core/lesson/TickPace.h"
 
 #include <memory>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "core/document/Comparison.h"
+#include "core/measurement/Comparison.h"
 
-#include "core/document/CompareSets.h"
-#include "core/document/Csv.h"
+#include "core/measurement/CompareSets.h"
+#include "core/measurement/Csv.h"
 #include "core/words/Words.h"
 
 #include <algorithm>

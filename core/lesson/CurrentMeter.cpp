@@ -1,4 +1,4 @@
-#include "core/document/CurrentMeter.h"
+#include "core/lesson/CurrentMeter.h"
 
 bool CCurrentMeter::AddTick(double supplyCount)
 {

@@ -1,4 +1,4 @@
-#include "core/document/CircuitDescription.h"
+#include "core/description/CircuitDescription.h"
 
 #include "core/document/TarrowinDoc.h"
 #include "core/pictures/MeterDial.h"

@@ -1,4 +1,4 @@
-#include "core/document/TickPace.h"
+#include "core/lesson/TickPace.h"
 
 #include "core/res/CommandIds.h"
 

@@ -1,4 +1,4 @@
-#include "core/document/Csv.h"
+#include "core/measurement/Csv.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "core/document/CircuitFactory.h"
+#include "core/circuits/CircuitFactory.h"
 
 #include "core/circuits/BulbResistorCircuit.h"
 #include "core/circuits/BulbSwitchCircuit.h"

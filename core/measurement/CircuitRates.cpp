@@ -1,6 +1,6 @@
-#include "core/document/CircuitRates.h"
+#include "core/measurement/CircuitRates.h"
 
-#include "core/document/Csv.h"
+#include "core/measurement/Csv.h"
 
 #include <algorithm>
 #include <numeric>

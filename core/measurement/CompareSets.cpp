@@ -1,4 +1,4 @@
-#include "core/document/CompareSets.h"
+#include "core/measurement/CompareSets.h"
 
 #include "core/circuits/BulbVariableResistorCircuit.h"
 #include "core/res/CircuitCatalogue.h"

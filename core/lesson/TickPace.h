@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/document/CommandState.h"
+#include "core/lesson/CommandState.h"
 
 #include <optional>
 

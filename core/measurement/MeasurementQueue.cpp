@@ -1,4 +1,4 @@
-#include "core/document/MeasurementQueue.h"
+#include "core/measurement/MeasurementQueue.h"
 
 #include <algorithm>
 

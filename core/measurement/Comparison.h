@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/document/Measurement.h"
+#include "core/measurement/Measurement.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "core/document/Measurement.h"
+#include "core/measurement/Measurement.h"
 
 #include "core/circuits/BulbVariableResistorCircuit.h"
-#include "core/document/CircuitFactory.h"
-#include "core/document/CircuitRates.h"
+#include "core/circuits/CircuitFactory.h"
+#include "core/measurement/CircuitRates.h"
 
 #include <cmath>
 #include <stdexcept>
