@@ -379,7 +379,7 @@ void CMainFrame::EnableResistorButtons(bool less, bool more)
     m_pControls->SetEnabled(CmdId::ResistanceUp, more);
 }
 
-void CMainFrame::SetProgress(int percent)
+void CMainFrame::ShowIntroProgress(int percent)
 {
     if (QProgressBar* progress = m_pControls->ProgressBar(CmdId::Progress))
         progress->setValue(percent);

@@ -39,7 +39,6 @@ public:
     void UpdateSwitchButtons(bool switchCircuit, bool open) override;
     void EnableResistorButtons(bool less, bool more) override;
     void ShowElectronKey(int bitmapId) override;
-    void SetProgress(int percent) override;
 
     // IViewFrame
     CPictureControl* CellsPictureControl() override;
@@ -50,6 +49,7 @@ public:
     void RecordView(CTarrowinView* view) override;
     void ClockChanged() override;
     void RatesChanged() override;
+    void ShowIntroProgress(int percent) override;
 
     bool IsFullScreenMode() const { return !m_rcRestore.isNull(); }
     // Full screen as soon as the view shows its first frame, when the command first works.

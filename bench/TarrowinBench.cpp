@@ -1,6 +1,7 @@
-// The costs of one tick: Step, Render of a ball-model frame at full HD and
-// 4K, and a re-layout of each display at both sizes, with the cost of
-// copying two full-HD frames as the yardstick for Render; and of the long
+// The costs of one tick: Step, the animation and drawing of a ball-model
+// frame at full HD and 4K, and a re-layout of each display at both sizes,
+// with the cost of copying two full-HD frames as the yardstick for the
+// frame; and of the long
 // run: one measurement, and Compare Circuits' largest set on two threads.
 #include "core/measurement/CompareSets.h"
 #include "core/measurement/MeasurementQueue.h"
@@ -77,10 +78,12 @@ void BM_RenderBallModel(benchmark::State& state)
     doc.LayoutCircuit(dc, CRect{0, 0, w, h});
     while (doc.GetCurrentCircuit()->GetIntroFrames() > 0) {
         doc.StepCircuit();
-        doc.RenderCircuit(dc);
+        doc.AdvanceAnimation();
+        doc.DrawCircuit(dc);
     }
     for (auto _ : state) {
-        doc.RenderCircuit(dc);
+        doc.AdvanceAnimation();
+        doc.DrawCircuit(dc);
         benchmark::ClobberMemory();
     }
 }
@@ -108,7 +111,7 @@ void BM_Layout(benchmark::State& state)
 BENCHMARK(BM_Layout)->ArgNames({"w", "h", "display"})->ArgsProduct({{kWidth}, {kHeight}, {0, 1, 2}})
     ->ArgsProduct({{3840}, {2160}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
 
-// Yardstick: the two full-frame copies every Render must make.
+// Yardstick: the two full-frame copies every frame must make.
 void BM_CopyTwoFrames1080p(benchmark::State& state)
 {
     const std::size_t bytes = std::size_t{kWidth} * kHeight * 4;

@@ -165,8 +165,9 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err, ISimPictures* p
     for (long long tick = 1; tick <= o.nTicks; ++tick) {
         doc.StepCircuit();
         meter.AddTick(circuit->TakeSupplyCount());
+        doc.AdvanceAnimation();
         if (dc) {
-            doc.RenderCircuit(*dc);
+            doc.DrawCircuit(*dc);
             if (!o.strFramesDir.empty()) {
                 char name[32];
                 std::snprintf(name, sizeof name, "frame_%06lld.png", tick);
@@ -180,7 +181,7 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err, ISimPictures* p
     }
     if (dc) {
         if (o.nTicks == 0)
-            doc.RenderCircuit(*dc);
+            doc.DrawCircuit(*dc);
         if (!o.strPng.empty() && !pictures->Save(o.strPng))
             return fail("--png: cannot write " + ShownArgument(o.strPng));
     }

@@ -5,6 +5,8 @@
 // circuit's glow lists, in number order.
 
 #include "core/draw/RecordingSurface.h"
+#include "core/render/CircuitPainter.h"
+#include "core/render/GridCanvas.h"
 #include "core/sim/Circuit.h"
 #include "core/sim/Random.h"
 #include "tests/TestSupport.h"
@@ -258,15 +260,17 @@ inline void CheckGlow(const GlowCase& c)
         CCircuit& circuit = *t.circuit;
         circuit.SetCells(cells);
         CRecordingSurface rec(600, 400);
-        circuit.Layout(rec, CRect{0, 0, 600, 400});
+        CCircuitPainter painter;
+        painter.Layout(circuit, rec, CRect{0, 0, 600, 400});
         MoveOnce(circuit, c.release.x + 0.05, c.release.y, -0.05, 0, true, true);
         ASSERT_EQ(t.glows[static_cast<std::size_t>(c.release.list - 1)]->Size(), 1u);
         rec.Clear();
-        circuit.DrawGlow(rec);
+        painter.DrawGlow(circuit, rec);
         const auto arcs = rec.CallsOf("Arc");
         ASSERT_EQ(arcs.size(), 1u);
-        const auto px = [&](double x) { return static_cast<int>(circuit.GetOffsetX() + circuit.GetUnit() * x); };
-        const auto py = [&](double y) { return static_cast<int>(circuit.GetOffsetY() + circuit.GetUnit() * y); };
+        const CGridLayout& g = painter.Grid();
+        const auto px = [&](double x) { return static_cast<int>(g.offsetX + g.unit * x); };
+        const auto py = [&](double y) { return static_cast<int>(g.offsetY + g.unit * y); };
         const std::vector<int>& a = arcs[0].args;
         EXPECT_EQ((a[0] + a[2]) / 2, px(c.cx));
         EXPECT_EQ((a[1] + a[3]) / 2, py(c.cy));
@@ -306,7 +310,7 @@ inline void CheckIdentity(const IdentityCase& c)
     EXPECT_FALSE(circuit.IsSwitchOpen());
     circuit.SetSwitchOpen(true);
     EXPECT_EQ(circuit.IsSwitchOpen(), c.hasSwitch);
-    EXPECT_EQ(circuit.IsLayoutDirty(), c.hasSwitch);
+    EXPECT_EQ(circuit.LayoutVersion() != 0, c.hasSwitch);
 
     circuit.BuildLabels();
     EXPECT_FALSE(circuit.IsSwitchOpen());

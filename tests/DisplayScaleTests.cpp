@@ -61,26 +61,21 @@ protected:
         return c;
     }
 
-    QImage Layout(CCircuit& c, int w, int h)
+    // The shown circuit laid out on an image of its own.
+    QImage Layout(int w, int h)
     {
         QImage image(w, h, QImage::Format_RGB32);
         CRasterSurface dc(image);
-        c.Layout(dc, CRect{0, 0, w, h});
+        m_doc.LayoutCircuit(dc, CRect{0, 0, w, h});
         return image;
     }
-
-    // Frames after the circuit's title, on a small view.
-    QImage Run(CCircuit& c, int w, int h, int ticks)
+    // A tick's animation and frame.
+    void Tick(CDrawSurface& dc)
     {
-        QImage image(w, h, QImage::Format_RGB32);
-        CRasterSurface dc(image);
-        c.Layout(dc, CRect{0, 0, w, h});
-        for (int i = 0; i < ticks; ++i) {
-            c.Step();
-            c.Render(dc);
-        }
-        return image;
+        m_doc.AdvanceAnimation();
+        m_doc.DrawCircuit(dc);
     }
+    const CGridLayout& Grid() const { return m_doc.Painter().Grid(); }
 
     CTarrowinDoc m_doc;
 };
@@ -96,8 +91,8 @@ TEST_F(Displays, AllThreeFillOneSquareAndTheirLinesGrowWithIt)
         for (const int mode : {0, 1, 2}) {
             int lastWire = 0;
             for (const QSize size : sizes) {
-                CCircuit& c = Show(position, mode);
-                const QImage image = Layout(c, size.width(), size.height());
+                Show(position, mode);
+                const QImage image = Layout(size.width(), size.height());
                 const int side = std::min(size.width(), size.height()) / 25 * 25;
                 const QRect square((size.width() - side) / 2, (size.height() - side) / 2, side, side);
                 SCOPED_TRACE(testing::Message() << "circuit " << position << ", display " << mode << ", "
@@ -106,12 +101,12 @@ TEST_F(Displays, AllThreeFillOneSquareAndTheirLinesGrowWithIt)
                 EXPECT_EQ(Drawn(image), square);
                 // The diagram's wire down the left side, across the middle row.
                 if (mode == 1) {
-                    const int x = square.left() + c.GetUnit() * 7 / 2;
+                    const int x = square.left() + Grid().unit * 7 / 2;
                     int wire = 0;
-                    for (int dx = -c.GetUnit(); dx <= c.GetUnit(); ++dx)
+                    for (int dx = -Grid().unit; dx <= Grid().unit; ++dx)
                         wire += IsDark(image.pixel(x + dx, square.center().y())) ? 1 : 0;
                     EXPECT_GE(wire, 3);
-                    EXPECT_GE(wire, c.GetUnit() * 3 / 32 - 1);
+                    EXPECT_GE(wire, Grid().unit * 3 / 32 - 1);
                     EXPECT_GE(wire, lastWire);
                     lastWire = wire;
                 }
@@ -123,23 +118,23 @@ TEST_F(Displays, MarksLabelsAndTitlesStayReadable)
 {
     // Two resistors told apart by their marks at 640 x 480: one bar, two bars.
     {
-        CCircuit& c = Show(13, 1);
-        const QImage diagram = Layout(c, 640, 480);
-        const int y = c.GetOffsetY() + c.GetUnit() * 43 / 2;
+        Show(13, 1);
+        const QImage diagram = Layout(640, 480);
+        const int y = Grid().offsetY + Grid().unit * 43 / 2;
         const auto runsIn = [&](double cx) {
-            return DarkRuns(diagram, y, c.GetOffsetX() + static_cast<int>(c.GetUnit() * (cx - 1)),
-                            c.GetOffsetX() + static_cast<int>(c.GetUnit() * (cx + 1)));
+            return DarkRuns(diagram, y, Grid().offsetX + static_cast<int>(Grid().unit * (cx - 1)),
+                            Grid().offsetX + static_cast<int>(Grid().unit * (cx + 1)));
         };
         EXPECT_EQ(runsIn(9.5), 2) << "high resistance";
         EXPECT_EQ(runsIn(15.5), 1) << "low resistance";
     }
     // The longest title fits a narrow view.
     {
-        CCircuit& c = Show(6, 0);
+        Show(6, 0);
         QImage image(300, 500, QImage::Format_RGB32);
         CRasterSurface dc(image);
-        c.Layout(dc, CRect{0, 0, 300, 500});
-        c.Render(dc);
+        m_doc.LayoutCircuit(dc, CRect{0, 0, 300, 500});
+        Tick(dc);
         QRect title;
         for (int y = 0; y < 500; ++y)
             for (int x = 0; x < 300; ++x)
@@ -155,9 +150,9 @@ TEST_F(Displays, MarksLabelsAndTitlesStayReadable)
     const auto textPixels = [&](CCircuit& c, int w, int h) {
         if (!c.GetShowLabels())
             c.ToggleLabels();
-        const QImage labelled = Layout(c, w, h);
+        const QImage labelled = Layout(w, h);
         c.ToggleLabels();
-        const QImage plain = Layout(c, w, h);
+        const QImage plain = Layout(w, h);
         c.ToggleLabels();
         std::vector<QPoint> text;
         for (int y = h / 3; y < h; ++y)
@@ -180,12 +175,12 @@ TEST_F(Displays, MarksLabelsAndTitlesStayReadable)
             c.ToggleLabels();
             QImage frame(side, side, QImage::Format_RGB32);
             CRasterSurface dc(frame);
-            c.Layout(dc, CRect{0, 0, side, side});
+            m_doc.LayoutCircuit(dc, CRect{0, 0, side, side});
             const long long arcsBefore = c.ArcsAdded(1);
             int touching = 0;
             for (int tick = 0; tick < CCircuit::kIntroFrames + 160; ++tick) {
                 c.Step();
-                c.Render(dc);
+                Tick(dc);
                 for (const auto& [x, y] : near) {
                     const QRgb p = frame.pixel(x, y);
                     touching += qRed(p) > 200 && qBlue(p) < 100 ? 1 : 0;

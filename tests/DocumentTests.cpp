@@ -38,7 +38,6 @@ public:
         bool open;
     };
 
-    void SetProgress(int percent) override { progress.push_back(percent); }
     void SetTitle(const std::string& title) override { titles.push_back(title); }
     void UpdateSwitchButtons(bool switchCircuit, bool open) override { switchCalls.push_back({switchCircuit, open}); }
     void EnableResistorButtons(bool less, bool more) override { resistorCalls.push_back(less || more); }
@@ -49,7 +48,6 @@ public:
         return static_cast<int>(titles.size() + switchCalls.size() + resistorCalls.size());
     }
 
-    std::vector<int> progress;
     std::vector<std::string> titles;
     std::vector<SwitchCall> switchCalls;
     std::vector<bool> resistorCalls;
@@ -182,9 +180,10 @@ TEST_F(Document, SwitchButtonsActOnTheCurrentSwitchCircuitOnly)
     ASSERT_EQ(frame.switchCalls.size(), 1u);
     EXPECT_TRUE(frame.switchCalls[0].switchCircuit);
     EXPECT_FALSE(frame.switchCalls[0].open);
+    const int version = Current().LayoutVersion();
     doc->OnCommand(CmdId::SwitchOff);
     EXPECT_TRUE(Current().IsSwitchOpen());
-    EXPECT_TRUE(Current().IsLayoutDirty());
+    EXPECT_NE(Current().LayoutVersion(), version);
 
     doc->OnCommand(CmdId::ParallelBulbsBothSwitched);
     EXPECT_FALSE(Current().IsSwitchOpen());
@@ -196,21 +195,21 @@ TEST_F(Document, SwitchButtonsActOnTheCurrentSwitchCircuitOnly)
     EXPECT_FALSE(Current().IsSwitchOpen());
 }
 
-TEST_F(Document, OnlyTheShownCircuitKeepsItsBackground)
+TEST_F(Document, AChosenCircuitIsDrawnAtTheSizeLaidOut)
 {
     CRecordingSurface dc(300, 200);
     doc->LayoutCircuit(dc, CRect{0, 0, 300, 200});
-    CCircuit& first = Current();
-    ASSERT_NE(first.Background(), nullptr);
-    doc->OnCommand(CmdId::SingleBulb);   // choosing the shown circuit keeps them
-    EXPECT_NE(first.Background(), nullptr);
     doc->OnCommand(CmdId::TwoResistorsSeries);
-    EXPECT_EQ(first.Background(), nullptr);
-    // Shown again, it is laid out afresh at the size it had.
-    doc->OnCommand(CmdId::SingleBulb);
-    doc->RenderCircuit(dc);
-    ASSERT_NE(first.Background(), nullptr);
-    EXPECT_EQ(first.Background()->Width(), 300);
+    dc.Clear();
+    doc->DrawCircuit(dc);
+    // Its own background, in place of the last one's, and its own title page.
+    const auto backgrounds = dc.CallsOf("CreateCompatibleBitmap");
+    ASSERT_FALSE(backgrounds.empty());
+    EXPECT_EQ(backgrounds[0].args[0], 300);
+    EXPECT_EQ(backgrounds[0].args[1], 200);
+    const auto titles = dc.CallsOf("DrawTextFitted");
+    ASSERT_EQ(titles.size(), 1u);
+    EXPECT_EQ(titles[0].strText, Current().GetName());
 }
 
 TEST_F(Document, ACircuitChosenAgainResumesWithItsOwnSettings)
@@ -243,10 +242,11 @@ TEST_F(Document, CellsCommandsSetTheCountAndShowItsPicture)
     const int ids[] = {CmdId::Cells0, CmdId::Cells3, CmdId::Cells2, CmdId::Cells1};
     const int counts[] = {0, 3, 2, 1};
     for (int i = 0; i < 4; ++i) {
+        const int version = Current().LayoutVersion();
         EXPECT_TRUE(doc->OnCommand(ids[i]));
         EXPECT_EQ(Current().GetCells(), counts[i]);
         EXPECT_DOUBLE_EQ(Current().GetVoltage(), 1.5 * counts[i]);
-        EXPECT_TRUE(Current().IsLayoutDirty());
+        EXPECT_NE(Current().LayoutVersion(), version);
     }
     EXPECT_EQ(view.pictures, (std::vector<int>{0, 3, 2, 1}));
 }
@@ -273,7 +273,7 @@ TEST_F(Document, DisplayCommandsSetTheMode)
         EXPECT_TRUE(doc->OnCommand(ids[i]));
         EXPECT_EQ(Current().GetDisplayMode(), modes[i]);
     }
-    EXPECT_TRUE(Current().IsLayoutDirty());
+    EXPECT_NE(Current().LayoutVersion(), 0);
     EXPECT_TRUE(view.pictures.empty());
 }
 
@@ -288,11 +288,11 @@ TEST_F(Document, CheckBoxCommandsToggleTheirOption)
     EXPECT_TRUE(Current().GetVaryMeanSpeed());
     EXPECT_TRUE(doc->OnCommand(CmdId::Pulsate));
     EXPECT_FALSE(Current().GetPulsate());
-    EXPECT_FALSE(Current().IsLayoutDirty());
+    EXPECT_EQ(Current().LayoutVersion(), 0);
 
     EXPECT_TRUE(doc->OnCommand(CmdId::ShowLabels));
     EXPECT_TRUE(Current().GetShowLabels());
-    EXPECT_TRUE(Current().IsLayoutDirty());
+    EXPECT_NE(Current().LayoutVersion(), 0);
     doc->OnCommand(CmdId::ShowLabels);
     doc->OnCommand(CmdId::VaryMeanSpeed);
     doc->OnCommand(CmdId::Pulsate);
@@ -309,7 +309,7 @@ TEST_F(Document, SwitchAndResistorButtonsLeaveTheSingleBulbAlone)
     doc->OnCommand(CmdId::ResistanceUp);
     doc->OnCommand(CmdId::ResistanceDown);
     EXPECT_FALSE(Current().IsSwitchOpen());
-    EXPECT_FALSE(Current().IsLayoutDirty());
+    EXPECT_EQ(Current().LayoutVersion(), 0);
     EXPECT_EQ(Current().GetCells(), 1);
     EXPECT_EQ(doc->GetCurrentCircuit()->GetName(), "Single Bulb");
 }
@@ -364,7 +364,7 @@ TEST_F(Document, ChoosingTheCurrentCircuitKeepsItsState)
     EXPECT_EQ(Current().GetCells(), 3);
     EXPECT_EQ(Current().GetDisplayMode(), 1);
     EXPECT_TRUE(Current().GetShowLabels());
-    EXPECT_TRUE(Current().IsLayoutDirty());
+    EXPECT_NE(Current().LayoutVersion(), 0);
     EXPECT_TRUE(doc->IsCommandChecked(CmdId::SingleBulb));
 }
 

@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 
 #include "core/document/TarrowinDoc.h"
-#include "core/draw/GridMapping.h"
 #include "platform/RasterSurface.h"
 #include "core/res/CommandIds.h"
 #include "core/res/ElectronPalettes.h"
@@ -54,7 +53,7 @@ Vec3 MeanLab(const CBallSprite& sprite, const Matrix& vision, const CElectronPal
 // The least CIE76 distance between a plain ball, one fresh from the supply and
 // one that has just given its energy up, to normal eyes and then under
 // protanopia, deuteranopia and tritanopia (Machado et al. 2009, severity 1).
-std::array<double, 4> LeastDistances(const CCircuit& c)
+std::array<double, 4> LeastDistances(const CTarrowinDoc& doc)
 {
     constexpr std::array<Matrix, 4> kVisions{{
         kNormalVision,
@@ -62,12 +61,12 @@ std::array<double, 4> LeastDistances(const CCircuit& c)
         {{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}},
         {{{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}},
     }};
-    const CElectronPalette& palette = ElectronPalettes()[static_cast<std::size_t>(c.GetPalette())];
+    const CElectronPalette& palette = ElectronPalettes()[static_cast<std::size_t>(doc.GetPalette())];
+    const CElectronSprites& balls = doc.Painter().Sprites();
     std::array<double, 4> least{};
     for (std::size_t v = 0; v < 4; ++v) {
-        const Vec3 a = MeanLab(c.NormalSprite(), kVisions[v], palette),
-                   b = MeanLab(c.GainSprite(10), kVisions[v], palette),
-                   l = MeanLab(c.LossSprite(10), kVisions[v], palette);
+        const Vec3 a = MeanLab(balls.Normal(), kVisions[v], palette), b = MeanLab(balls.Gain(10), kVisions[v], palette),
+                   l = MeanLab(balls.Loss(10), kVisions[v], palette);
         const auto d = [](const Vec3& p, const Vec3& q) { return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]); };
         least[v] = std::min({d(a, b), d(a, l), d(b, l)});
     }
@@ -116,13 +115,13 @@ TEST(ElectronPalettes, ColourBlindSafeBallsStayApartUnderEveryDeficiency)
     QImage target(1000, 1000, QImage::Format_RGB32);
     CRasterSurface dc(target);
     doc.LayoutCircuit(dc, CRect{0, 0, 1000, 1000});
-    EXPECT_LT(LeastDistances(*doc.GetCurrentCircuit())[2], 25.0);
+    EXPECT_LT(LeastDistances(doc)[2], 25.0);
 
     ASSERT_TRUE(doc.OnCommand(CmdId::PaletteColourBlind));
     EXPECT_TRUE(doc.CommandState(CmdId::PaletteColourBlind)->bChecked);
     EXPECT_FALSE(doc.CommandState(CmdId::PaletteStandard)->bChecked);
-    doc.RenderCircuit(dc);
-    for (const double least : LeastDistances(*doc.GetCurrentCircuit()))
+    doc.DrawCircuit(dc);
+    for (const double least : LeastDistances(doc))
         EXPECT_GE(least, 25.0);
     ASSERT_TRUE(doc.OnCommand(CmdId::NextCircuit));
     EXPECT_EQ(doc.GetCurrentCircuit()->GetPalette(), PaletteId::ColourBlind);
@@ -132,16 +131,17 @@ TEST(ElectronPalettes, ColourBlindSafeBallsStayApartUnderEveryDeficiency)
     for (const int id : {CmdId::PaletteStandard, CmdId::PaletteColourBlind}) {
         doc.OnCommand(id);
         doc.LayoutCircuit(dc, CRect{0, 0, 1000, 1000});
-        const CCircuit& c = *doc.GetCurrentCircuit();
-        const CElectronPalette& palette = ElectronPalettes()[static_cast<std::size_t>(c.GetPalette())];
-        const Vec3 gain = MeanLab(c.GainSprite(10), kNormalVision, palette),
-                   loss = MeanLab(c.LossSprite(10), kNormalVision, palette);
+        const CElectronSprites& balls = doc.Painter().Sprites();
+        const CElectronPalette& palette =
+            ElectronPalettes()[static_cast<std::size_t>(doc.GetCurrentCircuit()->GetPalette())];
+        const Vec3 gain = MeanLab(balls.Gain(10), kNormalVision, palette),
+                   loss = MeanLab(balls.Loss(10), kNormalVision, palette);
         EXPECT_TRUE(gain[2] < -20 && loss[1] > 20) << id;   // CIELAB: b* blue, a* red
         const Colour mark = Rgb(palette.mark.r, palette.mark.g, palette.mark.b);
         const bool marks = id == CmdId::PaletteColourBlind;
-        EXPECT_EQ(MarkBars(c.GainSprite(1), mark), std::pair(marks, marks)) << id;
-        EXPECT_EQ(MarkBars(c.LossSprite(10), mark), std::pair(marks, false)) << id;
-        EXPECT_EQ(MarkBars(c.NormalSprite(), mark), std::pair(false, false)) << id;
+        EXPECT_EQ(MarkBars(balls.Gain(1), mark), std::pair(marks, marks)) << id;
+        EXPECT_EQ(MarkBars(balls.Loss(10), mark), std::pair(marks, false)) << id;
+        EXPECT_EQ(MarkBars(balls.Normal(), mark), std::pair(false, false)) << id;
     }
 }
 
@@ -163,20 +163,24 @@ TEST(ElectronPalettes, ColourBlindSafeBallsKeepThreeGreysInAStill)
         QImage frame(size, QImage::Format_RGB32);
         CRasterSurface dc(frame);
         doc.LayoutCircuit(dc, CRect{0, 0, size.width(), size.height()});
-        for (int frame = 0; frame < 1000 && c.GetIntroFrames() > 0; ++frame)
-            doc.RenderCircuit(dc);
+        for (int frame = 0; frame < 1000 && c.GetIntroFrames() > 0; ++frame) {
+            doc.AdvanceAnimation();
+            doc.DrawCircuit(dc);
+        }
         ASSERT_EQ(c.GetIntroFrames(), 0);
-        const int r = c.NormalSprite().GetRadius();
+        const CGridLayout& grid = doc.Painter().Grid();
+        const int r = doc.Painter().Sprites().Normal().GetRadius();
         std::array<std::pair<double, double>, 3> grey{};   // least and most: plain, taking, giving
         grey.fill({255, 0});
         std::array<std::set<int>, 3> levels;
         int unreadable = 0;   // balls whose sign is missing, wrong or faint
         const auto at = [&](const CElectron& e) {
-            return QPoint(ToPixel(c.GetOffsetX(), c.GetUnit(), e.m_x), ToPixel(c.GetOffsetY(), c.GetUnit(), e.m_y));
+            return QPoint(grid.PixelX(e.m_x), grid.PixelY(e.m_y));
         };
         for (int tick = 0; tick < 300; ++tick) {
             doc.StepCircuit();
-            doc.RenderCircuit(dc);
+            doc.AdvanceAnimation();
+            doc.DrawCircuit(dc);
             for (const CElectron& e : c.Electrons()) {
                 const QPoint p = at(e);
                 if (std::ranges::count_if(c.Electrons(), [&](const CElectron& o) {

@@ -28,7 +28,7 @@ QImage Frame(CCircuit& c, int mode)
     c.SetDisplayMode(mode);
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     CRasterSurface dc(image);
-    c.Layout(dc, CRect{0, 0, kWidth, kHeight});
+    CCircuitPainter().Layout(c, dc, CRect{0, 0, kWidth, kHeight});
     return image;
 }
 

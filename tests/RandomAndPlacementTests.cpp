@@ -34,7 +34,6 @@ public:
         ++nClassifyCalls;
         return isWire(x, y) ? RegionWire : RegionWall;
     }
-    void ClearLayoutDirty() { m_bLayoutDirty = false; }
 };
 
 } // namespace
@@ -201,8 +200,9 @@ TEST(CircuitDefaults, FreshCircuitSettings)
     EXPECT_TRUE(circuit.GetPulsate());
     EXPECT_FALSE(circuit.GetShowLabels());
     EXPECT_EQ(circuit.GetDisplayMode(), 0);
-    EXPECT_FALSE(circuit.IsLayoutDirty());
+    EXPECT_EQ(circuit.LayoutVersion(), 0);
     EXPECT_EQ(circuit.GetIntroFrames(), 250);
+    EXPECT_EQ(circuit.IntroFrameShown(), 250);
     EXPECT_EQ(circuit.GetSupplyCount(), 0.0);
     EXPECT_TRUE(circuit.Electrons().empty());
 }
@@ -226,12 +226,12 @@ TEST_P(SetCellsRule, SignFollowsPolarityAndVoltageIsOneAndAHalfPerCell)
     CPlacementProbe circuit;
     if (c.reversed)
         circuit.SwitchPolarity();
-    circuit.ClearLayoutDirty();
+    const int version = circuit.LayoutVersion();
     circuit.SetCells(c.n);
     EXPECT_EQ(circuit.GetCells(), c.cells);
     EXPECT_DOUBLE_EQ(circuit.GetVoltage(), c.voltage);
     EXPECT_EQ(circuit.IsReversed(), c.reversed);
-    EXPECT_TRUE(circuit.IsLayoutDirty());
+    EXPECT_NE(circuit.LayoutVersion(), version);
 }
 
 INSTANTIATE_TEST_SUITE_P(CellsAndPolarity, SetCellsRule,
@@ -288,12 +288,12 @@ TEST(CircuitOptions, SpeedAndPulsateTogglesLeaveLayoutClean)
     EXPECT_TRUE(circuit.GetVaryMeanSpeed());
     circuit.TogglePulsate();
     EXPECT_FALSE(circuit.GetPulsate());
-    EXPECT_FALSE(circuit.IsLayoutDirty());
+    EXPECT_EQ(circuit.LayoutVersion(), 0);
     circuit.ToggleVaryMeanSpeed();
     circuit.TogglePulsate();
     EXPECT_FALSE(circuit.GetVaryMeanSpeed());
     EXPECT_TRUE(circuit.GetPulsate());
-    EXPECT_FALSE(circuit.IsLayoutDirty());
+    EXPECT_EQ(circuit.LayoutVersion(), 0);
 }
 
 TEST(CircuitOptions, LabelsAndDisplayModeDirtyTheLayout)
@@ -301,18 +301,17 @@ TEST(CircuitOptions, LabelsAndDisplayModeDirtyTheLayout)
     CPlacementProbe circuit;
     circuit.ToggleLabels();
     EXPECT_TRUE(circuit.GetShowLabels());
-    EXPECT_TRUE(circuit.IsLayoutDirty());
+    EXPECT_EQ(circuit.LayoutVersion(), 1);
 
-    circuit.ClearLayoutDirty();
     circuit.ToggleLabels();
     EXPECT_FALSE(circuit.GetShowLabels());
-    EXPECT_TRUE(circuit.IsLayoutDirty());
+    EXPECT_EQ(circuit.LayoutVersion(), 2);
 
     for (int mode : {2, 1, 1, 0}) {
-        circuit.ClearLayoutDirty();
+        const int version = circuit.LayoutVersion();
         circuit.SetDisplayMode(mode);
         EXPECT_EQ(circuit.GetDisplayMode(), mode);
         // even setting the mode it already has rebuilds the background
-        EXPECT_TRUE(circuit.IsLayoutDirty()) << mode;
+        EXPECT_NE(circuit.LayoutVersion(), version) << mode;
     }
 }

@@ -409,11 +409,12 @@ TEST(VariableGlowPen, ThinsAsTheWallThickens)
             SCOPED_TRACE(testing::Message() << "w " << c->GetResistorWall() << ", cells " << cells);
             c->SetCells(cells);
             CRecordingSurface rec(600, 400);
-            c->Layout(rec, CRect{0, 0, 600, 400});
+            CCircuitPainter painter;
+            painter.Layout(*c, rec, CRect{0, 0, 600, 400});
             MoveOnce(*c, 9.55, 21.5, -0.05, 0, true, true);
             ASSERT_EQ(c->Glow1().Size(), 1u);
             rec.Clear();
-            c->DrawGlow(rec);
+            painter.DrawGlow(*c, rec);
             ASSERT_EQ(rec.CallsOf("Arc").size(), 1u);
             int width = 0;   // of the pen in effect at the arc
             for (const CDrawCall& call : rec.Calls()) {
@@ -434,7 +435,8 @@ TEST(ResistorGlowArcs, NoneFromResistors)
         CCircuit& c = *t.circuit;
         c.SetCells(3);
         CRecordingSurface rec(600, 400);
-        c.Layout(rec, CRect{0, 0, 600, 400});
+        CCircuitPainter painter;
+        painter.Layout(c, rec, CRect{0, 0, 600, 400});
         // Charged electrons on every resistor line (for the bulb circuit, its resistor's).
         for (auto [x, y] : {std::pair{15.5, 21.5}, {9.5, 21.5}, {12.5, 21.5}, {12.5, 14.5}}) {
             if (c.Classify(x, y) != RegionRelease || (f.make == kBulbRes.make && x < 12.5))
@@ -443,7 +445,7 @@ TEST(ResistorGlowArcs, NoneFromResistors)
             EXPECT_FALSE(e.m_bHalf1 && e.m_bHalf2) << x << ", " << y;
         }
         rec.Clear();
-        c.DrawGlow(rec);
+        painter.DrawGlow(c, rec);
         EXPECT_TRUE(rec.CallsOf("Arc").empty());
         EXPECT_EQ(t.GlowSizes(), std::vector<std::size_t>(t.glows.size(), 0));
     }
@@ -454,15 +456,13 @@ TEST(ResistorGlowArcs, NoneFromResistors)
 TEST(VariableResistorSetting, RunningSumOfStepsClampedAtBothEnds)
 {
     auto c = VariableAt(0);
-    CRecordingSurface rec(600, 400);
-    c->Layout(rec, CRect{0, 0, 600, 400});
     EXPECT_EQ(c->GetResistorWall(), 0.5);
     const auto press = [&](void (CBulbVariableResistorCircuit::*op)(), int i) {
-        c->Render(rec);   // draws the background, clearing the dirty flag
-        EXPECT_FALSE(c->IsLayoutDirty());
         const double before = c->GetResistorWall();
+        const int version = c->LayoutVersion();
         (c.get()->*op)();
-        EXPECT_TRUE(c->IsLayoutDirty()) << "press " << i;
+        // Every press, the ends' too, draws the background again.
+        EXPECT_NE(c->LayoutVersion(), version) << "press " << i;
         return before;
     };
     for (int i = 1; i <= 15; ++i) {
@@ -482,7 +482,6 @@ namespace {
 
 class CResistorFrame final : public IFrameLink {
 public:
-    void SetProgress(int) override {}
     void SetTitle(const std::string& title) override { titles.push_back(title); }
     void UpdateSwitchButtons(bool, bool) override {}
     void EnableResistorButtons(bool less, bool more) override { resistorCalls.emplace_back(less, more); }
@@ -509,8 +508,8 @@ TEST(VariableResistorDocument, ButtonsActOnItsMemberWhateverIsCurrent)
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(doc.OnCommand(CmdId::ResistanceUp));
     EXPECT_EQ(var->GetResistorWall(), RaisedWall(3));
-    EXPECT_TRUE(var->IsLayoutDirty());
-    EXPECT_FALSE(doc.GetCurrentCircuit()->IsLayoutDirty());
+    EXPECT_NE(var->LayoutVersion(), 0);
+    EXPECT_EQ(doc.GetCurrentCircuit()->LayoutVersion(), 0);
 
     doc.OnCommand(CmdId::BulbResistor);
     doc.OnCommand(CmdId::BulbVariableResistor);
@@ -602,13 +601,19 @@ constexpr Colour kBulbCap{150, 130, 100}, kResistorCap{100, 130, 150}, kLowCap{1
 
 // A circuit laid out on a 600 x 400 recording surface, with its pixel mapping.
 struct Drawn {
-    explicit Drawn(const NamedFactory& f) : t(f.make()), c(*t.circuit) { c.Layout(rec, CRect{0, 0, 600, 400}); rec.Clear(); }
-    int Px(double x) const { return static_cast<int>(c.GetOffsetX() + c.GetUnit() * x); }
-    int Py(double y) const { return static_cast<int>(c.GetOffsetY() + c.GetUnit() * y); }
+    explicit Drawn(const NamedFactory& f) : t(f.make()), c(*t.circuit)
+    {
+        painter.Layout(c, rec, CRect{0, 0, 600, 400});
+        rec.Clear();
+    }
+    int Px(double x) const { return painter.Grid().PixelX(x); }
+    int Py(double y) const { return painter.Grid().PixelY(y); }
+    CGridCanvas Canvas() { return CGridCanvas(rec, painter.Grid()); }
 
     CircuitUnderTest t;
     CCircuit& c;
     CRecordingSurface rec{600, 400};
+    CCircuitPainter painter;
 };
 
 } // namespace
@@ -619,7 +624,7 @@ TEST_P(ResistorDiagram, MarksInsideTheSymbols)
 {
     const DiagramCase& d = GetParam();
     Drawn dr(d.circuit);
-    dr.c.DrawDiagram(dr.rec);
+    dr.c.DrawDiagram(dr.Canvas());
     // The straight lines drawn, in pixels, following the current position.
     std::vector<std::array<int, 4>> drawn;
     int x = 0, y = 0;
@@ -666,9 +671,9 @@ class ResistorGlyphs : public ::testing::TestWithParam<GlyphCase> {};
 TEST_P(ResistorGlyphs, CapsOfEachBlock)
 {
     Drawn dr(GetParam().circuit);
-    dr.c.DrawBallModel(dr.rec);
+    dr.c.DrawBallModel(dr.Canvas());
     const auto fills = dr.rec.CallsOf("FillSolidRect");
-    const int u = dr.c.GetUnit();
+    const int u = dr.painter.Grid().unit;
     for (const Glyph& g : GetParam().glyphs) {
         SCOPED_TRACE(testing::Message() << "(" << g.cx << ", " << g.cy << ")");
         for (double top : {g.cy - 1.5, g.cy + 1.5 - g.t}) {

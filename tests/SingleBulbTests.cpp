@@ -56,7 +56,7 @@ TEST(SingleBulbIdentity, NamePictureAndLabels)
     EXPECT_FALSE(bulb.IsSwitchOpen());
     bulb.SetSwitchOpen(true);
     EXPECT_FALSE(bulb.IsSwitchOpen());
-    EXPECT_FALSE(bulb.IsLayoutDirty());
+    EXPECT_EQ(bulb.LayoutVersion(), 0);
 
     bulb.BuildLabels();
     ASSERT_EQ(bulb.Labels().size(), 2u);
@@ -384,8 +384,8 @@ TEST(GlowList, DropsTheOldestArcWhenFull)
 {
     CGlowList glow;
     glow.Add();
-    glow.AgeAndDraw(100, [](int) {});
-    glow.AgeAndDraw(100, [](int) {});
+    glow.Age(100);
+    glow.Age(100);
     for (int i = 0; i < 63; ++i)
         glow.Add();
     ASSERT_EQ(glow.Size(), 64u);

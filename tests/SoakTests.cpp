@@ -154,6 +154,7 @@ public:
         ChooseFrames();
 
         m_doc.StepCircuit();
+        m_doc.AdvanceAnimation();
         ++m_figures.ticks;
         if (m_doc.GetCurrentCircuit() == m_pHome)
             ++m_figures.ticksHome;
@@ -166,7 +167,7 @@ public:
                 ++m_figures.layouts;
             }
             CRasterSurface surface(m_image);
-            m_doc.RenderCircuit(surface);
+            m_doc.DrawCircuit(surface);
             ++m_figures.frames;
         }
         m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount());

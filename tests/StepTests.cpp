@@ -25,7 +25,6 @@ public:
     std::vector<Call> calls;
 
     void Add(double x, double y, double vx = 0, double vy = 0) { m_electrons.emplace_back(x, y, vx, vy); }
-    void ClearLayoutDirty() { m_bLayoutDirty = false; }
 
     void MoveElectron(CElectron& e) override
     {
@@ -379,11 +378,11 @@ TEST(PolaritySwitch, ReappliesTheCellCountWithTheNewSign)
 {
     CStepProbe circuit;
     circuit.SetCells(2);
-    circuit.ClearLayoutDirty();
+    const int version = circuit.LayoutVersion();
     circuit.SwitchPolarity();
     EXPECT_EQ(circuit.GetCells(), -2);
     EXPECT_DOUBLE_EQ(circuit.GetVoltage(), -3.0);
-    EXPECT_TRUE(circuit.IsLayoutDirty());
+    EXPECT_NE(circuit.LayoutVersion(), version);
     circuit.SwitchPolarity();
     EXPECT_EQ(circuit.GetCells(), 2);
     EXPECT_DOUBLE_EQ(circuit.GetVoltage(), 3.0);

@@ -300,10 +300,12 @@ TEST_P(SwitchArt, BlockOnlyWhileOpenAndTheBladeLifts)
     CircuitUnderTest t = a.circuit.make();
     CCircuit& c = *t.circuit;
     CRecordingSurface rec(600, 400);
-    c.Layout(rec, CRect{0, 0, 600, 400});
-    const int u = c.GetUnit();
-    const auto px = [&](double x) { return static_cast<int>(c.GetOffsetX() + u * x); };
-    const auto py = [&](double y) { return static_cast<int>(c.GetOffsetY() + u * y); };
+    CCircuitPainter painter;
+    painter.Layout(c, rec, CRect{0, 0, 600, 400});
+    const CGridCanvas canvas(rec, painter.Grid());
+    const int u = painter.Grid().unit;
+    const auto px = [&](double x) { return static_cast<int>(painter.Grid().offsetX + u * x); };
+    const auto py = [&](double y) { return static_cast<int>(painter.Grid().offsetY + u * y); };
     const auto fill = [&](const double* r, int red, int green, int blue) {
         return std::vector<int>{px(r[0]), py(r[1]), static_cast<int>(u * r[2]), static_cast<int>(u * r[3]),
                                 red, green, blue};
@@ -315,18 +317,17 @@ TEST_P(SwitchArt, BlockOnlyWhileOpenAndTheBladeLifts)
     for (bool open : {true, false}) {
         SCOPED_TRACE(open ? "open" : "closed");
         // Opening and closing alike rebuild the background at the next frame.
-        c.Render(rec);
-        ASSERT_FALSE(c.IsLayoutDirty());
+        const int version = c.LayoutVersion();
         c.SetSwitchOpen(open);
-        EXPECT_TRUE(c.IsLayoutDirty());
+        EXPECT_NE(c.LayoutVersion(), version);
         rec.Clear();
-        c.DrawBallModel(rec);
+        c.DrawBallModel(canvas);
         EXPECT_EQ(count("FillSolidRect", fill(a.contact, 192, 192, 0)), open ? 1 : 0);
         EXPECT_EQ(count("FillSolidRect", fill(a.gap, 128, 128, 128)), open ? 1 : 0);
         EXPECT_EQ(rec.CurrentPen(), CPen{});
 
         rec.Clear();
-        c.DrawDiagram(rec);
+        c.DrawDiagram(canvas);
         EXPECT_EQ(count("LineTo", {px(a.closedBlade[0]), py(a.closedBlade[1])}), open ? 0 : 1);
         EXPECT_EQ(count("LineTo", {px(a.openBlade[0]), py(a.openBlade[1])}), open ? 1 : 0);
     }

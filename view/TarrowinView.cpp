@@ -96,7 +96,7 @@ void CTarrowinView::resizeEvent(QResizeEvent* event)
     LayoutToSize();
     BarsReady();
     if (IsStandingStill())
-        ComposeFrame(true);
+        ComposeFrame();
     update();
 }
 
@@ -112,7 +112,7 @@ void CTarrowinView::paintEvent(QPaintEvent* event)
         // Shown before any resize reached us, or moved to a screen of
         // another density: compose a frame for what is there now.
         LayoutToSize();
-        DrawFrame(m_clock.IsPaused());
+        DrawFrame();
     }
     // Only what changed is copied to the window.
     const qreal dpr = m_frame.devicePixelRatio();
@@ -136,7 +136,7 @@ void CTarrowinView::BarsReady()
 
 void CTarrowinView::UpdateRendered()
 {
-    const std::vector<CRect>& rects = m_doc.GetCurrentCircuit()->LastRenderRects();
+    const std::vector<CRect>& rects = m_doc.Painter().ChangedRects();
     // Tiles of the same size in device pixels at any density: on a dense
     // screen logical tiles would repaint four times the area.
     const qreal dpr = m_frame.devicePixelRatio();
@@ -205,7 +205,7 @@ void CTarrowinView::OnTimer()
         qCDebug(lcTicks, "first frame after %lld ms", static_cast<long long>(m_rateClock.restart()));
         if (m_clock.IsPaused()) {
             // Paused during the logo: the circuit's first frame, standing.
-            ComposeFrame(true);
+            ComposeFrame();
             if (m_pFrame != nullptr) {
                 m_pFrame->RecordView(this);
                 m_pFrame->ClockChanged();
@@ -222,7 +222,8 @@ void CTarrowinView::Tick()
 {
     m_doc.StepCircuit();
     m_describer.NoteTick(*m_doc.GetCurrentCircuit());
-    ComposeFrame(false);
+    m_doc.AdvanceAnimation();
+    ComposeFrame();
     FollowIntro();
     const bool needleDue = m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount());
     if (needleDue)
@@ -251,7 +252,7 @@ void CTarrowinView::FollowIntro()
     m_clock.SetIntro(m_doc.GetCurrentCircuit()->GetIntroFrames() != 0);
 }
 
-void CTarrowinView::ComposeFrame(bool still)
+void CTarrowinView::ComposeFrame()
 {
     if (m_bSyncPending) {
         SyncControlsBar();
@@ -260,17 +261,16 @@ void CTarrowinView::ComposeFrame(bool still)
     }
     if (m_frame.size() != DeviceSize())
         LayoutToSize();
-    DrawFrame(still);
+    DrawFrame();
     UpdateRendered();
 }
 
-void CTarrowinView::DrawFrame(bool still)
+void CTarrowinView::DrawFrame()
 {
     CRasterSurface surface(m_frame);
-    if (still)
-        m_doc.RedrawCircuit(surface);
-    else
-        m_doc.RenderCircuit(surface);
+    m_doc.DrawCircuit(surface);
+    if (m_pFrame != nullptr)
+        m_pFrame->ShowIntroProgress(m_doc.GetCurrentCircuit()->IntroProgress());
 }
 
 void CTarrowinView::SetPaused(bool paused)
@@ -281,7 +281,7 @@ void CTarrowinView::SetPaused(bool paused)
     // A circuit chosen since the last tick is shown now, not at a tick
     // that will not come.
     if (m_bSyncPending && IsStandingStill())
-        ComposeFrame(true);
+        ComposeFrame();
     if (m_pFrame != nullptr)
         m_pFrame->ClockChanged();
 }
@@ -313,7 +313,7 @@ void CTarrowinView::AfterDocumentCommand()
     if (!m_bSyncPending)
         SyncControlsBar();
     if (IsStandingStill())
-        ComposeFrame(true);
+        ComposeFrame();
     FollowIntro();
     // A new circuit's measurements start afresh at once, paused or not.
     if (m_pFrame != nullptr)
@@ -349,7 +349,7 @@ void CTarrowinView::Describe()
 
 QRect CTarrowinView::SquareRect() const
 {
-    const CRect square = m_doc.GetCurrentCircuit()->SquareRect();
+    const CRect square = m_doc.Painter().Grid().SquareRect();
     return QRect(square.left, square.top, square.Width(), square.Height());
 }
 
@@ -366,9 +366,9 @@ QImage CTarrowinView::Picture(int side)
     QImage picture = CreateFrameImage(side, side);
     CRasterSurface surface(picture);
     m_doc.LayoutCircuit(surface, CRect{0, 0, side, side});
-    m_doc.RedrawCircuit(surface);
+    m_doc.DrawCircuit(surface);
     LayoutToSize();
-    ComposeFrame(true);
+    ComposeFrame();
     return picture;
 }
 

@@ -99,13 +99,13 @@ private:
     void DrawSplash(QPainter& painter);
     // Asks for a repaint of what the last frame changed.
     void UpdateRendered();
-    // One tick: step, frame, meter, cells picture, Escape.
+    // One tick: step, animation, frame, meter, cells picture, Escape.
     void Tick();
-    // The next frame (still: the standing frame drawn again after whatever
-    // changed while paused), after a sync the document asked for.
-    void ComposeFrame(bool still);
-    // Renders the next frame over the last, or draws the standing one again.
-    void DrawFrame(bool still);
+    // The circuit as it stands, after a sync the document asked for: the
+    // tick's frame, or while paused the standing one after whatever changed.
+    void ComposeFrame();
+    // Draws the circuit over the last frame; the title's progress follows.
+    void DrawFrame();
     // The window is shown: the bars' pictures can be drawn.
     void BarsReady();
     // The clock's pace follows whether the circuit's title is showing.

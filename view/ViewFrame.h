@@ -19,6 +19,8 @@ public:
     virtual void ClockChanged() = 0;
     // The document's rates have moved on, or started again for another circuit.
     virtual void RatesChanged() = 0;
+    // How far the circuit's title page has come, 0 to 100, as the frame just drawn shows it.
+    virtual void ShowIntroProgress(int percent) = 0;
 
 protected:
     ~IViewFrame() = default;

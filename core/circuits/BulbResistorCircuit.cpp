@@ -15,7 +15,7 @@ constexpr CLoopLayout kLayout{
 
 CBulbResistorCircuit::CBulbResistorCircuit() : CLoopCircuit(kLayout)
 {
-    RegisterGlowList(m_glow1);
+    RegisterGlowList(m_glow1, {9.5, 21});
 }
 
 int CBulbResistorCircuit::EnergyLevel(const CElectron& e) const
@@ -49,11 +49,6 @@ void CBulbResistorCircuit::BuildLabels()
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "resistor"), CRect{13, 23, 18, 25}});
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb"), CRect{7, 23, 12, 25}});
     ResetElectrons();
-}
-
-void CBulbResistorCircuit::DrawGlow(CDrawSurface& dc)
-{
-    DrawGlowArcs(dc, m_glow1, 9.5, 21, BulbGlowPen(1));
 }
 
 CCircuit::GlowPen CBulbResistorCircuit::BulbGlowPen(int) const

@@ -12,7 +12,7 @@ constexpr CLoopLayout kLayout{.bottom = kBottomLeftBulb, .bFunnel = true};
 CBulbSwitchCircuit::CBulbSwitchCircuit()
     : CSwitchedCircuit(kLayout, kBottomSwitchGap, kBottomSwitchArt, InSeriesWith::EveryLoad)
 {
-    RegisterGlowList(m_glow1);
+    RegisterGlowList(m_glow1, {9.5, 21});
 }
 
 int CBulbSwitchCircuit::EnergyLevel(const CElectron& e) const
@@ -44,12 +44,7 @@ void CBulbSwitchCircuit::BuildLabels()
     ResetElectrons();
 }
 
-void CBulbSwitchCircuit::DrawGlow(CDrawSurface& dc)
+void CBulbSwitchCircuit::DrawDiagram(const CGridCanvas& canvas) const
 {
-    DrawGlowArcs(dc, m_glow1, 9.5, 21);
-}
-
-void CBulbSwitchCircuit::DrawDiagram(CDrawSurface& dc)
-{
-    DrawBottomSwitchDiagram(dc);
+    DrawBottomSwitchDiagram(canvas);
 }

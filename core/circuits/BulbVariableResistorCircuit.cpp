@@ -2,6 +2,7 @@
 
 #include "core/circuits/CircuitGeometry.h"
 #include "core/draw/SelectGuard.h"
+#include "core/render/GridCanvas.h"
 #include "core/res/ResourceIds.h"
 
 #include <algorithm>
@@ -23,7 +24,7 @@ constexpr CLoopLayout kLayout{
 
 CBulbVariableResistorCircuit::CBulbVariableResistorCircuit() : CLoopCircuit(kLayout)
 {
-    RegisterGlowList(m_glow1);
+    RegisterGlowList(m_glow1, {9.5, 21});
 }
 
 int CBulbVariableResistorCircuit::EnergyLevel(const CElectron& e) const
@@ -45,13 +46,13 @@ void CBulbVariableResistorCircuit::DecreaseResistance()
 {
     // A running sum of steps: only the clamps land on the ends exactly.
     SetResistorWall(std::max(m_dResistorWall - kWallStep, kThinnestWall));
-    m_bLayoutDirty = true;
+    InvalidateLayout();
 }
 
 void CBulbVariableResistorCircuit::IncreaseResistance()
 {
     SetResistorWall(std::min(m_dResistorWall + kWallStep, kThickestWall));
-    m_bLayoutDirty = true;
+    InvalidateLayout();
 }
 
 double CBulbVariableResistorCircuit::WallAfterPresses(int presses)
@@ -98,11 +99,6 @@ void CBulbVariableResistorCircuit::BuildLabels()
     ResetElectrons();
 }
 
-void CBulbVariableResistorCircuit::DrawGlow(CDrawSurface& dc)
-{
-    DrawGlowArcs(dc, m_glow1, 9.5, 21, BulbGlowPen(1));
-}
-
 CCircuit::GlowPen CBulbVariableResistorCircuit::BulbGlowPen(int) const
 {
     const double w = m_dResistorWall;
@@ -114,12 +110,12 @@ int CBulbVariableResistorCircuit::StepOfWall(double wall)
     return static_cast<int>(std::lround((wall - kThinnestWall) / kWallStep));
 }
 
-void CBulbVariableResistorCircuit::DrawDiagram(CDrawSurface& dc)
+void CBulbVariableResistorCircuit::DrawDiagram(const CGridCanvas& canvas) const
 {
-    CLoopCircuit::DrawDiagram(dc);
+    CLoopCircuit::DrawDiagram(canvas);
     // The arrow through the resistor that marks it variable.
-    CPenGuard pen(dc, m_penThin);
-    GridLine(dc, 13.5, 22.5, 17.5, 20.5);
-    GridLine(dc, 17, 20.5, 17.5, 20.5);
-    dc.LineTo(PixelX(17.25), PixelY(20.85));
+    CPenGuard pen(canvas.Surface(), canvas.Pens().thin);
+    canvas.GridLine(13.5, 22.5, 17.5, 20.5);
+    canvas.GridLine(17, 20.5, 17.5, 20.5);
+    canvas.Surface().LineTo(canvas.PixelX(17.25), canvas.PixelY(20.85));
 }

@@ -9,10 +9,9 @@ public:
     CBulbVariableResistorCircuit();
 
     int EnergyLevel(const CElectron& e) const override;
-    void DrawDiagram(CDrawSurface& dc) override;
+    void DrawDiagram(const CGridCanvas& canvas) const override;
     std::string GetName() const override;
     void BuildLabels() override;
-    void DrawGlow(CDrawSurface& dc) override;
     GlowPen BulbGlowPen(int list) const override;
     int PictureBitmapId() const override;
 

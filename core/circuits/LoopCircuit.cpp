@@ -1,6 +1,7 @@
 #include "core/circuits/LoopCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
+#include "core/render/GridCanvas.h"
 
 #include <cstdlib>
 
@@ -115,17 +116,17 @@ std::span<const CLoadCount> CLoopCircuit::LoadCounts() const
     return std::span(m_loadCounts).first(Blocks().count);
 }
 
-void CLoopCircuit::DrawBallModel(CDrawSurface& dc)
+void CLoopCircuit::DrawBallModel(const CGridCanvas& canvas) const
 {
-    DrawRing(dc);
-    DrawSupplyBars(dc);
+    canvas.DrawRing();
+    canvas.DrawSupplyBars();
     if (m_layout.rung) {
-        DrawRung(dc);
-        DrawBlockGlyph(dc, *m_layout.rung);
+        canvas.DrawRung();
+        canvas.DrawBlockGlyph(*m_layout.rung);
     }
-    DrawBlockGlyph(dc, m_layout.bottom);
+    canvas.DrawBlockGlyph(m_layout.bottom);
     if (m_layout.seriesLeft)
-        DrawBlockGlyph(dc, *m_layout.seriesLeft);
+        canvas.DrawBlockGlyph(*m_layout.seriesLeft);
 }
 
 CLoopCircuit::CBlocks CLoopCircuit::Blocks() const
@@ -138,10 +139,10 @@ CLoopCircuit::CBlocks CLoopCircuit::Blocks() const
     return blocks;
 }
 
-void CLoopCircuit::DrawDiagram(CDrawSurface& dc)
+void CLoopCircuit::DrawDiagram(const CGridCanvas& canvas) const
 {
     const CBlocks blocks = Blocks();
-    DrawLoopDiagram(dc, blocks.All(), m_layout.rung.has_value());
+    canvas.DrawLoopDiagram(blocks.All(), m_layout.rung.has_value(), m_nCells);
 }
 
 std::string CLoopCircuit::LoadName(std::size_t load) const

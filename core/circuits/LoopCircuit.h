@@ -40,9 +40,9 @@ public:
     CircuitRegion Classify(double x, double y) const final;
     void MoveElectron(CElectron& e) final;
     // The ring, the supply, the rung and the blocks.
-    void DrawBallModel(CDrawSurface& dc) override;
+    void DrawBallModel(const CGridCanvas& canvas) const override;
     // The loop with the blocks' symbols.
-    void DrawDiagram(CDrawSurface& dc) override;
+    void DrawDiagram(const CGridCanvas& canvas) const override;
     // One load per block, in the order of Blocks().
     std::span<const CLoadCount> LoadCounts() const final;
     std::string LoadName(std::size_t load) const final;

@@ -2,6 +2,7 @@
 
 #include "core/circuits/CircuitGeometry.h"
 #include "core/draw/SelectGuard.h"
+#include "core/render/GridCanvas.h"
 #include "core/res/ResourceIds.h"
 
 namespace {
@@ -18,8 +19,8 @@ constexpr CLoopLayout kLayout{
 CParallelBulbsBothSwitchedCircuit::CParallelBulbsBothSwitchedCircuit()
     : CSwitchedCircuit(kLayout, kRightSwitchGap, kRightSwitchArt, InSeriesWith::EveryLoad)
 {
-    RegisterGlowList(m_glow1);
-    RegisterGlowList(m_glow2);
+    RegisterGlowList(m_glow1, {12.5, 14});
+    RegisterGlowList(m_glow2, {12.5, 21});
 }
 
 int CParallelBulbsBothSwitchedCircuit::EnergyLevel(const CElectron& e) const
@@ -52,28 +53,23 @@ void CParallelBulbsBothSwitchedCircuit::BuildLabels()
     ResetElectrons();
 }
 
-void CParallelBulbsBothSwitchedCircuit::DrawGlow(CDrawSurface& dc)
+void CParallelBulbsBothSwitchedCircuit::DrawDiagram(const CGridCanvas& canvas) const
 {
-    DrawGlowArcs(dc, m_glow1, 12.5, 14);
-    DrawGlowArcs(dc, m_glow2, 12.5, 21);
-}
-
-void CParallelBulbsBothSwitchedCircuit::DrawDiagram(CDrawSurface& dc)
-{
-    DrawDiagramPaper(dc);
-    CPenGuard pen(dc, m_penThin);
+    canvas.DrawDiagramPaper();
+    CDrawSurface& dc = canvas.Surface();
+    CPenGuard pen(dc, canvas.Pens().thin);
     CBrushGuard brush(dc, WhiteBrush());
-    DrawSupplySymbol(dc);
+    canvas.DrawSupplySymbol(m_nCells);
     const double s = BladeLift();
-    dc.LineTo(PixelX(21.5), PixelY(10));
-    dc.LineTo(PixelX(21.3 - s), PixelY(11.8 - 0.7 * s));
-    dc.MoveTo(PixelX(21.5), PixelY(12));
-    dc.LineTo(PixelX(21.5), PixelY(21.5));
-    dc.LineTo(PixelX(3.5), PixelY(21.5));
-    dc.LineTo(PixelX(3.5), PixelY(3.5));
-    DrawSwitchContact(dc, 21.3, 9.8, 21.7, 10.2);
-    DrawSwitchContact(dc, 21.3, 11.8, 21.7, 12.2);
-    DrawRungWire(dc);
-    DrawBlockSymbol(dc, kBottomCentreBulb);
-    DrawBlockSymbol(dc, kRungBulb);
+    dc.LineTo(canvas.PixelX(21.5), canvas.PixelY(10));
+    dc.LineTo(canvas.PixelX(21.3 - s), canvas.PixelY(11.8 - 0.7 * s));
+    dc.MoveTo(canvas.PixelX(21.5), canvas.PixelY(12));
+    dc.LineTo(canvas.PixelX(21.5), canvas.PixelY(21.5));
+    dc.LineTo(canvas.PixelX(3.5), canvas.PixelY(21.5));
+    dc.LineTo(canvas.PixelX(3.5), canvas.PixelY(3.5));
+    canvas.GridEllipse(21.3, 9.8, 21.7, 10.2);
+    canvas.GridEllipse(21.3, 11.8, 21.7, 12.2);
+    canvas.DrawRungWire();
+    canvas.DrawBlockSymbol(kBottomCentreBulb);
+    canvas.DrawBlockSymbol(kRungBulb);
 }

@@ -16,8 +16,8 @@ constexpr CLoopLayout kLayout{
 
 CParallelBulbsOneResistorCircuit::CParallelBulbsOneResistorCircuit() : CLoopCircuit(kLayout)
 {
-    RegisterGlowList(m_glow1);
-    RegisterGlowList(m_glow2);
+    RegisterGlowList(m_glow1, {12.5, 14});
+    RegisterGlowList(m_glow2, {9.5, 21});
 }
 
 int CParallelBulbsOneResistorCircuit::EnergyLevel(const CElectron& e) const
@@ -58,12 +58,6 @@ void CParallelBulbsOneResistorCircuit::BuildLabels()
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 2"), CRect{7, 23, 12, 25}});
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 1"), CRect{10, 7, 15, 9}});
     ResetElectrons();
-}
-
-void CParallelBulbsOneResistorCircuit::DrawGlow(CDrawSurface& dc)
-{
-    DrawGlowArcs(dc, m_glow1, 12.5, 14, BulbGlowPen(1));
-    DrawGlowArcs(dc, m_glow2, 9.5, 21, BulbGlowPen(2));
 }
 
 CCircuit::GlowPen CParallelBulbsOneResistorCircuit::BulbGlowPen(int list) const

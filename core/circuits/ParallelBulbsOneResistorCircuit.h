@@ -11,7 +11,6 @@ public:
     int EnergyLevel(const CElectron& e) const override;
     std::string GetName() const override;
     void BuildLabels() override;
-    void DrawGlow(CDrawSurface& dc) override;
     GlowPen BulbGlowPen(int list) const override;
     int PictureBitmapId() const override;
 

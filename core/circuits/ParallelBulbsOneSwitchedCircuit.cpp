@@ -17,8 +17,8 @@ constexpr CLoopLayout kLayout{
 CParallelBulbsOneSwitchedCircuit::CParallelBulbsOneSwitchedCircuit()
     : CSwitchedCircuit(kLayout, kBottomSwitchGap, kBottomSwitchArt, InSeriesWith::OneBranch)
 {
-    RegisterGlowList(m_glow1);
-    RegisterGlowList(m_glow2);
+    RegisterGlowList(m_glow1, {12.5, 14});
+    RegisterGlowList(m_glow2, {9.5, 21});
 }
 
 int CParallelBulbsOneSwitchedCircuit::EnergyLevel(const CElectron& e) const
@@ -51,13 +51,7 @@ void CParallelBulbsOneSwitchedCircuit::BuildLabels()
     ResetElectrons();
 }
 
-void CParallelBulbsOneSwitchedCircuit::DrawGlow(CDrawSurface& dc)
+void CParallelBulbsOneSwitchedCircuit::DrawDiagram(const CGridCanvas& canvas) const
 {
-    DrawGlowArcs(dc, m_glow1, 12.5, 14);
-    DrawGlowArcs(dc, m_glow2, 9.5, 21);
-}
-
-void CParallelBulbsOneSwitchedCircuit::DrawDiagram(CDrawSurface& dc)
-{
-    DrawBottomSwitchDiagram(dc);
+    DrawBottomSwitchDiagram(canvas);
 }

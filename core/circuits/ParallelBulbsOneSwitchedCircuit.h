@@ -9,10 +9,9 @@ public:
     CParallelBulbsOneSwitchedCircuit();
 
     int EnergyLevel(const CElectron& e) const override;
-    void DrawDiagram(CDrawSurface& dc) override;
+    void DrawDiagram(const CGridCanvas& canvas) const override;
     std::string GetName() const override;
     void BuildLabels() override;
-    void DrawGlow(CDrawSurface& dc) override;
     int PictureBitmapId() const override;
 
     const CGlowList& Glow1() const { return m_glow1; }

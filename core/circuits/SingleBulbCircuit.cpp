@@ -11,7 +11,7 @@ constexpr CLoopLayout kLayout{.bottom = kBottomCentreBulb};
 
 CSingleBulbCircuit::CSingleBulbCircuit() : CLoopCircuit(kLayout)
 {
-    RegisterGlowList(m_glow1);
+    RegisterGlowList(m_glow1, {12.5, 21});
 }
 
 int CSingleBulbCircuit::EnergyLevel(const CElectron& e) const
@@ -41,7 +41,3 @@ void CSingleBulbCircuit::BuildLabels()
     ResetElectrons();
 }
 
-void CSingleBulbCircuit::DrawGlow(CDrawSurface& dc)
-{
-    DrawGlowArcs(dc, m_glow1, 12.5, 21);
-}

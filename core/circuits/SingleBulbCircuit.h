@@ -11,7 +11,6 @@ public:
     int EnergyLevel(const CElectron& e) const override;
     std::string GetName() const override;
     void BuildLabels() override;
-    void DrawGlow(CDrawSurface& dc) override;
     int PictureBitmapId() const override;
 
     const CGlowList& Glow() const { return m_glow1; }

@@ -3,6 +3,7 @@
 #include "core/circuits/MotionRules.h"
 #include "core/circuits/Palette.h"
 #include "core/draw/SelectGuard.h"
+#include "core/render/GridCanvas.h"
 
 namespace {
 
@@ -23,47 +24,44 @@ const CSwitchedCircuit::CSwitchArt CSwitchedCircuit::kRightSwitchArt{
 void CSwitchedCircuit::SetSwitchOpen(bool open)
 {
     m_bSwitchOpen = open;
-    m_bLayoutDirty = true;
+    InvalidateLayout();
 }
 
-void CSwitchedCircuit::DrawBallModel(CDrawSurface& dc)
+void CSwitchedCircuit::DrawBallModel(const CGridCanvas& canvas) const
 {
-    CLoopCircuit::DrawBallModel(dc);
+    CLoopCircuit::DrawBallModel(canvas);
     if (!m_bSwitchOpen)
         return;
     const CSwitchArt& art = m_art;
-    FillGrid(dc, art.contact.x, art.contact.y, art.contact.w, art.contact.h, kContact);
-    FillGrid(dc, art.gap.x, art.gap.y, art.gap.w, art.gap.h, Palette::Background);
-    CPenGuard pen(dc, m_penShade);
+    canvas.FillGrid(art.contact.x, art.contact.y, art.contact.w, art.contact.h, kContact);
+    canvas.FillGrid(art.gap.x, art.gap.y, art.gap.w, art.gap.h, Palette::Background);
+    CDrawSurface& dc = canvas.Surface();
+    CPenGuard pen(dc, canvas.Pens().shade);
     for (const CSwitchArt::CLine& line : art.lines) {
-        dc.SelectPen(line.bLight ? m_penLight : m_penShade);
-        GridLine(dc, line.x0, line.y0, line.x1, line.y1);
+        dc.SelectPen(line.bLight ? canvas.Pens().light : canvas.Pens().shade);
+        canvas.GridLine(line.x0, line.y0, line.x1, line.y1);
     }
 }
 
-void CSwitchedCircuit::DrawSwitchContact(CDrawSurface& dc, double x0, double y0, double x1, double y1)
+void CSwitchedCircuit::DrawBottomSwitchDiagram(const CGridCanvas& canvas) const
 {
-    dc.Ellipse(PixelX(x0), PixelY(y0), PixelX(x1), PixelY(y1));
-}
-
-void CSwitchedCircuit::DrawBottomSwitchDiagram(CDrawSurface& dc)
-{
-    DrawDiagramPaper(dc);
-    CPenGuard pen(dc, m_penThin);
+    canvas.DrawDiagramPaper();
+    CDrawSurface& dc = canvas.Surface();
+    CPenGuard pen(dc, canvas.Pens().thin);
     CBrushGuard brush(dc, WhiteBrush());
-    DrawSupplySymbol(dc);
+    canvas.DrawSupplySymbol(m_nCells);
     const double s = BladeLift();
-    dc.LineTo(PixelX(21.5), PixelY(21.5));
-    dc.LineTo(PixelX(16), PixelY(21.5));
-    dc.LineTo(PixelX(13.8 + 0.7 * s), PixelY(21.3 - s));
-    DrawSwitchContact(dc, 15.8, 21.3, 16.2, 21.7);
-    dc.MoveTo(PixelX(14), PixelY(21.5));
-    dc.LineTo(PixelX(3.5), PixelY(21.5));
-    dc.LineTo(PixelX(3.5), PixelY(3.5));
-    DrawSwitchContact(dc, 13.8, 21.3, 14.2, 21.7);
+    dc.LineTo(canvas.PixelX(21.5), canvas.PixelY(21.5));
+    dc.LineTo(canvas.PixelX(16), canvas.PixelY(21.5));
+    dc.LineTo(canvas.PixelX(13.8 + 0.7 * s), canvas.PixelY(21.3 - s));
+    canvas.GridEllipse(15.8, 21.3, 16.2, 21.7);
+    dc.MoveTo(canvas.PixelX(14), canvas.PixelY(21.5));
+    dc.LineTo(canvas.PixelX(3.5), canvas.PixelY(21.5));
+    dc.LineTo(canvas.PixelX(3.5), canvas.PixelY(3.5));
+    canvas.GridEllipse(13.8, 21.3, 14.2, 21.7);
     if (m_layout.rung)
-        DrawRungWire(dc);
+        canvas.DrawRungWire();
     const CBlocks blocks = Blocks();
     for (const CComponentBlock& block : blocks.All())
-        DrawBlockSymbol(dc, block);
+        canvas.DrawBlockSymbol(block);
 }

@@ -34,7 +34,7 @@ public:
     void SetSwitchOpen(bool open) override;
 
     // The loop, and the switch block while the switch is open.
-    void DrawBallModel(CDrawSurface& dc) override;
+    void DrawBallModel(const CGridCanvas& canvas) const override;
 
 protected:
     const CSwitchGap* OpenSwitchGap() const override { return m_bSwitchOpen ? &m_gap : nullptr; }
@@ -42,11 +42,9 @@ protected:
 
     // Called first by BuildLabels: the switch closes.
     void CloseSwitch() { m_bSwitchOpen = false; }
-    // A diagram contact: a small circle in the box (x0, y0)..(x1, y1).
-    void DrawSwitchContact(CDrawSurface& dc, double x0, double y0, double x1, double y1);
     // The diagram of a loop whose bottom wire holds the switch at x 14..16,
     // with the rung's wire when there is one, and the blocks' symbols.
-    void DrawBottomSwitchDiagram(CDrawSurface& dc);
+    void DrawBottomSwitchDiagram(const CGridCanvas& canvas) const;
     // 1 while open: the blade lifts one unit and shortens by 0.7.
     double BladeLift() const { return m_bSwitchOpen ? 1 : 0; }
 

@@ -16,9 +16,9 @@ constexpr CLoopLayout kLayout{
 
 CThreeBulbsCircuit::CThreeBulbsCircuit() : CLoopCircuit(kLayout)
 {
-    RegisterGlowList(m_glow1);
-    RegisterGlowList(m_glow2);
-    RegisterGlowList(m_glow3);
+    RegisterGlowList(m_glow1, {12.5, 14});
+    RegisterGlowList(m_glow2, {15.5, 21});
+    RegisterGlowList(m_glow3, {9.5, 21});
 }
 
 int CThreeBulbsCircuit::EnergyLevel(const CElectron& e) const
@@ -43,13 +43,6 @@ void CThreeBulbsCircuit::BuildLabels()
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 3"), CRect{7, 23, 12, 25}});
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 1"), CRect{10, 7, 15, 9}});
     ResetElectrons();
-}
-
-void CThreeBulbsCircuit::DrawGlow(CDrawSurface& dc)
-{
-    DrawGlowArcs(dc, m_glow1, 12.5, 14, BulbGlowPen(1));
-    DrawGlowArcs(dc, m_glow2, 15.5, 21, BulbGlowPen(2));
-    DrawGlowArcs(dc, m_glow3, 9.5, 21, BulbGlowPen(3));
 }
 
 CCircuit::GlowPen CThreeBulbsCircuit::BulbGlowPen(int list) const

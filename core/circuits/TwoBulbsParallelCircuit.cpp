@@ -11,8 +11,8 @@ constexpr CLoopLayout kLayout{.rung = kRungBulb, .bottom = kBottomCentreBulb};
 
 CTwoBulbsParallelCircuit::CTwoBulbsParallelCircuit() : CLoopCircuit(kLayout)
 {
-    RegisterGlowList(m_glow1);
-    RegisterGlowList(m_glow2);
+    RegisterGlowList(m_glow1, {12.5, 14});
+    RegisterGlowList(m_glow2, {12.5, 21});
 }
 
 int CTwoBulbsParallelCircuit::EnergyLevel(const CElectron& e) const
@@ -36,12 +36,6 @@ void CTwoBulbsParallelCircuit::BuildLabels()
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 2"), CRect{10, 23, 15, 25}});
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 1"), CRect{10, 7, 15, 9}});
     ResetElectrons();
-}
-
-void CTwoBulbsParallelCircuit::DrawGlow(CDrawSurface& dc)
-{
-    DrawGlowArcs(dc, m_glow1, 12.5, 14);
-    DrawGlowArcs(dc, m_glow2, 12.5, 21);
 }
 
 void CTwoBulbsParallelCircuit::Release(CElectron& e, Load load)

@@ -10,7 +10,6 @@ public:
     int EnergyLevel(const CElectron& e) const override;
     std::string GetName() const override;
     void BuildLabels() override;
-    void DrawGlow(CDrawSurface& dc) override;
     int PictureBitmapId() const override;
 
     const CGlowList& Glow1() const { return m_glow1; }

@@ -15,8 +15,8 @@ constexpr CLoopLayout kLayout{
 
 CTwoBulbsSeriesCircuit::CTwoBulbsSeriesCircuit() : CLoopCircuit(kLayout)
 {
-    RegisterGlowList(m_glow1);
-    RegisterGlowList(m_glow2);
+    RegisterGlowList(m_glow1, {15.5, 21});
+    RegisterGlowList(m_glow2, {9.5, 21});
 }
 
 int CTwoBulbsSeriesCircuit::EnergyLevel(const CElectron& e) const
@@ -40,12 +40,6 @@ void CTwoBulbsSeriesCircuit::BuildLabels()
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 1"), CRect{13, 23, 18, 25}});
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb 2"), CRect{7, 23, 12, 25}});
     ResetElectrons();
-}
-
-void CTwoBulbsSeriesCircuit::DrawGlow(CDrawSurface& dc)
-{
-    DrawGlowArcs(dc, m_glow1, 15.5, 21, BulbGlowPen(1));
-    DrawGlowArcs(dc, m_glow2, 9.5, 21, BulbGlowPen(2));
 }
 
 CCircuit::GlowPen CTwoBulbsSeriesCircuit::BulbGlowPen(int) const

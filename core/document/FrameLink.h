@@ -1,11 +1,9 @@
 #pragma once
 
-#include "core/sim/ProgressSink.h"
-
 #include <string>
 
 // What the document asks of the main frame, when there is one.
-class IFrameLink : public IProgressSink {
+class IFrameLink {
 public:
     virtual void SetTitle(const std::string& title) = 0;
     // "on" and "off" are enabled for a switch circuit, showing its switch.

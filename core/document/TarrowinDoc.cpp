@@ -38,8 +38,6 @@ CTarrowinDoc::CTarrowinDoc()
 void CTarrowinDoc::SetFrame(IFrameLink* frame)
 {
     m_pFrame = frame;
-    for (const CCircuitEntry& entry : m_circuits)
-        entry.pCircuit->SetProgressSink(frame);
 }
 
 bool CTarrowinDoc::OnNewDocument()
@@ -105,30 +103,26 @@ void CTarrowinDoc::MeasureCurrentCircuit()
     m_rates.Restart(names, m_pCircuit->SupplyPassages(), m_pCircuit->LoadCounts());
 }
 
+void CTarrowinDoc::AdvanceAnimation()
+{
+    m_pCircuit->AdvanceAnimation();
+}
+
 void CTarrowinDoc::LayoutCircuit(CDrawSurface& dc, const CRect& rect)
 {
-    m_rcView = rect;
-    m_pCircuit->Layout(dc, rect);
+    m_painter.Layout(*m_pCircuit, dc, rect);
 }
 
-void CTarrowinDoc::RenderCircuit(CDrawSurface& dc)
+void CTarrowinDoc::DrawCircuit(CDrawSurface& dc) const
 {
-    m_pCircuit->Render(dc);
-}
-
-void CTarrowinDoc::RedrawCircuit(CDrawSurface& dc)
-{
-    m_pCircuit->Redraw(dc);
+    m_painter.Draw(*m_pCircuit, dc);
 }
 
 void CTarrowinDoc::SelectCircuit(CCircuit& circuit)
 {
     circuit.SetDisplayMode(m_pCircuit->GetDisplayMode());
     circuit.SetShowLabels(m_pCircuit->GetShowLabels());
-    // Fourteen circuits' frames at a projector's size would hold hundreds of
-    // megabytes; only the one shown keeps them.
     if (&circuit != m_pCircuit) {
-        m_pCircuit->ReleaseBitmaps();
         m_pCircuit = &circuit;
         MeasureCurrentCircuit();
     }

@@ -21,6 +21,7 @@
 #include "core/document/ViewLink.h"
 #include "core/draw/DrawSurface.h"
 #include "core/draw/Rect.h"
+#include "core/render/CircuitPainter.h"
 
 #include <optional>
 #include <span>
@@ -68,10 +69,15 @@ public:
     // The current circuit and its settings, for a measurement of its long run.
     CMeasureSetup CurrentSetup() const;
     void StepCircuit();
+    // The current circuit's animation, one tick on: see CCircuit::AdvanceAnimation.
+    void AdvanceAnimation();
     void LayoutCircuit(CDrawSurface& dc, const CRect& rect);
-    void RenderCircuit(CDrawSurface& dc);
-    // The frame that stands while time is stopped; changes nothing a tick computes.
-    void RedrawCircuit(CDrawSurface& dc);
+    // The current circuit as it stands, over the last frame drawn on the
+    // surface (laid out again when the circuit or its background changed).
+    // Reads the document only: the same moment drawn again gives the same frame.
+    void DrawCircuit(CDrawSurface& dc) const;
+    // What draws the current circuit: its layout and what the last frame changed.
+    const CCircuitPainter& Painter() const { return m_painter; }
     void SelectCircuit(CCircuit& circuit);
     // The current circuit's current and energy per second, taken after every
     // step and started again when another circuit is chosen.
@@ -99,7 +105,6 @@ private:
     void MeasureCurrentCircuit();
     void UpdateResistorButtons();
 
-    CRect m_rcView;
     // The fourteen circuits' one generator and step counter.
     CCircuitSet m_set;
     CCircuit* m_pCircuit = nullptr;
@@ -124,4 +129,7 @@ private:
     IViewLink* m_pView = nullptr;
     CCircuitRates m_rates;
     int m_nPalette = 0;
+    // One painter for whichever circuit is shown, so only that one's
+    // frame-sized background is held. Its caches change as it draws.
+    mutable CCircuitPainter m_painter;
 };

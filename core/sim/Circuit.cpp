@@ -1,49 +1,12 @@
 #include "core/sim/Circuit.h"
 
-#include "core/draw/GridMapping.h"
 #include "core/sim/Random.h"
 
 #include <cstdlib>
 
-namespace {
-
-// The pens at the reference unit; a layout scales them to its unit.
-constexpr CPen kGlow2Pen = SolidPen(4, Rgb(255, 128, 0));
-constexpr CPen kGlow3Pen = SolidPen(6, Rgb(255, 192, 0));
-constexpr CPen kGlow4Pen = SolidPen(8, Rgb(255, 255, 0));
-constexpr CPen kGlow1Pen = SolidPen(2, Rgb(255, 64, 0));
-constexpr CPen kThickPen = SolidPen(8, Rgb(0, 0, 0));
-constexpr CPen kThinPen = SolidPen(3, Rgb(0, 0, 0));
-constexpr CPen kShadePen = SolidPen(2, Rgb(64, 64, 64));
-constexpr CPen kLightPen = SolidPen(2, Rgb(192, 192, 192));
-
-}
-
 CCircuit::CCircuit()
-    : m_penGlow2(kGlow2Pen),
-      m_penGlow3(kGlow3Pen),
-      m_penGlow4(kGlow4Pen),
-      m_penGlow1(kGlow1Pen),
-      m_penThick(kThickPen),
-      m_penThin(kThinPen),
-      m_penShade(kShadePen),
-      m_penLight(kLightPen),
-      m_font(CFontSpec{"Arial Black", 18, 400})
 {
     m_dVoltage = 1.5 * m_nCells;
-}
-
-void CCircuit::SetDrawingScale(const CDrawingScale& scale)
-{
-    m_scale = scale;
-    m_penGlow2 = scale.Pen(kGlow2Pen);
-    m_penGlow3 = scale.Pen(kGlow3Pen);
-    m_penGlow4 = scale.Pen(kGlow4Pen);
-    m_penGlow1 = scale.Pen(kGlow1Pen);
-    m_penThick = scale.Pen(kThickPen);
-    m_penThin = scale.Pen(kThinPen);
-    m_penShade = scale.Pen(kShadePen);
-    m_penLight = scale.Pen(kLightPen);
 }
 
 CCircuit::~CCircuit() = default;
@@ -53,7 +16,7 @@ int CCircuit::EnergyLevel(const CElectron& e) const
     return OneReleaseLevel(e);
 }
 
-void CCircuit::DrawDiagram(CDrawSurface&) {}
+void CCircuit::DrawDiagram(const CGridCanvas&) const {}
 
 std::string CCircuit::GetName() const
 {
@@ -65,11 +28,9 @@ CircuitRegion CCircuit::Classify(double, double) const
     return RegionWire;
 }
 
-void CCircuit::DrawBallModel(CDrawSurface&) {}
+void CCircuit::DrawBallModel(const CGridCanvas&) const {}
 
 void CCircuit::BuildLabels() {}
-
-void CCircuit::DrawGlow(CDrawSurface&) {}
 
 void CCircuit::MoveElectron(CElectron&) {}
 
@@ -122,13 +83,13 @@ void CCircuit::SetCells(int n)
     if (m_bReversed)
         m_nCells = -m_nCells;
     m_dVoltage = 1.5 * m_nCells;
-    m_bLayoutDirty = true;
+    InvalidateLayout();
 }
 
 void CCircuit::ToggleLabels()
 {
     m_bShowLabels = !m_bShowLabels;
-    m_bLayoutDirty = true;
+    InvalidateLayout();
 }
 
 void CCircuit::SetShowLabels(bool show)
@@ -139,19 +100,19 @@ void CCircuit::SetShowLabels(bool show)
 void CCircuit::SetPalette(int palette)
 {
     if (palette != m_nPalette)
-        m_bLayoutDirty = true;
+        InvalidateLayout();
     m_nPalette = palette;
 }
 
 void CCircuit::SetDisplayMode(int mode)
 {
-    // Glow arcs age only while the ball model is drawn; arcs left from
+    // Glow arcs age only while the ball model is shown; arcs left from
     // before a change would otherwise burst out all at once on return.
     if (mode != m_nDisplayMode)
-        for (CGlowList* list : m_glowLists)
-            list->Clear();
+        for (const CBulbGlow& glow : m_glowLists)
+            glow.list->Clear();
     m_nDisplayMode = mode;
-    m_bLayoutDirty = true;
+    InvalidateLayout();
 }
 
 double CCircuit::TakeSupplyCount()
@@ -165,7 +126,7 @@ long long CCircuit::ArcsAdded(int list) const
 {
     // The circuits register their lists in number order.
     const auto index = static_cast<std::size_t>(list - 1);
-    return list >= 1 && index < m_glowLists.size() ? m_glowLists[index]->TotalAdded() : 0;
+    return list >= 1 && index < m_glowLists.size() ? m_glowLists[index].list->TotalAdded() : 0;
 }
 
 std::string CCircuit::LoadName(std::size_t) const
@@ -173,17 +134,7 @@ std::string CCircuit::LoadName(std::size_t) const
     return {};
 }
 
-void CCircuit::RegisterGlowList(CGlowList& list)
+void CCircuit::RegisterGlowList(CGlowList& list, CGridPoint centre)
 {
-    m_glowLists.push_back(&list);
-}
-
-int CCircuit::PixelX(double x) const
-{
-    return ToPixel(m_nOffsetX, m_nUnit, x);
-}
-
-int CCircuit::PixelY(double y) const
-{
-    return ToPixel(m_nOffsetY, m_nUnit, y);
+    m_glowLists.push_back({&list, centre});
 }

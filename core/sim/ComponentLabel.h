@@ -18,6 +18,3 @@ struct CComponentLabel {
     std::string m_strName;
     CRect m_rcGrid;
 };
-
-// The name or title as the user's language has it.
-std::string TranslatedText(const char* context, const std::string& text);

@@ -4,7 +4,8 @@
 #include <vector>
 
 // The ages of the glow arcs shown over one bulb, oldest first. Only the ball
-// model ages them, so the list is capped: outside it releases would pile up.
+// model's ticks age them, so the list is capped: outside it releases would
+// pile up.
 class CGlowList {
 public:
     static constexpr std::size_t kMaxArcs = 64;
@@ -23,28 +24,17 @@ public:
     // Every arc ever added, whether or not it is still shown.
     long long TotalAdded() const { return m_nAdded; }
 
-    // Adds 1 to every age, drops those that reach maxAge and calls
-    // draw(age) for the others, in order.
-    template <typename Draw>
-    void AgeAndDraw(int maxAge, Draw draw)
+    // Adds 1 to every age and drops those that reach maxAge, keeping the
+    // others in order.
+    void Age(int maxAge)
     {
         std::size_t kept = 0;
         for (std::size_t i = 0; i < m_ages.size(); ++i) {
             const int age = m_ages[i] + 1;
-            if (age >= maxAge)
-                continue;
-            draw(age);
-            m_ages[kept++] = age;
+            if (age < maxAge)
+                m_ages[kept++] = age;
         }
         m_ages.resize(kept);
-    }
-
-    // Calls draw(age) for every age as it stands, changing nothing.
-    template <typename Draw>
-    void DrawAsTheyAre(Draw draw) const
-    {
-        for (const int age : m_ages)
-            draw(age);
     }
 
 private:

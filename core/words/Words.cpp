@@ -33,3 +33,8 @@ std::string Translate(const char* context, const char* text)
             return translated;
     return text;
 }
+
+std::string TranslatedText(const char* context, const std::string& text)
+{
+    return Translate(context, text.c_str());
+}

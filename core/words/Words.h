@@ -25,6 +25,8 @@ void UseWords(const IWords* words);
 // The text of a context in the user's language, or as written where the
 // translator has none.
 std::string Translate(const char* context, const char* text);
+// The same for a name or title held as a string.
+std::string TranslatedText(const char* context, const std::string& text);
 
 // A translated text with its places filled: %1 by the first value, %2 by
 // the second, and so on, wherever they stand in the translation.

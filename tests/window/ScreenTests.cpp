@@ -86,7 +86,7 @@ TEST_F(Screen, EveryTickShowsTheWholeFrameAndTheMeterItsLastReading)
         QCoreApplication::sendPostedEvents();
         if (tick < CCircuit::kIntroFrames - 2)
             continue;
-        ExpectRepaintCovers(spy.painted, Circuit().LastRenderRects(), View().rect(), dpr);
+        ExpectRepaintCovers(spy.painted, m_doc->Painter().ChangedRects(), View().rect(), dpr);
         ASSERT_TRUE(OnScreen(*m_frame, View(), View().rect()) ==
                     View().FrameImage().convertToFormat(QImage::Format_RGB32))
             << "tick " << tick << " at device pixel ratio " << dpr;

@@ -56,7 +56,7 @@ TEST_P(SmallWindow, TheCircuitKeepsItsShareAndEveryCircuitStaysInReach)
         Tick();
         const std::string where = std::to_string(size.width()) + "x" + std::to_string(size.height());
         // The view lays the circuit out on 25 units of a whole number of device pixels.
-        const double square = 25.0 * Circuit().GetUnit() / View().devicePixelRatioF();
+        const double square = 25.0 * m_doc->Painter().Grid().unit / View().devicePixelRatioF();
         EXPECT_GE(square / std::min(size.width(), size.height()), share) << where << ": square " << square;
         EXPECT_EQ(ShownCircuits().size(), CircuitCatalogue().size()) << where;
         EXPECT_EQ(buttons.Rows(), rows) << where;

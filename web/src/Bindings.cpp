@@ -216,7 +216,7 @@ val State(const CWebApp& app)
     state.set("paused", app.IsPaused());
     state.set("slowdown", app.Slowdown());
     state.set("intro", circuit.GetIntroFrames() != 0);
-    const CRect square = circuit.SquareRect();
+    const CRect square = app.Doc().Painter().Grid().SquareRect();
     val rect = val::object();
     rect.set("left", square.left);
     rect.set("top", square.top);

@@ -32,7 +32,7 @@ void CWebApp::ResizeView(int w, int h)
     m_nViewH = std::max(h, 0);
     LayoutToSize();
     if (m_pace.IsPaused())
-        ComposeFrame(true);
+        ComposeFrame();
 }
 
 void CWebApp::SetMeterCanvas(int handle, int side)
@@ -65,7 +65,7 @@ void CWebApp::LayoutToSize()
     m_doc.LayoutCircuit(surface, CRect{0, 0, m_nViewW, m_nViewH});
 }
 
-void CWebApp::ComposeFrame(bool still)
+void CWebApp::ComposeFrame()
 {
     if (m_bSyncPending) {
         m_bSyncPending = false;
@@ -73,17 +73,15 @@ void CWebApp::ComposeFrame(bool still)
         LayoutToSize();
     }
     CCanvasSurface surface(m_nViewCanvas, m_nViewW, m_nViewH);
-    if (still)
-        m_doc.RedrawCircuit(surface);
-    else
-        m_doc.RenderCircuit(surface);
+    m_doc.DrawCircuit(surface);
 }
 
 void CWebApp::Tick()
 {
     m_doc.StepCircuit();
     m_describer.NoteTick(*m_doc.GetCurrentCircuit());
-    ComposeFrame(false);
+    m_doc.AdvanceAnimation();
+    ComposeFrame();
     FollowIntro();
     if (m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount()))
         DrawMeter(m_meter.LastReading());
@@ -103,7 +101,7 @@ void CWebApp::SetPaused(bool paused)
     m_pace.SetPaused(paused);
     // A circuit chosen since the last tick is shown now, not at a tick that will not come.
     if (m_bSyncPending && paused)
-        ComposeFrame(true);
+        ComposeFrame();
     ++m_nVersion;
 }
 
@@ -138,7 +136,7 @@ void CWebApp::AfterDocumentCommand()
 {
     ++m_nVersion;
     if (m_pace.IsPaused())
-        ComposeFrame(true);
+        ComposeFrame();
     FollowIntro();
 }
 
@@ -154,7 +152,7 @@ void CWebApp::Relayout()
     m_bSyncPending = true;
     ++m_nVersion;
     if (m_pace.IsPaused())
-        ComposeFrame(true);
+        ComposeFrame();
 }
 
 int CWebApp::Picture(int side)
@@ -168,10 +166,10 @@ int CWebApp::Picture(int side)
     {
         CCanvasSurface surface(picture);
         m_doc.LayoutCircuit(surface, CRect{0, 0, side, side});
-        m_doc.RedrawCircuit(surface);
+        m_doc.DrawCircuit(surface);
     }
     LayoutToSize();
-    ComposeFrame(true);
+    ComposeFrame();
     return picture.Detach();
 }
 
@@ -205,11 +203,6 @@ void CWebApp::ShowElectronKey(int bitmapId)
 {
     m_nKeyId = bitmapId;
     ++m_nVersion;
-}
-
-void CWebApp::SetProgress(int percent)
-{
-    m_nProgress = percent;
 }
 
 void CWebApp::ShowCellsPicture(int cells)

@@ -28,7 +28,7 @@ public:
     void ResizeView(int w, int h);
     // The meter's canvas, side x side device pixels: the dial and needle are drawn on it.
     void SetMeterCanvas(int handle, int side);
-    // One tick: step, frame, meter.
+    // One tick: step, animation, frame, meter.
     void Tick();
     // Any command of the clock or the document; false for another id.
     bool Command(int id);
@@ -46,7 +46,8 @@ public:
     long long Ticks() const { return m_nTicks; }
     // Changes whenever something the page shows around the view may have changed.
     int Version() const { return m_nVersion; }
-    int Progress() const { return m_nProgress; }
+    // How far the current circuit's title page has come, 0 to 100.
+    int Progress() const { return m_doc.GetCurrentCircuit()->IntroProgress(); }
     const std::string& Title() const { return m_strTitle; }
     bool IsSwitchCircuit() const { return m_bSwitchCircuit; }
     bool IsSwitchOpen() const { return m_bSwitchOpen; }
@@ -65,16 +66,15 @@ public:
     void UpdateSwitchButtons(bool switchCircuit, bool open) override;
     void EnableResistorButtons(bool less, bool more) override;
     void ShowElectronKey(int bitmapId) override;
-    void SetProgress(int percent) override;
     // IViewLink
     void ShowCellsPicture(int cells) override;
     void RequestControlsSync() override { m_bSyncPending = true; }
 
 private:
     void LayoutToSize();
-    // The next frame, or the standing one drawn again (still), after a
-    // layout the document asked for.
-    void ComposeFrame(bool still);
+    // The circuit as it stands (the tick's frame, or the standing one while
+    // paused), after a layout the document asked for.
+    void ComposeFrame();
     void AfterDocumentCommand();
     void SetPaused(bool paused);
     void FollowIntro();
@@ -99,7 +99,6 @@ private:
 
     CWebLongRun m_longRun;
     std::string m_strTitle;
-    int m_nProgress = 0;
     bool m_bSwitchCircuit = false;
     bool m_bSwitchOpen = false;
     bool m_bLess = false;

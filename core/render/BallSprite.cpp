@@ -1,4 +1,4 @@
-#include "core/sim/BallSprite.h"
+#include "core/render/BallSprite.h"
 
 #include <algorithm>
 #include <cmath>

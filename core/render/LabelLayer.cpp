@@ -1,4 +1,4 @@
-#include "core/sim/LabelLayer.h"
+#include "core/render/LabelLayer.h"
 
 #include "core/draw/SelectGuard.h"
 
