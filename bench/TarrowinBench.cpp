@@ -1,8 +1,8 @@
 // The costs of one tick: Step, the animation and drawing of a ball-model
 // frame at full HD and 4K, and a re-layout of each display at both sizes,
 // with the cost of copying two full-HD frames as the yardstick for the
-// frame; and of the long
-// run: one measurement, and Compare Circuits' largest set on two threads.
+// frame; and of the long run: one measurement, and Compare Circuits'
+// largest set on two threads.
 #include "core/measurement/CompareSets.h"
 #include "core/measurement/MeasurementQueue.h"
 #include "core/document/TarrowinDoc.h"

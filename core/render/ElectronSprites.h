@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/render/BallSprite.h"
-#include "core/sim/Electron.h"
+#include "core/sim/Circuit.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ struct CElectronPalette;
 // gaining and of giving up energy.
 class CElectronSprites {
 public:
-    static constexpr int kGlowLevels = 10;
+    static constexpr int kGlowLevels = CCircuit::kGlowLevels;
 
     // Renders every ball for a view whose shorter side is `square` pixels.
     void Build(CDrawSurface& dc, int square, const CElectronPalette& palette);
