@@ -2,7 +2,7 @@
 
 #include "app/LaunchOptions.h"
 #include "app/MainFrame.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 #include "core/res/ElectronPalettes.h"
 #include "core/res/Strings.h"
@@ -48,12 +48,10 @@ const std::vector<CChoice>& Remembered()
             circuit.words.emplace_back(QString::number(++position), entry.nCommandId);
         CChoice display{QStringLiteral("display"), {}};
         for (std::size_t i = 0; i < Strings::kDisplayWords.size(); ++i)
-            display.words.emplace_back(QLatin1String(Strings::kDisplayWords[i]),
-                                       CmdId::DisplayBallModel + static_cast<int>(i));
+            display.words.emplace_back(QLatin1String(Strings::kDisplayWords[i]), CmdId::kDisplays[i]);
         CChoice colours{QStringLiteral("colours"), {}};
         for (std::size_t i = 0; i < ElectronPalettes().size(); ++i)
-            colours.words.emplace_back(QLatin1String(ElectronPalettes()[i].pszName),
-                                       CmdId::PaletteStandard + static_cast<int>(i));
+            colours.words.emplace_back(QLatin1String(ElectronPalettes()[i].pszName), CmdId::kPalettes[i]);
         return std::vector<CChoice>{
             circuit,
             display,
@@ -145,7 +143,7 @@ bool CAppSettings::Restore(const CLaunchOptions& options)
             QLatin1String(Strings::kDisplayWords[static_cast<std::size_t>(*options.display)]);
     Apply(choices);
     if (options.cells)
-        m_frame.OnCommand(CmdId::Cells0 + *options.cells);
+        m_frame.OnCommand(CmdId::kCells[static_cast<std::size_t>(*options.cells)]);
     if (options.bFullScreen)
         m_frame.EnterFullScreenAtFirstFrame();
 

@@ -102,7 +102,7 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err, ISimPictures* p
         return 2;
     };
     if (o.bHelp) {
-        std::fprintf(out, "%s\n\n%s", kSimUsage, kSimHelp);
+        std::fprintf(out, "%s\n\n%s", kSimUsage, SimHelp().c_str());
         return 0;
     }
 
@@ -150,7 +150,7 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err, ISimPictures* p
 
     CDrawSurface* dc = nullptr;
     if (o.Renders()) {
-        circuit->SetDisplayMode(o.nMode);
+        circuit->SetDisplayMode(o.mode);
         doc.SetPalette(o.nPalette);
         if (o.bLabels)
             circuit->ToggleLabels();

@@ -200,7 +200,7 @@ TEST(CircuitDefaults, FreshCircuitSettings)
     EXPECT_FALSE(circuit.GetVaryMeanSpeed());
     EXPECT_TRUE(circuit.GetPulsate());
     EXPECT_FALSE(circuit.GetShowLabels());
-    EXPECT_EQ(circuit.GetDisplayMode(), 0);
+    EXPECT_EQ(circuit.GetDisplayMode(), DisplayMode::BallModel);
     EXPECT_FALSE(circuit.IsLayoutDirty());
     EXPECT_EQ(circuit.GetIntroFrames(), 250);
     EXPECT_EQ(circuit.GetSupplyCount(), 0.0);
@@ -308,11 +308,11 @@ TEST(CircuitOptions, LabelsAndDisplayModeDirtyTheLayout)
     EXPECT_FALSE(circuit.GetShowLabels());
     EXPECT_TRUE(circuit.IsLayoutDirty());
 
-    for (int mode : {2, 1, 1, 0}) {
+    for (const DisplayMode mode : {DisplayMode::Picture, DisplayMode::Diagram, DisplayMode::Diagram, DisplayMode::BallModel}) {
         circuit.ClearLayoutDirty();
         circuit.SetDisplayMode(mode);
         EXPECT_EQ(circuit.GetDisplayMode(), mode);
         // even setting the mode it already has rebuilds the background
-        EXPECT_TRUE(circuit.IsLayoutDirty()) << mode;
+        EXPECT_TRUE(circuit.IsLayoutDirty()) << static_cast<int>(mode);
     }
 }

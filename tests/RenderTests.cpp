@@ -360,11 +360,11 @@ TEST_F(RenderTest, SpriteColoursFollowTheEnergyCues)
 TEST_F(RenderTest, SpritesAreRebuiltOnlyByBallModelLayouts)
 {
     LayoutRecording(600, 400);
-    c.SetDisplayMode(1);
+    c.SetDisplayMode(DisplayMode::Diagram);
     LayoutRecording(1200, 1000);
     EXPECT_EQ(c.GetUnit(), 40);
     EXPECT_EQ(c.NormalSprite().GetRadius(), 4);
-    c.SetDisplayMode(0);
+    c.SetDisplayMode(DisplayMode::BallModel);
     LayoutRecording(1200, 1000);
     EXPECT_EQ(c.NormalSprite().GetRadius(), 10);
     EXPECT_EQ(c.m_sprLoss[7].GetRadius(), 10);
@@ -386,11 +386,11 @@ TEST_F(RenderTest, LabelsAreDrawnOnlyInTheBallModel)
     ASSERT_EQ(fonts.size(), 6u);
     EXPECT_EQ(fonts[0], (CDrawCall{"SelectFont", {12, 400}, "Arial Black"}));
 
-    for (const int mode : {1, 2}) {
+    for (const DisplayMode mode : {DisplayMode::Diagram, DisplayMode::Picture}) {
         c.SetDisplayMode(mode);
         LayoutRecording(600, 400);
         c.Layout(*rec, CRect{0, 0, 600, 400});
-        EXPECT_TRUE(rec->CallsOf("DrawTextCentred").empty()) << mode;
+        EXPECT_TRUE(rec->CallsOf("DrawTextCentred").empty()) << static_cast<int>(mode);
     }
 }
 
@@ -522,7 +522,7 @@ TEST_F(RenderTest, DirtyLayoutIsRebuiltByTheNextRender)
 
 TEST_F(RenderTest, DiagramAndPictureFramesShowOnlyTheBackground)
 {
-    for (const int mode : {1, 2}) {
+    for (const DisplayMode mode : {DisplayMode::Diagram, DisplayMode::Picture}) {
         c.SetDisplayMode(mode);
         c.m_nIntroFrames = 0;
         c.GlowList().Add();
@@ -531,7 +531,7 @@ TEST_F(RenderTest, DiagramAndPictureFramesShowOnlyTheBackground)
         c.Layout(dc, CRect{0, 0, 600, 600});
         const QImage background = target.copy();
         c.Render(dc);
-        EXPECT_EQ(target, background) << mode;
+        EXPECT_EQ(target, background) << static_cast<int>(mode);
         // Glow arcs only age in the ball model.
         ASSERT_EQ(c.Glow().Size(), 1u);
         EXPECT_EQ(c.Glow().Ages()[0], 0);
@@ -939,7 +939,7 @@ TEST_F(RenderTest, DiagramInATallWindowMovesDown)
 
 TEST_F(RenderTest, DiagramLayoutPaintsWhitePaperAndBlackWire)
 {
-    c.SetDisplayMode(1);
+    c.SetDisplayMode(DisplayMode::Diagram);
     QImage target(600, 400, QImage::Format_RGB32);
     CRasterSurface dc(target);
     c.Layout(dc, CRect{0, 0, 600, 400});
@@ -1046,12 +1046,12 @@ TEST_F(RenderTest, GlowIsClearedOnDisplayModeChangeAndCapped)
 {
     c.GlowList().Add();
     c.GlowList().Add();
-    c.SetDisplayMode(0);   // no change
+    c.SetDisplayMode(DisplayMode::BallModel);   // no change
     EXPECT_EQ(c.Glow().Size(), 2u);
-    c.SetDisplayMode(2);
+    c.SetDisplayMode(DisplayMode::Picture);
     EXPECT_TRUE(c.Glow().Empty());
 
-    c.SetDisplayMode(0);
+    c.SetDisplayMode(DisplayMode::BallModel);
     LayoutRecording(600, 400);
     c.GlowList().Add();
     for (int k = 0; k < 5; ++k)
@@ -1106,7 +1106,7 @@ TEST_F(RenderTest, PictureShowsTheSupplyForTheCellsAboveTheCircuit)
 
 TEST_F(RenderTest, PictureLayoutFillsTheSquareOfAnOddWindow)
 {
-    c.SetDisplayMode(2);
+    c.SetDisplayMode(DisplayMode::Picture);
     rec = std::make_unique<CRecordingSurface>(601, 801);
     c.Layout(*rec, CRect{0, 0, 601, 801});
     const auto blits = rec->CallsOf("BitBlt");
@@ -1120,7 +1120,7 @@ TEST_F(RenderTest, PictureLayoutFillsTheSquareOfAnOddWindow)
 
 TEST_F(RenderTest, PictureLayoutDrawsTheArtworkAtTheSquaresSize)
 {
-    c.SetDisplayMode(2);
+    c.SetDisplayMode(DisplayMode::Picture);
     QImage target(900, 600, QImage::Format_RGB32);
     CRasterSurface dc(target);
     c.Layout(dc, CRect{0, 0, 900, 600});
@@ -1133,7 +1133,7 @@ TEST_F(RenderTest, PictureLayoutDrawsTheArtworkAtTheSquaresSize)
 TEST_F(RenderTest, TinyAndOddWindowsLayOutAndRender)
 {
     const std::pair<int, int> sizes[] = {{0, 0}, {1, 1}, {24, 24}, {25, 25}, {99, 99}, {3000, 200}, {200, 3000}};
-    for (const int mode : {0, 1, 2}) {
+    for (const DisplayMode mode : {DisplayMode::BallModel, DisplayMode::Diagram, DisplayMode::Picture}) {
         for (const auto& [w, h] : sizes) {
             RestartProgramState();
             CTestBulb bulb;
@@ -1152,8 +1152,8 @@ TEST_F(RenderTest, TinyAndOddWindowsLayOutAndRender)
                 bulb.Render(dc);
             }
             ASSERT_NE(bulb.Background(), nullptr);
-            EXPECT_EQ(bulb.Background()->Width(), w) << w << "x" << h << " mode " << mode;
-            EXPECT_EQ(bulb.Background()->Height(), h) << w << "x" << h << " mode " << mode;
+            EXPECT_EQ(bulb.Background()->Width(), w) << w << "x" << h << " mode " << static_cast<int>(mode);
+            EXPECT_EQ(bulb.Background()->Height(), h) << w << "x" << h << " mode " << static_cast<int>(mode);
             EXPECT_EQ(bulb.GetUnit(), std::min(w, h) / 25);
         }
     }
@@ -1308,7 +1308,7 @@ TEST_F(RenderTest, RenderCopiesTheWholeFrameOnlyAfterALayoutAndAroundTheIntro)
 TEST_F(RenderTest, DiagramFramesCopyNothingOnceShown)
 {
     c.m_nIntroFrames = 0;
-    c.SetDisplayMode(1);
+    c.SetDisplayMode(DisplayMode::Diagram);
     LayoutRecording(600, 400);
     c.Render(*rec);
     rec->Clear();

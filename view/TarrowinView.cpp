@@ -4,7 +4,6 @@
 #include "core/pictures/CellsPicture.h"
 #include "core/pictures/MeterDial.h"
 #include "core/res/BitmapTable.h"
-#include "core/res/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 #include "core/res/ResourceIds.h"
 #include "platform/FrameImage.h"
@@ -20,7 +19,6 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -431,22 +429,12 @@ void CTarrowinView::SyncControlsBar()
 {
     if (m_pFrame == nullptr)
         return;
-    const CCircuit& circuit = *m_doc.GetCurrentCircuit();
-    const int mode = circuit.GetDisplayMode();
-    const int cells = std::abs(circuit.GetCells());
-    const std::array<std::pair<int, bool>, 11> states{{
-        {CmdId::DisplayBallModel, mode == 0},
-        {CmdId::DisplayDiagram, mode == 1},
-        {CmdId::DisplayPicture, mode == 2},
-        {CmdId::TagElectron, circuit.GetTagged() != nullptr},
-        {CmdId::ShowLabels, circuit.GetShowLabels()},
-        {CmdId::VaryMeanSpeed, circuit.GetVaryMeanSpeed()},
-        {CmdId::Pulsate, circuit.GetPulsate()},
-        {CmdId::Cells0, cells == 0},
-        {CmdId::Cells1, cells == 1},
-        {CmdId::Cells2, cells == 2},
-        {CmdId::Cells3, cells == 3},
-    }};
-    for (const auto& [id, checked] : states)
-        m_pFrame->SetControlChecked(id, checked);
+    // The bar's radio buttons and check boxes as the document's commands stand.
+    const auto sync = [this](int id) { m_pFrame->SetControlChecked(id, m_doc.CommandState(id)->bChecked); };
+    for (const int id : CmdId::kDisplays)
+        sync(id);
+    for (const int id : {CmdId::TagElectron, CmdId::ShowLabels, CmdId::VaryMeanSpeed, CmdId::Pulsate})
+        sync(id);
+    for (const int id : CmdId::kCells)
+        sync(id);
 }

@@ -143,14 +143,14 @@ void CCircuit::SetPalette(int palette)
     m_nPalette = palette;
 }
 
-void CCircuit::SetDisplayMode(int mode)
+void CCircuit::SetDisplayMode(DisplayMode mode)
 {
     // Glow arcs age only while the ball model is drawn; arcs left from
     // before a change would otherwise burst out all at once on return.
-    if (mode != m_nDisplayMode)
+    if (mode != m_displayMode)
         for (CGlowList* list : m_glowLists)
             list->Clear();
-    m_nDisplayMode = mode;
+    m_displayMode = mode;
     m_bLayoutDirty = true;
 }
 

@@ -6,6 +6,7 @@
 #include "core/sim/BallSprite.h"
 #include "core/sim/CircuitRegion.h"
 #include "core/sim/CircuitSet.h"
+#include "core/sim/DisplayMode.h"
 #include "core/sim/ComponentBlock.h"
 #include "core/sim/ComponentLabel.h"
 #include "core/sim/DrawingScale.h"
@@ -22,7 +23,7 @@
 #include <string>
 #include <vector>
 
-// The base of the fourteen circuits: 50 electrons on a 25 x 25 grid, the
+// The base of every circuit: 50 electrons on a 25 x 25 grid, the
 // power supply setting, the user's display options, and the shared step,
 // thermostat and frame rendering. A concrete circuit supplies its geometry,
 // motion rules and drawings through the virtual operations.
@@ -68,8 +69,8 @@ public:
     void ToggleVaryMeanSpeed() { m_bVaryMeanSpeed = !m_bVaryMeanSpeed; }
     void TogglePulsate() { m_bPulsate = !m_bPulsate; }
     void ToggleLabels();
-    void SetDisplayMode(int mode);
-    int GetDisplayMode() const { return m_nDisplayMode; }
+    void SetDisplayMode(DisplayMode mode);
+    DisplayMode GetDisplayMode() const { return m_displayMode; }
     // The balls' colours, a PaletteId; the next frame is laid out in them.
     void SetPalette(int palette);
     int GetPalette() const { return m_nPalette; }
@@ -228,7 +229,7 @@ protected:
     int m_nCells = 1;
     int m_nIntroFrames = kIntroFrames;
     bool m_bReversed = false;
-    int m_nDisplayMode = 0;
+    DisplayMode m_displayMode = DisplayMode::BallModel;
     int m_nPalette = 0;
     bool m_bLayoutDirty = false;
     CElectron* m_pTagged = nullptr;

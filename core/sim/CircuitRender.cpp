@@ -87,7 +87,7 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
     m_bmpBackground = dc.CreateCompatibleBitmap(w, h);
 
     if (auto mem = dc.CreateMemorySurface(*m_bmpBackground)) {
-        if (m_nDisplayMode == 0) {
+        if (m_displayMode == DisplayMode::BallModel) {
             DrawBallModel(*mem);
             const CElectronPalette& palette = ElectronPalettes()[static_cast<std::size_t>(m_nPalette)];
             // Signed balls grow to where a sign reads on a small view; views
@@ -109,7 +109,7 @@ void CCircuit::Layout(CDrawSurface& dc, const CRect& rect)
             if (m_bShowLabels)
                 DrawLabels(*mem);
             BuildLabelLayer(*mem);
-        } else if (m_nDisplayMode == 1) {
+        } else if (m_displayMode == DisplayMode::Diagram) {
             mem->SetAntialiasing(true);
             DrawDiagram(*mem);
         } else {
@@ -161,7 +161,7 @@ void CCircuit::Render(CDrawSurface& dc)
     if (intro) {
         DrawIntro(dc);
         m_drawn.assign(1, whole);
-    } else if (m_nDisplayMode == 0) {
+    } else if (m_displayMode == DisplayMode::BallModel) {
         DrawElectrons(dc);
         DrawGlow(dc);
         // The names stay readable over the arcs; what changes lies inside

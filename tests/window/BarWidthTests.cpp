@@ -6,7 +6,7 @@
 
 #include "app/AppSettings.h"
 #include "app/LaunchOptions.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 
 #include <QDockWidget>
 #include <QFile>

@@ -113,7 +113,7 @@ async function build(createTarrowin, loadAssets, exposed, onFirstFrame) {
   cells.alt = '';
   const key = document.createElement('img');
   key.alt = '';
-  page.menu = new MenuBar(el.menubar, menus, catalogue, words, run, new Set([ids.CompareCircuits]));
+  page.menu = new MenuBar(el.menubar, menus, words, run, new Set([ids.CompareCircuits]));
   const strip = module.bitmaps().find((b) => b.id === module.resourceIds().ChooserStrip);
   page.chooser = new Chooser(el.chooser, catalogue, assets.artwork[strip.file], words, run);
   page.bars = {
@@ -133,8 +133,8 @@ async function build(createTarrowin, loadAssets, exposed, onFirstFrame) {
   for (const code of words.codes()) el.language.append(new Option(Words.nameOf(code), code));
   el.language.setAttribute('aria-label', words.codes().map(Words.nameOf).join(' / '));
   el.language.addEventListener('change', () => page.chooseLanguage(el.language.value));
-  page.settings = new Settings({ ids, catalogue, displayWords: module.displayWords(), palettes: module.palettes(),
-    languages: words.codes(), state: (id) => page.state(id), run });
+  page.settings = new Settings({ ids, tables: module.commandTables(), catalogue, displayWords: module.displayWords(),
+    palettes: module.palettes(), languages: words.codes(), state: (id) => page.state(id), run });
   page.chosenLanguage = page.settings.language;
   page.setLanguage(page.chosenLanguage ?? page.browserLanguage());
 

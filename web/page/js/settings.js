@@ -33,21 +33,22 @@ function readStorage() {
 }
 
 export class Settings {
-  // ids: the core's named command ids; catalogue, displayWords, palettes: its tables;
-  // languages: the codes shipped; state(id): a command's state; run(id): routes a command.
-  constructor({ ids, catalogue, displayWords, palettes, languages, state, run }) {
+  // ids: the core's named command ids; tables: its runs of commands by value;
+  // catalogue, displayWords, palettes: its tables; languages: the codes shipped;
+  // state(id): a command's state; run(id): routes a command.
+  constructor({ ids, tables, catalogue, displayWords, palettes, languages, state, run }) {
     this.state = state;
     this.run = run;
-    this.ids = ids;
+    this.tables = tables;
     const toggle = (key, id) => ({ key, toggle: true, words: [['false', id], ['true', id]] });
     // In the order they are put back: a new circuit takes the display and
     // labels of the one before, so the circuit comes first.
     this.choices = [
       { key: 'circuit', words: catalogue.map((c, i) => [String(i + 1), c.id]) },
-      { key: 'display', words: displayWords.map((w, i) => [w, ids.DisplayBallModel + i]) },
+      { key: 'display', words: displayWords.map((w, i) => [w, tables.displays[i]]) },
       toggle('labels', ids.ShowLabels),
-      { key: 'speed', words: [['normal', ids.SpeedNormal], ['half', ids.SpeedNormal + 1], ['quarter', ids.SpeedNormal + 2]] },
-      { key: 'colours', words: palettes.map((p, i) => [p.name, ids.PaletteStandard + i]) },
+      { key: 'speed', words: ['normal', 'half', 'quarter'].map((w, i) => [w, tables.speeds[i]]) },
+      { key: 'colours', words: palettes.map((p, i) => [p.name, tables.palettes[i]]) },
       toggle('bars/chooser', ids.ViewChooser),
       toggle('bars/controls', ids.ViewControls),
       toggle('bars/display', ids.ViewDisplay),
@@ -116,7 +117,7 @@ export class Settings {
     this.apply(choices);
     const cells = query.get('cells');
     if (cells !== null) {
-      if (/^[0-3]$/.test(cells)) this.run(this.ids.Cells0 + Number(cells));
+      if (/^[0-3]$/.test(cells)) this.run(this.tables.cells[Number(cells)]);
       else ignored.push('cells=' + cells);
     }
     if (ignored.length) console.warn(`Tarrowin: ignoring settings it cannot use: ${ignored.join(', ')}`);
