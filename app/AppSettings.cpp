@@ -46,6 +46,7 @@ const std::vector<CChoice>& Remembered()
         int position = 0;
         for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
             circuit.words.emplace_back(QString::number(++position), entry.nCommandId);
+        static_assert(Strings::kDisplayWords.size() == CmdId::kDisplays.size());
         CChoice display{QStringLiteral("display"), {}};
         for (std::size_t i = 0; i < Strings::kDisplayWords.size(); ++i)
             display.words.emplace_back(QLatin1String(Strings::kDisplayWords[i]), CmdId::kDisplays[i]);

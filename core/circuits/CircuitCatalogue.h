@@ -14,7 +14,7 @@ class CCircuit;
 // "--circuit K" counts in it. The factory, the document's circuits, the
 // artwork table, the menus and every front end's lists are made from it.
 struct CCircuitCatalogueEntry {
-    CmdId::Id nCommandId;                   // its menu item and chooser button
+    int nCommandId;                         // its menu item and chooser button (a CmdId)
     const char* pszMenuCaption;             // its name, context "Circuit"
     int nGroup;                             // 1..4, the chooser's and the menu's group
     int nButton;                            // 1..4 within the group

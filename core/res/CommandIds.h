@@ -68,7 +68,7 @@ enum Id : int {
     AppAbout = 57664,
     AppExit = 57665,
 
-    // Circuits (their order is the catalogue's, core/circuits/CircuitCatalogue.cpp)
+    // Circuits, in the order of their catalogue (core/circuits/CircuitCatalogue.cpp)
     SingleBulb = 32787,
     TwoBulbsSeries = 32788,
     TwoBulbsParallel = 32776,

@@ -321,6 +321,8 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   const english = await page.evaluate(() => window.tarrowin.app.describe().text);
   await page.select('#language', 'de');
   assert.equal(await page.$eval('.menu-title', (b) => b.textContent), german.Menu['&Circuit'].replace('&', ''));
+  assert.equal(await page.$eval(`.menu-item[data-command="${catalogue[8].id}"] .menu-caption`, (e) => e.textContent),
+    german.Circuit[catalogue[8].name]);
   assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
   await sleep(1100);
   assert.notEqual(await page.evaluate(() => window.tarrowin.app.describe().text), english);
