@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/lesson/LessonSettings.h"
 #include "core/sim/DisplayMode.h"
 
 #include <QString>
@@ -7,8 +8,8 @@
 
 #include <optional>
 
-// What `tarrowin` is asked for on its command line. The start-up routes the
-// choices as the menus' commands; help, the version and a bad argument end
+// What `tarrowin` is asked for on its command line. The start-up puts the
+// choices over the remembered settings; help, the version and a bad argument end
 // the program before any window opens.
 struct CLaunchOptions {
     std::optional<int> circuit;   // 1, 2, ... in the chooser's order
@@ -20,6 +21,9 @@ struct CLaunchOptions {
     // stdout (help, version), status 2 with one line for stderr.
     std::optional<int> exitStatus;
     QString message;
+
+    // The lesson's settings that the line chooses.
+    CLessonSettings::Pairs SettingsPairs() const;
 
     // Before the GUI application has taken its own options (-platform,
     // -style, ...) out of the arguments, the line is left for the second

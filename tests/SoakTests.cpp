@@ -129,7 +129,6 @@ public:
     Soak(int position, unsigned seed) : m_rng(seed), m_nHome(position)
     {
         RestartProgramState();
-        m_doc.OnNewDocument();
         m_pHome = m_doc.CircuitAt(position);
         for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
             m_circuitIds.push_back(entry.nCommandId);

@@ -3,7 +3,6 @@
 #include "core/circuits/CircuitCatalogue.h"
 #include "core/circuits/SwitchedCircuit.h"
 #include "core/res/CommandIds.h"
-#include "core/res/ElectronPalettes.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -20,27 +19,14 @@ CTarrowinDoc::CTarrowinDoc()
     m_pCircuit = m_circuits.front().get();
     // "-" and "+" act on it whichever circuit is shown.
     m_pVariableResistor = &dynamic_cast<CBulbVariableResistorCircuit&>(*CircuitForCommand(CmdId::BulbVariableResistor));
+    m_strTitle = m_pCircuit->GetName();
     MeasureCurrentCircuit();
 }
 
-void CTarrowinDoc::SetFrame(IFrameLink* frame)
+void CTarrowinDoc::SetProgressSink(IProgressSink* sink)
 {
-    m_pFrame = frame;
     for (const auto& circuit : m_circuits)
-        circuit->SetProgressSink(frame);
-}
-
-bool CTarrowinDoc::OnNewDocument()
-{
-    SetTitle(m_pCircuit->GetName());
-    return true;
-}
-
-void CTarrowinDoc::SetTitle(const std::string& title)
-{
-    m_strTitle = title;
-    if (m_pFrame != nullptr)
-        m_pFrame->SetTitle(title);
+        circuit->SetProgressSink(sink);
 }
 
 CCircuit* CTarrowinDoc::CircuitForCommand(int id) const
@@ -125,12 +111,8 @@ void CTarrowinDoc::SelectCircuit(CCircuit& circuit)
         m_pCircuit = &circuit;
         MeasureCurrentCircuit();
     }
-    RequestControlsSync();
-    SetTitle(circuit.GetName());
-    if (m_pFrame != nullptr) {
-        m_pFrame->UpdateSwitchButtons(IsSwitchCircuit(&circuit), circuit.IsSwitchOpen());
-    }
-    UpdateResistorButtons();
+    m_bLayoutDue = true;
+    m_strTitle = circuit.GetName();
 }
 
 bool CTarrowinDoc::CanChangeResistance(int id) const
@@ -141,29 +123,9 @@ bool CTarrowinDoc::CanChangeResistance(int id) const
     return id == CmdId::ResistanceUp ? step < CBulbVariableResistorCircuit::kResistanceSteps : step > 0;
 }
 
-void CTarrowinDoc::UpdateResistorButtons()
-{
-    if (m_pFrame != nullptr)
-        m_pFrame->EnableResistorButtons(CanChangeResistance(CmdId::ResistanceDown),
-                                        CanChangeResistance(CmdId::ResistanceUp));
-}
-
-void CTarrowinDoc::UpdateCellsPicture()
-{
-    if (m_pView != nullptr)
-        m_pView->ShowCellsPicture(m_pCircuit->GetCells());
-}
-
-void CTarrowinDoc::RequestControlsSync()
-{
-    if (m_pView != nullptr)
-        m_pView->RequestControlsSync();
-}
-
 void CTarrowinDoc::SetCellsCommand(int cells)
 {
     m_pCircuit->SetCells(cells);
-    UpdateCellsPicture();
 }
 
 void CTarrowinDoc::SelectNeighbour(int step)
@@ -178,8 +140,6 @@ void CTarrowinDoc::SetPalette(int palette)
     m_nPalette = palette;
     for (const auto& circuit : m_circuits)
         circuit->SetPalette(palette);
-    if (m_pFrame != nullptr)
-        m_pFrame->ShowElectronKey(ElectronPalettes()[static_cast<std::size_t>(palette)].nKeyBitmapId);
 }
 
 bool CTarrowinDoc::OnCommand(int id)
@@ -199,7 +159,6 @@ bool CTarrowinDoc::OnCommand(int id)
     switch (id) {
     case CmdId::SwitchPolarity:
         m_pCircuit->SwitchPolarity();
-        UpdateCellsPicture();
         return true;
     case CmdId::TagElectron: m_pCircuit->ToggleTag(); return true;
     case CmdId::ShowLabels: m_pCircuit->ToggleLabels(); return true;
@@ -209,19 +168,13 @@ bool CTarrowinDoc::OnCommand(int id)
     case CmdId::SwitchOff: m_pCircuit->SetSwitchOpen(true); return true;
     case CmdId::ResistanceDown:
         m_pVariableResistor->DecreaseResistance();
-        UpdateResistorButtons();
         return true;
     case CmdId::ResistanceUp:
         m_pVariableResistor->IncreaseResistance();
-        UpdateResistorButtons();
         return true;
     case CmdId::ToggleSwitch:
-        if (IsSwitchCircuit(m_pCircuit)) {
+        if (IsSwitchCircuit(m_pCircuit))
             m_pCircuit->SetSwitchOpen(!m_pCircuit->IsSwitchOpen());
-            // Unlike a click, a key leaves "on" and "off" as they were.
-            if (m_pFrame != nullptr)
-                m_pFrame->UpdateSwitchButtons(true, m_pCircuit->IsSwitchOpen());
-        }
         return true;
     case CmdId::NextCircuit: SelectNeighbour(1); return true;
     case CmdId::PreviousCircuit: SelectNeighbour(-1); return true;
@@ -255,6 +208,10 @@ std::optional<CCommandState> CTarrowinDoc::CommandState(int id) const
     case CmdId::VaryMeanSpeed: return CCommandState{true, c.GetVaryMeanSpeed()};
     case CmdId::Pulsate: return CCommandState{true, c.GetPulsate()};
     case CmdId::ToggleSwitch: return CCommandState{IsSwitchCircuit(&c), IsSwitchCircuit(&c) && !c.IsSwitchOpen()};
+    // "on" and "off" work only where a switch is shown, and the one pressed says how it stands.
+    case CmdId::SwitchOn:
+    case CmdId::SwitchOff:
+        return CCommandState{IsSwitchCircuit(&c), IsSwitchCircuit(&c) && c.IsSwitchOpen() == (id == CmdId::SwitchOff)};
     case CmdId::ResistanceDown:
     case CmdId::ResistanceUp: return CCommandState{CanChangeResistance(id), false};
     case CmdId::SwitchPolarity:
