@@ -2,7 +2,7 @@
 
 #include "app/ChooserButtons.h"
 #include "platform/Resources.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/ResourceIds.h"
 
 #include <QAction>

@@ -9,7 +9,7 @@ class CChooserButtons;
 class QAction;
 class QToolButton;
 
-// The circuit chooser: fourteen 48 x 48 picture buttons in four groups, in
+// The circuit chooser: a 48 x 48 picture button for each circuit, in its group, in
 // catalogue order, fixed under the menu. Each button sends its circuit's
 // command id and is shown pressed while its circuit is current. On a narrow
 // window the buttons take two rows (see CChooserButtons).

@@ -2,7 +2,7 @@
 
 #include "app/PictureSaver.h"
 #include "core/circuits/BulbVariableResistorCircuit.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 
 #include <QCheckBox>
@@ -45,7 +45,7 @@ CCompareWindow::CCompareWindow(QWidget* parent)
     auto* top = new QHBoxLayout;
     m_pSet = new QComboBox(this);
     for (std::size_t set = 0; set < CompareSets::kSetCount; ++set)
-        m_pSet->addItem(Text(CompareSets::SetName(static_cast<CompareSets::Set>(set))));
+        m_pSet->addItem(QString::fromStdString(CompareSets::SetName(static_cast<CompareSets::Set>(set))));
     m_pSet->addItem(Text(CompareSets::kChosenName));
     auto* setLabel = new QLabel(Text(QT_TRANSLATE_NOOP("Compare", "&Compare:")), this);
     setLabel->setBuddy(m_pSet);
@@ -61,11 +61,12 @@ CCompareWindow::CCompareWindow(QWidget* parent)
     m_pChoice = new QWidget(this);
     auto* grid = new QGridLayout(m_pChoice);
     grid->setContentsMargins(0, 0, 0, 0);
+    const int rows = static_cast<int>(CircuitCatalogue().size() + 1) / 2;
     int row = 0;
     for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
         auto* box = new QCheckBox(QString::fromStdString(CompareSets::CircuitName(entry.nCommandId)), m_pChoice);
         box->setChecked(entry.nCommandId == CmdId::SingleBulb);
-        grid->addWidget(box, row % 7, row / 7);
+        grid->addWidget(box, row % rows, row / rows);
         m_circuitBoxes.emplace_back(entry.nCommandId, box);
         ++row;
     }
@@ -79,7 +80,7 @@ CCompareWindow::CCompareWindow(QWidget* parent)
         m_cellBoxes.push_back(box);
     }
     cells->addStretch(1);
-    grid->addLayout(cells, 7, 0, 1, 2);
+    grid->addLayout(cells, rows, 0, 1, 2);
     layout->addWidget(m_pChoice);
     m_pChoice->hide();
 

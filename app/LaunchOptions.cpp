@@ -1,6 +1,6 @@
 #include "app/LaunchOptions.h"
 
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/Strings.h"
 
 #include <QByteArray>
@@ -73,7 +73,8 @@ CLaunchOptions CLaunchOptions::Parse(const QStringList& arguments, Reading readi
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption circuit(
         QStringLiteral("circuit"),
-        Text(QT_TRANSLATE_NOOP("LaunchOptions", "Starts with circuit <n>, 1 to 14 in the Circuit menu's order.")),
+        Text(QT_TRANSLATE_NOOP("LaunchOptions", "Starts with circuit <n>, 1 to %1 in the Circuit menu's order."))
+            .arg(circuits),
         QStringLiteral("n"));
     const QCommandLineOption cells(QStringLiteral("cells"),
                                    Text(QT_TRANSLATE_NOOP("LaunchOptions", "Gives that circuit <n> cells, 0 to 3.")),
@@ -122,7 +123,7 @@ CLaunchOptions CLaunchOptions::Parse(const QStringList& arguments, Reading readi
         const QString word = parser.value(display);
         for (std::size_t i = 0; i < Strings::kDisplayWords.size(); ++i)
             if (word == QLatin1String(Strings::kDisplayWords[i]))
-                options.display = static_cast<int>(i);
+                options.display = static_cast<DisplayMode>(i);
         if (!options.display)
             return Refusal(
                 Text(QT_TRANSLATE_NOOP("LaunchOptions", "--display needs ball, diagram or picture, not \"%1\""))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/lesson/LessonSettings.h"
+#include "core/sim/DisplayMode.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,9 +12,9 @@
 // choices over the remembered settings; help, the version and a bad argument end
 // the program before any window opens.
 struct CLaunchOptions {
-    std::optional<int> circuit;   // 1..14, the chooser's order
+    std::optional<int> circuit;   // 1, 2, ... in the chooser's order
     std::optional<int> cells;     // 0..3
-    std::optional<int> display;   // an index into Strings::kDisplayWords
+    std::optional<DisplayMode> display;
     bool bFullScreen = false;
 
     // Set when the program is to end at once: status 0 with the text for

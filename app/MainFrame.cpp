@@ -11,8 +11,8 @@
 #include "app/MeasurementsPanel.h"
 #include "app/CompareWindow.h"
 #include "app/PictureSaver.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/lesson/Lesson.h"
-#include "core/res/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 #include "core/res/DialogLayouts.h"
 #include "core/res/MenuTable.h"
@@ -44,6 +44,11 @@ namespace {
 QString MenuText(const char* text)
 {
     return QCoreApplication::translate(kMenuContext, text);
+}
+
+QString ItemText(const CMenuItemEntry& item)
+{
+    return QCoreApplication::translate(item.pszContext, item.pszCaption);
 }
 
 // What a screen reader adds to a control's name where the name alone does
@@ -97,22 +102,9 @@ void CMainFrame::AddMenuItems(QMenu* menu, std::span<const CMenuItemEntry> items
         if (item.kind == MenuItemKind::Separator) {
             menu->addSeparator();
         } else if (item.kind == MenuItemKind::Submenu) {
-            AddMenuItems(menu->addMenu(MenuText(item.pszCaption)), item.submenu);
-        } else if (item.kind == MenuItemKind::CircuitSubmenu) {
-            QMenu* circuits = menu->addMenu(MenuText(item.pszCaption));
-            int group = 0;
-            for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
-                if (group != 0 && entry.nGroup != group)
-                    circuits->addSeparator();
-                group = entry.nGroup;
-                QAction* action =
-                    circuits->addAction(QCoreApplication::translate(kCircuitContext, entry.pszMenuCaption));
-                action->setCheckable(true);
-                QObject::connect(action, &QAction::triggered, this, [this, id = entry.nCommandId] { OnCommand(id); });
-                m_menuActions[entry.nCommandId] = action;
-            }
+            AddMenuItems(menu->addMenu(ItemText(item)), item.submenu);
         } else {
-            QAction* action = menu->addAction(MenuText(item.pszCaption));
+            QAction* action = menu->addAction(ItemText(item));
             action->setCheckable(item.kind == MenuItemKind::Check || item.kind == MenuItemKind::Radio);
             if (radios != nullptr)
                 radios->addAction(action);

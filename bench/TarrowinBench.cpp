@@ -48,7 +48,7 @@ void BM_LongRunSingleBulb(benchmark::State& state)
 }
 BENCHMARK(BM_LongRunSingleBulb)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// All fourteen circuits at 1 to 3 cells, ten minutes each, on two threads.
+// Every circuit at 1 to 3 cells, ten minutes each, on two threads.
 void BM_CompareAllCircuits(benchmark::State& state)
 {
     std::vector<CMeasurementQueue::CJob> jobs;
@@ -90,7 +90,7 @@ void BM_RenderBallModel(benchmark::State& state)
 BENCHMARK(BM_RenderBallModel)->ArgNames({"w", "h"})->Args({kWidth, kHeight})->Args({3840, 2160})
     ->Unit(benchmark::kMicrosecond);
 
-// A layout of a display (0 ball model, 1 diagram, 2 picture) at about
+// A layout of a display (a DisplayMode: 0 ball model, 1 diagram, 2 picture) at about
 // w x h, as after a resize: each one a few pixels smaller than the last, so
 // that the picture is drawn afresh from its artwork every time.
 void BM_Layout(benchmark::State& state)
@@ -99,7 +99,7 @@ void BM_Layout(benchmark::State& state)
     const int h = static_cast<int>(state.range(1));
     CTarrowinDoc doc;
     doc.OnCommand(1007);   // labels shown
-    doc.GetCurrentCircuit()->SetDisplayMode(static_cast<int>(state.range(2)));
+    doc.GetCurrentCircuit()->SetDisplayMode(static_cast<DisplayMode>(state.range(2)));
     QImage target(w, h, QImage::Format_RGB32);
     CRasterSurface dc(target);
     int shrink = 0;

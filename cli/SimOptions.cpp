@@ -1,5 +1,6 @@
 #include "cli/SimOptions.h"
 
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/ElectronPalettes.h"
 #include "core/res/Strings.h"
 
@@ -18,6 +19,11 @@ constexpr int kMaxSide = 16384;
 constexpr int kMaxRegions = 200;
 // Ten hours of the model's time: a few minutes of work.
 constexpr double kMaxMeasureSeconds = 36000.0;
+
+int CircuitCount()
+{
+    return static_cast<int>(CircuitCatalogue().size());
+}
 
 template <typename T>
 bool ParseNumber(const std::string& text, T& value)
@@ -99,8 +105,8 @@ CSimParse ParseSimOptions(const std::vector<std::string>& args)
         };
         std::string v;
         if (opt == "--circuit") {
-            if (!value(v) || !ParseNumber(v, o.nCircuit) || o.nCircuit < 1 || o.nCircuit > 14)
-                return Fail("--circuit needs a circuit number from 1 to 14");
+            if (!value(v) || !ParseNumber(v, o.nCircuit) || o.nCircuit < 1 || o.nCircuit > CircuitCount())
+                return Fail("--circuit needs a circuit number from 1 to " + std::to_string(CircuitCount()));
         } else if (opt == "--cells") {
             int n = 0;
             if (!value(v) || !ParseNumber(v, n) || n < 0 || n > 3)
@@ -148,7 +154,7 @@ CSimParse ParseSimOptions(const std::vector<std::string>& args)
             const auto named = std::find(words.begin(), words.end(), v);
             if (!given || named == words.end())
                 return Fail("--mode needs ball, diagram or picture");
-            o.nMode = static_cast<int>(named - words.begin());
+            o.mode = static_cast<DisplayMode>(named - words.begin());
             modeGiven = true;
         } else if (opt == "--palette") {
             const auto palettes = ElectronPalettes();
@@ -193,4 +199,28 @@ CSimParse ParseSimOptions(const std::vector<std::string>& args)
                                                : "--labels") +
                     " needs --png or --frames");
     return CSimParse{o, {}};
+}
+
+std::string SimHelp()
+{
+    return "Runs a Tarrowin circuit without a window.\n"
+           "\n"
+           "  --circuit K       circuit K, 1 to " +
+           std::to_string(CircuitCount()) +
+           " in the Circuit menu's order (default 1)\n"
+           "  --cells N         N cells, 0 to 3; --reverse turns the supply round\n"
+           "  --vary            \"Vary Mean Speed\" on; --no-pulsate: \"Pulsate\" off\n"
+           "  --switch-open     the switch \"off\"; --resistor S: S presses of \"+\" (or -S of \"-\")\n"
+           "  --tag             \"Tag Electron\"; --energy: each load's energy units in every state\n"
+           "  --ticks T         run T ticks, printing the state as a JSON line at tick 0, every E\n"
+           "                    ticks (--every E) and after the last\n"
+           "  --regions N       print the region map at N points a grid unit instead\n"
+           "  --png FILE        write the frame after the last tick (--size WxH, default 800x600;\n"
+           "                    --mode ball|diagram|picture; --palette standard|colourblind; --labels)\n"
+           "  --frames DIR      write every frame as DIR/frame_000001.png and on\n"
+           "  --measure SECONDS measure the long run: a copy of the circuit with its own generator\n"
+           "                    (--seed N, default 1) runs SECONDS of the model's time; one JSON line\n"
+           "                    gives the current at the supply and each load's energy per second as\n"
+           "                    [mean, low, high], the 95% interval from batch means\n"
+           "  --help            this text\n";
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/sim/DisplayMode.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +24,7 @@ struct CSimOptions {
     std::string strFramesDir;
     int nWidth = 800;
     int nHeight = 600;
-    int nMode = 0;
+    DisplayMode mode = DisplayMode::BallModel;
     int nPalette = 0;            // a PaletteId
     bool bLabels = false;
     double dMeasureSeconds = 0.0;   // > 0: measure the long run instead of tracing
@@ -54,22 +56,4 @@ inline constexpr const char* kSimUsage =
     "       tarrowin-sim --help";
 
 // What --help prints after the usage.
-inline constexpr const char* kSimHelp =
-    "Runs a Tarrowin circuit without a window.\n"
-    "\n"
-    "  --circuit K       circuit K, 1 to 14 in the Circuit menu's order (default 1)\n"
-    "  --cells N         N cells, 0 to 3; --reverse turns the supply round\n"
-    "  --vary            \"Vary Mean Speed\" on; --no-pulsate: \"Pulsate\" off\n"
-    "  --switch-open     the switch \"off\"; --resistor S: S presses of \"+\" (or -S of \"-\")\n"
-    "  --tag             \"Tag Electron\"; --energy: each load's energy units in every state\n"
-    "  --ticks T         run T ticks, printing the state as a JSON line at tick 0, every E\n"
-    "                    ticks (--every E) and after the last\n"
-    "  --regions N       print the region map at N points a grid unit instead\n"
-    "  --png FILE        write the frame after the last tick (--size WxH, default 800x600;\n"
-    "                    --mode ball|diagram|picture; --palette standard|colourblind; --labels)\n"
-    "  --frames DIR      write every frame as DIR/frame_000001.png and on\n"
-    "  --measure SECONDS measure the long run: a copy of the circuit with its own generator\n"
-    "                    (--seed N, default 1) runs SECONDS of the model's time; one JSON line\n"
-    "                    gives the current at the supply and each load's energy per second as\n"
-    "                    [mean, low, high], the 95% interval from batch means\n"
-    "  --help            this text\n";
+std::string SimHelp();

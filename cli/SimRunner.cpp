@@ -109,7 +109,7 @@ CLessonSettings LessonSettings(const CSimOptions& o)
     // Presses of "+" (or "-") from where a fresh lesson has it.
     settings.resistor = std::clamp(settings.resistor + o.nResistor, 0, CBulbVariableResistorCircuit::kResistanceSteps);
     if (o.Renders()) {
-        settings.display = o.nMode;
+        settings.display = o.mode;
         settings.palette = o.nPalette;
         settings.labels = o.bLabels;
     }
@@ -125,7 +125,7 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err, ISimPictures* p
         return 2;
     };
     if (o.bHelp) {
-        std::fprintf(out, "%s\n\n%s", kSimUsage, kSimHelp);
+        std::fprintf(out, "%s\n\n%s", kSimUsage, SimHelp().c_str());
         return 0;
     }
 

@@ -126,8 +126,8 @@
         <translation>Die Schalter offen und geschlossen</translation>
     </message>
     <message>
-        <source>All fourteen circuits with 1 to 3 cells</source>
-        <translation>Alle vierzehn Stromkreise mit 1 bis 3 Zellen</translation>
+        <source>All %1 circuits with 1 to 3 cells</source>
+        <translation>Alle %1 Stromkreise mit 1 bis 3 Zellen</translation>
     </message>
     <message>
         <source>1 cell</source>
@@ -641,8 +641,8 @@ kein Programm zugeordnet.</translation>
         <translation>Zeigt, wie Elektronen Energie durch einfache Stromkreise tragen.</translation>
     </message>
     <message>
-        <source>Starts with circuit &lt;n&gt;, 1 to 14 in the Circuit menu&apos;s order.</source>
-        <translation>Beginnt mit Schaltung &lt;n&gt;, 1 bis 14 in der Reihenfolge des Menüs „Schaltung“.</translation>
+        <source>Starts with circuit &lt;n&gt;, 1 to %1 in the Circuit menu&apos;s order.</source>
+        <translation>Beginnt mit Schaltung &lt;n&gt;, 1 bis %1 in der Reihenfolge des Menüs „Schaltung“.</translation>
     </message>
     <message>
         <source>Gives that circuit &lt;n&gt; cells, 0 to 3.</source>

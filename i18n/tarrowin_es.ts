@@ -126,8 +126,8 @@
         <translation>Los interruptores abiertos y cerrados</translation>
     </message>
     <message>
-        <source>All fourteen circuits with 1 to 3 cells</source>
-        <translation>Los catorce circuitos con 1 a 3 pilas</translation>
+        <source>All %1 circuits with 1 to 3 cells</source>
+        <translation>Los %1 circuitos con 1 a 3 pilas</translation>
     </message>
     <message>
         <source>1 cell</source>
@@ -641,8 +641,8 @@ a la extensión de archivo indicada.</translation>
         <translation>Muestra cómo los electrones llevan la energía por circuitos sencillos.</translation>
     </message>
     <message>
-        <source>Starts with circuit &lt;n&gt;, 1 to 14 in the Circuit menu&apos;s order.</source>
-        <translation>Empieza con el circuito &lt;n&gt;, del 1 al 14 en el orden del menú Circuito.</translation>
+        <source>Starts with circuit &lt;n&gt;, 1 to %1 in the Circuit menu&apos;s order.</source>
+        <translation>Empieza con el circuito &lt;n&gt;, del 1 al %1 en el orden del menú Circuito.</translation>
     </message>
     <message>
         <source>Gives that circuit &lt;n&gt; cells, 0 to 3.</source>

@@ -126,8 +126,8 @@
         <translation>Les interrupteurs ouverts et fermés</translation>
     </message>
     <message>
-        <source>All fourteen circuits with 1 to 3 cells</source>
-        <translation>Les quatorze circuits avec 1 à 3 piles</translation>
+        <source>All %1 circuits with 1 to 3 cells</source>
+        <translation>Les %1 circuits avec 1 à 3 piles</translation>
     </message>
     <message>
         <source>1 cell</source>
@@ -641,8 +641,8 @@ with the given filename extension.</source>
         <translation>Montre comment les électrons transportent l&apos;énergie dans des circuits simples.</translation>
     </message>
     <message>
-        <source>Starts with circuit &lt;n&gt;, 1 to 14 in the Circuit menu&apos;s order.</source>
-        <translation>Démarre sur le circuit &lt;n&gt;, de 1 à 14 dans l&apos;ordre du menu Circuit.</translation>
+        <source>Starts with circuit &lt;n&gt;, 1 to %1 in the Circuit menu&apos;s order.</source>
+        <translation>Démarre sur le circuit &lt;n&gt;, de 1 à %1 dans l&apos;ordre du menu Circuit.</translation>
     </message>
     <message>
         <source>Gives that circuit &lt;n&gt; cells, 0 to 3.</source>

@@ -2,6 +2,7 @@
 // simulation shows anyway: the glow arcs and the supply meter, over long runs
 // with the controls changed on the way. The exact energies are checked
 // against the reference model by the runner's traces.
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/document/TarrowinDoc.h"
 #include "core/res/CommandIds.h"
 #include "tests/TestSupport.h"
@@ -20,9 +21,9 @@ TEST(LoadCounts, AgreeWithGlowArcsAndTheMeterInEveryCircuit)
     const int commands[] = {CmdId::Cells3,        CmdId::SwitchPolarity, CmdId::VaryMeanSpeed, CmdId::SwitchOff,
                             CmdId::DisplayDiagram, CmdId::SwitchOn,      CmdId::Cells0,        CmdId::ResistanceUp,
                             CmdId::SwitchPolarity, CmdId::Cells1,        CmdId::DisplayBallModel};
-    for (const auto& entry : doc.Circuits()) {
+    for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
         doc.OnCommand(entry.nCommandId);
-        CCircuit& c = *entry.pCircuit;
+        CCircuit& c = *doc.CircuitForCommand(entry.nCommandId);
         SCOPED_TRACE(c.GetName());
         std::set<std::string> names;
         for (std::size_t i = 0; i < c.LoadCounts().size(); ++i)

@@ -53,7 +53,7 @@ class Displays : public ::testing::Test {
 protected:
     void SetUp() override { RestartProgramState(); }
 
-    CCircuit& Show(int position, int mode)
+    CCircuit& Show(int position, DisplayMode mode)
     {
         CCircuit& c = *m_doc.CircuitAt(position);
         m_doc.SelectCircuit(c);
@@ -88,19 +88,19 @@ TEST_F(Displays, AllThreeFillOneSquareAndTheirLinesGrowWithIt)
 {
     const QSize sizes[] = {{640, 480}, {777, 1301}, {1920, 1080}, {3840, 2160}};
     for (const int position : {1, 5, 9, 13})
-        for (const int mode : {0, 1, 2}) {
+        for (const DisplayMode mode : {DisplayMode::BallModel, DisplayMode::Diagram, DisplayMode::Picture}) {
             int lastWire = 0;
             for (const QSize size : sizes) {
                 Show(position, mode);
                 const QImage image = Layout(size.width(), size.height());
                 const int side = std::min(size.width(), size.height()) / 25 * 25;
                 const QRect square((size.width() - side) / 2, (size.height() - side) / 2, side, side);
-                SCOPED_TRACE(testing::Message() << "circuit " << position << ", display " << mode << ", "
+                SCOPED_TRACE(testing::Message() << "circuit " << position << ", display " << static_cast<int>(mode) << ", "
                                                 << size.width() << "x" << size.height());
                 EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
                 EXPECT_EQ(Drawn(image), square);
                 // The diagram's wire down the left side, across the middle row.
-                if (mode == 1) {
+                if (mode == DisplayMode::Diagram) {
                     const int x = square.left() + Grid().unit * 7 / 2;
                     int wire = 0;
                     for (int dx = -Grid().unit; dx <= Grid().unit; ++dx)
@@ -118,7 +118,7 @@ TEST_F(Displays, MarksLabelsAndTitlesStayReadable)
 {
     // Two resistors told apart by their marks at 640 x 480: one bar, two bars.
     {
-        Show(13, 1);
+        Show(13, DisplayMode::Diagram);
         const QImage diagram = Layout(640, 480);
         const int y = Grid().offsetY + Grid().unit * 43 / 2;
         const auto runsIn = [&](double cx) {
@@ -130,7 +130,7 @@ TEST_F(Displays, MarksLabelsAndTitlesStayReadable)
     }
     // The longest title fits a narrow view.
     {
-        Show(6, 0);
+        Show(6, DisplayMode::BallModel);
         QImage image(300, 500, QImage::Format_RGB32);
         CRasterSurface dc(image);
         m_doc.LayoutCircuit(dc, CRect{0, 0, 300, 500});
@@ -163,7 +163,7 @@ TEST_F(Displays, MarksLabelsAndTitlesStayReadable)
     };
     for (int position = 1; position <= 10; ++position)
         for (const int side : {250, 480, 1080, 2160}) {
-            CCircuit& c = Show(position, 0);
+            CCircuit& c = Show(position, DisplayMode::BallModel);
             c.SetCells(3);
             std::set<std::pair<int, int>> around;
             for (const QPoint& p : textPixels(c, side, side))
@@ -191,7 +191,7 @@ TEST_F(Displays, MarksLabelsAndTitlesStayReadable)
             EXPECT_EQ(touching, 0) << "circuit " << position << " at " << side;
         }
     {
-        CCircuit& c = Show(13, 0);
+        CCircuit& c = Show(13, DisplayMode::BallModel);
         std::set<int> rows;
         for (const QPoint& p : textPixels(c, 1920, 1080))
             rows.insert(p.y());

@@ -7,7 +7,7 @@
 #include "core/lesson/TickPace.h"
 #include "core/document/TarrowinDoc.h"
 #include "core/draw/RecordingSurface.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 #include "tests/TestSupport.h"
 
@@ -59,10 +59,9 @@ TEST_F(Document, StartsOnTheSingleBulbWithItsElectrons)
     EXPECT_EQ(doc->CircuitForCommand(CmdId::SingleBulb), current);
     EXPECT_EQ(doc->CircuitAt(1), current);
     EXPECT_EQ(doc->CircuitAt(0), nullptr);
-    EXPECT_EQ(doc->CircuitAt(15), nullptr);
+    EXPECT_EQ(doc->CircuitAt(static_cast<int>(CircuitCatalogue().size()) + 1), nullptr);
     ASSERT_FALSE(doc->Circuits().empty());
-    EXPECT_EQ(doc->Circuits().front().nCommandId, CmdId::SingleBulb);
-    EXPECT_EQ(doc->Circuits().front().pCircuit, current);
+    EXPECT_EQ(doc->Circuits().front().get(), current);
     EXPECT_FALSE(doc->IsSwitchCircuit(current));
 }
 
@@ -191,7 +190,7 @@ TEST_F(Document, ACircuitChosenAgainResumesWithItsOwnSettings)
 
     doc->OnCommand(CmdId::TwoBulbsParallel);
     EXPECT_EQ(Current().GetCells(), 3);
-    EXPECT_EQ(Current().GetDisplayMode(), 1);
+    EXPECT_EQ(Current().GetDisplayMode(), DisplayMode::Diagram);
     EXPECT_TRUE(Current().GetShowLabels());
     ASSERT_EQ(Current().Electrons().size(), before.size());
     for (std::size_t i = 0; i < before.size(); ++i)
@@ -231,7 +230,7 @@ TEST_F(Document, SwitchPolarityShowsTheSignedCount)
 TEST_F(Document, DisplayCommandsSetTheMode)
 {
     const int ids[] = {CmdId::DisplayPicture, CmdId::DisplayDiagram, CmdId::DisplayBallModel};
-    const int modes[] = {2, 1, 0};
+    const DisplayMode modes[] = {DisplayMode::Picture, DisplayMode::Diagram, DisplayMode::BallModel};
     for (int i = 0; i < 3; ++i) {
         EXPECT_TRUE(doc->OnCommand(ids[i]));
         EXPECT_EQ(Current().GetDisplayMode(), modes[i]);
@@ -321,7 +320,7 @@ TEST_F(Document, ChoosingTheCurrentCircuitKeepsItsState)
     }
     EXPECT_EQ(Current().GetTagged(), tagged);
     EXPECT_EQ(Current().GetCells(), 3);
-    EXPECT_EQ(Current().GetDisplayMode(), 1);
+    EXPECT_EQ(Current().GetDisplayMode(), DisplayMode::Diagram);
     EXPECT_TRUE(Current().GetShowLabels());
     EXPECT_NE(Current().LayoutVersion(), 0);
     EXPECT_TRUE(doc->IsCommandChecked(CmdId::SingleBulb));
@@ -367,7 +366,7 @@ TEST(DocumentAlone, RunsEveryCircuitCommand)
                    CmdId::VaryMeanSpeed, CmdId::Pulsate, CmdId::SwitchOn, CmdId::SwitchOff, CmdId::SingleBulb})
         EXPECT_TRUE(doc.OnCommand(id)) << id;
     EXPECT_EQ(doc.GetCurrentCircuit()->GetCells(), -2);
-    EXPECT_EQ(doc.GetCurrentCircuit()->GetDisplayMode(), 1);
+    EXPECT_EQ(doc.GetCurrentCircuit()->GetDisplayMode(), DisplayMode::Diagram);
 }
 
 // --- the pace ---

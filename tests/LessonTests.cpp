@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/lesson/Lesson.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 #include "core/res/DialogLayouts.h"
 #include "core/res/MenuTable.h"
@@ -73,16 +73,13 @@ void ExpectStatesShow(const CLesson& lesson, const std::string& where)
     const auto catalogue = CircuitCatalogue();
     for (std::size_t i = 0; i < catalogue.size(); ++i)
         EXPECT_EQ(Checked(lesson, catalogue[i].nCommandId), s.circuit == static_cast<int>(i) + 1) << where;
-    const int displays[] = {CmdId::DisplayBallModel, CmdId::DisplayDiagram, CmdId::DisplayPicture};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(Checked(lesson, displays[i]), s.display == i) << where;
-    const int cells[] = {CmdId::Cells0, CmdId::Cells1, CmdId::Cells2, CmdId::Cells3};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Checked(lesson, cells[i]), s.cells == i) << where;
+    for (std::size_t i = 0; i < CmdId::kDisplays.size(); ++i)
+        EXPECT_EQ(Checked(lesson, CmdId::kDisplays[i]), s.display == static_cast<DisplayMode>(i)) << where;
+    for (std::size_t i = 0; i < CmdId::kCells.size(); ++i)
+        EXPECT_EQ(Checked(lesson, CmdId::kCells[i]), s.cells == static_cast<int>(i)) << where;
     EXPECT_EQ(lesson.Cells(), s.reversed ? -s.cells : s.cells) << where;
-    const int speeds[] = {CmdId::SpeedNormal, CmdId::SpeedHalf, CmdId::SpeedQuarter};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(Checked(lesson, speeds[i]), s.slowdown == 1 << i) << where;
+    for (std::size_t i = 0; i < CmdId::kSpeeds.size(); ++i)
+        EXPECT_EQ(Checked(lesson, CmdId::kSpeeds[i]), s.slowdown == 1 << i) << where;
     EXPECT_EQ(Enabled(lesson, CmdId::SpeedSlower), s.slowdown < 4) << where;
     EXPECT_EQ(Enabled(lesson, CmdId::SpeedFaster), s.slowdown > 1) << where;
     EXPECT_EQ(Checked(lesson, CmdId::PaletteStandard), s.palette == 0) << where;
@@ -122,9 +119,9 @@ void Expect(int id, const CLessonSettings& before, CLessonSettings& after)
             return;
         }
     const std::map<int, std::function<void(CLessonSettings&)>> effects{
-        {CmdId::DisplayBallModel, [](auto& s) { s.display = 0; }},
-        {CmdId::DisplayDiagram, [](auto& s) { s.display = 1; }},
-        {CmdId::DisplayPicture, [](auto& s) { s.display = 2; }},
+        {CmdId::DisplayBallModel, [](auto& s) { s.display = DisplayMode::BallModel; }},
+        {CmdId::DisplayDiagram, [](auto& s) { s.display = DisplayMode::Diagram; }},
+        {CmdId::DisplayPicture, [](auto& s) { s.display = DisplayMode::Picture; }},
         {CmdId::Cells0, [](auto& s) { s.cells = 0; }},
         {CmdId::Cells1, [](auto& s) { s.cells = 1; }},
         {CmdId::Cells2, [](auto& s) { s.cells = 2; }},

@@ -6,7 +6,7 @@
 #include "core/measurement/Comparison.h"
 #include "core/measurement/MeasurementQueue.h"
 #include "core/document/TarrowinDoc.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 
 #include <gtest/gtest.h>
@@ -39,8 +39,8 @@ std::string DocumentState(const CTarrowinDoc& doc)
 {
     std::ostringstream out;
     out << std::hexfloat << doc.CircuitSet().random.State() << ' ' << doc.CircuitSet().stepTick;
-    for (const auto& entry : doc.Circuits())
-        for (const CElectron& e : entry.pCircuit->Electrons())
+    for (const auto& circuit : doc.Circuits())
+        for (const CElectron& e : circuit->Electrons())
             out << ' ' << e.m_x << ' ' << e.m_y << ' ' << e.m_vx << ' ' << e.m_vy << ' ' << e.m_nGlow;
     return out.str();
 }
@@ -176,7 +176,7 @@ TEST(CompareSets, EachSetHoldsWhatItsNamePromisesAndEqualPartsTheirIdealRatio)
 // back whole, whatever a translation puts in a name.
 TEST(Comparison, MeasuresItsReferencesAndCopiesWhatASpreadsheetReadsBack)
 {
-    EXPECT_EQ(CComparison(CompareSets::Chosen(std::vector{CmdId::TwoResistorsParallel}, std::vector{2})).Runs(),
+    EXPECT_EQ(CComparison(CompareSets::Chosen(std::vector<int>{CmdId::TwoResistorsParallel}, std::vector{2})).Runs(),
               (std::vector{SetupOf(CmdId::TwoResistorsParallel, 2), SetupOf(CmdId::TwoResistorsSeries)}));
     class CTrickyWords final : public IWords {
         std::string Translate(const char* context, const char* text) const override

@@ -128,7 +128,8 @@ TEST(ElectronPalettes, ColourBlindSafeBallsStayApartUnderEveryDeficiency)
 
     // In both palettes energy comes in blue and goes out red; the safe balls
     // carry a "+" coming in and a "-" going out, the standard ones no sign.
-    for (const int id : {CmdId::PaletteStandard, CmdId::PaletteColourBlind}) {
+    ASSERT_EQ(CmdId::kPalettes.size(), ElectronPalettes().size()) << "a palette without its command";
+    for (const int id : CmdId::kPalettes) {
         doc.OnCommand(id);
         doc.LayoutCircuit(dc, CRect{0, 0, 1000, 1000});
         const CElectronSprites& balls = doc.Painter().Sprites();

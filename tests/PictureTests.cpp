@@ -21,7 +21,7 @@
 namespace {
 
 // A circuit's background in a display mode, as the view shows it.
-QImage Frame(CCircuit& c, int mode)
+QImage Frame(CCircuit& c, DisplayMode mode)
 {
     constexpr int kWidth = 900;
     constexpr int kHeight = 700;
@@ -132,9 +132,9 @@ TEST(SupplyPicture, PositiveEndsAreWhereTheDiagramHasItsLongPlates)
         for (const int cells : {1, 2, 3}) {
             SCOPED_TRACE(testing::Message() << cells << " cells" << (reversed ? " reversed" : ""));
             Configure(c, cells, reversed, false);
-            const std::string plates = DiagramPlates(Frame(c, 1));
+            const std::string plates = DiagramPlates(Frame(c, DisplayMode::Diagram));
             ASSERT_EQ(plates.size(), 2u * cells) << plates;
-            EXPECT_EQ(PictureCells(Frame(c, 2)), plates);
+            EXPECT_EQ(PictureCells(Frame(c, DisplayMode::Picture)), plates);
             seen[reversed ? -cells : cells] = plates;
         }
     // Turning the supply round turns both drawings end for end.
@@ -147,12 +147,12 @@ TEST(SupplyPicture, PositiveEndsAreWhereTheDiagramHasItsLongPlates)
 TEST(SwitchPicture, OpeningTheSwitchLiftsTheLeverAndChangesNothingElse)
 {
     CTarrowinDoc doc;
-    for (const CTarrowinDoc::CCircuitEntry& entry : doc.Circuits()) {
-        CCircuit& c = *entry.pCircuit;
+    for (const auto& circuit : doc.Circuits()) {
+        CCircuit& c = *circuit;
         SCOPED_TRACE(c.GetName());
-        const QImage closed = Frame(c, 2);
+        const QImage closed = Frame(c, DisplayMode::Picture);
         c.SetSwitchOpen(true);
-        const QImage open = Frame(c, 2);
+        const QImage open = Frame(c, DisplayMode::Picture);
         if (!doc.IsSwitchCircuit(&c)) {
             EXPECT_EQ(open, closed);
             continue;

@@ -1,11 +1,14 @@
 #include "platform/RasterSurface.h"
 #include "core/draw/RecordingSurface.h"
+#include "core/circuits/SingleBulbCircuit.h"
 #include "core/draw/SelectGuard.h"
+#include "core/res/BitmapTable.h"
 #include "core/res/ResourceIds.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QSvgRenderer>
 
 #include <set>
 
@@ -473,11 +476,20 @@ TEST(RasterSurface, SupplyPicturesDifferFromOneAnother)
             EXPECT_NE(arts[i], arts[j]) << 134 + i << " vs " << 134 + j;
 }
 
+// The table draws each artwork at the size its file was drawn for: a new
+// circuit's picture, and the chooser's strip with one more button, included.
+TEST(RasterSurface, EveryArtworkIsDrawnAtItsFilesOwnSize)
+{
+    for (const CBitmapResource& res : BitmapResources())
+        EXPECT_EQ(QSvgRenderer(QString::fromLatin1(res.pszPath)).defaultSize(), QSize(res.nWidth, res.nHeight))
+            << res.pszPath;
+}
+
 TEST(RasterSurface, CircuitPictureIs500By350AndNotBlank)
 {
     QImage image = MakeImage(1, 1, kGrey);
     CRasterSurface dc(image);
-    auto bmp = dc.LoadBitmap(ResId::PictureSingleBulb);
+    auto bmp = dc.LoadBitmap(CSingleBulbCircuit::kPicture);
     ASSERT_NE(bmp, nullptr);
     EXPECT_EQ(bmp->Width(), 500);
     EXPECT_EQ(bmp->Height(), 350);
@@ -604,7 +616,7 @@ TEST(RecordingSurface, LoadedBitmapsKeepTheirIdAndSize)
     EXPECT_EQ(dynamic_cast<const CRecordingBitmap&>(*supply).Id(), 139);
     EXPECT_EQ(supply->Width(), 500);
     EXPECT_EQ(supply->Height(), 150);
-    auto picture = dc.LoadBitmap(ResId::PictureSingleBulb);
+    auto picture = dc.LoadBitmap(CSingleBulbCircuit::kPicture);
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->Height(), 350);
     EXPECT_EQ(dc.LoadBitmap(12345), nullptr);

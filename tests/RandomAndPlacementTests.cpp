@@ -199,7 +199,7 @@ TEST(CircuitDefaults, FreshCircuitSettings)
     EXPECT_FALSE(circuit.GetVaryMeanSpeed());
     EXPECT_TRUE(circuit.GetPulsate());
     EXPECT_FALSE(circuit.GetShowLabels());
-    EXPECT_EQ(circuit.GetDisplayMode(), 0);
+    EXPECT_EQ(circuit.GetDisplayMode(), DisplayMode::BallModel);
     EXPECT_EQ(circuit.LayoutVersion(), 0);
     EXPECT_EQ(circuit.GetIntroFrames(), 250);
     EXPECT_EQ(circuit.IntroFrameShown(), 250);
@@ -307,11 +307,11 @@ TEST(CircuitOptions, LabelsAndDisplayModeDirtyTheLayout)
     EXPECT_FALSE(circuit.GetShowLabels());
     EXPECT_EQ(circuit.LayoutVersion(), 2);
 
-    for (int mode : {2, 1, 1, 0}) {
+    for (const DisplayMode mode : {DisplayMode::Picture, DisplayMode::Diagram, DisplayMode::Diagram, DisplayMode::BallModel}) {
         const int version = circuit.LayoutVersion();
         circuit.SetDisplayMode(mode);
         EXPECT_EQ(circuit.GetDisplayMode(), mode);
         // even setting the mode it already has rebuilds the background
-        EXPECT_NE(circuit.LayoutVersion(), version) << mode;
+        EXPECT_NE(circuit.LayoutVersion(), version) << static_cast<int>(mode);
     }
 }

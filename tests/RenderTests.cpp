@@ -371,11 +371,11 @@ TEST_F(RenderTest, SpriteColoursFollowTheEnergyCues)
 TEST_F(RenderTest, SpritesAreRebuiltOnlyByBallModelLayouts)
 {
     LayoutRecording(600, 400);
-    c.SetDisplayMode(1);
+    c.SetDisplayMode(DisplayMode::Diagram);
     LayoutRecording(1200, 1000);
     EXPECT_EQ(painter.Grid().unit, 40);
     EXPECT_EQ(painter.Sprites().Normal().GetRadius(), 4);
-    c.SetDisplayMode(0);
+    c.SetDisplayMode(DisplayMode::BallModel);
     LayoutRecording(1200, 1000);
     EXPECT_EQ(painter.Sprites().Normal().GetRadius(), 10);
     EXPECT_EQ(painter.Sprites().Loss(7).GetRadius(), 10);
@@ -397,11 +397,11 @@ TEST_F(RenderTest, LabelsAreDrawnOnlyInTheBallModel)
     ASSERT_EQ(fonts.size(), 6u);
     EXPECT_EQ(fonts[0], (CDrawCall{"SelectFont", {12, 400}, "Arial Black"}));
 
-    for (const int mode : {1, 2}) {
+    for (const DisplayMode mode : {DisplayMode::Diagram, DisplayMode::Picture}) {
         c.SetDisplayMode(mode);
         LayoutRecording(600, 400);
         painter.Layout(c, *rec, CRect{0, 0, 600, 400});
-        EXPECT_TRUE(rec->CallsOf("DrawTextCentred").empty()) << mode;
+        EXPECT_TRUE(rec->CallsOf("DrawTextCentred").empty()) << static_cast<int>(mode);
     }
 }
 
@@ -536,7 +536,7 @@ TEST_F(RenderTest, AChangedBackgroundIsLaidOutAgainByTheNextFrame)
 
 TEST_F(RenderTest, DiagramAndPictureFramesShowOnlyTheBackground)
 {
-    for (const int mode : {1, 2}) {
+    for (const DisplayMode mode : {DisplayMode::Diagram, DisplayMode::Picture}) {
         c.SetDisplayMode(mode);
         c.SetIntroFrames(0);
         c.GlowList().Add();
@@ -545,7 +545,7 @@ TEST_F(RenderTest, DiagramAndPictureFramesShowOnlyTheBackground)
         painter.Layout(c, dc, CRect{0, 0, 600, 600});
         const QImage background = target.copy();
         Tick(dc);
-        EXPECT_EQ(target, background) << mode;
+        EXPECT_EQ(target, background) << static_cast<int>(mode);
         // Glow arcs only age in the ball model.
         ASSERT_EQ(c.Glow().Size(), 1u);
         EXPECT_EQ(c.Glow().Ages()[0], 0);
@@ -954,7 +954,7 @@ TEST_F(RenderTest, DiagramInATallWindowMovesDown)
 
 TEST_F(RenderTest, DiagramLayoutPaintsWhitePaperAndBlackWire)
 {
-    c.SetDisplayMode(1);
+    c.SetDisplayMode(DisplayMode::Diagram);
     QImage target(600, 400, QImage::Format_RGB32);
     CRasterSurface dc(target);
     painter.Layout(c, dc, CRect{0, 0, 600, 400});
@@ -1061,12 +1061,12 @@ TEST_F(RenderTest, GlowIsClearedOnDisplayModeChangeAndCapped)
 {
     c.GlowList().Add();
     c.GlowList().Add();
-    c.SetDisplayMode(0);   // no change
+    c.SetDisplayMode(DisplayMode::BallModel);   // no change
     EXPECT_EQ(c.Glow().Size(), 2u);
-    c.SetDisplayMode(2);
+    c.SetDisplayMode(DisplayMode::Picture);
     EXPECT_TRUE(c.Glow().Empty());
 
-    c.SetDisplayMode(0);
+    c.SetDisplayMode(DisplayMode::BallModel);
     LayoutRecording(600, 400);
     c.GlowList().Add();
     for (int k = 0; k < 5; ++k)
@@ -1121,7 +1121,7 @@ TEST_F(RenderTest, PictureShowsTheSupplyForTheCellsAboveTheCircuit)
 
 TEST_F(RenderTest, PictureLayoutFillsTheSquareOfAnOddWindow)
 {
-    c.SetDisplayMode(2);
+    c.SetDisplayMode(DisplayMode::Picture);
     rec = std::make_unique<CRecordingSurface>(601, 801);
     painter.Layout(c, *rec, CRect{0, 0, 601, 801});
     const auto blits = rec->CallsOf("BitBlt");
@@ -1135,7 +1135,7 @@ TEST_F(RenderTest, PictureLayoutFillsTheSquareOfAnOddWindow)
 
 TEST_F(RenderTest, PictureLayoutDrawsTheArtworkAtTheSquaresSize)
 {
-    c.SetDisplayMode(2);
+    c.SetDisplayMode(DisplayMode::Picture);
     QImage target(900, 600, QImage::Format_RGB32);
     CRasterSurface dc(target);
     painter.Layout(c, dc, CRect{0, 0, 900, 600});
@@ -1148,7 +1148,7 @@ TEST_F(RenderTest, PictureLayoutDrawsTheArtworkAtTheSquaresSize)
 TEST_F(RenderTest, TinyAndOddWindowsLayOutAndRender)
 {
     const std::pair<int, int> sizes[] = {{0, 0}, {1, 1}, {24, 24}, {25, 25}, {99, 99}, {3000, 200}, {200, 3000}};
-    for (const int mode : {0, 1, 2}) {
+    for (const DisplayMode mode : {DisplayMode::BallModel, DisplayMode::Diagram, DisplayMode::Picture}) {
         for (const auto& [w, h] : sizes) {
             RestartProgramState();
             CTestBulb bulb;
@@ -1170,8 +1170,8 @@ TEST_F(RenderTest, TinyAndOddWindowsLayOutAndRender)
                 bulbPainter.Draw(bulb, dc);
             }
             ASSERT_NE(bulbPainter.Background(), nullptr);
-            EXPECT_EQ(bulbPainter.Background()->Width(), w) << w << "x" << h << " mode " << mode;
-            EXPECT_EQ(bulbPainter.Background()->Height(), h) << w << "x" << h << " mode " << mode;
+            EXPECT_EQ(bulbPainter.Background()->Width(), w) << w << "x" << h << " mode " << static_cast<int>(mode);
+            EXPECT_EQ(bulbPainter.Background()->Height(), h) << w << "x" << h << " mode " << static_cast<int>(mode);
             EXPECT_EQ(bulbPainter.Grid().unit, std::min(w, h) / 25);
         }
     }
@@ -1363,7 +1363,7 @@ TEST_F(RenderTest, RenderCopiesTheWholeFrameOnlyAfterALayoutAndAroundTheIntro)
 TEST_F(RenderTest, DiagramFramesCopyNothingOnceShown)
 {
     c.SetIntroFrames(0);
-    c.SetDisplayMode(1);
+    c.SetDisplayMode(DisplayMode::Diagram);
     LayoutRecording(600, 400);
     Tick(*rec);
     rec->Clear();

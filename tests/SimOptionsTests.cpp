@@ -1,4 +1,5 @@
 #include "cli/SimOptions.h"
+#include "core/circuits/CircuitCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -56,14 +57,15 @@ TEST(SimOptions, NoArgumentsGiveTheDefaults)
     EXPECT_EQ(o.nRegions, 0);
     EXPECT_EQ(o.nWidth, 800);
     EXPECT_EQ(o.nHeight, 600);
-    EXPECT_EQ(o.nMode, 0);
+    EXPECT_EQ(o.mode, DisplayMode::BallModel);
     EXPECT_FALSE(o.Renders());
 }
 
 TEST(SimOptions, CircuitAndCellsAcceptTheirWholeRange)
 {
     EXPECT_EQ(Parsed({"--circuit", "1"}).nCircuit, 1);
-    EXPECT_EQ(Parsed({"--circuit", "14"}).nCircuit, 14);
+    const int last = static_cast<int>(CircuitCatalogue().size());
+    EXPECT_EQ(Parsed({"--circuit", std::to_string(last)}).nCircuit, last);
     for (int n = 0; n <= 3; ++n)
         EXPECT_EQ(Parsed({"--cells", std::to_string(n)}).cells, n);
 }
@@ -96,12 +98,12 @@ TEST(SimOptions, RenderingOptions)
     EXPECT_EQ(o.strPng, "out.png");
     EXPECT_EQ(o.nWidth, 640);
     EXPECT_EQ(o.nHeight, 480);
-    EXPECT_EQ(o.nMode, 1);
+    EXPECT_EQ(o.mode, DisplayMode::Diagram);
     EXPECT_TRUE(o.bLabels);
     EXPECT_TRUE(o.Renders());
 
-    EXPECT_EQ(Parsed({"--png", "a.png", "--mode", "ball"}).nMode, 0);
-    EXPECT_EQ(Parsed({"--png", "a.png", "--mode", "picture"}).nMode, 2);
+    EXPECT_EQ(Parsed({"--png", "a.png", "--mode", "ball"}).mode, DisplayMode::BallModel);
+    EXPECT_EQ(Parsed({"--png", "a.png", "--mode", "picture"}).mode, DisplayMode::Picture);
     const CSimOptions f = Parsed({"--frames", "dir", "--size", "1x1"});
     EXPECT_EQ(f.strFramesDir, "dir");
     EXPECT_EQ(f.nWidth, 1);
@@ -114,7 +116,7 @@ TEST(SimOptions, RenderingOptionsMayComeBeforeTheOutput)
     const CSimOptions o = Parsed({"--size", "300x200", "--labels", "--mode", "picture", "--frames", "d"});
     EXPECT_EQ(o.nWidth, 300);
     EXPECT_EQ(o.nHeight, 200);
-    EXPECT_EQ(o.nMode, 2);
+    EXPECT_EQ(o.mode, DisplayMode::Picture);
 }
 
 TEST(SimOptions, LaterValueWins)
@@ -142,10 +144,11 @@ TEST(SimOptions, MissingValueIsNamed)
     ExpectRejectedNaming({"--tag", "--ticks"}, "--ticks");
 }
 
-TEST(SimOptions, CircuitOutsideOneToFourteen)
+TEST(SimOptions, CircuitOutsideTheCatalogue)
 {
-    for (const char* v : {"0", "15", "-1", "abc", "1.5", "", "2x"})
+    for (const char* v : {"0", "-1", "abc", "1.5", "", "2x"})
         ExpectRejectedNaming({"--circuit", v}, "--circuit");
+    ExpectRejectedNaming({"--circuit", std::to_string(CircuitCatalogue().size() + 1)}, "--circuit");
 }
 
 TEST(SimOptions, CellsOutsideZeroToThree)
@@ -241,7 +244,8 @@ struct IntOption {
 };
 
 // Ranges as documented; the counts take any non-negative long long.
-const IntOption kIntOptions[] = {{"--circuit", 1, 14}, {"--cells", 0, 3},   {"--resistor", -1000, 1000},
+const IntOption kIntOptions[] = {{"--circuit", 1, static_cast<long long>(CircuitCatalogue().size())},
+                                 {"--cells", 0, 3},   {"--resistor", -1000, 1000},
                                  {"--ticks", 0, kLongMax}, {"--every", 1, kLongMax}, {"--regions", 1, 200}};
 
 const char* const kKnownOptions[] = {"--circuit", "--cells", "--reverse", "--vary",  "--no-pulsate",
@@ -433,7 +437,7 @@ public:
                     x.errorStart = "--mode";
                     continue;
                 }
-                o.nMode = mode;
+                o.mode = static_cast<DisplayMode>(mode);
                 x.modeGiven = true;
             } else if (kind == 5) {
                 static const std::string names[] = {"out.png", "a b.png", "--tag", "-", "x\ny.png", "\xc3\xbc.png",
@@ -523,7 +527,7 @@ TEST(SimOptionsFuzz, RandomCommandLinesParseAsTheirItemsSay)
             EXPECT_EQ(o.strFramesDir, e.strFramesDir);
             EXPECT_EQ(o.nWidth, e.nWidth);
             EXPECT_EQ(o.nHeight, e.nHeight);
-            EXPECT_EQ(o.nMode, e.nMode);
+            EXPECT_EQ(o.mode, e.mode);
             EXPECT_TRUE(parse.strError.empty());
         } else {
             ASSERT_FALSE(parse.options.has_value());
@@ -570,14 +574,14 @@ TEST(SimOptionsFuzz, AnyTokensGiveSaneOptionsOrOneLineNamingAnArgument)
         if (parse.options) {
             ++accepted;
             const CSimOptions& o = *parse.options;
-            EXPECT_TRUE(o.nCircuit >= 1 && o.nCircuit <= 14);
+            EXPECT_TRUE(o.nCircuit >= 1 && o.nCircuit <= static_cast<int>(CircuitCatalogue().size()));
             EXPECT_TRUE(!o.cells || (*o.cells >= 0 && *o.cells <= 3));
             EXPECT_TRUE(o.nResistor >= -1000 && o.nResistor <= 1000);
             EXPECT_GE(o.nTicks, 0);
             EXPECT_GE(o.nEvery, 0);
             EXPECT_TRUE(o.nRegions >= 0 && o.nRegions <= 200);
             EXPECT_TRUE(o.nWidth >= 1 && o.nWidth <= 16384 && o.nHeight >= 1 && o.nHeight <= 16384);
-            EXPECT_TRUE(o.nMode >= 0 && o.nMode <= 2);
+            EXPECT_TRUE(o.mode >= DisplayMode::BallModel && o.mode <= DisplayMode::Picture);
             EXPECT_TRUE(!o.bLabels || o.Renders());
         } else {
             const std::string& error = parse.strError;

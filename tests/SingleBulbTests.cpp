@@ -400,12 +400,12 @@ TEST_F(SingleBulbMove, ChangingTheDisplayModeClearsTheGlow)
 {
     Move(12.6, 21.5, -0.05, 0, true);
     Move(12.6, 21.5, -0.05, 0, true);
-    bulb.SetDisplayMode(0);   // the mode it already has
+    bulb.SetDisplayMode(DisplayMode::BallModel);   // the mode it already has
     EXPECT_EQ(bulb.Glow().Size(), 2u);
-    bulb.SetDisplayMode(1);
+    bulb.SetDisplayMode(DisplayMode::Diagram);
     EXPECT_TRUE(bulb.Glow().Empty());
     Move(12.6, 21.5, -0.05, 0, true);
-    bulb.SetDisplayMode(0);
+    bulb.SetDisplayMode(DisplayMode::BallModel);
     EXPECT_TRUE(bulb.Glow().Empty());
 }
 

@@ -1,7 +1,6 @@
 #include "core/circuits/BulbResistorCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -30,7 +29,7 @@ std::string CBulbResistorCircuit::GetName() const
 
 int CBulbResistorCircuit::PictureBitmapId() const
 {
-    return ResId::PictureBulbResistor;
+    return kPicture;
 }
 
 void CBulbResistorCircuit::Release(CElectron& e, Load load)

@@ -6,6 +6,9 @@
 // half of the energy without glowing, the bulb the other.
 class CBulbResistorCircuit : public CLoopCircuit {
 public:
+    // Its picture's artwork id; the catalogue names the file.
+    static constexpr int kPicture = 153;
+
     CBulbResistorCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

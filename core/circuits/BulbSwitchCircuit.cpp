@@ -1,7 +1,6 @@
 #include "core/circuits/BulbSwitchCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -27,7 +26,7 @@ std::string CBulbSwitchCircuit::GetName() const
 
 int CBulbSwitchCircuit::PictureBitmapId() const
 {
-    return m_bSwitchOpen ? ResId::PictureBulbSwitchOpen : ResId::PictureBulbSwitch;
+    return m_bSwitchOpen ? kOpenPicture : kPicture;
 }
 
 void CBulbSwitchCircuit::Release(CElectron& e, Load)

@@ -5,6 +5,11 @@
 // A bulb and a switch in series on the bottom wire.
 class CBulbSwitchCircuit : public CSwitchedCircuit {
 public:
+    // Its pictures' artwork ids, with the switch closed and open; the
+    // catalogue names the files.
+    static constexpr int kPicture = 150;
+    static constexpr int kOpenPicture = 160;
+
     CBulbSwitchCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

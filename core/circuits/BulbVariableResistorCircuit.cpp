@@ -3,7 +3,6 @@
 #include "core/circuits/CircuitGeometry.h"
 #include "core/draw/SelectGuard.h"
 #include "core/render/GridCanvas.h"
-#include "core/res/ResourceIds.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,7 +38,7 @@ std::string CBulbVariableResistorCircuit::GetName() const
 
 int CBulbVariableResistorCircuit::PictureBitmapId() const
 {
-    return ResId::PictureBulbVariableResistor;
+    return kPicture;
 }
 
 void CBulbVariableResistorCircuit::DecreaseResistance()

@@ -6,6 +6,9 @@
 // thin and thicken the resistor's walls, widening and narrowing its band.
 class CBulbVariableResistorCircuit : public CLoopCircuit {
 public:
+    // Its picture's artwork id; the catalogue names the file.
+    static constexpr int kPicture = 155;
+
     CBulbVariableResistorCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

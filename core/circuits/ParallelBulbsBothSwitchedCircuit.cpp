@@ -3,7 +3,6 @@
 #include "core/circuits/CircuitGeometry.h"
 #include "core/draw/SelectGuard.h"
 #include "core/render/GridCanvas.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -35,7 +34,7 @@ std::string CParallelBulbsBothSwitchedCircuit::GetName() const
 
 int CParallelBulbsBothSwitchedCircuit::PictureBitmapId() const
 {
-    return m_bSwitchOpen ? ResId::PictureParallelBulbsBothSwitchedOpen : ResId::PictureParallelBulbsBothSwitched;
+    return m_bSwitchOpen ? kOpenPicture : kPicture;
 }
 
 void CParallelBulbsBothSwitchedCircuit::Release(CElectron& e, Load load)

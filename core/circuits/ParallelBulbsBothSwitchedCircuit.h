@@ -6,6 +6,11 @@
 // right wire above the rung that cuts both.
 class CParallelBulbsBothSwitchedCircuit : public CSwitchedCircuit {
 public:
+    // Its pictures' artwork ids, with the switch closed and open; the
+    // catalogue names the files.
+    static constexpr int kPicture = 152;
+    static constexpr int kOpenPicture = 162;
+
     CParallelBulbsBothSwitchedCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

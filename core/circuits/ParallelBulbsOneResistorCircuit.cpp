@@ -1,7 +1,6 @@
 #include "core/circuits/ParallelBulbsOneResistorCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ std::string CParallelBulbsOneResistorCircuit::GetName() const
 
 int CParallelBulbsOneResistorCircuit::PictureBitmapId() const
 {
-    return ResId::PictureParallelBulbsOneResistor;
+    return kPicture;
 }
 
 void CParallelBulbsOneResistorCircuit::Release(CElectron& e, Load load)

@@ -6,6 +6,9 @@
 // bottom wire.
 class CParallelBulbsOneResistorCircuit : public CLoopCircuit {
 public:
+    // Its picture's artwork id; the catalogue names the file.
+    static constexpr int kPicture = 154;
+
     CParallelBulbsOneResistorCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

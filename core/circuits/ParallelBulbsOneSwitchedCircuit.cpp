@@ -1,7 +1,6 @@
 #include "core/circuits/ParallelBulbsOneSwitchedCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -33,7 +32,7 @@ std::string CParallelBulbsOneSwitchedCircuit::GetName() const
 
 int CParallelBulbsOneSwitchedCircuit::PictureBitmapId() const
 {
-    return m_bSwitchOpen ? ResId::PictureParallelBulbsOneSwitchedOpen : ResId::PictureParallelBulbsOneSwitched;
+    return m_bSwitchOpen ? kOpenPicture : kPicture;
 }
 
 void CParallelBulbsOneSwitchedCircuit::Release(CElectron& e, Load load)

@@ -6,6 +6,11 @@
 // the switch cuts only the bottom branch.
 class CParallelBulbsOneSwitchedCircuit : public CSwitchedCircuit {
 public:
+    // Its pictures' artwork ids, with the switch closed and open; the
+    // catalogue names the files.
+    static constexpr int kPicture = 151;
+    static constexpr int kOpenPicture = 161;
+
     CParallelBulbsOneSwitchedCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

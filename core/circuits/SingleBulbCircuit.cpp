@@ -1,7 +1,6 @@
 #include "core/circuits/SingleBulbCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ std::string CSingleBulbCircuit::GetName() const
 
 int CSingleBulbCircuit::PictureBitmapId() const
 {
-    return ResId::PictureSingleBulb;
+    return kPicture;
 }
 
 void CSingleBulbCircuit::Release(CElectron& e, Load)

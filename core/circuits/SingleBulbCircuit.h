@@ -6,6 +6,9 @@
 // middle of the bottom wire.
 class CSingleBulbCircuit : public CLoopCircuit {
 public:
+    // Its picture's artwork id; the catalogue names the file.
+    static constexpr int kPicture = 147;
+
     CSingleBulbCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

@@ -1,7 +1,6 @@
 #include "core/circuits/ThreeBulbsCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -33,7 +32,7 @@ std::string CThreeBulbsCircuit::GetName() const
 
 int CThreeBulbsCircuit::PictureBitmapId() const
 {
-    return ResId::PictureThreeBulbs;
+    return kPicture;
 }
 
 void CThreeBulbsCircuit::BuildLabels()

@@ -5,6 +5,9 @@
 // A bulb on the rung in parallel with two in series on the bottom wire.
 class CThreeBulbsCircuit : public CLoopCircuit {
 public:
+    // Its picture's artwork id; the catalogue names the file.
+    static constexpr int kPicture = 149;
+
     CThreeBulbsCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

@@ -1,7 +1,6 @@
 #include "core/circuits/TwoBulbsParallelCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -27,7 +26,7 @@ std::string CTwoBulbsParallelCircuit::GetName() const
 
 int CTwoBulbsParallelCircuit::PictureBitmapId() const
 {
-    return ResId::PictureTwoBulbsParallel;
+    return kPicture;
 }
 
 void CTwoBulbsParallelCircuit::BuildLabels()

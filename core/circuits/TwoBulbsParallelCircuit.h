@@ -5,6 +5,9 @@
 // A rung across the middle holds a second bulb in parallel with the bottom one.
 class CTwoBulbsParallelCircuit : public CLoopCircuit {
 public:
+    // Its picture's artwork id; the catalogue names the file.
+    static constexpr int kPicture = 146;
+
     CTwoBulbsParallelCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

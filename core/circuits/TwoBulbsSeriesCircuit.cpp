@@ -1,7 +1,6 @@
 #include "core/circuits/TwoBulbsSeriesCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -31,7 +30,7 @@ std::string CTwoBulbsSeriesCircuit::GetName() const
 
 int CTwoBulbsSeriesCircuit::PictureBitmapId() const
 {
-    return ResId::PictureTwoBulbsSeries;
+    return kPicture;
 }
 
 void CTwoBulbsSeriesCircuit::BuildLabels()

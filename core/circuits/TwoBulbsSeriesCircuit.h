@@ -6,6 +6,9 @@
 // electron's energy.
 class CTwoBulbsSeriesCircuit : public CLoopCircuit {
 public:
+    // Its picture's artwork id; the catalogue names the file.
+    static constexpr int kPicture = 148;
+
     CTwoBulbsSeriesCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

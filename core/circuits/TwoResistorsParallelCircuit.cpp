@@ -1,7 +1,6 @@
 #include "core/circuits/TwoResistorsParallelCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -25,7 +24,7 @@ std::string CTwoResistorsParallelCircuit::GetName() const
 
 int CTwoResistorsParallelCircuit::PictureBitmapId() const
 {
-    return ResId::PictureTwoResistorsParallel;
+    return kPicture;
 }
 
 void CTwoResistorsParallelCircuit::Release(CElectron& e, Load)

@@ -1,7 +1,6 @@
 #include "core/circuits/TwoResistorsSeriesCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -29,7 +28,7 @@ std::string CTwoResistorsSeriesCircuit::GetName() const
 
 int CTwoResistorsSeriesCircuit::PictureBitmapId() const
 {
-    return ResId::PictureTwoResistorsSeries;
+    return kPicture;
 }
 
 void CTwoResistorsSeriesCircuit::Release(CElectron& e, Load load)

@@ -6,6 +6,9 @@
 // the energy.
 class CTwoResistorsSeriesCircuit : public CLoopCircuit {
 public:
+    // Its picture's artwork id; the catalogue names the file.
+    static constexpr int kPicture = 156;
+
     CTwoResistorsSeriesCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

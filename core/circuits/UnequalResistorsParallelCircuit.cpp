@@ -1,7 +1,6 @@
 #include "core/circuits/UnequalResistorsParallelCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ std::string CUnequalResistorsParallelCircuit::GetName() const
 
 int CUnequalResistorsParallelCircuit::PictureBitmapId() const
 {
-    return ResId::PictureUnequalResistorsParallel;
+    return kPicture;
 }
 
 void CUnequalResistorsParallelCircuit::Release(CElectron& e, Load load)

@@ -6,6 +6,9 @@
 // on the bottom wire.
 class CUnequalResistorsParallelCircuit : public CLoopCircuit {
 public:
+    // Its picture's artwork id; the catalogue names the file.
+    static constexpr int kPicture = 159;
+
     CUnequalResistorsParallelCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

@@ -1,7 +1,6 @@
 #include "core/circuits/UnequalResistorsSeriesCircuit.h"
 
 #include "core/circuits/CircuitGeometry.h"
-#include "core/res/ResourceIds.h"
 
 namespace {
 
@@ -29,7 +28,7 @@ std::string CUnequalResistorsSeriesCircuit::GetName() const
 
 int CUnequalResistorsSeriesCircuit::PictureBitmapId() const
 {
-    return ResId::PictureUnequalResistorsSeries;
+    return kPicture;
 }
 
 void CUnequalResistorsSeriesCircuit::Release(CElectron& e, Load load)

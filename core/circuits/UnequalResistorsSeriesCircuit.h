@@ -6,6 +6,9 @@
 // on the bottom wire.
 class CUnequalResistorsSeriesCircuit : public CLoopCircuit {
 public:
+    // Its picture's artwork id; the catalogue names the file.
+    static constexpr int kPicture = 158;
+
     CUnequalResistorsSeriesCircuit();
 
     int EnergyLevel(const CElectron& e) const override;

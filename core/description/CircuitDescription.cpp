@@ -1,8 +1,8 @@
 #include "core/description/CircuitDescription.h"
 
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/document/TarrowinDoc.h"
 #include "core/pictures/MeterDial.h"
-#include "core/res/CircuitCatalogue.h"
 #include "core/words/Words.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "core/document/TarrowinDoc.h"
 
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/circuits/SwitchedCircuit.h"
-#include "core/res/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 
 #include <algorithm>
@@ -9,45 +9,40 @@
 
 CTarrowinDoc::CTarrowinDoc()
 {
-    m_circuits = {
-        {CmdId::SingleBulb, &m_singleBulb},
-        {CmdId::TwoBulbsSeries, &m_twoBulbsSeries},
-        {CmdId::TwoBulbsParallel, &m_twoBulbsParallel},
-        {CmdId::ThreeBulbs, &m_threeBulbs},
-        {CmdId::BulbSwitch, &m_bulbSwitch},
-        {CmdId::ParallelBulbsOneSwitched, &m_parallelBulbsOneSwitched},
-        {CmdId::ParallelBulbsBothSwitched, &m_parallelBulbsBothSwitched},
-        {CmdId::BulbResistor, &m_bulbResistor},
-        {CmdId::ParallelBulbsOneResistor, &m_parallelBulbsOneResistor},
-        {CmdId::BulbVariableResistor, &m_bulbVariableResistor},
-        {CmdId::TwoResistorsSeries, &m_twoResistorsSeries},
-        {CmdId::TwoResistorsParallel, &m_twoResistorsParallel},
-        {CmdId::UnequalResistorsSeries, &m_unequalResistorsSeries},
-        {CmdId::UnequalResistorsParallel, &m_unequalResistorsParallel},
-    };
-    m_pCircuit = &m_singleBulb;
-    // Table order fixes which random placements each circuit gets.
-    for (const CCircuitEntry& entry : m_circuits) {
-        entry.pCircuit->JoinSet(m_set);
-        entry.pCircuit->BuildLabels();
+    for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
+        m_circuits.push_back(entry.Make());
+    // The catalogue's order fixes which random placements each circuit gets.
+    for (const auto& circuit : m_circuits) {
+        circuit->JoinSet(m_set);
+        circuit->BuildLabels();
     }
+    m_pCircuit = m_circuits.front().get();
+    // "-" and "+" act on it whichever circuit is shown.
+    m_pVariableResistor = &dynamic_cast<CBulbVariableResistorCircuit&>(*CircuitForCommand(CmdId::BulbVariableResistor));
     m_strTitle = m_pCircuit->GetName();
     MeasureCurrentCircuit();
 }
 
 CCircuit* CTarrowinDoc::CircuitForCommand(int id) const
 {
-    auto it = std::find_if(m_circuits.begin(), m_circuits.end(),
-                           [id](const CCircuitEntry& entry) { return entry.nCommandId == id; });
-    return it == m_circuits.end() ? nullptr : it->pCircuit;
+    const auto catalogue = CircuitCatalogue();
+    const auto it = std::find_if(catalogue.begin(), catalogue.end(),
+                                 [id](const CCircuitCatalogueEntry& entry) { return entry.nCommandId == id; });
+    return it == catalogue.end() ? nullptr : CircuitAt(static_cast<int>(it - catalogue.begin()) + 1);
 }
 
 CCircuit* CTarrowinDoc::CircuitAt(int position) const
 {
-    const auto catalogue = CircuitCatalogue();
-    if (position < 1 || position > static_cast<int>(catalogue.size()))
+    if (position < 1 || position > static_cast<int>(m_circuits.size()))
         return nullptr;
-    return CircuitForCommand(catalogue[position - 1].nCommandId);
+    return m_circuits[static_cast<std::size_t>(position - 1)].get();
+}
+
+std::size_t CTarrowinDoc::CurrentIndex() const
+{
+    const auto it = std::find_if(m_circuits.begin(), m_circuits.end(),
+                                 [this](const auto& circuit) { return circuit.get() == m_pCircuit; });
+    return static_cast<std::size_t>(it - m_circuits.begin());
 }
 
 bool CTarrowinDoc::IsSwitchCircuit(const CCircuit* circuit) const
@@ -65,15 +60,13 @@ CMeasureSetup CTarrowinDoc::CurrentSetup() const
 {
     const CCircuit& c = *m_pCircuit;
     CMeasureSetup setup;
-    for (const CCircuitEntry& entry : m_circuits)
-        if (entry.pCircuit == m_pCircuit)
-            setup.nCircuitId = entry.nCommandId;
+    setup.nCircuitId = CircuitCatalogue()[CurrentIndex()].nCommandId;
     setup.nCells = std::abs(c.GetCells());
     setup.bReversed = c.IsReversed();
     setup.bSwitchOpen = c.IsSwitchOpen();
     setup.bVaryMeanSpeed = c.GetVaryMeanSpeed();
-    if (m_pCircuit == &m_bulbVariableResistor)
-        setup.resistorWall = m_bulbVariableResistor.GetResistorWall();
+    if (m_pCircuit == m_pVariableResistor)
+        setup.resistorWall = m_pVariableResistor->GetResistorWall();
     return setup;
 }
 
@@ -114,9 +107,9 @@ void CTarrowinDoc::SelectCircuit(CCircuit& circuit)
 
 bool CTarrowinDoc::CanChangeResistance(int id) const
 {
-    if (m_pCircuit != &m_bulbVariableResistor)
+    if (m_pCircuit != m_pVariableResistor)
         return false;
-    const int step = m_bulbVariableResistor.ResistanceStep();
+    const int step = m_pVariableResistor->ResistanceStep();
     return id == CmdId::ResistanceUp ? step < CBulbVariableResistorCircuit::kResistanceSteps : step > 0;
 }
 
@@ -128,32 +121,35 @@ void CTarrowinDoc::SetCellsCommand(int cells)
 void CTarrowinDoc::SelectNeighbour(int step)
 {
     const int count = static_cast<int>(m_circuits.size());
-    const auto current = std::find_if(m_circuits.begin(), m_circuits.end(),
-                                      [this](const CCircuitEntry& entry) { return entry.pCircuit == m_pCircuit; });
-    const int index = static_cast<int>(current - m_circuits.begin());
-    SelectCircuit(*m_circuits[static_cast<std::size_t>(((index + step) % count + count) % count)].pCircuit);
+    const int index = static_cast<int>(CurrentIndex());
+    SelectCircuit(*m_circuits[static_cast<std::size_t>(((index + step) % count + count) % count)]);
 }
 
 void CTarrowinDoc::SetPalette(int palette)
 {
     m_nPalette = palette;
-    for (const CCircuitEntry& entry : m_circuits)
-        entry.pCircuit->SetPalette(palette);
+    for (const auto& circuit : m_circuits)
+        circuit->SetPalette(palette);
 }
 
 bool CTarrowinDoc::OnCommand(int id)
 {
+    if (const auto cells = CmdId::IndexIn(CmdId::kCells, id)) {
+        SetCellsCommand(*cells);
+        return true;
+    }
+    if (const auto mode = CmdId::IndexIn(CmdId::kDisplays, id)) {
+        m_pCircuit->SetDisplayMode(static_cast<DisplayMode>(*mode));
+        return true;
+    }
+    if (const auto palette = CmdId::IndexIn(CmdId::kPalettes, id)) {
+        SetPalette(*palette);
+        return true;
+    }
     switch (id) {
-    case CmdId::Cells0: SetCellsCommand(0); return true;
-    case CmdId::Cells1: SetCellsCommand(1); return true;
-    case CmdId::Cells2: SetCellsCommand(2); return true;
-    case CmdId::Cells3: SetCellsCommand(3); return true;
     case CmdId::SwitchPolarity:
         m_pCircuit->SwitchPolarity();
         return true;
-    case CmdId::DisplayBallModel: m_pCircuit->SetDisplayMode(0); return true;
-    case CmdId::DisplayDiagram: m_pCircuit->SetDisplayMode(1); return true;
-    case CmdId::DisplayPicture: m_pCircuit->SetDisplayMode(2); return true;
     case CmdId::TagElectron: m_pCircuit->ToggleTag(); return true;
     case CmdId::ShowLabels: m_pCircuit->ToggleLabels(); return true;
     case CmdId::VaryMeanSpeed: m_pCircuit->ToggleVaryMeanSpeed(); return true;
@@ -161,17 +157,15 @@ bool CTarrowinDoc::OnCommand(int id)
     case CmdId::SwitchOn: m_pCircuit->SetSwitchOpen(false); return true;
     case CmdId::SwitchOff: m_pCircuit->SetSwitchOpen(true); return true;
     case CmdId::ResistanceDown:
-        m_bulbVariableResistor.DecreaseResistance();
+        m_pVariableResistor->DecreaseResistance();
         return true;
     case CmdId::ResistanceUp:
-        m_bulbVariableResistor.IncreaseResistance();
+        m_pVariableResistor->IncreaseResistance();
         return true;
     case CmdId::ToggleSwitch:
         if (IsSwitchCircuit(m_pCircuit))
             m_pCircuit->SetSwitchOpen(!m_pCircuit->IsSwitchOpen());
         return true;
-    case CmdId::PaletteStandard:
-    case CmdId::PaletteColourBlind: SetPalette(id - CmdId::PaletteStandard); return true;
     case CmdId::NextCircuit: SelectNeighbour(1); return true;
     case CmdId::PreviousCircuit: SelectNeighbour(-1); return true;
     default: break;
@@ -192,14 +186,13 @@ bool CTarrowinDoc::IsCommandChecked(int id) const
 std::optional<CCommandState> CTarrowinDoc::CommandState(int id) const
 {
     const CCircuit& c = *m_pCircuit;
+    if (const auto cells = CmdId::IndexIn(CmdId::kCells, id))
+        return CCommandState{true, std::abs(c.GetCells()) == *cells};
+    if (const auto mode = CmdId::IndexIn(CmdId::kDisplays, id))
+        return CCommandState{true, c.GetDisplayMode() == static_cast<DisplayMode>(*mode)};
+    if (const auto palette = CmdId::IndexIn(CmdId::kPalettes, id))
+        return CCommandState{true, m_nPalette == *palette};
     switch (id) {
-    case CmdId::Cells0:
-    case CmdId::Cells1:
-    case CmdId::Cells2:
-    case CmdId::Cells3: return CCommandState{true, std::abs(c.GetCells()) == id - CmdId::Cells0};
-    case CmdId::DisplayBallModel:
-    case CmdId::DisplayDiagram:
-    case CmdId::DisplayPicture: return CCommandState{true, c.GetDisplayMode() == id - CmdId::DisplayBallModel};
     case CmdId::TagElectron: return CCommandState{true, c.GetTagged() != nullptr};
     case CmdId::ShowLabels: return CCommandState{true, c.GetShowLabels()};
     case CmdId::VaryMeanSpeed: return CCommandState{true, c.GetVaryMeanSpeed()};
@@ -211,8 +204,6 @@ std::optional<CCommandState> CTarrowinDoc::CommandState(int id) const
         return CCommandState{IsSwitchCircuit(&c), IsSwitchCircuit(&c) && c.IsSwitchOpen() == (id == CmdId::SwitchOff)};
     case CmdId::ResistanceDown:
     case CmdId::ResistanceUp: return CCommandState{CanChangeResistance(id), false};
-    case CmdId::PaletteStandard:
-    case CmdId::PaletteColourBlind: return CCommandState{true, m_nPalette == id - CmdId::PaletteStandard};
     case CmdId::SwitchPolarity:
     case CmdId::NextCircuit:
     case CmdId::PreviousCircuit: return CCommandState{};

@@ -1,19 +1,6 @@
 #pragma once
 
-#include "core/circuits/BulbResistorCircuit.h"
-#include "core/circuits/BulbSwitchCircuit.h"
 #include "core/circuits/BulbVariableResistorCircuit.h"
-#include "core/circuits/ParallelBulbsBothSwitchedCircuit.h"
-#include "core/circuits/ParallelBulbsOneResistorCircuit.h"
-#include "core/circuits/ParallelBulbsOneSwitchedCircuit.h"
-#include "core/circuits/SingleBulbCircuit.h"
-#include "core/circuits/ThreeBulbsCircuit.h"
-#include "core/circuits/TwoBulbsParallelCircuit.h"
-#include "core/circuits/TwoBulbsSeriesCircuit.h"
-#include "core/circuits/TwoResistorsParallelCircuit.h"
-#include "core/circuits/TwoResistorsSeriesCircuit.h"
-#include "core/circuits/UnequalResistorsParallelCircuit.h"
-#include "core/circuits/UnequalResistorsSeriesCircuit.h"
 #include "core/measurement/CircuitRates.h"
 #include "core/lesson/CommandState.h"
 #include "core/measurement/Measurement.h"
@@ -21,6 +8,7 @@
 #include "core/draw/Rect.h"
 #include "core/render/CircuitPainter.h"
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -31,11 +19,6 @@
 // handlers of every command that changes a circuit.
 class CTarrowinDoc {
 public:
-    struct CCircuitEntry {
-        int nCommandId;
-        CCircuit* pCircuit;
-    };
-
     CTarrowinDoc();
     CTarrowinDoc(const CTarrowinDoc&) = delete;
     CTarrowinDoc& operator=(const CTarrowinDoc&) = delete;
@@ -46,11 +29,11 @@ public:
     // the view lays it out before its next frame.
     bool TakeLayoutDue() { return std::exchange(m_bLayoutDue, false); }
 
-    // The circuits built so far, in table order.
-    std::span<const CCircuitEntry> Circuits() const { return m_circuits; }
-    // The circuit of a circuit command, or null while it is not built.
+    // Every circuit, in the catalogue's order.
+    std::span<const std::unique_ptr<CCircuit>> Circuits() const { return m_circuits; }
+    // The circuit of a circuit command, or null for another id.
     CCircuit* CircuitForCommand(int id) const;
-    // The circuit at a place 1..14 of the catalogue, or null.
+    // The circuit at a place 1, 2, ... of the catalogue, or null.
     CCircuit* CircuitAt(int position) const;
     bool IsSwitchCircuit(const CCircuit* circuit) const;
     // Whether "-" (ResistanceDown) or "+" (ResistanceUp) can act: the variable
@@ -58,7 +41,7 @@ public:
     bool CanChangeResistance(int id) const;
     // The one circuit with a variable resistor, which "-" and "+" act on
     // whichever circuit is shown.
-    const CBulbVariableResistorCircuit& VariableResistorCircuit() const { return m_bulbVariableResistor; }
+    const CBulbVariableResistorCircuit& VariableResistorCircuit() const { return *m_pVariableResistor; }
 
     CCircuit* GetCurrentCircuit() const { return m_pCircuit; }
     const CCircuitSet& CircuitSet() const { return m_set; }
@@ -80,7 +63,7 @@ public:
     const CCircuitRates& Rates() const { return m_rates; }
 
     // Runs a command of the menu, the chooser or the controls bar; false when
-    // the id is none of the document's (or names a circuit not built yet).
+    // the id is none of the document's.
     bool OnCommand(int id);
     // The balls' colours (a PaletteId) for every circuit, and the key to them.
     void SetPalette(int palette);
@@ -97,25 +80,14 @@ private:
     // The rates start again from the current circuit's counts.
     void MeasureCurrentCircuit();
 
-    // The fourteen circuits' one generator and step counter.
-    CCircuitSet m_set;
-    CCircuit* m_pCircuit = nullptr;
-    CSingleBulbCircuit m_singleBulb;
-    CTwoBulbsSeriesCircuit m_twoBulbsSeries;
-    CTwoBulbsParallelCircuit m_twoBulbsParallel;
-    CThreeBulbsCircuit m_threeBulbs;
-    CBulbSwitchCircuit m_bulbSwitch;
-    CParallelBulbsOneSwitchedCircuit m_parallelBulbsOneSwitched;
-    CParallelBulbsBothSwitchedCircuit m_parallelBulbsBothSwitched;
-    CBulbResistorCircuit m_bulbResistor;
-    CParallelBulbsOneResistorCircuit m_parallelBulbsOneResistor;
-    CBulbVariableResistorCircuit m_bulbVariableResistor;
-    CTwoResistorsSeriesCircuit m_twoResistorsSeries;
-    CTwoResistorsParallelCircuit m_twoResistorsParallel;
-    CUnequalResistorsSeriesCircuit m_unequalResistorsSeries;
-    CUnequalResistorsParallelCircuit m_unequalResistorsParallel;
+    // The current circuit's place in the catalogue.
+    std::size_t CurrentIndex() const;
 
-    std::vector<CCircuitEntry> m_circuits;
+    // The circuits' one generator and step counter.
+    CCircuitSet m_set;
+    std::vector<std::unique_ptr<CCircuit>> m_circuits;   // in the catalogue's order
+    CCircuit* m_pCircuit = nullptr;
+    CBulbVariableResistorCircuit* m_pVariableResistor = nullptr;
     std::string m_strTitle;
     bool m_bLayoutDue = true;
     CCircuitRates m_rates;

@@ -1,18 +1,10 @@
 #include "core/lesson/Lesson.h"
 
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 #include "core/res/ElectronPalettes.h"
 
 #include <cstdlib>
-
-namespace {
-
-constexpr int kDisplayIds[] = {CmdId::DisplayBallModel, CmdId::DisplayDiagram, CmdId::DisplayPicture};
-constexpr int kCellsIds[] = {CmdId::Cells0, CmdId::Cells1, CmdId::Cells2, CmdId::Cells3};
-constexpr int kPaletteIds[] = {CmdId::PaletteStandard, CmdId::PaletteColourBlind};
-
-}
 
 CLesson::CLesson()
 {
@@ -227,10 +219,10 @@ void CLesson::Apply(const CLessonSettings& wanted)
             Run(id);
     };
     if (wanted.display != now.display)
-        Run(kDisplayIds[wanted.display]);
+        Run(CmdId::kDisplays[static_cast<std::size_t>(wanted.display)]);
     toggle(wanted.labels, now.labels, CmdId::ShowLabels);
     if (wanted.cells != now.cells)
-        Run(kCellsIds[wanted.cells]);
+        Run(CmdId::kCells[static_cast<std::size_t>(wanted.cells)]);
     toggle(wanted.reversed, now.reversed, CmdId::SwitchPolarity);
     toggle(wanted.vary, now.vary, CmdId::VaryMeanSpeed);
     toggle(wanted.pulsate, now.pulsate, CmdId::Pulsate);
@@ -245,7 +237,7 @@ void CLesson::Apply(const CLessonSettings& wanted)
         Changed();
     }
     if (wanted.palette != now.palette)
-        Run(kPaletteIds[wanted.palette]);
+        Run(CmdId::kPalettes[static_cast<std::size_t>(wanted.palette)]);
     if (wanted.slowdown != now.slowdown)
         m_pace.SetSlowdown(wanted.slowdown);
     m_bChooser = wanted.chooser;

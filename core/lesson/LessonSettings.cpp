@@ -1,7 +1,7 @@
 #include "core/lesson/LessonSettings.h"
 
 #include "core/circuits/BulbVariableResistorCircuit.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/ElectronPalettes.h"
 #include "core/res/Strings.h"
 
@@ -88,8 +88,12 @@ std::vector<std::string> CLessonSettings::Read(const Pairs& pairs)
         bool used = false;
         if (key == "circuit")
             used = ReadNumber(word, 1, static_cast<int>(CircuitCatalogue().size()), circuit);
-        else if (key == "display")
-            used = ReadWord(word, Strings::kDisplayWords, [](const char* w) { return std::string(w); }, display);
+        else if (key == "display") {
+            int mode = 0;
+            used = ReadWord(word, Strings::kDisplayWords, [](const char* w) { return std::string(w); }, mode);
+            if (used)
+                display = static_cast<DisplayMode>(mode);
+        }
         else if (key == "labels")
             used = ReadBool(word, labels);
         else if (key == "cells")

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/sim/DisplayMode.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,7 +16,7 @@ struct CLessonSettings {
     using Pairs = std::vector<std::pair<std::string, std::string>>;
 
     int circuit = 1;   // place in the Circuit menu, from 1
-    int display = 0;   // index of Strings::kDisplayWords
+    DisplayMode display = DisplayMode::BallModel;
     bool labels = false;
     int cells = 1;     // 0 to 3
     bool reversed = false;

@@ -4,10 +4,10 @@
 
 namespace {
 
-// Normal, 1/2 and 1/4 are the three speed commands in order.
-int SpeedSlowdown(int id)
+// Normal, 1/2 and 1/4 in the order of CmdId::kSpeeds: each period twice the one before.
+int SlowdownOfSpeed(int speed)
 {
-    return 1 << (id - CmdId::SpeedNormal);
+    return 1 << speed;
 }
 
 }
@@ -23,10 +23,11 @@ void CTickPace::SetSlowdown(int slowdown)
 
 bool CTickPace::OnSpeedCommand(int id)
 {
+    if (const auto speed = CmdId::IndexIn(CmdId::kSpeeds, id)) {
+        SetSlowdown(SlowdownOfSpeed(*speed));
+        return true;
+    }
     switch (id) {
-    case CmdId::SpeedNormal:
-    case CmdId::SpeedHalf:
-    case CmdId::SpeedQuarter: SetSlowdown(SpeedSlowdown(id)); return true;
     case CmdId::SpeedSlower: SetSlowdown(m_nSlowdown * 2); return true;
     case CmdId::SpeedFaster: SetSlowdown(m_nSlowdown / 2); return true;
     default: return false;
@@ -35,12 +36,11 @@ bool CTickPace::OnSpeedCommand(int id)
 
 std::optional<CCommandState> CTickPace::CommandState(int id) const
 {
+    if (const auto speed = CmdId::IndexIn(CmdId::kSpeeds, id))
+        return CCommandState{true, m_nSlowdown == SlowdownOfSpeed(*speed)};
     switch (id) {
     case CmdId::Pause: return CCommandState{true, m_bPaused};
     case CmdId::StepTick: return CCommandState{};
-    case CmdId::SpeedNormal:
-    case CmdId::SpeedHalf:
-    case CmdId::SpeedQuarter: return CCommandState{true, m_nSlowdown == SpeedSlowdown(id)};
     case CmdId::SpeedSlower: return CCommandState{m_nSlowdown < kSlowest, false};
     case CmdId::SpeedFaster: return CCommandState{m_nSlowdown > 1, false};
     default: return std::nullopt;

@@ -1,7 +1,7 @@
 #include "core/measurement/CompareSets.h"
 
 #include "core/circuits/BulbVariableResistorCircuit.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 
 #include <array>
@@ -25,7 +25,7 @@ constexpr std::array kSetNames{
     QT_TRANSLATE_NOOP("Compare", "The variable resistor's 15 settings"),
     QT_TRANSLATE_NOOP("Compare", "Bulb against resistor"),
     QT_TRANSLATE_NOOP("Compare", "The switches open and closed"),
-    QT_TRANSLATE_NOOP("Compare", "All fourteen circuits with 1 to 3 cells"),
+    QT_TRANSLATE_NOOP("Compare", "All %1 circuits with 1 to 3 cells"),
 };
 static_assert(kSetNames.size() == kSetCount);
 
@@ -36,9 +36,9 @@ std::string Text(const char* text)
 
 }
 
-const char* SetName(Set set)
+std::string SetName(Set set)
 {
-    return kSetNames.at(static_cast<std::size_t>(set));
+    return FillIn(Text(kSetNames.at(static_cast<std::size_t>(set))), {std::to_string(CircuitCatalogue().size())});
 }
 
 std::string SettingsText(const CMeasureSetup& setup)
@@ -56,10 +56,8 @@ std::string SettingsText(const CMeasureSetup& setup)
 
 std::string CircuitName(int circuitId)
 {
-    for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
-        if (entry.nCommandId == circuitId)
-            return Translate(kCircuitContext, entry.pszMenuCaption);
-    return {};
+    const CCircuitCatalogueEntry* entry = FindCircuit(circuitId);
+    return entry == nullptr ? std::string() : Translate(kCircuitContext, entry->pszMenuCaption);
 }
 
 std::vector<CMeasureSetup> Runs(Set set)

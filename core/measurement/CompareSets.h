@@ -20,12 +20,12 @@ enum class Set {
     VariableResistor,       // its 15 settings
     BulbAgainstResistor,    // a bulb, a bulb with a resistor, two resistors
     Switches,               // the three switch circuits, closed and open
-    AllCircuits,            // all fourteen at 1 to 3 cells
+    AllCircuits,            // every circuit at 1 to 3 cells
 };
 inline constexpr std::size_t kSetCount = 6;
 
-// A set's name as the chooser offers it, untranslated (context "Compare").
-const char* SetName(Set set);
+// A set's name as the chooser offers it, in the user's language.
+std::string SetName(Set set);
 // The free choice's entry after the sets.
 inline constexpr const char* kChosenName = QT_TRANSLATE_NOOP("Compare", "Your choice of circuits and cells");
 

@@ -42,13 +42,13 @@ void CCircuitPainter::Layout(const CCircuit& circuit, CDrawSurface& dc, const CR
 
     if (auto mem = dc.CreateMemorySurface(*m_bmpBackground)) {
         CGridCanvas canvas(*mem, m_grid);
-        if (circuit.GetDisplayMode() == 0) {
+        if (circuit.GetDisplayMode() == DisplayMode::BallModel) {
             circuit.DrawBallModel(canvas);
             m_sprites.Build(*mem, m_grid.square, ElectronPalettes()[static_cast<std::size_t>(circuit.GetPalette())]);
             if (circuit.GetShowLabels())
                 DrawLabels(circuit, *mem);
             BuildLabelLayer(circuit, *mem);
-        } else if (circuit.GetDisplayMode() == 1) {
+        } else if (circuit.GetDisplayMode() == DisplayMode::Diagram) {
             mem->SetAntialiasing(true);
             circuit.DrawDiagram(canvas);
         } else {
@@ -88,7 +88,7 @@ void CCircuitPainter::Draw(const CCircuit& circuit, CDrawSurface& dc)
     if (intro) {
         DrawIntro(circuit, dc);
         m_drawn.assign(1, whole);
-    } else if (circuit.GetDisplayMode() == 0) {
+    } else if (circuit.GetDisplayMode() == DisplayMode::BallModel) {
         DrawElectrons(circuit, dc);
         DrawGlow(circuit, dc);
         // The names stay readable over the arcs; what changes lies inside

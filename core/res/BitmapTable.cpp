@@ -1,16 +1,19 @@
 #include "core/res/BitmapTable.h"
 
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/ResourceIds.h"
 
 #include "core/words/Words.h"
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
-constexpr std::array kBitmaps{
-    CBitmapResource{ResId::ChooserStrip, ":/artwork/chooser.svg", 672, 48},
+// The artwork that is no circuit's own; the circuits' pictures and the
+// chooser's strip come from the circuit catalogue.
+constexpr std::array kArtwork{
     CBitmapResource{ResId::ElectronKey, ":/artwork/electron_key.svg", 225, 75},
     CBitmapResource{ResId::ElectronKeyColourBlind, ":/artwork/electron_key_colourblind.svg", 225, 75},
     CBitmapResource{ResId::SupplyNoCell, ":/artwork/supply_0.svg", 500, 150},
@@ -20,23 +23,6 @@ constexpr std::array kBitmaps{
     CBitmapResource{ResId::SupplyOneCellReversed, ":/artwork/supply_r1.svg", 500, 150},
     CBitmapResource{ResId::SupplyTwoCellsReversed, ":/artwork/supply_r2.svg", 500, 150},
     CBitmapResource{ResId::SupplyThreeCellsReversed, ":/artwork/supply_r3.svg", 500, 150},
-    CBitmapResource{ResId::PictureTwoBulbsParallel, ":/artwork/two_bulbs_parallel.svg", 500, 350},
-    CBitmapResource{ResId::PictureSingleBulb, ":/artwork/single_bulb.svg", 500, 350},
-    CBitmapResource{ResId::PictureTwoBulbsSeries, ":/artwork/two_bulbs_series.svg", 500, 350},
-    CBitmapResource{ResId::PictureThreeBulbs, ":/artwork/three_bulbs.svg", 500, 350},
-    CBitmapResource{ResId::PictureBulbSwitch, ":/artwork/bulb_switch.svg", 500, 350},
-    CBitmapResource{ResId::PictureParallelBulbsOneSwitched, ":/artwork/parallel_bulbs_one_switched.svg", 500, 350},
-    CBitmapResource{ResId::PictureParallelBulbsBothSwitched, ":/artwork/parallel_bulbs_both_switched.svg", 500, 351},
-    CBitmapResource{ResId::PictureBulbResistor, ":/artwork/bulb_resistor.svg", 500, 350},
-    CBitmapResource{ResId::PictureParallelBulbsOneResistor, ":/artwork/parallel_bulbs_one_resistor.svg", 500, 350},
-    CBitmapResource{ResId::PictureBulbVariableResistor, ":/artwork/bulb_variable_resistor.svg", 500, 350},
-    CBitmapResource{ResId::PictureTwoResistorsSeries, ":/artwork/two_resistors_series.svg", 500, 350},
-    CBitmapResource{ResId::PictureTwoResistorsParallel, ":/artwork/two_resistors_parallel.svg", 500, 350},
-    CBitmapResource{ResId::PictureUnequalResistorsSeries, ":/artwork/unequal_resistors_series.svg", 500, 350},
-    CBitmapResource{ResId::PictureUnequalResistorsParallel, ":/artwork/unequal_resistors_parallel.svg", 500, 350},
-    CBitmapResource{ResId::PictureBulbSwitchOpen, ":/artwork/bulb_switch_open.svg", 500, 350},
-    CBitmapResource{ResId::PictureParallelBulbsOneSwitchedOpen, ":/artwork/parallel_bulbs_one_switched_open.svg", 500, 350},
-    CBitmapResource{ResId::PictureParallelBulbsBothSwitchedOpen, ":/artwork/parallel_bulbs_both_switched_open.svg", 500, 351},
     CBitmapResource{ResId::Logo, ":/artwork/logo.svg", 298, 62},
     CBitmapResource{ResId::CellsNone, ":/artwork/cells_0.svg", 100, 50},
     CBitmapResource{ResId::CellsOne, ":/artwork/cells_1.svg", 100, 50},
@@ -48,6 +34,26 @@ constexpr std::array kBitmaps{
     CBitmapResource{ResId::MeterDial, ":/artwork/dial.svg", 200, 200},
     CBitmapResource{ResId::Notice, ":/artwork/notice.svg", 298, 29},
 };
+
+// The side of a circuit's picture in the chooser's strip.
+constexpr int kChooserPicture = 48;
+
+const std::vector<CBitmapResource>& Bitmaps()
+{
+    static const std::vector<CBitmapResource> bitmaps = [] {
+        const auto circuits = CircuitCatalogue();
+        std::vector<CBitmapResource> rows{{ResId::ChooserStrip, ":/artwork/chooser.svg",
+                                           kChooserPicture * static_cast<int>(circuits.size()), kChooserPicture}};
+        rows.insert(rows.end(), kArtwork.begin(), kArtwork.end());
+        for (const CCircuitCatalogueEntry& circuit : circuits) {
+            rows.push_back(circuit.picture);
+            if (circuit.openPicture.nId != 0)
+                rows.push_back(circuit.openPicture);
+        }
+        return rows;
+    }();
+    return bitmaps;
+}
 
 // Grouped by artwork, in the order the table above names them.
 constexpr std::array kCaptions{
@@ -79,11 +85,12 @@ std::span<const CArtworkCaption> ArtworkCaptions(int id)
 
 std::span<const CBitmapResource> BitmapResources()
 {
-    return kBitmaps;
+    return Bitmaps();
 }
 
 const CBitmapResource* FindBitmapResource(int id)
 {
-    auto it = std::find_if(kBitmaps.begin(), kBitmaps.end(), [id](const CBitmapResource& r) { return r.nId == id; });
-    return it == kBitmaps.end() ? nullptr : &*it;
+    const auto& bitmaps = Bitmaps();
+    auto it = std::find_if(bitmaps.begin(), bitmaps.end(), [id](const CBitmapResource& r) { return r.nId == id; });
+    return it == bitmaps.end() ? nullptr : &*it;
 }

@@ -1,29 +1,53 @@
 #include "core/res/MenuTable.h"
 
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 
 #include "core/words/Words.h"
 
 #include <array>
+#include <vector>
 
 namespace {
 
 using K = MenuItemKind;
 
+// Every circuit in the catalogue's order, a separator between groups.
+const std::vector<CMenuItemEntry>& CircuitItems()
+{
+    static const std::vector<CMenuItemEntry> items = [] {
+        std::vector<CMenuItemEntry> list;
+        int group = 0;
+        for (const CCircuitCatalogueEntry& circuit : CircuitCatalogue()) {
+            if (group != 0 && circuit.nGroup != group)
+                list.push_back({K::Separator, nullptr, 0});
+            group = circuit.nGroup;
+            list.push_back({K::Radio, circuit.pszMenuCaption, circuit.nCommandId, "", false, {}, kCircuitContext});
+        }
+        return list;
+    }();
+    return items;
+}
+
 // Every command has a key, for a class without a mouse and for a
 // presenter's remote (PageDown, PageUp, F5, Escape, "." and "b"). Keys of
 // one letter leave the letters that toggle to a single press.
-constexpr std::array kCircuitMenu{
-    CMenuItemEntry{K::CircuitSubmenu, QT_TRANSLATE_NOOP("Menu", "Choose a Circuit"), 0},
-    CMenuItemEntry{K::Separator, nullptr, 0},
-    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Next Circuit"), CmdId::NextCircuit, "PgDown", true},
-    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Previous Circuit"), CmdId::PreviousCircuit, "PgUp", true},
-    CMenuItemEntry{K::Separator, nullptr, 0},
-    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Save Picture..."), CmdId::SavePicture, "Ctrl+S"},
-    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Copy Picture"), CmdId::CopyPicture, "Ctrl+C"},
-    CMenuItemEntry{K::Separator, nullptr, 0},
-    CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "E&xit"), CmdId::AppExit, "Ctrl+Q"},
-};
+std::span<const CMenuItemEntry> CircuitMenu()
+{
+    static const std::array items{
+        CMenuItemEntry{K::Submenu, QT_TRANSLATE_NOOP("Menu", "Choose a Circuit"), 0, "", false, CircuitItems()},
+        CMenuItemEntry{K::Separator, nullptr, 0},
+        CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Next Circuit"), CmdId::NextCircuit, "PgDown", true},
+        CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Previous Circuit"), CmdId::PreviousCircuit, "PgUp",
+                       true},
+        CMenuItemEntry{K::Separator, nullptr, 0},
+        CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Save Picture..."), CmdId::SavePicture, "Ctrl+S"},
+        CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&Copy Picture"), CmdId::CopyPicture, "Ctrl+C"},
+        CMenuItemEntry{K::Separator, nullptr, 0},
+        CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "E&xit"), CmdId::AppExit, "Ctrl+Q"},
+    };
+    return items;
+}
 
 constexpr std::array kControlsMenu{
     CMenuItemEntry{K::Radio, QT_TRANSLATE_NOOP("Menu", "&No Cells"), CmdId::Cells0, "0"},
@@ -80,17 +104,17 @@ constexpr std::array kHelpMenu{
     CMenuItemEntry{K::Command, QT_TRANSLATE_NOOP("Menu", "&About Tarrowin..."), CmdId::AppAbout},
 };
 
-const std::array kMenu{
-    CMenuEntry{QT_TRANSLATE_NOOP("Menu", "&Circuit"), kCircuitMenu},
-    CMenuEntry{QT_TRANSLATE_NOOP("Menu", "C&ontrols"), kControlsMenu},
-    CMenuEntry{QT_TRANSLATE_NOOP("Menu", "&View"), kViewMenu},
-    CMenuEntry{QT_TRANSLATE_NOOP("Menu", "&Time"), kTimeMenu},
-    CMenuEntry{QT_TRANSLATE_NOOP("Menu", "&Help"), kHelpMenu},
-};
-
 }
 
 std::span<const CMenuEntry> MainMenu()
 {
-    return kMenu;
+    // Made on first use, like the circuit items, so that no caller sees it half made.
+    static const std::array menu{
+        CMenuEntry{QT_TRANSLATE_NOOP("Menu", "&Circuit"), CircuitMenu()},
+        CMenuEntry{QT_TRANSLATE_NOOP("Menu", "C&ontrols"), kControlsMenu},
+        CMenuEntry{QT_TRANSLATE_NOOP("Menu", "&View"), kViewMenu},
+        CMenuEntry{QT_TRANSLATE_NOOP("Menu", "&Time"), kTimeMenu},
+        CMenuEntry{QT_TRANSLATE_NOOP("Menu", "&Help"), kHelpMenu},
+    };
+    return menu;
 }

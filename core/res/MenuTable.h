@@ -2,14 +2,16 @@
 
 #include <span>
 
+inline constexpr const char* kMenuContext = "Menu";
+
 // Menu 128 as data. Captions are the source texts for translation, in the
-// "Menu" context; the circuit submenu is filled from the circuit catalogue.
+// "Menu" context but for the circuits' names; the circuit submenu is made
+// from the circuit catalogue.
 enum class MenuItemKind {
     Command,
     Check,            // ticked while its state holds
     Radio,            // one of the adjacent Radio items, the one that holds
     Separator,
-    CircuitSubmenu,
     Submenu,          // the items of `submenu`
 };
 
@@ -20,13 +22,12 @@ struct CMenuItemEntry {
     const char* pszKeys = "";    // its keys, in QKeySequence's portable form, "; " between several
     bool bRepeat = false;        // a key held down repeats it
     std::span<const CMenuItemEntry> submenu = {};
+    const char* pszContext = kMenuContext;   // the caption's translation context
 };
 
 struct CMenuEntry {
     const char* pszTitle;
     std::span<const CMenuItemEntry> items;
 };
-
-inline constexpr const char* kMenuContext = "Menu";
 
 std::span<const CMenuEntry> MainMenu();

@@ -23,7 +23,7 @@ void CCircuit::AdvanceAnimation()
         return;
     }
     // Only the ball model shows the cues and the arcs.
-    if (m_nDisplayMode != 0)
+    if (m_displayMode != DisplayMode::BallModel)
         return;
     if (m_bPulsate) {
         for (CElectron& e : m_electrons) {

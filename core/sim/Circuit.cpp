@@ -104,14 +104,14 @@ void CCircuit::SetPalette(int palette)
     m_nPalette = palette;
 }
 
-void CCircuit::SetDisplayMode(int mode)
+void CCircuit::SetDisplayMode(DisplayMode mode)
 {
     // Glow arcs age only while the ball model is shown; arcs left from
     // before a change would otherwise burst out all at once on return.
-    if (mode != m_nDisplayMode)
+    if (mode != m_displayMode)
         for (const CBulbGlow& glow : m_glowLists)
             glow.list->Clear();
-    m_nDisplayMode = mode;
+    m_displayMode = mode;
     InvalidateLayout();
 }
 

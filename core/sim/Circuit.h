@@ -3,6 +3,7 @@
 #include "core/draw/Rect.h"
 #include "core/sim/CircuitRegion.h"
 #include "core/sim/CircuitSet.h"
+#include "core/sim/DisplayMode.h"
 #include "core/sim/ComponentBlock.h"
 #include "core/sim/ComponentLabel.h"
 #include "core/sim/Electron.h"
@@ -16,8 +17,8 @@
 
 class CGridCanvas;
 
-// The base of the fourteen circuits: 50 electrons on a 25 x 25 grid, the
-// power supply setting, the user's display options, the shared step and
+// The base of every circuit: 50 electrons on a 25 x 25 grid, the power
+// supply setting, the user's display options, the shared step and
 // thermostat, and the animation that every tick advances (the title page,
 // the electrons' flashes and shaking, the bulbs' glow arcs). A concrete
 // circuit supplies its geometry, motion rules and drawings through the
@@ -62,8 +63,8 @@ public:
     void ToggleVaryMeanSpeed() { m_bVaryMeanSpeed = !m_bVaryMeanSpeed; }
     void TogglePulsate() { m_bPulsate = !m_bPulsate; }
     void ToggleLabels();
-    void SetDisplayMode(int mode);
-    int GetDisplayMode() const { return m_nDisplayMode; }
+    void SetDisplayMode(DisplayMode mode);
+    DisplayMode GetDisplayMode() const { return m_displayMode; }
     // The balls' colours, a PaletteId; the next frame is laid out in them.
     void SetPalette(int palette);
     int GetPalette() const { return m_nPalette; }
@@ -158,7 +159,7 @@ protected:
     int m_nIntroFrames = kIntroFrames;
     int m_nIntroFrameShown = kIntroFrames;
     bool m_bReversed = false;
-    int m_nDisplayMode = 0;
+    DisplayMode m_displayMode = DisplayMode::BallModel;
     int m_nPalette = 0;
     int m_nLayoutVersion = 0;
     CElectron* m_pTagged = nullptr;

@@ -4,7 +4,7 @@
 
 #include "app/AboutDlg.h"
 #include "platform/Resources.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/DialogLayouts.h"
 #include "core/res/MenuTable.h"
 #include "core/res/ResourceIds.h"

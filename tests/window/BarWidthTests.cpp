@@ -7,7 +7,7 @@
 #include "app/AppSettings.h"
 #include "app/TarrowinApp.h"
 #include "app/LaunchOptions.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 
 #include <QDockWidget>
 #include <QFile>

@@ -59,15 +59,16 @@ TEST_F(ControlsBarCommands, CellsAndPolaritySetTheCountAndThePictureAtOnce)
         EXPECT_EQ(Circuit().GetCells(), cells);
         EXPECT_DOUBLE_EQ(Circuit().GetVoltage(), 1.5 * cells);
         ExpectCellsPicture(picture);
-        EXPECT_EQ(CheckedSyncedIds().count(CmdId::Cells0 + std::abs(cells)), 1u);
+        EXPECT_EQ(CheckedSyncedIds().count(CmdId::kCells[static_cast<std::size_t>(std::abs(cells))]), 1u);
     }
     EXPECT_FALSE(Checked(CmdId::SwitchPolarity));
 }
 
 TEST_F(ControlsBarCommands, DisplayButtonsSetTheModeExclusively)
 {
-    const std::array<std::pair<int, int>, 3> cases{
-        {{CmdId::DisplayDiagram, 1}, {CmdId::DisplayPicture, 2}, {CmdId::DisplayBallModel, 0}}};
+    const std::array<std::pair<int, DisplayMode>, 3> cases{{{CmdId::DisplayDiagram, DisplayMode::Diagram},
+                                                            {CmdId::DisplayPicture, DisplayMode::Picture},
+                                                            {CmdId::DisplayBallModel, DisplayMode::BallModel}}};
     for (const auto& [id, mode] : cases) {
         Click(id);
         EXPECT_EQ(Circuit().GetDisplayMode(), mode);
@@ -142,11 +143,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SyncCase{"EverythingChanged",
                  [](CCircuit& c) {
-                     c.SetDisplayMode(2); c.ToggleLabels(); c.ToggleTag(); c.ToggleVaryMeanSpeed();
+                     c.SetDisplayMode(DisplayMode::Picture); c.ToggleLabels(); c.ToggleTag(); c.ToggleVaryMeanSpeed();
                      c.TogglePulsate(); c.SetCells(3); c.SwitchPolarity();
                  },
                  {CmdId::DisplayPicture, CmdId::TagElectron, CmdId::ShowLabels, CmdId::VaryMeanSpeed, CmdId::Cells3}},
-        SyncCase{"DiagramNoCells", [](CCircuit& c) { c.SetDisplayMode(1); c.SetCells(0); },
+        SyncCase{"DiagramNoCells", [](CCircuit& c) { c.SetDisplayMode(DisplayMode::Diagram); c.SetCells(0); },
                  {CmdId::DisplayDiagram, CmdId::Pulsate, CmdId::Cells0}},
         SyncCase{"ReversedTwoCells", [](CCircuit& c) { c.SetCells(2); c.SwitchPolarity(); },
                  {CmdId::DisplayBallModel, CmdId::Pulsate, CmdId::Cells2}}),
@@ -175,7 +176,8 @@ TEST_F(ControlsBarAbuse, RapidClicksDuringTheSplashThenTicks)
     m_frame->OnCommand(CmdId::SingleBulb);
     Tick();
     const CCircuit& c = Circuit();
-    std::set<int> expected{CmdId::DisplayBallModel + c.GetDisplayMode(), CmdId::Cells0 + std::abs(c.GetCells())};
+    std::set<int> expected{CmdId::kDisplays[static_cast<std::size_t>(c.GetDisplayMode())],
+                           CmdId::kCells[static_cast<std::size_t>(std::abs(c.GetCells()))]};
     for (const auto& [id, on] : {std::pair{CmdId::TagElectron, c.GetTagged() != nullptr},
                                  {CmdId::ShowLabels, c.GetShowLabels()},
                                  {CmdId::VaryMeanSpeed, c.GetVaryMeanSpeed()},

@@ -3,7 +3,7 @@
 #include "WindowFixture.h"
 
 #include "app/CircuitChooser.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -44,7 +44,7 @@ TEST_F(StartUp, OnlyTheSingleBulbIsCheckedAndEveryCircuitAvailable)
             EXPECT_EQ(action->isEnabled(), available) << entry.pszMenuCaption;
         }
     }
-    EXPECT_EQ(built, 14);
+    EXPECT_EQ(built, static_cast<int>(CircuitCatalogue().size()));
 }
 
 TEST_F(StartUp, BarsAreShownAndFixedInPlaceWithoutContextMenu)

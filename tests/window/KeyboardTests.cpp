@@ -3,7 +3,7 @@
 #include "WindowFixture.h"
 
 #include "app/CircuitChooser.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/MenuTable.h"
 
 #include <QAction>

@@ -1,5 +1,6 @@
 // The command line of `tarrowin`, read without a window.
 #include "app/LaunchOptions.h"
+#include "core/circuits/CircuitCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -18,15 +19,18 @@ CLaunchOptions Parse(const std::string& line)
 
 TEST(LaunchOptions, GoodLinesAskForTheirChoicesAndEachBadOneEndsWithOneLineAndStatusTwo)
 {
-    const CLaunchOptions all = Parse("--circuit=14 --cells 0 --display picture --fullscreen");
+    const int circuits = static_cast<int>(CircuitCatalogue().size());
+    const std::string last = std::to_string(circuits), beyond = std::to_string(circuits + 1);
+    const CLaunchOptions all = Parse("--circuit=" + last + " --cells 0 --display picture --fullscreen");
     EXPECT_EQ(std::tuple(all.exitStatus, all.circuit, all.cells, all.display, all.bFullScreen),
-              std::tuple(std::nullopt, 14, 0, 2, true));
-    const CLaunchOptions last = Parse("--display ball --circuit 3 --circuit 07");
-    EXPECT_EQ(std::tuple(last.exitStatus, last.circuit, last.cells, last.display, last.bFullScreen),
-              std::tuple(std::nullopt, 7, std::nullopt, 0, false));
+              std::tuple(std::nullopt, circuits, 0, DisplayMode::Picture, true));
+    const CLaunchOptions later = Parse("--display ball --circuit 3 --circuit 07");
+    EXPECT_EQ(std::tuple(later.exitStatus, later.circuit, later.cells, later.display, later.bFullScreen),
+              std::tuple(std::nullopt, 7, std::nullopt, DisplayMode::BallModel, false));
 
     for (const auto& [line, quoted] : std::vector<std::pair<std::string, QString>>{
-             {"--circuit 0", "0"}, {"--circuit 15", "15"}, {"--circuit two", "two"}, {"--circuit 1.5", "1.5"},
+             {"--circuit 0", "0"}, {"--circuit " + beyond, QString::fromStdString(beyond)}, {"--circuit two", "two"},
+             {"--circuit 1.5", "1.5"},
              {"--circuit", "circuit"}, {"--cells -1", "-1"}, {"--cells 4", "4"}, {"--display balls", "balls"},
              {"--colour red", "colour"}, {"--fullscreen=yes", "fullscreen"}, {"circuit3", "circuit3"},
              {"--display ball\ndiagram", "ball?diagram"}}) {
@@ -47,6 +51,7 @@ TEST(LaunchOptions, GoodLinesAskForTheirChoicesAndEachBadOneEndsWithOneLineAndSt
               std::tuple(std::nullopt, 2, 0, 2));
     const CLaunchOptions help = Parse("--cells 9 --help");
     EXPECT_TRUE(help.exitStatus == 0 && help.message.contains(QStringLiteral("--display <ball|diagram|picture>")));
+    EXPECT_TRUE(help.message.contains(QStringLiteral("circuit <n>, 1 to %1 in").arg(circuits)));
 }
 
 // "--display" leaves argv before Qt on X11 takes it for the X server; "-display" stays.

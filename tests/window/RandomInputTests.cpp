@@ -7,7 +7,7 @@
 #include "app/AboutDlg.h"
 #include "app/CircuitChooser.h"
 #include "core/circuits/BulbVariableResistorCircuit.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/res/MenuTable.h"
 
 #include <QAction>
@@ -164,7 +164,8 @@ protected:
         std::ostringstream out;
         const CCircuit& c = Circuit();
         const int cells = std::abs(c.GetCells());
-        std::set<int> expected{CmdId::DisplayBallModel + c.GetDisplayMode(), CmdId::Cells0 + cells};
+        std::set<int> expected{CmdId::kDisplays[static_cast<std::size_t>(c.GetDisplayMode())],
+                               CmdId::kCells[static_cast<std::size_t>(cells)]};
         for (const auto& [id, on] : {std::pair{CmdId::TagElectron, c.GetTagged() != nullptr},
                                      {CmdId::ShowLabels, c.GetShowLabels()},
                                      {CmdId::VaryMeanSpeed, c.GetVaryMeanSpeed()},
@@ -220,7 +221,7 @@ protected:
         const CDialogBar& display = *m_frame->DisplayBar();
         if (m_frame->MenuAction(CmdId::Pause)->isChecked() != paused || display.Button(CmdId::StepTick)->isEnabled() !=
             paused || (display.Button(CmdId::Pause)->text() == QStringLiteral("Play")) != paused ||
-            !display.Button(CmdId::SpeedNormal + slowdown / 2)->isChecked() ||
+            !display.Button(CmdId::kSpeeds[static_cast<std::size_t>(slowdown / 2)])->isChecked() ||
             View().TimerInterval() != (paused ? 0 : CTarrowinView::kTickMs * (m_lesson->Pace().IsIntro() ? 1 : slowdown)))
             out << "the clock's controls or timer do not show paused " << paused << " at 1/" << slowdown << "; ";
         if (View().FrameImage().size() != ViewDeviceSize())

@@ -7,7 +7,7 @@
 #include "app/AppSettings.h"
 #include "app/LaunchOptions.h"
 #include "app/TarrowinApp.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 
 #include <QAction>
 #include <QFile>
@@ -95,7 +95,7 @@ TEST_F(Settings, RememberedAtCloseOptionsWinBadFilesAreLeftOutAndResetForgets)
     // The command line wins; what it leaves alone stays remembered.
     m_frame->close();
     CLaunchOptions options;
-    std::tie(options.circuit, options.display, options.cells) = std::tuple(5, 0, 0);
+    std::tie(options.circuit, options.display, options.cells) = std::tuple(5, DisplayMode::BallModel, 0);
     Start(options);
     std::map<int, bool> expected = chosen;
     expected[CmdId::TwoBulbsParallel] = expected[CmdId::DisplayDiagram] = false;

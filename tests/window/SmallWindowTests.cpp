@@ -7,7 +7,7 @@
 
 #include "app/ChooserButtons.h"
 #include "app/CircuitChooser.h"
-#include "core/res/CircuitCatalogue.h"
+#include "core/circuits/CircuitCatalogue.h"
 
 #include <QAction>
 #include <QMenu>

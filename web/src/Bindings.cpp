@@ -2,9 +2,9 @@
 // the menus, keys, bars and artwork are built from, and the words.
 #include "WebApp.h"
 #include "WebWords.h"
+#include "core/circuits/CircuitCatalogue.h"
 #include "core/pictures/CellsPicture.h"
 #include "core/res/BitmapTable.h"
-#include "core/res/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 #include "core/res/DialogLayouts.h"
 #include "core/res/ElectronPalettes.h"
@@ -32,12 +32,13 @@ val Text(const char* text)
 
 val MenuItems(std::span<const CMenuItemEntry> items)
 {
-    static constexpr const char* kKinds[] = {"command", "check", "radio", "separator", "circuits", "submenu"};
+    static constexpr const char* kKinds[] = {"command", "check", "radio", "separator", "submenu"};
     val list = val::array();
     for (const CMenuItemEntry& item : items) {
         val entry = val::object();
         entry.set("kind", kKinds[static_cast<int>(item.kind)]);
         entry.set("caption", Text(item.pszCaption));
+        entry.set("context", std::string(item.pszContext));
         entry.set("id", item.nId);
         entry.set("keys", std::string(item.pszKeys));
         entry.set("repeat", item.bRepeat);
@@ -153,8 +154,7 @@ val DisplayWords()
     return list;
 }
 
-// The ids the page names itself: its own commands, the bars' pictures and
-// the first of each run of commands it counts through.
+// The ids the page names itself: its own commands and the bars' pictures.
 val CommandIds()
 {
     val ids = val::object();
@@ -174,6 +174,25 @@ val CommandIds()
     for (const auto& [name, id] : named)
         ids.set(name, id);
     return ids;
+}
+
+val IdList(std::span<const CmdId::Id> ids)
+{
+    val list = val::array();
+    for (const int id : ids)
+        list.call<void>("push", id);
+    return list;
+}
+
+// The commands that each choose one of several values, listed by the value.
+val CommandTables()
+{
+    val tables = val::object();
+    tables.set("cells", IdList(CmdId::kCells));
+    tables.set("displays", IdList(CmdId::kDisplays));
+    tables.set("speeds", IdList(CmdId::kSpeeds));
+    tables.set("palettes", IdList(CmdId::kPalettes));
+    return tables;
 }
 
 // The cells picture of the controls bar for a signed number of cells.
@@ -206,7 +225,7 @@ val State(const CWebApp& app)
     state.set("title", lesson.Title());
     state.set("circuit", circuit.GetName());
     state.set("cells", lesson.Cells());
-    state.set("display", circuit.GetDisplayMode());
+    state.set("display", static_cast<int>(circuit.GetDisplayMode()));
     state.set("labels", circuit.GetShowLabels());
     state.set("palette", lesson.Doc().GetPalette());
     state.set("electronKey", lesson.ElectronKeyId());
@@ -402,6 +421,7 @@ EMSCRIPTEN_BINDINGS(tarrowin)
     emscripten::function("palettes", &Palettes);
     emscripten::function("displayWords", &DisplayWords);
     emscripten::function("commandIds", &CommandIds);
+    emscripten::function("commandTables", &CommandTables);
     emscripten::function("resourceIds", &ResourceIds);
     emscripten::function("cellsPictureId", &CellsPictureId);
     emscripten::function("setWords", &SetWords);

@@ -100,9 +100,9 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
     const items = [];
     const walk = (list) => list.forEach((i) => { if (i.items) walk(i.items); else if (i.id) items.push(i); });
     m.menu().forEach((menu) => walk(menu.items));
-    return { ids: m.commandIds(), catalogue: m.catalogue(), items };
+    return { ids: m.commandIds(), speeds: m.commandTables().speeds, catalogue: m.catalogue(), items };
   });
-  const { ids, catalogue } = module;
+  const { ids, speeds, catalogue } = module;
 
   // The link's starting point.
   let s = await state(page);
@@ -149,7 +149,7 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   const speed = async () => [(await state(page)).slowdown, (await greyed(page, faster))[1], (await greyed(page, slower))[1]];
   await page.keyboard.press(']');
   assert.deepEqual(await speed(), [1, true, false]);
-  await page.click(`.bar [data-command="${ids.SpeedNormal + 1}"]`);
+  await page.click(`.bar [data-command="${speeds[1]}"]`);
   const half = await pace(1500);
   assert.ok(half > 26 && half < 33, `half speed: ${half} ticks/s`);
   await page.keyboard.type('[[');
@@ -192,9 +192,9 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
     new MutationObserver(() => times.push(performance.now()))
       .observe(document.getElementById('description'), { childList: true, characterData: true, subtree: true });
     const { app, module: m } = window.tarrowin;
-    const cells = m.commandIds().Cells0;
+    const { cells } = m.commandTables();
     let n = 0;
-    const change = setInterval(() => app.command(cells + (++n % 4)), 150);
+    const change = setInterval(() => app.command(cells[++n % cells.length]), 150);
     setTimeout(() => { clearInterval(change); done(times); }, 3500);
   }));
   assert.ok(spoken.length >= 2, `spoken ${spoken.length} times`);
@@ -321,13 +321,15 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   const english = await page.evaluate(() => window.tarrowin.app.describe().text);
   await page.select('#language', 'de');
   assert.equal(await page.$eval('.menu-title', (b) => b.textContent), german.Menu['&Circuit'].replace('&', ''));
+  assert.equal(await page.$eval(`.menu-item[data-command="${catalogue[8].id}"] .menu-caption`, (e) => e.textContent),
+    german.Circuit[catalogue[8].name]);
   assert.equal(await page.evaluate(() => document.documentElement.lang), 'de');
   await sleep(1100);
   assert.notEqual(await page.evaluate(() => window.tarrowin.app.describe().text), english);
   const loads = await page.evaluate(() => window.tarrowin.app.rates().loads.map((load) => load.name));
   assert.deepEqual(await page.$$eval('.m-name', (l) => l.map((e) => e.textContent)), loads.map((name) => german.Label[name]));
   await page.keyboard.press('KeyD');
-  await page.click(`.bar [data-command="${ids.SpeedNormal + 1}"]`);
+  await page.click(`.bar [data-command="${speeds[1]}"]`);
   await page.goto(shared.server.url, { waitUntil: 'load' });
   await page.evaluate(() => window.tarrowin.ready.then(() => true));
   assert.equal(await page.$eval('#language', (l) => l.value), 'de');

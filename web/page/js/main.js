@@ -113,7 +113,7 @@ async function build(createTarrowin, loadAssets, exposed, onFirstFrame) {
   cells.alt = '';
   const key = document.createElement('img');
   key.alt = '';
-  page.menu = new MenuBar(el.menubar, menus, catalogue, words, run, new Set([ids.CompareCircuits]));
+  page.menu = new MenuBar(el.menubar, menus, words, run, new Set([ids.CompareCircuits]));
   const strip = module.bitmaps().find((b) => b.id === module.resourceIds().ChooserStrip);
   page.chooser = new Chooser(el.chooser, catalogue, assets.artwork[strip.file], words, run);
   page.bars = {

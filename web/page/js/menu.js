@@ -2,14 +2,11 @@
 // opening a list of its items with their check marks and keys.
 import { parseKeys } from './keys.js';
 
-const kContext = 'Menu';
-
 export class MenuBar {
   // hidden: ids the browser edition leaves out; run(id) routes a command.
-  constructor(root, menus, catalogue, words, run, hidden) {
+  constructor(root, menus, words, run, hidden) {
     this.root = root;
     this.menus = menus;
-    this.catalogue = catalogue;
     this.words = words;
     this.run = run;
     this.hidden = hidden;
@@ -31,7 +28,7 @@ export class MenuBar {
       button.type = 'button';
       button.setAttribute('aria-haspopup', 'menu');
       button.setAttribute('aria-expanded', 'false');
-      button.textContent = this.words.caption(kContext, menu.title);
+      button.textContent = this.words.caption('Menu', menu.title);
       const list = document.createElement('div');
       list.className = 'menu-list';
       list.setAttribute('role', 'menu');
@@ -55,25 +52,17 @@ export class MenuBar {
           list.append(line);
         }
       } else if (item.kind === 'submenu') {
-        list.append(this.heading(this.words.caption(kContext, item.caption)));
+        list.append(this.heading(this.words.caption(item.context, item.caption)));
         this.addItems(list, item.items);
-      } else if (item.kind === 'circuits') {
-        list.append(this.heading(this.words.caption(kContext, item.caption)));
-        let group = 0;
-        for (const circuit of this.catalogue) {
-          if (group !== 0 && circuit.group !== group) list.append(this.heading(''));
-          group = circuit.group;
-          list.append(this.item(circuit.id, 'radio', this.words.tr('Circuit', circuit.name), ''));
-        }
       } else {
-        list.append(this.item(item.id, item.kind, this.words.caption(kContext, item.caption), item.keys));
+        list.append(this.item(item.id, item.kind, this.words.caption(item.context, item.caption), item.keys));
       }
     }
   }
 
   heading(text) {
     const heading = document.createElement('div');
-    heading.className = text ? 'menu-heading' : 'menu-separator';
+    heading.className = 'menu-heading';
     heading.textContent = text;
     return heading;
   }
