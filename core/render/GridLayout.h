@@ -3,12 +3,13 @@
 #include "core/draw/DrawObjects.h"
 #include "core/draw/Rect.h"
 #include "core/render/DrawingScale.h"
+#include "core/sim/Circuit.h"
 
 // Where the circuit's 25 x 25 grid lies in a client rectangle, in pixels:
 // the largest whole unit that fits, the square centred; and the pens and
 // font at the layout's scale.
 struct CGridLayout {
-    static constexpr int kGridSize = 25;
+    static constexpr int kGridSize = CCircuit::kGridSize;
 
     struct CPens {
         CPen glow1, glow2, glow3, glow4;   // the arcs, thin and red to thick and yellow
