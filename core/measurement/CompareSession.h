@@ -23,6 +23,9 @@ public:
     static constexpr double kSeconds = CMeasurement::kLongRunSeconds;
     static constexpr std::uint32_t kSeed = 1;
     static constexpr int kProgressSteps = 1000;
+    // The button that closes the browser's panel (the desktop's window has
+    // its title bar's).
+    static constexpr const char* kCloseName = QT_TRANSLATE_NOOP("Compare", "Close");
 
     // An entry's name in the user's language.
     static std::string ChoiceName(std::size_t choice);
