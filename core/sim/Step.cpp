@@ -62,7 +62,7 @@ double HalfScale(double target, double sum, int count)
 // its edge cells, which only ever puts more electrons side by side. Each
 // cell holds its electrons as bits by index, and the grid has a border of
 // empty cells all round so that every cell has eight neighbours.
-constexpr int kGridCells = 8;
+constexpr int kGridCells = 6;   // 24 units square: the ring, 2 to 23, within it
 constexpr int kGridSide = kGridCells + 2;
 constexpr double kCellsPerUnit = 0.25;
 static_assert(kCutOffSquared <= 1 / kCellsPerUnit / kCellsPerUnit);
