@@ -1,42 +1,40 @@
 #pragma once
 
+#include "core/lesson/LessonSettings.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include <map>
+#include <QStringList>
 
 class CMainFrame;
-struct CLaunchOptions;
 
-// What the program remembers from one run to the next, in a QSettings file:
-// the window's place and bars, the circuit and how it is shown, the speed and
-// the balls' colours. Each choice is read from its menu item's check mark
-// and put back by routing that item's command, so a remembered choice
-// computes exactly what the user's own click would.
+// The file where the program remembers a lesson's settings from one run to
+// the next, with the window's place and bars (a QSettings file). It only
+// reads and writes: the frame puts what it read in place.
 class CAppSettings {
 public:
-    // The choices the frame shows now are the defaults that Reset goes back to.
-    CAppSettings(CMainFrame& frame, QString fileName);
+    struct CStored {
+        CLessonSettings lesson;
+        QByteArray geometry;
+        QByteArray state;
+        QStringList ignored;   // what could not be used
+    };
 
-    // The remembered choices with the launch options over them. A file that
-    // cannot be read, or a value out of range, is left out with one warning.
-    // False when no place for the window was remembered.
-    bool Restore(const CLaunchOptions& options);
-    // The choices as they stand; the frame calls it when it closes.
-    void Save();
-    // Everything as at the first start, and nothing remembered.
-    void Reset();
+    explicit CAppSettings(QString fileName);
+
+    // What the file holds, over the defaults. A file that cannot be read is
+    // left out with a warning; a value out of range is left out and named.
+    CStored Read() const;
+    // One warning naming what could not be used, if anything.
+    void WarnIgnored(const QStringList& ignored) const;
+    void Write(const CLessonSettings& lesson, const QByteArray& geometry, const QByteArray& state) const;
+    // Nothing remembered.
+    void Clear() const;
+    const QString& FileName() const { return m_fileName; }
 
     // Where the window first opens: maximised on the screen's working area.
     static void ShowAtStartPlace(CMainFrame& frame);
 
 private:
-    using Choices = std::map<QString, QString>;   // key: the value's word
-
-    Choices Current() const;
-    void Apply(const Choices& choices);
-
-    CMainFrame& m_frame;
     QString m_fileName;
-    Choices m_defaults;
 };

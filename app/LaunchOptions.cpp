@@ -152,3 +152,15 @@ QStringList CLaunchOptions::TakeOwnArguments(int& argc, char** argv)
     argv[argc] = nullptr;
     return taken;
 }
+
+CLessonSettings::Pairs CLaunchOptions::SettingsPairs() const
+{
+    CLessonSettings::Pairs pairs;
+    if (circuit)
+        pairs.emplace_back("circuit", std::to_string(*circuit));
+    if (display)
+        pairs.emplace_back("display", Strings::kDisplayWords[static_cast<std::size_t>(*display)]);
+    if (cells)
+        pairs.emplace_back("cells", std::to_string(*cells));
+    return pairs;
+}

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/lesson/LessonSettings.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-// What `tarrowin` is asked for on its command line. The start-up routes the
-// choices as the menus' commands; help, the version and a bad argument end
+// What `tarrowin` is asked for on its command line. The start-up puts the
+// choices over the remembered settings; help, the version and a bad argument end
 // the program before any window opens.
 struct CLaunchOptions {
     std::optional<int> circuit;   // 1..14, the chooser's order
@@ -18,6 +20,9 @@ struct CLaunchOptions {
     // stdout (help, version), status 2 with one line for stderr.
     std::optional<int> exitStatus;
     QString message;
+
+    // The lesson's settings that the line chooses.
+    CLessonSettings::Pairs SettingsPairs() const;
 
     // Before the GUI application has taken its own options (-platform,
     // -style, ...) out of the arguments, the line is left for the second

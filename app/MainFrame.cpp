@@ -11,7 +11,7 @@
 #include "app/MeasurementsPanel.h"
 #include "app/CompareWindow.h"
 #include "app/PictureSaver.h"
-#include "core/document/TarrowinDoc.h"
+#include "core/lesson/Lesson.h"
 #include "core/res/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 #include "core/res/DialogLayouts.h"
@@ -33,6 +33,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStringList>
 #include <QTimer>
 #include <QToolButton>
 
@@ -58,7 +59,7 @@ constexpr std::pair<int, const char*> kControlDescriptions[]{
 
 }
 
-CMainFrame::CMainFrame(CTarrowinDoc& doc) : m_doc(doc)
+CMainFrame::CMainFrame(CLesson& lesson) : m_lesson(lesson)
 {
     setObjectName(QStringLiteral("MainFrame"));
     CreateMenu();
@@ -66,26 +67,18 @@ CMainFrame::CMainFrame(CTarrowinDoc& doc) : m_doc(doc)
     addToolBar(Qt::TopToolBarArea, m_wndChooser);
     CreateBars();
 
-    m_pViewWidget = new CTarrowinView(doc, this);
+    m_pViewWidget = new CTarrowinView(lesson, this);
     setCentralWidget(m_pViewWidget);
     m_pFitter = new CBarFitter(*this, {*m_pControls, *m_wndControlsBar}, {*m_pDisplay, *m_wndDisplayBar},
                                {*m_pMeasurements, *m_wndMeasurements}, *m_pViewWidget,
                                [this] { m_pViewWidget->RedrawPictures(); });
     KeepKeysWithView();
     m_pViewWidget->SetFrame(this);
-    m_doc.SetFrame(this);
-    m_doc.SetView(m_pViewWidget);
-    // The bars start out showing the current circuit as it stands.
-    m_doc.SelectCircuit(*m_doc.GetCurrentCircuit());
-    m_pViewWidget->SyncControlsBar();
+    ShowBars();
     UpdateCommandUi();
 }
 
-CMainFrame::~CMainFrame()
-{
-    m_doc.SetFrame(nullptr);
-    m_doc.SetView(nullptr);
-}
+CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::CreateMenu()
 {
@@ -185,7 +178,7 @@ void CMainFrame::CreateBars()
 
 void CMainFrame::CreateMeasurementsDock()
 {
-    m_pMeasurements = new CMeasurementsPanel(m_doc);
+    m_pMeasurements = new CMeasurementsPanel(m_lesson.Doc());
     m_wndMeasurements = new QDockWidget(this);
     m_wndMeasurements->setObjectName(QStringLiteral("Measurements"));
     m_wndMeasurements->setWindowTitle(MenuText(QT_TRANSLATE_NOOP("Menu", "Measurements")));
@@ -220,13 +213,6 @@ QAction* CMainFrame::MenuAction(int id) const
 void CMainFrame::OnCommand(int id)
 {
     switch (id) {
-    case CmdId::ViewChooser: ToggleBar(m_wndChooser); break;
-    case CmdId::ViewControls: ToggleBar(m_wndControlsBar); break;
-    case CmdId::ViewDisplay: ToggleBar(m_wndDisplayBar); break;
-    case CmdId::ViewMeasurements:
-        ToggleBar(m_wndMeasurements);
-        RatesChanged();
-        break;
     case CmdId::CompareCircuits:
         if (m_pCompare == nullptr)
             m_pCompare = new CCompareWindow(this);
@@ -238,29 +224,42 @@ void CMainFrame::OnCommand(int id)
     case CmdId::AppExit: close(); break;
     case CmdId::AppAbout: ShowAboutBox(); break;
     case CmdId::SavePicture:
-        PictureSaver::SaveAs(this, *m_pViewWidget,
-                             QCoreApplication::translate(kCircuitContext, m_doc.GetCurrentCircuit()->GetName().c_str()));
+        PictureSaver::SaveAs(this, *m_pViewWidget, QCoreApplication::translate(kCircuitContext, m_lesson.Title().c_str()));
         break;
     case CmdId::CopyPicture: PictureSaver::Copy(*m_pViewWidget); break;
     case CmdId::ResetDefaults:
-        if (m_pSettings != nullptr)
-            m_pSettings->Reset();
+        if (m_pSettings != nullptr) {
+            LeaveFullScreen();
+            showNormal();
+            ApplySettings(CLessonSettings{});
+            m_pSettings->Clear();
+            CAppSettings::ShowAtStartPlace(*this);
+        }
         break;
     default:
-        if (!m_pViewWidget->OnCommand(id) && m_doc.OnCommand(id))
-            m_pViewWidget->AfterDocumentCommand();
+        if (!m_lesson.Run(id))
+            return;
+        ShowBars();
+        m_pViewWidget->AfterCommand();
+        // A new circuit's measurements start afresh at once, paused or not.
+        RatesChanged();
         break;
     }
+    UpdateCommandUi();
+}
+
+void CMainFrame::ApplySettings(const CLessonSettings& settings)
+{
+    m_lesson.Apply(settings);
+    ShowBars();
+    m_pViewWidget->AfterCommand();
+    RatesChanged();
     UpdateCommandUi();
 }
 
 std::optional<CCommandState> CMainFrame::CommandState(int id) const
 {
     switch (id) {
-    case CmdId::ViewChooser: return CCommandState{true, !m_wndChooser->isHidden()};
-    case CmdId::ViewControls: return CCommandState{true, !m_wndControlsBar->isHidden()};
-    case CmdId::ViewDisplay: return CCommandState{true, !m_wndDisplayBar->isHidden()};
-    case CmdId::ViewMeasurements: return CCommandState{true, !m_wndMeasurements->isHidden()};
     case CmdId::CompareCircuits:
     case CmdId::FullScreen:
     case CmdId::AppExit:
@@ -268,15 +267,13 @@ std::optional<CCommandState> CMainFrame::CommandState(int id) const
     case CmdId::SavePicture:
     case CmdId::CopyPicture: return CCommandState{};
     case CmdId::ResetDefaults: return CCommandState{m_pSettings != nullptr, false};
-    default: break;
+    default: return m_lesson.State(id);
     }
-    if (auto state = m_pViewWidget->CommandState(id))
-        return state;
-    return m_doc.CommandState(id);
 }
 
 void CMainFrame::UpdateCommandUi()
 {
+    m_nVersionShown = m_lesson.Version();
     for (const auto& [id, action] : m_menuActions) {
         if (const auto state = CommandState(id)) {
             action->setEnabled(state->bEnabled);
@@ -285,35 +282,58 @@ void CMainFrame::UpdateCommandUi()
     }
     for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
         QAction* action = m_wndChooser->Action(entry.nCommandId);
-        action->setEnabled(m_doc.CircuitForCommand(entry.nCommandId) != nullptr);
-        action->setChecked(m_doc.IsCommandChecked(entry.nCommandId));
+        const auto state = m_lesson.State(entry.nCommandId);
+        action->setEnabled(state && state->bEnabled);
+        action->setChecked(state && state->bChecked);
     }
-    // The clock's controls in the display bar.
-    const bool paused = m_pViewWidget->IsPaused();
-    m_pDisplay->ShowAltCaption(CmdId::Pause, paused);
-    m_pDisplay->SetEnabled(CmdId::StepTick, m_pViewWidget->IsStandingStill());
+    // The controls bar's ids are the lesson's commands.
+    for (const CDialogControl& control : ControlsBarLayout().controls) {
+        if (const auto state = m_lesson.State(control.nId)) {
+            m_pControls->SetEnabled(control.nId, state->bEnabled);
+            m_pControls->SetChecked(control.nId, state->bChecked);
+        }
+    }
+    // The display bar's: the clock's controls, and the key to the balls' colours.
+    m_pDisplay->ShowAltCaption(CmdId::Pause, m_lesson.Pace().IsPaused());
+    m_pDisplay->SetEnabled(CmdId::StepTick, m_lesson.CanStep());
     for (const int id : {CmdId::SpeedNormal, CmdId::SpeedHalf, CmdId::SpeedQuarter})
-        m_pDisplay->SetChecked(id, CommandState(id)->bChecked);
+        m_pDisplay->SetChecked(id, m_lesson.State(id)->bChecked);
+    if (CPictureControl* key = m_pDisplay->Picture(CmdId::ElectronKey))
+        key->ShowResource(m_lesson.ElectronKeyId());
+    ShowTitle();
 }
 
-void CMainFrame::ClockChanged()
+void CMainFrame::ShowTitle()
 {
-    UpdateCommandUi();
-    RatesChanged();
+    const QString name = QCoreApplication::translate(kCircuitContext, m_lesson.Title().c_str());
+    setWindowTitle(QStringLiteral("%1 - %2").arg(QCoreApplication::translate(Strings::kContext, Strings::kAppTitle), name));
+    // A screen reader names the animation by the circuit it shows.
+    m_pViewWidget->setAccessibleName(name);
+}
+
+void CMainFrame::AfterTick()
+{
+    if (QProgressBar* progress = m_pControls->ProgressBar(CmdId::Progress))
+        progress->setValue(m_lesson.Progress());
+    // The measurements keep the needle's pace, and follow every single step.
+    if (m_lesson.Readings() != m_nReadingsShown || m_lesson.Pace().IsPaused())
+        RatesChanged();
+    if (m_lesson.Version() != m_nVersionShown)
+        UpdateCommandUi();
 }
 
 void CMainFrame::RatesChanged()
 {
+    m_nReadingsShown = m_lesson.Readings();
     // Paused, every step and the pause itself show the graph as it stands.
     if (!m_wndMeasurements->isHidden())
-        m_pMeasurements->Refresh(m_pViewWidget->IsPaused());
+        m_pMeasurements->Refresh(m_lesson.Pace().IsPaused());
 }
 
-void CMainFrame::RecordView(CTarrowinView* view)
+void CMainFrame::FirstFrameShown()
 {
-    m_pView = view;
     // From the event loop, as the menu's command comes.
-    if (view != nullptr && std::exchange(m_bFullScreenAtFirstFrame, false))
+    if (std::exchange(m_bFullScreenAtFirstFrame, false))
         QTimer::singleShot(0, this, [this] { OnCommand(CmdId::FullScreen); });
 }
 
@@ -328,9 +348,25 @@ void CMainFrame::resizeEvent(QResizeEvent* event)
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // Every way out passes here: Exit, its key and the window's close button.
-    if (m_pSettings != nullptr)
-        m_pSettings->Save();
+    if (m_pSettings != nullptr) {
+        // Full screen is for the one lesson: the window is remembered as it was before.
+        LeaveFullScreen();
+        m_pSettings->Write(m_lesson.Settings(), saveGeometry(), saveState());
+    }
     QMainWindow::closeEvent(event);
+}
+
+bool CMainFrame::RestoreWindow(const QByteArray& geometry, const QByteArray& state, QStringList& ignored)
+{
+    const bool placed = !geometry.isEmpty() && restoreGeometry(geometry);
+    if (!geometry.isEmpty() && !placed)
+        ignored << QStringLiteral("window/geometry");
+    if (!state.isEmpty() && !restoreState(state))
+        ignored << QStringLiteral("window/state");
+    // The lesson's bars win over those the state remembered.
+    ShowBars();
+    UpdateCommandUi();
+    return placed;
 }
 
 void CMainFrame::ShowAboutBox()
@@ -340,49 +376,25 @@ void CMainFrame::ShowAboutBox()
     dlg.exec();
 }
 
-void CMainFrame::ToggleBar(QWidget* bar)
+void CMainFrame::ShowBars()
 {
+    const auto shown = [this](int id) { return m_lesson.State(id)->bChecked; };
+    const std::pair<QWidget*, int> bars[] = {{m_wndChooser, CmdId::ViewChooser},
+                                             {m_wndControlsBar, CmdId::ViewControls},
+                                             {m_wndDisplayBar, CmdId::ViewDisplay},
+                                             {m_wndMeasurements, CmdId::ViewMeasurements}};
+    bool changed = false;
+    for (const auto& [bar, id] : bars) {
+        if (bar->isHidden() == shown(id)) {
+            bar->setVisible(shown(id));
+            changed = true;
+        }
+    }
     // The main window's layout gives the view the space at once, and the
     // view lays the circuit out again on its resize; the bars fit the room
     // they have now.
-    bar->setVisible(bar->isHidden());
-    m_pFitter->Fit();
-}
-
-void CMainFrame::SetTitle(const std::string& title)
-{
-    const QString name = QCoreApplication::translate(kCircuitContext, title.c_str());
-    setWindowTitle(QStringLiteral("%1 - %2").arg(QCoreApplication::translate(Strings::kContext, Strings::kAppTitle), name));
-    // A screen reader names the animation by the circuit it shows.
-    m_pViewWidget->setAccessibleName(name);
-}
-
-void CMainFrame::UpdateSwitchButtons(bool switchCircuit, bool open)
-{
-    m_pControls->SetEnabled(CmdId::SwitchOn, switchCircuit);
-    m_pControls->SetEnabled(CmdId::SwitchOff, switchCircuit);
-    if (switchCircuit) {
-        m_pControls->SetChecked(CmdId::SwitchOn, !open);
-        m_pControls->SetChecked(CmdId::SwitchOff, open);
-    }
-}
-
-void CMainFrame::ShowElectronKey(int bitmapId)
-{
-    if (CPictureControl* key = m_pDisplay->Picture(CmdId::ElectronKey))
-        key->ShowResource(bitmapId);
-}
-
-void CMainFrame::EnableResistorButtons(bool less, bool more)
-{
-    m_pControls->SetEnabled(CmdId::ResistanceDown, less);
-    m_pControls->SetEnabled(CmdId::ResistanceUp, more);
-}
-
-void CMainFrame::SetProgress(int percent)
-{
-    if (QProgressBar* progress = m_pControls->ProgressBar(CmdId::Progress))
-        progress->setValue(percent);
+    if (changed)
+        m_pFitter->Fit();
 }
 
 CPictureControl* CMainFrame::CellsPictureControl()
@@ -395,14 +407,9 @@ CPictureControl* CMainFrame::MeterControl()
     return m_pDisplay->Picture(CmdId::MeterFrame);
 }
 
-void CMainFrame::SetControlChecked(int id, bool checked)
-{
-    m_pControls->SetChecked(id, checked);
-}
-
 void CMainFrame::ToggleFullScreen()
 {
-    if (m_pView == nullptr)
+    if (!m_lesson.IsStarted())
         return;
     if (IsFullScreenMode()) {
         LeaveFullScreen();
@@ -410,15 +417,21 @@ void CMainFrame::ToggleFullScreen()
     }
     m_rcRestore = geometry();
     m_restoreState = windowState();
-    m_bRestoreChooser = !m_wndChooser->isHidden();
-    m_bRestoreMeasurements = !m_wndMeasurements->isHidden();
-    m_wndMeasurements->hide();
-    m_wndDisplayBar->hide();
-    m_wndControlsBar->hide();
-    // The view alone covers the screen: menu and chooser go too.
-    m_wndChooser->hide();
+    m_bRestoreChooser = m_lesson.State(CmdId::ViewChooser)->bChecked;
+    m_bRestoreMeasurements = m_lesson.State(CmdId::ViewMeasurements)->bChecked;
+    // The view alone covers the screen: bars, menu and chooser go.
+    ShowBarsAs({{CmdId::ViewChooser, false}, {CmdId::ViewControls, false}, {CmdId::ViewDisplay, false},
+                {CmdId::ViewMeasurements, false}});
     menuBar()->hide();
     showFullScreen();
+}
+
+void CMainFrame::ShowBarsAs(std::initializer_list<std::pair<int, bool>> bars)
+{
+    for (const auto& [id, shown] : bars)
+        if (m_lesson.State(id)->bChecked != shown)
+            m_lesson.Run(id);
+    ShowBars();
 }
 
 void CMainFrame::LeaveFullScreen()
@@ -428,10 +441,9 @@ void CMainFrame::LeaveFullScreen()
     const QRect restore = m_rcRestore;
     m_rcRestore = QRect();
     menuBar()->show();
-    m_wndChooser->setVisible(m_bRestoreChooser);
-    m_wndDisplayBar->show();
-    m_wndControlsBar->show();
-    m_wndMeasurements->setVisible(m_bRestoreMeasurements);
+    // Both bars come back, whatever was hidden before; the chooser and the panel as they were.
+    ShowBarsAs({{CmdId::ViewChooser, m_bRestoreChooser}, {CmdId::ViewControls, true}, {CmdId::ViewDisplay, true},
+                {CmdId::ViewMeasurements, m_bRestoreMeasurements}});
     m_pFitter->Fit();
     setWindowState(m_restoreState & ~Qt::WindowFullScreen);
     if (!(m_restoreState & (Qt::WindowMaximized | Qt::WindowFullScreen)))

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "core/lesson/CommandState.h"
-#include "core/document/FrameLink.h"
 #include "core/res/MenuTable.h"
 #include "view/ViewFrame.h"
 
 #include <QMainWindow>
 #include <QRect>
 
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <span>
@@ -18,38 +18,36 @@ class CCircuitChooser;
 class CDialogBar;
 class CCompareWindow;
 class CMeasurementsPanel;
-class CTarrowinDoc;
+class CLesson;
+class CTarrowinView;
+struct CLessonSettings;
 class QAction;
 class QDockWidget;
 class QMenu;
 
 // The main window: menu, circuit chooser, the controls bar on the left, the
-// display bar on the right and the view between them. It routes every
-// command to the document, or handles it itself (bars, full-screen, exit),
-// and keeps the menu's and the chooser's states in line after each one.
-class CMainFrame : public QMainWindow, public IFrameLink, public IViewFrame {
+// display bar on the right and the view between them. Every command goes to
+// the lesson, but those of the window itself (full screen, pictures, the
+// About box, Compare, exit); after each one the menus, bars and chooser show
+// the lesson's states as it gives them.
+class CMainFrame : public QMainWindow, public IViewFrame {
 public:
-    explicit CMainFrame(CTarrowinDoc& doc);
+    explicit CMainFrame(CLesson& lesson);
     ~CMainFrame() override;
 
     void OnCommand(int id);
-
-    // IFrameLink
-    void SetTitle(const std::string& title) override;
-    void UpdateSwitchButtons(bool switchCircuit, bool open) override;
-    void EnableResistorButtons(bool less, bool more) override;
-    void ShowElectronKey(int bitmapId) override;
-    void SetProgress(int percent) override;
+    // The settings put in place as the user's own commands would, the bars shown as they say.
+    void ApplySettings(const CLessonSettings& settings);
+    // The window's remembered place and docks; false when no place was
+    // taken. What Qt does not take is added to `ignored`.
+    bool RestoreWindow(const QByteArray& geometry, const QByteArray& state, QStringList& ignored);
 
     // IViewFrame
     CPictureControl* CellsPictureControl() override;
     CPictureControl* MeterControl() override;
-    void SetControlChecked(int id, bool checked) override;
     void LeaveFullScreen() override;
-    CTarrowinView* RecordedView() const override { return m_pView; }
-    void RecordView(CTarrowinView* view) override;
-    void ClockChanged() override;
-    void RatesChanged() override;
+    void FirstFrameShown() override;
+    void AfterTick() override;
 
     bool IsFullScreenMode() const { return !m_rcRestore.isNull(); }
     // Full screen as soon as the view shows its first frame, when the command first works.
@@ -70,9 +68,9 @@ public:
     QAction* MenuAction(int id) const;
 
     // Brings the menu's check marks and enabled items, the chooser's pressed
-    // button and the clock's controls in line with the state.
+    // button, the bars' controls and pictures and the title in line with the lesson.
     void UpdateCommandUi();
-    // How the menus show a command: the frame's, the view's or the document's.
+    // How the menus show a command: the window's own, or the lesson's.
     std::optional<CCommandState> CommandState(int id) const;
 
     QMenu* createPopupMenu() override;
@@ -90,17 +88,23 @@ private:
     QDockWidget* CreateDock(CDialogBar* bar, Qt::DockWidgetArea area);
     // Below the display bar, hidden until the View menu shows it.
     void CreateMeasurementsDock();
-    void ToggleBar(QWidget* bar);
+    // The bars shown as the lesson says.
+    void ShowBars();
+    // The lesson's bars set as given (View command id, shown), and shown so.
+    void ShowBarsAs(std::initializer_list<std::pair<int, bool>> bars);
     void ToggleFullScreen();
     void ShowAboutBox();
+    void RatesChanged();
+    void ShowTitle();
 
-    CTarrowinDoc& m_doc;
-    CTarrowinView* m_pView = nullptr;   // recorded by the view at its first tick
+    CLesson& m_lesson;
     QRect m_rcRestore;                  // null unless in full-screen mode
     Qt::WindowStates m_restoreState;
     bool m_bRestoreChooser = true;
     bool m_bRestoreMeasurements = false;
     bool m_bFullScreenAtFirstFrame = false;
+    int m_nVersionShown = -1;
+    long long m_nReadingsShown = -1;
     CAppSettings* m_pSettings = nullptr;
     CCircuitChooser* m_wndChooser = nullptr;
     QDockWidget* m_wndControlsBar = nullptr;

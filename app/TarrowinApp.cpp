@@ -5,7 +5,7 @@
 #include "app/AppSettings.h"
 #include "app/LaunchOptions.h"
 #include "app/MainFrame.h"
-#include "core/document/TarrowinDoc.h"
+#include "core/lesson/Lesson.h"
 #include "core/res/Strings.h"
 
 #include <QGuiApplication>
@@ -79,10 +79,10 @@ CTarrowinApp::CTarrowinApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
 CTarrowinApp::~CTarrowinApp()
 {
-    // The frame and its view go before the document they point into.
-    m_pSettings.reset();
+    // The frame and its view go before the lesson they point into.
     m_pFrame.reset();
-    m_pDoc.reset();
+    m_pSettings.reset();
+    m_pLesson.reset();
 }
 
 std::optional<int> CTarrowinApp::AnswerWithoutScreen(int argc, char** argv, const QStringList& ownArguments)
@@ -104,17 +104,28 @@ std::optional<int> CTarrowinApp::InitInstance(const QStringList& ownArguments)
     if (const auto status = Ending(options))
         return status;
 
-    m_pDoc = std::make_unique<CTarrowinDoc>();
-    m_pFrame = std::make_unique<CMainFrame>(*m_pDoc);
-    if (!m_pDoc->OnNewDocument())
-        return 1;
-
-    m_pSettings = std::make_unique<CAppSettings>(*m_pFrame, QSettings().fileName());
+    m_pLesson = std::make_unique<CLesson>();
+    m_pFrame = std::make_unique<CMainFrame>(*m_pLesson);
+    m_pSettings = std::make_unique<CAppSettings>(QSettings().fileName());
     m_pFrame->SetSettings(m_pSettings.get());
     // A maximised window opens as at the first start, on the working area.
-    if (m_pSettings->Restore(options) && !m_pFrame->isMaximized())
+    if (Restore(*m_pFrame, *m_pSettings, options) && !m_pFrame->isMaximized())
         m_pFrame->show();
     else
         CAppSettings::ShowAtStartPlace(*m_pFrame);
     return std::nullopt;
+}
+
+bool CTarrowinApp::Restore(CMainFrame& frame, const CAppSettings& settings, const CLaunchOptions& options)
+{
+    CAppSettings::CStored stored = settings.Read();
+    // The command line wins over what was remembered.
+    stored.lesson.Read(options.SettingsPairs());
+    frame.ApplySettings(stored.lesson);
+    if (options.bFullScreen)
+        frame.EnterFullScreenAtFirstFrame();
+    // After the bars, so that the docks' state agrees with them.
+    const bool placed = frame.RestoreWindow(stored.geometry, stored.state, stored.ignored);
+    settings.WarnIgnored(stored.ignored);
+    return placed;
 }

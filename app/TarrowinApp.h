@@ -8,12 +8,13 @@
 
 class CAppSettings;
 class CMainFrame;
-class CTarrowinDoc;
+struct CLaunchOptions;
+class CLesson;
 
 // The application: starts the program in order (settings key, launch
-// options, document, main frame with the view, new-document step, remembered
-// settings, window) and owns the document, the frame and the settings for the
-// whole run.
+// options, lesson, main frame with the view, remembered settings with the
+// launch options over them, window) and owns the lesson, the frame and the
+// settings' file for the whole run.
 class CTarrowinApp : public QApplication {
 public:
     CTarrowinApp(int& argc, char** argv);
@@ -27,11 +28,14 @@ public:
     // of argv before the application was made (CLaunchOptions::TakeOwnArguments).
     std::optional<int> InitInstance(const QStringList& ownArguments = {});
 
-    CTarrowinDoc* Document() const { return m_pDoc.get(); }
+    CLesson* Lesson() const { return m_pLesson.get(); }
+    // The remembered settings with the launch options over them put in
+    // place in the frame; false when no place for the window was remembered.
+    static bool Restore(CMainFrame& frame, const CAppSettings& settings, const CLaunchOptions& options);
     CMainFrame* MainFrame() const { return m_pFrame.get(); }
 
 private:
-    std::unique_ptr<CTarrowinDoc> m_pDoc;
+    std::unique_ptr<CLesson> m_pLesson;
     std::unique_ptr<CMainFrame> m_pFrame;
     std::unique_ptr<CAppSettings> m_pSettings;
 };

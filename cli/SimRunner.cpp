@@ -1,10 +1,11 @@
 #include "cli/SimRunner.h"
 
-#include "core/lesson/CurrentMeter.h"
+#include "core/circuits/BulbVariableResistorCircuit.h"
+#include "core/lesson/Lesson.h"
 #include "core/measurement/Measurement.h"
-#include "core/document/TarrowinDoc.h"
 #include "core/res/CommandIds.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <span>
 #include <string>
@@ -93,6 +94,28 @@ void PrintRegions(std::FILE* out, const CCircuit& circuit, int n)
     }
 }
 
+// The lesson the options set up: the display, the colours and the labels
+// only where a picture is drawn.
+CLessonSettings LessonSettings(const CSimOptions& o)
+{
+    CLessonSettings settings;
+    settings.circuit = o.nCircuit;
+    if (o.cells)
+        settings.cells = *o.cells;
+    settings.reversed = o.bReverse;
+    settings.vary = o.bVary;
+    settings.pulsate = !o.bNoPulsate;
+    settings.switchOpen = o.bSwitchOpen;
+    // Presses of "+" (or "-") from where a fresh lesson has it.
+    settings.resistor = std::clamp(settings.resistor + o.nResistor, 0, CBulbVariableResistorCircuit::kResistanceSteps);
+    if (o.Renders()) {
+        settings.display = o.nMode;
+        settings.palette = o.nPalette;
+        settings.labels = o.bLabels;
+    }
+    return settings;
+}
+
 }
 
 int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err, ISimPictures* pictures)
@@ -112,36 +135,18 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err, ISimPictures* p
         if (const std::string error = pictures->CheckOutputs(o); !error.empty())
             return fail(error);
 
-    CTarrowinDoc doc;
-    doc.OnNewDocument();
-    CCircuit* circuit = doc.CircuitAt(o.nCircuit);
-    if (circuit == nullptr)
-        return fail("--circuit " + std::to_string(o.nCircuit) + " is not built yet");
-    doc.SelectCircuit(*circuit);
-
-    if (o.cells)
-        circuit->SetCells(*o.cells);
-    if (o.bReverse)
-        circuit->SwitchPolarity();
-    if (o.bVary)
-        circuit->ToggleVaryMeanSpeed();
-    if (o.bNoPulsate)
-        circuit->TogglePulsate();
-    if (o.bSwitchOpen)
-        circuit->SetSwitchOpen(true);
-    for (int i = 0; i < o.nResistor; ++i)
-        doc.OnCommand(CmdId::ResistanceUp);
-    for (int i = 0; i > o.nResistor; --i)
-        doc.OnCommand(CmdId::ResistanceDown);
+    CLesson lesson;
+    lesson.Apply(LessonSettings(o));
     if (o.bTag)
-        circuit->ToggleTag();
+        lesson.Run(CmdId::TagElectron);
+    const CCircuit& circuit = lesson.Circuit();
 
     if (o.nRegions > 0) {
-        PrintRegions(out, *circuit, o.nRegions);
+        PrintRegions(out, circuit, o.nRegions);
         return 0;
     }
     if (o.Measures()) {
-        CMeasurement measurement(doc.CurrentSetup(), o.dMeasureSeconds, o.nSeed);
+        CMeasurement measurement(lesson.CurrentSetup(), o.dMeasureSeconds, o.nSeed);
         measurement.Advance(measurement.TotalTicks());
         PrintMeasurement(out, measurement.Result(), o.nSeed);
         std::fflush(out);
@@ -150,23 +155,17 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err, ISimPictures* p
 
     CDrawSurface* dc = nullptr;
     if (o.Renders()) {
-        circuit->SetDisplayMode(o.nMode);
-        doc.SetPalette(o.nPalette);
-        if (o.bLabels)
-            circuit->ToggleLabels();
         dc = pictures->Open(o.nWidth, o.nHeight);
         if (dc == nullptr)
             return fail("--size: cannot make an image of that size");
-        doc.LayoutCircuit(*dc, CRect{0, 0, o.nWidth, o.nHeight});
+        lesson.Layout(*dc, CRect{0, 0, o.nWidth, o.nHeight});
     }
 
-    CCurrentMeter meter;
-    PrintState(out, 0, meter.Accumulator(), *circuit, o.bEnergy);
+    PrintState(out, 0, lesson.Meter().Accumulator(), circuit, o.bEnergy);
     for (long long tick = 1; tick <= o.nTicks; ++tick) {
-        doc.StepCircuit();
-        meter.AddTick(circuit->TakeSupplyCount());
+        lesson.Tick();
         if (dc) {
-            doc.RenderCircuit(*dc);
+            lesson.DrawView(*dc);
             if (!o.strFramesDir.empty()) {
                 char name[32];
                 std::snprintf(name, sizeof name, "frame_%06lld.png", tick);
@@ -176,11 +175,11 @@ int RunSim(const CSimOptions& o, std::FILE* out, std::FILE* err, ISimPictures* p
             }
         }
         if ((o.nEvery > 0 && tick % o.nEvery == 0) || tick == o.nTicks)
-            PrintState(out, tick, meter.Accumulator(), *circuit, o.bEnergy);
+            PrintState(out, tick, lesson.Meter().Accumulator(), circuit, o.bEnergy);
     }
     if (dc) {
         if (o.nTicks == 0)
-            doc.RenderCircuit(*dc);
+            lesson.DrawView(*dc);
         if (!o.strPng.empty() && !pictures->Save(o.strPng))
             return fail("--png: cannot write " + ShownArgument(o.strPng));
     }

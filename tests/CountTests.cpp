@@ -15,7 +15,6 @@ TEST(LoadCounts, AgreeWithGlowArcsAndTheMeterInEveryCircuit)
 {
     RestartProgramState();
     CTarrowinDoc doc;
-    doc.OnNewDocument();
     // Three cells fill the bounded glow lists past their size; the display
     // changes empty them.
     const int commands[] = {CmdId::Cells3,        CmdId::SwitchPolarity, CmdId::VaryMeanSpeed, CmdId::SwitchOff,

@@ -113,7 +113,6 @@ public:
     Soak(int position, unsigned seed) : m_rng(seed), m_nHome(position)
     {
         RestartProgramState();
-        m_doc.OnNewDocument();
         m_pHome = m_doc.CircuitAt(position);
         for (const auto& entry : m_doc.Circuits()) {
             m_circuitIds.push_back(entry.nCommandId);

@@ -1,11 +1,9 @@
 #include "view/TarrowinView.h"
 
-#include "core/document/TarrowinDoc.h"
+#include "core/lesson/Lesson.h"
 #include "core/pictures/CellsPicture.h"
 #include "core/pictures/MeterDial.h"
 #include "core/res/BitmapTable.h"
-#include "core/res/CircuitCatalogue.h"
-#include "core/res/CommandIds.h"
 #include "core/res/ResourceIds.h"
 #include "platform/FrameImage.h"
 #include "platform/RasterSurface.h"
@@ -20,7 +18,6 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -42,13 +39,13 @@ QAccessibleInterface* ViewAccessible(const QString&, QObject* object)
 
 }
 
-CTarrowinView::CTarrowinView(CTarrowinDoc& doc, QWidget* parent)
+CTarrowinView::CTarrowinView(CLesson& lesson, QWidget* parent)
     : QWidget(parent),
-      m_doc(doc),
+      m_lesson(lesson),
       m_clock([this] { OnTimer(); }),
       m_escape([this] {
           // No tick polls while time stands still: Escape acts at once.
-          if (m_clock.IsPaused() && m_escape.TakePress() && m_pFrame != nullptr)
+          if (IsPaused() && m_escape.TakePress() && m_pFrame != nullptr)
               m_pFrame->LeaveFullScreen();
       })
 {
@@ -65,12 +62,33 @@ CTarrowinView::CTarrowinView(CTarrowinDoc& doc, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 
     m_clock.StartWaiting(kSplashMs);
+    m_clock.Follow(m_lesson.Pace().PeriodMs());
     m_rateClock.start();
     m_describeTimer.setSingleShot(true);
     QObject::connect(&m_describeTimer, &QTimer::timeout, this, [this] { Describe(); });
 }
 
 CTarrowinView::~CTarrowinView() = default;
+
+bool CTarrowinView::IsPaused() const
+{
+    return m_lesson.Pace().IsPaused();
+}
+
+bool CTarrowinView::IsStandingStill() const
+{
+    return m_lesson.CanStep();
+}
+
+const CCurrentMeter& CTarrowinView::Meter() const
+{
+    return m_lesson.Meter();
+}
+
+long long CTarrowinView::TickCount() const
+{
+    return m_lesson.Ticks();
+}
 
 QSize CTarrowinView::DeviceSize() const
 {
@@ -87,7 +105,7 @@ void CTarrowinView::LayoutToSize()
     }
     m_frame.setDevicePixelRatio(devicePixelRatioF());
     CRasterSurface surface(m_frame);
-    m_doc.LayoutCircuit(surface, CRect{0, 0, size.width(), size.height()});
+    m_lesson.Layout(surface, CRect{0, 0, size.width(), size.height()});
 }
 
 void CTarrowinView::resizeEvent(QResizeEvent* event)
@@ -96,7 +114,7 @@ void CTarrowinView::resizeEvent(QResizeEvent* event)
     LayoutToSize();
     BarsReady();
     if (IsStandingStill())
-        ComposeFrame(true);
+        ComposeFrame();
     update();
 }
 
@@ -112,7 +130,8 @@ void CTarrowinView::paintEvent(QPaintEvent* event)
         // Shown before any resize reached us, or moved to a screen of
         // another density: compose a frame for what is there now.
         LayoutToSize();
-        DrawFrame(m_clock.IsPaused());
+        CRasterSurface surface(m_frame);
+        m_lesson.DrawView(surface);
     }
     // Only what changed is copied to the window.
     const qreal dpr = m_frame.devicePixelRatio();
@@ -130,13 +149,13 @@ void CTarrowinView::BarsReady()
     m_bBarsReady = true;
     // The dial at its reading and the supply's cells from the first paint,
     // the logo's too, rather than empty frames until the first tick.
-    ShowCellsPicture(m_doc.GetCurrentCircuit()->GetCells());
-    DrawMeterNeedle(m_meter.LastReading());
+    ShowCellsPicture(m_lesson.Cells());
+    DrawMeterNeedle(m_lesson.Meter().LastReading());
 }
 
 void CTarrowinView::UpdateRendered()
 {
-    const std::vector<CRect>& rects = m_doc.GetCurrentCircuit()->LastRenderRects();
+    const std::vector<CRect>& rects = m_lesson.ChangedRects();
     // Tiles of the same size in device pixels at any density: on a dense
     // screen logical tiles would repaint four times the area.
     const qreal dpr = m_frame.devicePixelRatio();
@@ -200,19 +219,17 @@ void CTarrowinView::OnTimer()
 {
     if (m_bSplash) {
         m_bSplash = false;
-        FollowIntro();
+        m_lesson.SetStarted();
         m_clock.StopWaiting();
         qCDebug(lcTicks, "first frame after %lld ms", static_cast<long long>(m_rateClock.restart()));
-        if (m_clock.IsPaused()) {
+        if (IsPaused()) {
             // Paused during the logo: the circuit's first frame, standing.
-            ComposeFrame(true);
-            if (m_pFrame != nullptr) {
-                m_pFrame->RecordView(this);
-                m_pFrame->ClockChanged();
-            }
+            ComposeFrame();
+            if (m_pFrame != nullptr)
+                m_pFrame->FirstFrameShown();
             return;
         }
-    } else if (m_clock.IsPaused()) {
+    } else if (IsPaused()) {
         return;   // a timeout already queued when time was stopped
     }
     Tick();
@@ -220,104 +237,50 @@ void CTarrowinView::OnTimer()
 
 void CTarrowinView::Tick()
 {
-    m_doc.StepCircuit();
-    m_describer.NoteTick(*m_doc.GetCurrentCircuit());
-    ComposeFrame(false);
-    FollowIntro();
-    const bool needleDue = m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount());
-    if (needleDue)
-        DrawMeterNeedle(m_meter.LastReading());
-    // The measurements keep the needle's pace, and follow every single step.
-    if ((needleDue || m_clock.IsPaused()) && m_pFrame != nullptr)
-        m_pFrame->RatesChanged();
+    const bool first = m_lesson.Ticks() == 0;
+    m_lesson.Tick();
+    ComposeFrame();
+    if (m_lesson.Readings() != m_nReadingsShown)
+        DrawMeterNeedle(m_lesson.Meter().LastReading());
     if (m_bBarsReady)
-        ShowCellsPicture(m_doc.GetCurrentCircuit()->GetCells());
-    if (m_escape.TakePress() && m_pFrame != nullptr)
-        m_pFrame->LeaveFullScreen();
-    if (m_pFrame != nullptr && m_pFrame->RecordedView() == nullptr)
-        m_pFrame->RecordView(this);
+        ShowCellsPicture(m_lesson.Cells());
+    if (m_pFrame != nullptr) {
+        m_pFrame->AfterTick();
+        if (m_escape.TakePress())
+            m_pFrame->LeaveFullScreen();
+        if (first)
+            m_pFrame->FirstFrameShown();
+    }
     RequestDescription();
 
-    ++m_nTicks;
-    if (m_nTicks % kTicksPerRateReport == 0) {
+    if (m_lesson.Ticks() % kTicksPerRateReport == 0) {
         const qint64 ms = m_rateClock.restart();
         qCDebug(lcTicks, "%d ticks in %lld ms: %.1f ticks/s", kTicksPerRateReport, static_cast<long long>(ms),
                 ms > 0 ? kTicksPerRateReport * 1000.0 / ms : 0.0);
     }
 }
 
-void CTarrowinView::FollowIntro()
+void CTarrowinView::ComposeFrame()
 {
-    m_clock.SetIntro(m_doc.GetCurrentCircuit()->GetIntroFrames() != 0);
-}
-
-void CTarrowinView::ComposeFrame(bool still)
-{
-    if (m_bSyncPending) {
-        SyncControlsBar();
-        LayoutToSize();
-        m_bSyncPending = false;
-    }
     if (m_frame.size() != DeviceSize())
         LayoutToSize();
-    DrawFrame(still);
-    UpdateRendered();
-}
-
-void CTarrowinView::DrawFrame(bool still)
-{
-    CRasterSurface surface(m_frame);
-    if (still)
-        m_doc.RedrawCircuit(surface);
-    else
-        m_doc.RenderCircuit(surface);
-}
-
-void CTarrowinView::SetPaused(bool paused)
-{
-    if (paused == m_clock.IsPaused())
-        return;
-    m_clock.SetPaused(paused);
-    // A circuit chosen since the last tick is shown now, not at a tick
-    // that will not come.
-    if (m_bSyncPending && IsStandingStill())
-        ComposeFrame(true);
-    if (m_pFrame != nullptr)
-        m_pFrame->ClockChanged();
-}
-
-bool CTarrowinView::OnCommand(int id)
-{
-    switch (id) {
-    case CmdId::Pause: SetPaused(!m_clock.IsPaused()); return true;
-    case CmdId::StepTick:
-        // A remote's "." must never race on: running, it only pauses.
-        if (!m_clock.IsPaused())
-            SetPaused(true);
-        else if (IsStandingStill())
-            Tick();
-        return true;
-    default: return m_clock.OnSpeedCommand(id);
+    {
+        CRasterSurface surface(m_frame);
+        m_lesson.DrawView(surface);
     }
+    UpdateRendered();
+    m_clock.Follow(m_lesson.Pace().PeriodMs());
 }
 
-std::optional<CCommandState> CTarrowinView::CommandState(int id) const
+void CTarrowinView::AfterCommand()
 {
-    return m_clock.Pace().CommandState(id);
-}
-
-void CTarrowinView::AfterDocumentCommand()
-{
-    // Keys and menu items change what the bar's buttons show, as clicks do;
-    // after a change of circuit the next tick (or the still frame) syncs.
-    if (!m_bSyncPending)
-        SyncControlsBar();
-    if (IsStandingStill())
-        ComposeFrame(true);
-    FollowIntro();
-    // A new circuit's measurements start afresh at once, paused or not.
-    if (m_pFrame != nullptr)
-        m_pFrame->RatesChanged();
+    m_clock.Follow(m_lesson.Pace().PeriodMs());
+    if (m_lesson.IsFrameDue() && m_lesson.IsStarted())
+        ComposeFrame();
+    if (m_lesson.Readings() != m_nReadingsShown)
+        DrawMeterNeedle(m_lesson.Meter().LastReading());
+    if (m_bBarsReady)
+        ShowCellsPicture(m_lesson.Cells());
     RequestDescription();
 }
 
@@ -331,7 +294,7 @@ void CTarrowinView::RequestDescription()
 
 CCircuitFacts CTarrowinView::Facts() const
 {
-    return m_describer.Facts(m_doc, m_meter.LastReading());
+    return m_lesson.Facts();
 }
 
 void CTarrowinView::Describe()
@@ -349,7 +312,7 @@ void CTarrowinView::Describe()
 
 QRect CTarrowinView::SquareRect() const
 {
-    const CRect square = m_doc.GetCurrentCircuit()->SquareRect();
+    const CRect square = m_lesson.Square();
     return QRect(square.left, square.top, square.Width(), square.Height());
 }
 
@@ -364,11 +327,12 @@ QImage CTarrowinView::Picture(int side)
     // Laid out and drawn standing at the side asked for, as the runner
     // draws its pictures; then the view's own frame, the same way.
     QImage picture = CreateFrameImage(side, side);
-    CRasterSurface surface(picture);
-    m_doc.LayoutCircuit(surface, CRect{0, 0, side, side});
-    m_doc.RedrawCircuit(surface);
+    {
+        CRasterSurface surface(picture);
+        m_lesson.DrawPicture(surface, side);
+    }
     LayoutToSize();
-    ComposeFrame(true);
+    ComposeFrame();
     return picture;
 }
 
@@ -416,6 +380,7 @@ void CTarrowinView::DrawMeterNeedle(double reading)
         }
         m_nMeterGeneration = control->Generation();
         m_dMeterShown = reading;
+        m_nReadingsShown = m_lesson.Readings();
     }
 }
 
@@ -424,29 +389,5 @@ void CTarrowinView::RedrawPictures()
     if (m_nMeterGeneration != -1)
         DrawMeterNeedle(m_dMeterShown);
     if (m_bBarsReady)
-        ShowCellsPicture(m_doc.GetCurrentCircuit()->GetCells());
-}
-
-void CTarrowinView::SyncControlsBar()
-{
-    if (m_pFrame == nullptr)
-        return;
-    const CCircuit& circuit = *m_doc.GetCurrentCircuit();
-    const int mode = circuit.GetDisplayMode();
-    const int cells = std::abs(circuit.GetCells());
-    const std::array<std::pair<int, bool>, 11> states{{
-        {CmdId::DisplayBallModel, mode == 0},
-        {CmdId::DisplayDiagram, mode == 1},
-        {CmdId::DisplayPicture, mode == 2},
-        {CmdId::TagElectron, circuit.GetTagged() != nullptr},
-        {CmdId::ShowLabels, circuit.GetShowLabels()},
-        {CmdId::VaryMeanSpeed, circuit.GetVaryMeanSpeed()},
-        {CmdId::Pulsate, circuit.GetPulsate()},
-        {CmdId::Cells0, cells == 0},
-        {CmdId::Cells1, cells == 1},
-        {CmdId::Cells2, cells == 2},
-        {CmdId::Cells3, cells == 3},
-    }};
-    for (const auto& [id, checked] : states)
-        m_pFrame->SetControlChecked(id, checked);
+        ShowCellsPicture(m_lesson.Cells());
 }

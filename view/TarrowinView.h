@@ -1,9 +1,7 @@
 #pragma once
 
 #include "core/description/CircuitDescription.h"
-#include "core/lesson/CommandState.h"
 #include "core/lesson/CurrentMeter.h"
-#include "core/document/ViewLink.h"
 #include "core/draw/Bitmap.h"
 #include "platform/EscapeKeyRecorder.h"
 #include "view/TickClock.h"
@@ -17,16 +15,15 @@
 #include <optional>
 #include <vector>
 
-class CTarrowinDoc;
+class CLesson;
 class IViewFrame;
 
-// The drawing area between the bars. Its clock drives the whole program:
-// after the logo screen, every tick steps the current circuit, composes a
-// frame off screen and paints it in one piece, feeds the meter, redraws the
-// cells picture and polls Escape. The clock's commands (pause, step, speed)
-// are handled here; while paused the frame stands still and is drawn again
-// only when something shown changes.
-class CTarrowinView : public QWidget, public IViewLink {
+// The drawing area between the bars. Its clock drives the lesson: after the
+// logo screen, every tick of the lesson's pace ticks the lesson, composes
+// its frame off screen and paints what changed, moves the meter's needle,
+// redraws the cells picture and polls Escape. While paused the frame stands
+// still and is drawn again only when the lesson has one due.
+class CTarrowinView : public QWidget {
 public:
     static constexpr int kSplashMs = 3000;
     static constexpr int kTickMs = CTickClock::kTickMs;
@@ -34,7 +31,7 @@ public:
     // frame are repainted.
     static constexpr int kTile = 16;
 
-    explicit CTarrowinView(CTarrowinDoc& doc, QWidget* parent = nullptr);
+    explicit CTarrowinView(CLesson& lesson, QWidget* parent = nullptr);
     ~CTarrowinView() override;
 
     void SetFrame(IViewFrame* frame) { m_pFrame = frame; }
@@ -43,33 +40,23 @@ public:
     // screen when it shows; while paused it only does that.
     void OnTimer();
 
-    // The clock's commands; false for any other id.
-    bool OnCommand(int id);
-    // How the menus show a clock command; none for another id.
-    std::optional<CCommandState> CommandState(int id) const;
-    // After a command of the document: the bar follows the circuit at once,
-    // and while paused the still frame shows what the command changed.
-    void AfterDocumentCommand();
-    bool IsPaused() const { return m_clock.IsPaused(); }
+    // After a command of the lesson: the clock follows its pace, and a frame
+    // it has due (a Step, or a change while paused) is shown at once.
+    void AfterCommand();
+    bool IsPaused() const;
     // Paused with a circuit shown: Step works, and changes show at once.
-    bool IsStandingStill() const { return m_clock.IsPaused() && !m_bSplash; }
-    const CTickClock& Clock() const { return m_clock; }
+    bool IsStandingStill() const;
 
-    // IViewLink
-    void ShowCellsPicture(int cells) override;
-    void RequestControlsSync() override { m_bSyncPending = true; }
-
-    void SyncControlsBar();
+    void ShowCellsPicture(int cells);
     void DrawMeterNeedle(double reading);
     // The meter and the cells drawn again as they stand, at their controls'
     // sizes now; nothing before they were first drawn.
     void RedrawPictures();
 
     bool IsSplashShowing() const { return m_bSplash; }
-    bool IsSyncPending() const { return m_bSyncPending; }
     // The timer's period, or 0 while it is stopped.
     int TimerInterval() const { return m_clock.IsTimerActive() ? m_clock.TimerInterval() : 0; }
-    const CCurrentMeter& Meter() const { return m_meter; }
+    const CCurrentMeter& Meter() const;
     // The last composed frame, in device pixels.
     const QImage& FrameImage() const { return m_frame; }
     // The circuit's square as the frame shows it, in device pixels.
@@ -78,7 +65,7 @@ public:
     // drawn again at that side (a whole number of grid units). Nothing a tick
     // computes is touched.
     QImage Picture(int side);
-    long long TickCount() const { return m_nTicks; }
+    long long TickCount() const;
 
     // A screen reader hears the circuit through the view's description and
     // the meter's value, told again at most once a second while they change.
@@ -99,33 +86,26 @@ private:
     void DrawSplash(QPainter& painter);
     // Asks for a repaint of what the last frame changed.
     void UpdateRendered();
-    // One tick: step, frame, meter, cells picture, Escape.
+    // One tick: the lesson's, its frame, meter, cells picture, Escape.
     void Tick();
-    // The next frame (still: the standing frame drawn again after whatever
-    // changed while paused), after a sync the document asked for.
-    void ComposeFrame(bool still);
-    // Renders the next frame over the last, or draws the standing one again.
-    void DrawFrame(bool still);
+    // The frame the lesson has due, drawn and repainted where it changed.
+    void ComposeFrame();
     // The window is shown: the bars' pictures can be drawn.
     void BarsReady();
-    // The clock's pace follows whether the circuit's title is showing.
-    void FollowIntro();
-    void SetPaused(bool paused);
     // Describes at once, or when a second has passed since the last time.
     void RequestDescription();
 
-    CTarrowinDoc& m_doc;
+    CLesson& m_lesson;
     IViewFrame* m_pFrame = nullptr;
     bool m_bBarsReady = false;
     bool m_bSplash = true;
-    bool m_bSyncPending = false;
     // The dial without its needle, as many pixels square as the meter's canvas.
     std::unique_ptr<CBitmap> m_dial;
     QImage m_frame;
     CTickClock m_clock;
     CEscapeKeyRecorder m_escape;
-    CCurrentMeter m_meter;
-    long long m_nTicks = 0;
+    // The meter's readings when the needle was last drawn.
+    long long m_nReadingsShown = -1;
     // The cells picture as last drawn: the cells shown and its canvas's generation.
     int m_nCellsShown = 0;
     int m_nCellsGeneration = -1;
@@ -137,5 +117,4 @@ private:
     QElapsedTimer m_rateClock;
     QTimer m_describeTimer;
     QElapsedTimer m_describeClock;
-    CCircuitDescriber m_describer;
 };

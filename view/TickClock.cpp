@@ -18,38 +18,23 @@ void CTickClock::StopWaiting()
     Apply();
 }
 
-void CTickClock::SetPaused(bool paused)
+void CTickClock::Follow(int periodMs)
 {
-    m_pace.SetPaused(paused);
-    Apply();
-}
-
-void CTickClock::SetIntro(bool intro)
-{
-    if (intro == m_pace.IsIntro())
+    if (periodMs == m_nPeriodMs)
         return;   // asked every tick
-    m_pace.SetIntro(intro);
+    m_nPeriodMs = periodMs;
     Apply();
-}
-
-bool CTickClock::OnSpeedCommand(int id)
-{
-    if (!m_pace.OnSpeedCommand(id))
-        return false;
-    Apply();
-    return true;
 }
 
 void CTickClock::Apply()
 {
     if (m_bWaiting)
         return;   // the logo keeps its time whatever is chosen meanwhile
-    const int interval = m_pace.PeriodMs();
-    if (interval == 0) {
+    if (m_nPeriodMs == 0) {
         m_timer.stop();
         return;
     }
     // A running timer keeps its phase when nothing changed.
-    if (!m_timer.isActive() || m_timer.interval() != interval)
-        m_timer.start(interval);
+    if (!m_timer.isActive() || m_timer.interval() != m_nPeriodMs)
+        m_timer.start(m_nPeriodMs);
 }

@@ -6,38 +6,31 @@
 
 #include <functional>
 
-// When the ticks come: after the logo's wait, one every period of the pace,
-// none while paused. While paused or waiting on nothing the timer is
-// stopped: no periodic work.
+// When the ticks come: after the logo's wait, one every period the lesson's
+// pace asks for, none while it is 0 (paused). While paused or waiting on
+// nothing the timer is stopped: no periodic work.
 class CTickClock {
 public:
     static constexpr int kTickMs = CTickPace::kTickMs;
 
     explicit CTickClock(std::function<void()> onTimeout);
 
-    // The logo's wait: one timeout after ms, paused or not.
+    // The logo's wait: one timeout after ms, whatever the period meanwhile.
     void StartWaiting(int ms);
-    // The wait is over: ticks follow at the speed, unless paused.
+    // The wait is over: ticks follow the period.
     void StopWaiting();
     bool IsWaiting() const { return m_bWaiting; }
-
-    void SetPaused(bool paused);
-    bool IsPaused() const { return m_pace.IsPaused(); }
-    void SetIntro(bool intro);
-    bool IsIntro() const { return m_pace.IsIntro(); }
-    int Slowdown() const { return m_pace.Slowdown(); }
-    // The speed commands; false for any other command.
-    bool OnSpeedCommand(int id);
-    const CTickPace& Pace() const { return m_pace; }
+    // The period in milliseconds from now on; 0 stops the ticks.
+    void Follow(int periodMs);
 
     bool IsTimerActive() const { return m_timer.isActive(); }
     int TimerInterval() const { return m_timer.interval(); }
 
 private:
-    // Starts, restarts or stops the timer to match the state.
+    // Starts, restarts or stops the timer to match the period.
     void Apply();
 
     QTimer m_timer;
     bool m_bWaiting = false;
-    CTickPace m_pace;
+    int m_nPeriodMs = 0;
 };

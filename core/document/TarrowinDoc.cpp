@@ -3,7 +3,6 @@
 #include "core/circuits/SwitchedCircuit.h"
 #include "core/res/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
-#include "core/res/ElectronPalettes.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -32,27 +31,14 @@ CTarrowinDoc::CTarrowinDoc()
         entry.pCircuit->JoinSet(m_set);
         entry.pCircuit->BuildLabels();
     }
+    m_strTitle = m_pCircuit->GetName();
     MeasureCurrentCircuit();
 }
 
-void CTarrowinDoc::SetFrame(IFrameLink* frame)
+void CTarrowinDoc::SetProgressSink(IProgressSink* sink)
 {
-    m_pFrame = frame;
     for (const CCircuitEntry& entry : m_circuits)
-        entry.pCircuit->SetProgressSink(frame);
-}
-
-bool CTarrowinDoc::OnNewDocument()
-{
-    SetTitle(m_pCircuit->GetName());
-    return true;
-}
-
-void CTarrowinDoc::SetTitle(const std::string& title)
-{
-    m_strTitle = title;
-    if (m_pFrame != nullptr)
-        m_pFrame->SetTitle(title);
+        entry.pCircuit->SetProgressSink(sink);
 }
 
 CCircuit* CTarrowinDoc::CircuitForCommand(int id) const
@@ -132,12 +118,8 @@ void CTarrowinDoc::SelectCircuit(CCircuit& circuit)
         m_pCircuit = &circuit;
         MeasureCurrentCircuit();
     }
-    RequestControlsSync();
-    SetTitle(circuit.GetName());
-    if (m_pFrame != nullptr) {
-        m_pFrame->UpdateSwitchButtons(IsSwitchCircuit(&circuit), circuit.IsSwitchOpen());
-    }
-    UpdateResistorButtons();
+    m_bLayoutDue = true;
+    m_strTitle = circuit.GetName();
 }
 
 bool CTarrowinDoc::CanChangeResistance(int id) const
@@ -148,29 +130,9 @@ bool CTarrowinDoc::CanChangeResistance(int id) const
     return id == CmdId::ResistanceUp ? step < CBulbVariableResistorCircuit::kResistanceSteps : step > 0;
 }
 
-void CTarrowinDoc::UpdateResistorButtons()
-{
-    if (m_pFrame != nullptr)
-        m_pFrame->EnableResistorButtons(CanChangeResistance(CmdId::ResistanceDown),
-                                        CanChangeResistance(CmdId::ResistanceUp));
-}
-
-void CTarrowinDoc::UpdateCellsPicture()
-{
-    if (m_pView != nullptr)
-        m_pView->ShowCellsPicture(m_pCircuit->GetCells());
-}
-
-void CTarrowinDoc::RequestControlsSync()
-{
-    if (m_pView != nullptr)
-        m_pView->RequestControlsSync();
-}
-
 void CTarrowinDoc::SetCellsCommand(int cells)
 {
     m_pCircuit->SetCells(cells);
-    UpdateCellsPicture();
 }
 
 void CTarrowinDoc::SelectNeighbour(int step)
@@ -187,8 +149,6 @@ void CTarrowinDoc::SetPalette(int palette)
     m_nPalette = palette;
     for (const CCircuitEntry& entry : m_circuits)
         entry.pCircuit->SetPalette(palette);
-    if (m_pFrame != nullptr)
-        m_pFrame->ShowElectronKey(ElectronPalettes()[static_cast<std::size_t>(palette)].nKeyBitmapId);
 }
 
 bool CTarrowinDoc::OnCommand(int id)
@@ -200,7 +160,6 @@ bool CTarrowinDoc::OnCommand(int id)
     case CmdId::Cells3: SetCellsCommand(3); return true;
     case CmdId::SwitchPolarity:
         m_pCircuit->SwitchPolarity();
-        UpdateCellsPicture();
         return true;
     case CmdId::DisplayBallModel: m_pCircuit->SetDisplayMode(0); return true;
     case CmdId::DisplayDiagram: m_pCircuit->SetDisplayMode(1); return true;
@@ -213,19 +172,13 @@ bool CTarrowinDoc::OnCommand(int id)
     case CmdId::SwitchOff: m_pCircuit->SetSwitchOpen(true); return true;
     case CmdId::ResistanceDown:
         m_bulbVariableResistor.DecreaseResistance();
-        UpdateResistorButtons();
         return true;
     case CmdId::ResistanceUp:
         m_bulbVariableResistor.IncreaseResistance();
-        UpdateResistorButtons();
         return true;
     case CmdId::ToggleSwitch:
-        if (IsSwitchCircuit(m_pCircuit)) {
+        if (IsSwitchCircuit(m_pCircuit))
             m_pCircuit->SetSwitchOpen(!m_pCircuit->IsSwitchOpen());
-            // Unlike a click, a key leaves "on" and "off" as they were.
-            if (m_pFrame != nullptr)
-                m_pFrame->UpdateSwitchButtons(true, m_pCircuit->IsSwitchOpen());
-        }
         return true;
     case CmdId::PaletteStandard:
     case CmdId::PaletteColourBlind: SetPalette(id - CmdId::PaletteStandard); return true;
@@ -262,6 +215,10 @@ std::optional<CCommandState> CTarrowinDoc::CommandState(int id) const
     case CmdId::VaryMeanSpeed: return CCommandState{true, c.GetVaryMeanSpeed()};
     case CmdId::Pulsate: return CCommandState{true, c.GetPulsate()};
     case CmdId::ToggleSwitch: return CCommandState{IsSwitchCircuit(&c), IsSwitchCircuit(&c) && !c.IsSwitchOpen()};
+    // "on" and "off" work only where a switch is shown, and the one pressed says how it stands.
+    case CmdId::SwitchOn:
+    case CmdId::SwitchOff:
+        return CCommandState{IsSwitchCircuit(&c), IsSwitchCircuit(&c) && c.IsSwitchOpen() == (id == CmdId::SwitchOff)};
     case CmdId::ResistanceDown:
     case CmdId::ResistanceUp: return CCommandState{CanChangeResistance(id), false};
     case CmdId::PaletteStandard:

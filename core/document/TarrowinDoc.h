@@ -16,21 +16,19 @@
 #include "core/circuits/UnequalResistorsSeriesCircuit.h"
 #include "core/measurement/CircuitRates.h"
 #include "core/lesson/CommandState.h"
-#include "core/document/FrameLink.h"
 #include "core/measurement/Measurement.h"
-#include "core/document/ViewLink.h"
 #include "core/draw/DrawSurface.h"
 #include "core/draw/Rect.h"
+#include "core/sim/ProgressSink.h"
 
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
-// The one data object of the program: every circuit for the whole run, the
-// current one, and the handlers of every simulation command. It reaches the
-// frame and the view only through their small interfaces, and works alone
-// without them.
+// The circuits of a lesson for the whole run, the current one, and the
+// handlers of every command that changes a circuit.
 class CTarrowinDoc {
 public:
     struct CCircuitEntry {
@@ -42,12 +40,13 @@ public:
     CTarrowinDoc(const CTarrowinDoc&) = delete;
     CTarrowinDoc& operator=(const CTarrowinDoc&) = delete;
 
-    void SetFrame(IFrameLink* frame);
-    void SetView(IViewLink* view) { m_pView = view; }
-
-    // The new-document step: the title becomes the current circuit's name.
-    bool OnNewDocument();
+    // Where the circuits' title pages say how far they have come.
+    void SetProgressSink(IProgressSink* sink);
+    // The current circuit's name.
     const std::string& GetTitle() const { return m_strTitle; }
+    // Another circuit (or the same again) was chosen since the last call:
+    // the view lays it out before its next frame.
+    bool TakeLayoutDue() { return std::exchange(m_bLayoutDue, false); }
 
     // The circuits built so far, in table order.
     std::span<const CCircuitEntry> Circuits() const { return m_circuits; }
@@ -76,8 +75,6 @@ public:
     // The current circuit's current and energy per second, taken after every
     // step and started again when another circuit is chosen.
     const CCircuitRates& Rates() const { return m_rates; }
-    void UpdateCellsPicture();
-    void RequestControlsSync();
 
     // Runs a command of the menu, the chooser or the controls bar; false when
     // the id is none of the document's (or names a circuit not built yet).
@@ -94,10 +91,8 @@ private:
     void SetCellsCommand(int cells);
     // The circuit `step` places after the current one in the catalogue, round the end.
     void SelectNeighbour(int step);
-    void SetTitle(const std::string& title);
     // The rates start again from the current circuit's counts.
     void MeasureCurrentCircuit();
-    void UpdateResistorButtons();
 
     CRect m_rcView;
     // The fourteen circuits' one generator and step counter.
@@ -120,8 +115,7 @@ private:
 
     std::vector<CCircuitEntry> m_circuits;
     std::string m_strTitle;
-    IFrameLink* m_pFrame = nullptr;
-    IViewLink* m_pView = nullptr;
+    bool m_bLayoutDue = true;
     CCircuitRates m_rates;
     int m_nPalette = 0;
 };

@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include "app/AppSettings.h"
+#include "app/TarrowinApp.h"
 #include "app/LaunchOptions.h"
 #include "core/res/CircuitCatalogue.h"
 
@@ -39,8 +40,7 @@ TEST_P(BarWidths, StayTheSameForEveryCircuitAndTheDisplayBarStandsWholeAboveTheM
     QFile settings(file);
     ASSERT_TRUE(settings.open(QIODevice::WriteOnly) && settings.write("[bars]\nmeasurements=true\n") > 0);
     settings.close();
-    CAppSettings remembered(*m_frame, file);
-    remembered.Restore({});
+    CTarrowinApp::Restore(*m_frame, CAppSettings(file), {});
     m_frame->setGeometry(QRect(0, 0, 1366, 768));
     m_frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));

@@ -123,7 +123,7 @@ void PrintTo(const SyncCase& sync, std::ostream* os) { *os << sync.name; }
 
 class ControlsSync : public WindowTest, public ::testing::WithParamInterface<SyncCase> {};
 
-TEST_P(ControlsSync, FollowsTheCircuitOnTheTickAfterSelection)
+TEST_P(ControlsSync, FollowsTheCircuitAsSoonAsItIsChosen)
 {
     Show();
     Tick();
@@ -131,7 +131,7 @@ TEST_P(ControlsSync, FollowsTheCircuitOnTheTickAfterSelection)
     const auto settings = Settings(Circuit());
     m_frame->OnCommand(CmdId::SingleBulb);
     EXPECT_TRUE(m_frame->MenuAction(CmdId::SingleBulb)->isChecked());
-    EXPECT_EQ(CheckedSyncedIds(), StartUpChecked());   // not before the tick
+    EXPECT_EQ(CheckedSyncedIds(), GetParam().checked);   // at once, before the tick
     Tick();
     EXPECT_EQ(CheckedSyncedIds(), GetParam().checked);
     EXPECT_EQ(Settings(Circuit()), settings);   // states set without sending commands

@@ -53,6 +53,7 @@ TEST_F(Keyboard, EveryKeyReachesItsCommandAlsoInFullScreen)
     std::map<int, int> reached;
     // The resistor's keys need the variable resistor, the switch's a switch;
     // a key of a command that does not apply does nothing.
+    m_frame->OnCommand(CmdId::BulbVariableResistor);
     for (int i = 0; i < 7; ++i)   // the middle of the range, so that "-" and "+" both act
         m_frame->OnCommand(CmdId::ResistanceUp);
     for (const auto& [circuit, fullScreen] : {std::pair{CmdId::BulbVariableResistor, false}, {CmdId::BulbSwitch, true}})
@@ -77,7 +78,7 @@ TEST_F(Keyboard, EveryKeyReachesItsCommandAlsoInFullScreen)
         m_frame->OnCommand(speed);
         Press(key);
         EXPECT_TRUE(m_frame->MenuAction(speed)->isChecked()) << speed;
-        EXPECT_EQ(View().Clock().Slowdown(), speed == CmdId::SpeedQuarter ? 4 : 1);
+        EXPECT_EQ(m_lesson->Pace().Slowdown(), speed == CmdId::SpeedQuarter ? 4 : 1);
     }
     Press(Qt::ControlModifier | Qt::Key_Q);
     EXPECT_FALSE(m_frame->isVisible());

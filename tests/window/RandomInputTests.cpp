@@ -216,12 +216,12 @@ protected:
         if (!m_frame->IsFullScreenMode() && m_frame->menuBar()->isHidden())
             out << "menu bar hidden outside full screen; ";
         const bool paused = View().IsPaused();
-        const int slowdown = View().Clock().Slowdown();
+        const int slowdown = m_lesson->Pace().Slowdown();
         const CDialogBar& display = *m_frame->DisplayBar();
         if (m_frame->MenuAction(CmdId::Pause)->isChecked() != paused || display.Button(CmdId::StepTick)->isEnabled() !=
             paused || (display.Button(CmdId::Pause)->text() == QStringLiteral("Play")) != paused ||
             !display.Button(CmdId::SpeedNormal + slowdown / 2)->isChecked() ||
-            View().TimerInterval() != (paused ? 0 : CTarrowinView::kTickMs * (View().Clock().IsIntro() ? 1 : slowdown)))
+            View().TimerInterval() != (paused ? 0 : CTarrowinView::kTickMs * (m_lesson->Pace().IsIntro() ? 1 : slowdown)))
             out << "the clock's controls or timer do not show paused " << paused << " at 1/" << slowdown << "; ";
         if (View().FrameImage().size() != ViewDeviceSize())
             out << "frame image " << View().FrameImage().width() << "x" << View().FrameImage().height()

@@ -6,6 +6,7 @@
 
 #include "app/AppSettings.h"
 #include "app/LaunchOptions.h"
+#include "app/TarrowinApp.h"
 #include "core/res/CircuitCatalogue.h"
 
 #include <QAction>
@@ -42,11 +43,11 @@ protected:
         m_settings.reset();
         TearDown();
         SetUp();
-        m_settings = std::make_unique<CAppSettings>(*m_frame, m_file);
+        m_settings = std::make_unique<CAppSettings>(m_file);
         m_frame->SetSettings(m_settings.get());
         g_warnings.clear();
         g_previousHandler = qInstallMessageHandler(CatchWarning);
-        if (!m_settings->Restore(options))
+        if (!CTarrowinApp::Restore(*m_frame, *m_settings, options))
             m_frame->setGeometry(kNormalGeometry);
         qInstallMessageHandler(g_previousHandler);
         m_frame->show();
@@ -110,7 +111,7 @@ TEST_F(Settings, RememberedAtCloseOptionsWinBadFilesAreLeftOutAndResetForgets)
     // Values out of range are left out and named in one warning; the others are taken.
     Start({}, "[General]\ncircuit=15\ndisplay=picture\nspeed=fast\nlabels=yes\n[window]\ngeometry=@ByteArray(x)\n");
     ASSERT_EQ(g_warnings.size(), 1);
-    EXPECT_TRUE(g_warnings[0].contains(QLatin1String("circuit, labels, speed, window/geometry"))) << g_warnings[0].toStdString();
+    EXPECT_TRUE(g_warnings[0].contains(QLatin1String("circuit=15, labels=yes, speed=fast, window/geometry"))) << g_warnings[0].toStdString();
     expected = defaults;
     std::tie(expected[CmdId::DisplayBallModel], expected[CmdId::DisplayPicture]) = std::pair(false, true);
     EXPECT_EQ(Choices(), expected);

@@ -2,7 +2,7 @@
 
 #include "app/DialogBar.h"
 #include "app/MainFrame.h"
-#include "core/document/TarrowinDoc.h"
+#include "core/lesson/Lesson.h"
 #include "core/pictures/MeterDial.h"
 #include "core/res/CommandIds.h"
 #include "platform/RasterSurface.h"
@@ -87,15 +87,15 @@ protected:
     void SetUp() override
     {
         RestartProgramState();
-        m_doc = std::make_unique<CTarrowinDoc>();
-        m_frame = std::make_unique<CMainFrame>(*m_doc);
-        ASSERT_TRUE(m_doc->OnNewDocument());
+        m_lesson = std::make_unique<CLesson>();
+        m_doc = &m_lesson->Doc();
+        m_frame = std::make_unique<CMainFrame>(*m_lesson);
     }
 
     void TearDown() override
     {
-        m_frame.reset();   // it points into the document
-        m_doc.reset();
+        m_frame.reset();   // it points into the lesson
+        m_lesson.reset();
     }
 
     void Show()
@@ -191,6 +191,7 @@ protected:
         return QSize(qRound(View().width() * dpr), qRound(View().height() * dpr));
     }
 
-    std::unique_ptr<CTarrowinDoc> m_doc;
+    std::unique_ptr<CLesson> m_lesson;
+    const CTarrowinDoc* m_doc = nullptr;
     std::unique_ptr<CMainFrame> m_frame;
 };

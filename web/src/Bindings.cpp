@@ -193,30 +193,28 @@ val ResourceIds()
 // Bit 0: the id is known; bit 1: enabled; bit 2: checked.
 int StateBits(const CWebApp& app, int id)
 {
-    const auto state = app.CommandState(id);
+    const auto state = app.Lesson().State(id);
     return state ? 1 | (state->bEnabled ? 2 : 0) | (state->bChecked ? 4 : 0) : 0;
 }
 
 val State(const CWebApp& app)
 {
-    const CCircuit& circuit = *app.Doc().GetCurrentCircuit();
+    const CLesson& lesson = app.Lesson();
+    const CCircuit& circuit = lesson.Circuit();
     val state = val::object();
-    state.set("version", app.Version());
-    state.set("title", app.Title());
+    state.set("version", lesson.Version());
+    state.set("title", lesson.Title());
     state.set("circuit", circuit.GetName());
-    state.set("cells", circuit.GetCells());
+    state.set("cells", lesson.Cells());
     state.set("display", circuit.GetDisplayMode());
     state.set("labels", circuit.GetShowLabels());
-    state.set("palette", app.Doc().GetPalette());
-    state.set("switchCircuit", app.IsSwitchCircuit());
-    state.set("switchOpen", app.IsSwitchOpen());
-    state.set("less", app.CanLessResistance());
-    state.set("more", app.CanMoreResistance());
-    state.set("electronKey", app.ElectronKeyId());
-    state.set("paused", app.IsPaused());
-    state.set("slowdown", app.Slowdown());
-    state.set("intro", circuit.GetIntroFrames() != 0);
-    const CRect square = circuit.SquareRect();
+    state.set("palette", lesson.Doc().GetPalette());
+    state.set("electronKey", lesson.ElectronKeyId());
+    state.set("paused", lesson.Pace().IsPaused());
+    state.set("canStep", lesson.CanStep());
+    state.set("slowdown", lesson.Pace().Slowdown());
+    state.set("intro", lesson.Pace().IsIntro());
+    const CRect square = lesson.Square();
     val rect = val::object();
     rect.set("left", square.left);
     rect.set("top", square.top);
@@ -228,7 +226,7 @@ val State(const CWebApp& app)
 
 val Describe(const CWebApp& app)
 {
-    const CCircuitFacts facts = app.Facts();
+    const CCircuitFacts facts = app.Lesson().Facts();
     val result = val::object();
     result.set("text", DescribeCircuit(facts));
     result.set("meter", DescribeMeter(facts));
@@ -239,7 +237,7 @@ val Describe(const CWebApp& app)
 
 val Rates(const CWebApp& app)
 {
-    const CCircuitRates& rates = app.Doc().Rates();
+    const CCircuitRates& rates = app.Lesson().Rates();
     val result = val::object();
     result.set("generation", rates.Generation());
     result.set("ticks", static_cast<double>(rates.Ticks()));
@@ -272,7 +270,7 @@ val Rates(const CWebApp& app)
 
 std::string Csv(const CWebApp& app, const val& header)
 {
-    return app.Doc().Rates().Csv(emscripten::vecFromJSArray<std::string>(header));
+    return app.Lesson().Rates().Csv(emscripten::vecFromJSArray<std::string>(header));
 }
 
 val Estimate(const CEstimate& estimate)
@@ -300,7 +298,7 @@ val LongRunResult(CWebApp& app)
 
 bool FollowLongRun(CWebApp& app)
 {
-    return app.LongRun().Follow(app.Doc().CurrentSetup());
+    return app.LongRun().Follow(app.Lesson().CurrentSetup());
 }
 
 bool AdvanceLongRun(CWebApp& app, double ticks)
@@ -346,7 +344,25 @@ int CommandState(const CWebApp& app, int id)
 
 double Ticks(const CWebApp& app)
 {
-    return static_cast<double>(app.Ticks());
+    return static_cast<double>(app.Lesson().Ticks());
+}
+
+// The lesson's settings as "key=value" lines.
+std::string Settings(const CWebApp& app)
+{
+    return app.Lesson().Settings().ToText();
+}
+
+// Puts the settings of the lines in place over the lesson's own, as the
+// commands would; returns what could not be used.
+val ApplySettings(CWebApp& app, const std::string& text)
+{
+    CLessonSettings settings = app.Lesson().Settings();
+    val ignored = val::array();
+    for (const std::string& item : settings.ReadText(text))
+        ignored.call<void>("push", item);
+    app.ApplySettings(settings);
+    return ignored;
 }
 
 }
@@ -362,12 +378,14 @@ EMSCRIPTEN_BINDINGS(tarrowin)
         .function("commandState", &CommandState)
         .function("relayout", &CWebApp::Relayout)
         .function("picture", &CWebApp::Picture)
-        .function("paused", &CWebApp::IsPaused)
-        .function("tickPeriod", &CWebApp::TickPeriodMs)
+        .function("paused", +[](const CWebApp& app) { return app.Lesson().Pace().IsPaused(); })
+        .function("tickPeriod", +[](const CWebApp& app) { return app.Lesson().Pace().PeriodMs(); })
         .function("ticks", &Ticks)
-        .function("version", &CWebApp::Version)
-        .function("progress", &CWebApp::Progress)
-        .function("meterReading", &CWebApp::MeterReading)
+        .function("version", +[](const CWebApp& app) { return app.Lesson().Version(); })
+        .function("progress", +[](const CWebApp& app) { return app.Lesson().Progress(); })
+        .function("meterReading", +[](const CWebApp& app) { return app.Lesson().Meter().LastReading(); })
+        .function("settings", &Settings)
+        .function("applySettings", &ApplySettings)
         .function("state", &State)
         .function("describe", &Describe)
         .function("rates", &Rates)

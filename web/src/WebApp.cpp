@@ -1,38 +1,25 @@
 #include "WebApp.h"
 
+#include "CanvasSurface.h"
 #include "core/pictures/MeterDial.h"
-#include "core/res/CommandIds.h"
-#include "core/res/ElectronPalettes.h"
 
 #include <algorithm>
 
-#include <cstdlib>
-
 CWebApp::CWebApp(int viewCanvas) : m_nViewCanvas(viewCanvas)
 {
-    m_nKeyId = ElectronPalettes()[static_cast<std::size_t>(m_doc.GetPalette())].nKeyBitmapId;
-    m_doc.SetFrame(this);
-    m_doc.SetView(this);
-    m_doc.OnNewDocument();
-    // The page starts out showing the current circuit as it stands.
-    m_doc.SelectCircuit(*m_doc.GetCurrentCircuit());
-    m_nCells = m_doc.GetCurrentCircuit()->GetCells();
-    FollowIntro();
-}
-
-CWebApp::~CWebApp()
-{
-    m_doc.SetFrame(nullptr);
-    m_doc.SetView(nullptr);
+    // The page has no logo screen: the circuit's title comes at once.
+    m_lesson.SetStarted();
 }
 
 void CWebApp::ResizeView(int w, int h)
 {
     m_nViewW = std::max(w, 0);
     m_nViewH = std::max(h, 0);
-    LayoutToSize();
-    if (m_pace.IsPaused())
-        ComposeFrame(true);
+    {
+        CCanvasSurface surface(m_nViewCanvas, m_nViewW, m_nViewH);
+        m_lesson.Layout(surface, CRect{0, 0, m_nViewW, m_nViewH});
+    }
+    ShowDue();
 }
 
 void CWebApp::SetMeterCanvas(int handle, int side)
@@ -40,11 +27,12 @@ void CWebApp::SetMeterCanvas(int handle, int side)
     m_nMeterCanvas = handle;
     m_nMeterSide = std::max(side, 0);
     m_dial.reset();
-    DrawMeter(m_meter.LastReading());
+    DrawMeter(m_lesson.Meter().LastReading());
 }
 
 void CWebApp::DrawMeter(double reading)
 {
+    m_nReadingsShown = m_lesson.Readings();
     if (m_nMeterCanvas == 0 || m_nMeterSide == 0)
         return;
     CCanvasSurface surface(m_nMeterCanvas, m_nMeterSide, m_nMeterSide);
@@ -59,102 +47,40 @@ void CWebApp::DrawMeter(double reading)
     m_dMeterShown = reading;
 }
 
-void CWebApp::LayoutToSize()
+void CWebApp::ShowDue()
 {
-    CCanvasSurface surface(m_nViewCanvas, m_nViewW, m_nViewH);
-    m_doc.LayoutCircuit(surface, CRect{0, 0, m_nViewW, m_nViewH});
-}
-
-void CWebApp::ComposeFrame(bool still)
-{
-    if (m_bSyncPending) {
-        m_bSyncPending = false;
-        ++m_nVersion;
-        LayoutToSize();
+    if (m_lesson.IsFrameDue()) {
+        CCanvasSurface surface(m_nViewCanvas, m_nViewW, m_nViewH);
+        m_lesson.DrawView(surface);
     }
-    CCanvasSurface surface(m_nViewCanvas, m_nViewW, m_nViewH);
-    if (still)
-        m_doc.RedrawCircuit(surface);
-    else
-        m_doc.RenderCircuit(surface);
+    if (m_lesson.Readings() != m_nReadingsShown)
+        DrawMeter(m_lesson.Meter().LastReading());
 }
 
 void CWebApp::Tick()
 {
-    m_doc.StepCircuit();
-    m_describer.NoteTick(*m_doc.GetCurrentCircuit());
-    ComposeFrame(false);
-    FollowIntro();
-    if (m_meter.AddTick(m_doc.GetCurrentCircuit()->TakeSupplyCount()))
-        DrawMeter(m_meter.LastReading());
-    ShowCellsPicture(m_doc.GetCurrentCircuit()->GetCells());
-    ++m_nTicks;
-}
-
-void CWebApp::FollowIntro()
-{
-    m_pace.SetIntro(m_doc.GetCurrentCircuit()->GetIntroFrames() != 0);
-}
-
-void CWebApp::SetPaused(bool paused)
-{
-    if (paused == m_pace.IsPaused())
-        return;
-    m_pace.SetPaused(paused);
-    // A circuit chosen since the last tick is shown now, not at a tick that will not come.
-    if (m_bSyncPending && paused)
-        ComposeFrame(true);
-    ++m_nVersion;
+    m_lesson.Tick();
+    ShowDue();
 }
 
 bool CWebApp::Command(int id)
 {
-    switch (id) {
-    case CmdId::Pause: SetPaused(!m_pace.IsPaused()); return true;
-    case CmdId::StepTick:
-        // A remote's "." must never race on: running, it only pauses.
-        if (!m_pace.IsPaused())
-            SetPaused(true);
-        else
-            Tick();
-        ++m_nVersion;
-        return true;
-    default: break;
-    }
-    if (m_pace.OnSpeedCommand(id)) {
-        ++m_nVersion;
-        return true;
-    }
-    if (!m_doc.OnCommand(id))
+    if (!m_lesson.Run(id))
         return false;
-    // A click on "on" or "off" leaves that button pressed.
-    if (id == CmdId::SwitchOn || id == CmdId::SwitchOff)
-        m_bSwitchOpen = id == CmdId::SwitchOff;
-    AfterDocumentCommand();
+    ShowDue();
     return true;
 }
 
-void CWebApp::AfterDocumentCommand()
+void CWebApp::ApplySettings(const CLessonSettings& settings)
 {
-    ++m_nVersion;
-    if (m_pace.IsPaused())
-        ComposeFrame(true);
-    FollowIntro();
-}
-
-std::optional<CCommandState> CWebApp::CommandState(int id) const
-{
-    if (auto state = m_pace.CommandState(id))
-        return state;
-    return m_doc.CommandState(id);
+    m_lesson.Apply(settings);
+    ShowDue();
 }
 
 void CWebApp::Relayout()
 {
-    m_bSyncPending = true;
-    ++m_nVersion;
-    if (m_pace.IsPaused())
-        ComposeFrame(true);
+    m_lesson.Relayout();
+    ShowDue();
 }
 
 int CWebApp::Picture(int side)
@@ -162,60 +88,11 @@ int CWebApp::Picture(int side)
     side -= side % CCircuit::kGridSize;
     if (side <= 0)
         return 0;
-    // Laid out and drawn standing at the side asked for, as the runner draws
-    // its pictures; then the view's own frame, the same way.
     CCanvasBitmap picture(side, side);
     {
         CCanvasSurface surface(picture);
-        m_doc.LayoutCircuit(surface, CRect{0, 0, side, side});
-        m_doc.RedrawCircuit(surface);
+        m_lesson.DrawPicture(surface, side);
     }
-    LayoutToSize();
-    ComposeFrame(true);
+    ShowDue();
     return picture.Detach();
-}
-
-CCircuitFacts CWebApp::Facts() const
-{
-    return m_describer.Facts(m_doc, m_meter.LastReading());
-}
-
-void CWebApp::SetTitle(const std::string& title)
-{
-    m_strTitle = title;
-    ++m_nVersion;
-}
-
-void CWebApp::UpdateSwitchButtons(bool switchCircuit, bool open)
-{
-    m_bSwitchCircuit = switchCircuit;
-    if (switchCircuit)
-        m_bSwitchOpen = open;
-    ++m_nVersion;
-}
-
-void CWebApp::EnableResistorButtons(bool less, bool more)
-{
-    m_bLess = less;
-    m_bMore = more;
-    ++m_nVersion;
-}
-
-void CWebApp::ShowElectronKey(int bitmapId)
-{
-    m_nKeyId = bitmapId;
-    ++m_nVersion;
-}
-
-void CWebApp::SetProgress(int percent)
-{
-    m_nProgress = percent;
-}
-
-void CWebApp::ShowCellsPicture(int cells)
-{
-    if (cells != m_nCells) {
-        m_nCells = cells;
-        ++m_nVersion;
-    }
 }

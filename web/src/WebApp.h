@@ -1,26 +1,18 @@
 #pragma once
 
-#include "CanvasSurface.h"
 #include "WebLongRun.h"
-#include "core/description/CircuitDescription.h"
-#include "core/lesson/CommandState.h"
-#include "core/lesson/CurrentMeter.h"
-#include "core/document/TarrowinDoc.h"
-#include "core/lesson/TickPace.h"
+#include "core/draw/Bitmap.h"
+#include "core/lesson/Lesson.h"
 
 #include <memory>
-#include <optional>
-#include <string>
 
-// The browser edition's counterpart of the desktop's view and the parts of
-// its main window the document talks to: the document, the clock's state
-// (pause, step, speed), the frame on the view's canvas, the meter and what
-// the page shows around them. The page owns the timing (requestAnimationFrame)
-// and asks for one tick per period; every command comes here by its id.
-class CWebApp final : public IFrameLink, public IViewLink {
+// The browser edition's shell around the lesson: the view's and the meter's
+// canvases and the panel's long run. The page owns the timing
+// (requestAnimationFrame) and asks for one tick per period; every command
+// comes here by its id, and the page reads back what to show.
+class CWebApp final {
 public:
     explicit CWebApp(int viewCanvas);
-    ~CWebApp();
     CWebApp(const CWebApp&) = delete;
     CWebApp& operator=(const CWebApp&) = delete;
 
@@ -28,82 +20,36 @@ public:
     void ResizeView(int w, int h);
     // The meter's canvas, side x side device pixels: the dial and needle are drawn on it.
     void SetMeterCanvas(int handle, int side);
-    // One tick: step, frame, meter.
+    // One tick of the lesson, its frame and the needle.
     void Tick();
-    // Any command of the clock or the document; false for another id.
+    // Any command of the lesson; false for another id.
     bool Command(int id);
-    std::optional<CCommandState> CommandState(int id) const;
+    void ApplySettings(const CLessonSettings& settings);
     // The words changed: what the frame shows in words is drawn again.
     void Relayout();
     // The square drawn afresh at a side (a whole number of grid units) as a
     // new canvas the caller releases; 0 when the side is too small.
     int Picture(int side);
 
-    bool IsPaused() const { return m_pace.IsPaused(); }
-    int Slowdown() const { return m_pace.Slowdown(); }
-    // Milliseconds from one tick to the next now; 0 while paused.
-    int TickPeriodMs() const { return m_pace.PeriodMs(); }
-    long long Ticks() const { return m_nTicks; }
-    // Changes whenever something the page shows around the view may have changed.
-    int Version() const { return m_nVersion; }
-    int Progress() const { return m_nProgress; }
-    const std::string& Title() const { return m_strTitle; }
-    bool IsSwitchCircuit() const { return m_bSwitchCircuit; }
-    bool IsSwitchOpen() const { return m_bSwitchOpen; }
-    bool CanLessResistance() const { return m_bLess; }
-    bool CanMoreResistance() const { return m_bMore; }
-    int ElectronKeyId() const { return m_nKeyId; }
-    double MeterReading() const { return m_meter.LastReading(); }
-    CCircuitFacts Facts() const;
-
-    CTarrowinDoc& Doc() { return m_doc; }
-    const CTarrowinDoc& Doc() const { return m_doc; }
+    CLesson& Lesson() { return m_lesson; }
+    const CLesson& Lesson() const { return m_lesson; }
     CWebLongRun& LongRun() { return m_longRun; }
 
-    // IFrameLink
-    void SetTitle(const std::string& title) override;
-    void UpdateSwitchButtons(bool switchCircuit, bool open) override;
-    void EnableResistorButtons(bool less, bool more) override;
-    void ShowElectronKey(int bitmapId) override;
-    void SetProgress(int percent) override;
-    // IViewLink
-    void ShowCellsPicture(int cells) override;
-    void RequestControlsSync() override { m_bSyncPending = true; }
-
 private:
-    void LayoutToSize();
-    // The next frame, or the standing one drawn again (still), after a
-    // layout the document asked for.
-    void ComposeFrame(bool still);
-    void AfterDocumentCommand();
-    void SetPaused(bool paused);
-    void FollowIntro();
+    // Draws the frame the lesson has due, and the needle if it moved.
+    void ShowDue();
     void DrawMeter(double reading);
 
-    CTarrowinDoc m_doc;
+    CLesson m_lesson;
     int m_nViewCanvas;
     int m_nViewW = 0;
     int m_nViewH = 0;
-    CTickPace m_pace;
-    bool m_bSyncPending = false;
-    long long m_nTicks = 0;
-    int m_nVersion = 0;
-    CCurrentMeter m_meter;
-    CCircuitDescriber m_describer;
     int m_nMeterCanvas = 0;
     int m_nMeterSide = 0;
     // The dial without its needle, as many pixels square as the meter's canvas.
     std::unique_ptr<CBitmap> m_dial;
     bool m_bNeedleShown = false;
     double m_dMeterShown = 0.0;
-
+    long long m_nReadingsShown = 0;
     CWebLongRun m_longRun;
-    std::string m_strTitle;
-    int m_nProgress = 0;
-    bool m_bSwitchCircuit = false;
-    bool m_bSwitchOpen = false;
-    bool m_bLess = false;
-    bool m_bMore = false;
-    int m_nKeyId = 0;
-    int m_nCells = 0;
 };

@@ -367,6 +367,43 @@ test('a lesson in the browser: link, keys, buttons, views, pace, words and setti
   await page.close();
 });
 
+// Where the page shows a command (a bar's control, a menu item, a bar itself) and the core's state of it differ.
+const disagreements = (page) => page.evaluate(() => {
+  const { app, module: m, page: p } = window.tarrowin;
+  const ids = m.commandIds();
+  const out = [];
+  for (const element of document.querySelectorAll('.bar [data-command], #menubar [data-command]')) {
+    const id = Number(element.dataset.command);
+    const bits = app.commandState(id);
+    if (!(bits & 1) || (id === ids.StepTick && element.closest('.bar'))) continue;
+    const checked = element.getAttribute('aria-checked') ?? element.getAttribute('aria-pressed') ?? String(element.checked);
+    if (element.disabled === Boolean(bits & 2) || (checked !== 'undefined' && checked !== String(Boolean(bits & 4))))
+      out.push(`${id}: disabled ${element.disabled}, checked ${checked}, core ${bits}`);
+  }
+  for (const [id, bar] of [[ids.ViewChooser, p.el.chooser], [ids.ViewControls, p.el.controls], [ids.ViewDisplay, p.el.display],
+    [ids.ViewMeasurements, p.el.measurements]])
+    if (bar.hidden === Boolean(app.commandState(id) & 4)) out.push(`bar of ${id}: hidden ${bar.hidden}`);
+  return out;
+});
+
+test('the page shows every command as the core states it, after keys, clicks and menu items', async () => {
+  const page = await open('?circuit=5&bars/measurements=true');
+  const ids = await page.evaluate(() => window.tarrowin.module.commandIds());
+  assert.deepEqual(await disagreements(page), []);
+  // The switch, a bar hidden from the menu, the variable resistor to its end, the speeds, the palette.
+  const steps = [['click', ids.SwitchOff], ['key', 'KeyT'], ['key', 'KeyS'], ['run', ids.ViewControls], ['run', ids.ViewMeasurements],
+    ['key', 'Digit0'], ['key', 'Equal'], ['click', ids.SpeedNormal], ['key', 'BracketLeft'], ['key', 'KeyC'],
+    ['run', ids.ViewControls], ...Array(15).fill(['click', ids.ResistanceUp]), ['key', 'Space'], ['key', 'KeyG']];
+  for (const [how, what] of steps) {
+    if (how === 'key') await page.keyboard.press(what);
+    else if (how === 'click') await page.click(`.bar [data-command="${what}"]`).catch(() => {});
+    else await page.evaluate((id) => window.tarrowin.page.run(id), what);
+    assert.deepEqual(await disagreements(page), [], `after ${how} ${what}`);
+  }
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
 test('whatever the storage holds, the page starts with the defaults in the browser\'s language, says so once and stores it clean', async () => {
   const page = await shared.browser.newPage();
   const warnings = [];

@@ -136,14 +136,14 @@ async function build(createTarrowin, loadAssets, core, exposed, onFirstFrame) {
   for (const code of words.codes()) el.language.append(new Option(Words.nameOf(code), code));
   el.language.setAttribute('aria-label', words.codes().map(Words.nameOf).join(' / '));
   el.language.addEventListener('change', () => page.chooseLanguage(el.language.value));
-  page.settings = new Settings({ ids, catalogue, displayWords: module.displayWords(), palettes: module.palettes(),
-    languages: words.codes(), state: (id) => page.state(id), run });
+  page.settings = new Settings({ app, languages: words.codes() });
   page.chosenLanguage = page.settings.language;
   page.setLanguage(page.chosenLanguage ?? page.browserLanguage());
 
   page.restoring = true;
   page.settings.restore(new URLSearchParams(location.search));
   page.restoring = false;
+  page.showBars();
 
   watchSize(el.view, (w, h) => {
     host.resize(viewHandle, w, h);

@@ -28,13 +28,6 @@ export class Page {
     window.dispatchEvent(new CustomEvent('tarrowin-command', { detail: { id } }));
     const ids = this.ids;
     switch (id) {
-      case ids.ViewChooser: this.toggle(this.el.chooser); break;
-      case ids.ViewControls: this.toggle(this.el.controls); break;
-      case ids.ViewDisplay: this.toggle(this.el.display); break;
-      case ids.ViewMeasurements:
-        this.toggle(this.el.measurements);
-        this.measurements.refresh(true);
-        break;
       case ids.FullScreen: this.toggleFullScreen(); break;
       case ids.AppExit: window.close(); break;
       case ids.AppAbout: showAbout(this.el.about, this.aboutLayout, this.words, this.artwork, this.guideUrl); break;
@@ -44,6 +37,7 @@ export class Page {
       case ids.ResetDefaults: this.reset(); break;
       default:
         if (!this.app.command(id)) return;
+        this.showBars();
         // A new circuit's numbers start afresh at once, paused or not.
         this.measurements.refresh(true);
     }
@@ -55,12 +49,7 @@ export class Page {
 
   state(id) {
     const ids = this.ids;
-    const shown = (element) => ({ enabled: true, checked: !element.hidden });
     switch (id) {
-      case ids.ViewChooser: return shown(this.el.chooser);
-      case ids.ViewControls: return shown(this.el.controls);
-      case ids.ViewDisplay: return shown(this.el.display);
-      case ids.ViewMeasurements: return shown(this.el.measurements);
       case ids.FullScreen: case ids.AppExit: case ids.AppAbout: case ids.SavePicture: case ids.CopyPicture:
       case ids.ResetDefaults: case ids.CompareCircuits:
         return { enabled: true, checked: false };
@@ -71,8 +60,12 @@ export class Page {
     }
   }
 
-  toggle(element) {
-    element.hidden = !element.hidden;
+  // The bars the lesson shows.
+  showBars() {
+    const ids = this.ids;
+    const bars = [[ids.ViewChooser, this.el.chooser], [ids.ViewControls, this.el.controls],
+      [ids.ViewDisplay, this.el.display], [ids.ViewMeasurements, this.el.measurements]];
+    for (const [id, element] of bars) element.hidden = !this.state(id).checked;
     this.el.measurementsColumn.hidden = this.el.display.hidden && this.el.measurements.hidden;
   }
 
@@ -85,6 +78,7 @@ export class Page {
     this.restoring = true;
     this.settings.reset();
     this.restoring = false;
+    this.showBars();
     this.chosenLanguage = null;
     this.setLanguage(this.browserLanguage());
   }
@@ -112,19 +106,17 @@ export class Page {
     this.menu.update(stateOf);
     this.chooser.update(stateOf);
     const { controls, display } = this.bars;
+    // The controls bar's ids are the lesson's commands.
     for (const id of controls.ids()) {
       const s = stateOf(id);
-      if (s) controls.setChecked(id, s.checked);
+      if (!s) continue;
+      controls.setEnabled(id, s.enabled);
+      controls.setChecked(id, s.checked);
     }
-    controls.setEnabled(ids.SwitchOn, state.switchCircuit);
-    controls.setEnabled(ids.SwitchOff, state.switchCircuit);
-    controls.setChecked(ids.SwitchOn, state.switchCircuit && !state.switchOpen);
-    controls.setChecked(ids.SwitchOff, state.switchCircuit && state.switchOpen);
-    for (const id of [ids.ResistanceDown, ids.ResistanceUp]) controls.setEnabled(id, stateOf(id).enabled);
     this.showPicture(controls.get(ids.CellsPicture)?.element, this.module.cellsPictureId(state.cells));
     this.showPicture(display.get(ids.ElectronKey)?.element, state.electronKey);
     display.showAltCaption(ids.Pause, state.paused);
-    display.setEnabled(ids.StepTick, state.paused);
+    display.setEnabled(ids.StepTick, state.canStep);
     for (const id of display.ids()) {
       const s = stateOf(id);
       if (s && id !== ids.Pause) display.setChecked(id, s.checked);

@@ -1,6 +1,6 @@
-// What the page remembers in the browser's storage, with the desktop's keys
-// and words, put back by routing the commands that make each choice; and
-// the link's query (?circuit=9&display=diagram&cells=2), which wins.
+// What the page remembers in the browser's storage: the lesson's settings,
+// with the desktop's keys and words, and the language; the link's query,
+// which wins. The core reads and puts them in place.
 
 const kStorageKey = 'tarrowin';
 
@@ -32,28 +32,19 @@ function readStorage() {
   return { stored, unusable };
 }
 
+// "key=value" lines, as the core reads and writes a lesson's settings.
+const toLines = (entries) => entries.map(([key, word]) => `${key}=${word}`).join('\n');
+const fromLines = (text) => Object.fromEntries(text.split('\n').filter(Boolean).map((line) => {
+  const equals = line.indexOf('=');
+  return [line.slice(0, equals), line.slice(equals + 1)];
+}));
+
 export class Settings {
-  // ids: the core's named command ids; catalogue, displayWords, palettes: its tables;
-  // languages: the codes shipped; state(id): a command's state; run(id): routes a command.
-  constructor({ ids, catalogue, displayWords, palettes, languages, state, run }) {
-    this.state = state;
-    this.run = run;
-    this.ids = ids;
-    const toggle = (key, id) => ({ key, toggle: true, words: [['false', id], ['true', id]] });
-    // In the order they are put back: a new circuit takes the display and
-    // labels of the one before, so the circuit comes first.
-    this.choices = [
-      { key: 'circuit', words: catalogue.map((c, i) => [String(i + 1), c.id]) },
-      { key: 'display', words: displayWords.map((w, i) => [w, ids.DisplayBallModel + i]) },
-      toggle('labels', ids.ShowLabels),
-      { key: 'speed', words: [['normal', ids.SpeedNormal], ['half', ids.SpeedNormal + 1], ['quarter', ids.SpeedNormal + 2]] },
-      { key: 'colours', words: palettes.map((p, i) => [p.name, ids.PaletteStandard + i]) },
-      toggle('bars/chooser', ids.ViewChooser),
-      toggle('bars/controls', ids.ViewControls),
-      toggle('bars/display', ids.ViewDisplay),
-      toggle('bars/measurements', ids.ViewMeasurements),
-    ];
-    this.defaults = this.current();
+  // app: the core's App, whose lesson holds the settings; languages: the codes shipped.
+  constructor({ app, languages }) {
+    this.app = app;
+    this.defaults = app.settings();
+    this.keys = new Set(Object.keys(fromLines(this.defaults)));
     const { stored, unusable } = readStorage();
     this.stored = stored;
     this.unusable = unusable;
@@ -66,59 +57,23 @@ export class Settings {
   }
 
   current() {
-    const choices = {};
-    for (const choice of this.choices) {
-      if (choice.toggle) {
-        choices[choice.key] = this.state(choice.words[0][1])?.checked ? 'true' : 'false';
-        continue;
-      }
-      for (const [word, id] of choice.words) if (this.state(id)?.checked) choices[choice.key] = word;
-    }
-    return choices;
+    return fromLines(this.app.settings());
   }
 
-  apply(choices) {
-    const current = this.current();
-    for (const choice of this.choices) {
-      const wanted = choices[choice.key];
-      if (wanted === undefined || wanted === current[choice.key]) continue;
-      const entry = choice.words.find(([word]) => word === wanted);
-      if (entry) this.run(entry[1]);
-    }
-  }
-
-  // Puts back what was remembered, then what the link asks for. What could
-  // not be used is named in one warning, and the storage written again
-  // without it.
+  // Puts back what was remembered, then what the link asks for (any setting,
+  // ?circuit=9&display=diagram&cells=2). What could not be used is named in
+  // one warning, and the storage written again without it.
   restore(query) {
-    const stored = this.stored;
-    const choices = {};
-    const ignored = [...this.unusable];
-    for (const choice of this.choices) {
-      if (!(choice.key in stored)) continue;
-      if (choice.words.some(([word]) => word === stored[choice.key])) choices[choice.key] = stored[choice.key];
-      else ignored.push(choice.key);
+    const stored = Object.entries(this.stored).filter(([key]) => key !== 'language');
+    const refused = new Set(this.app.applySettings(toLines(stored)));
+    const ignored = [...this.unusable, ...refused];
+    if (ignored.length) {
+      // Only what can be used is kept (the link's choices are not remembered by opening it).
+      const usable = Object.fromEntries(stored.filter(([key, word]) => !refused.has(`${key}=${word}`)));
+      this.write(this.language ? { ...usable, language: this.language } : usable);
     }
-    const known = new Set(['language', ...this.choices.map((c) => c.key)]);
-    ignored.push(...Object.keys(stored).filter((key) => !known.has(key)));
-    // Only what can be used is kept (the link's choices are not remembered by opening it).
-    if (ignored.length) this.write({ ...choices, ...(this.language ? { language: this.language } : {}) });
-    const circuit = query.get('circuit');
-    if (circuit !== null) {
-      if (this.choices[0].words.some(([word]) => word === circuit)) choices.circuit = circuit;
-      else ignored.push('circuit=' + circuit);
-    }
-    const display = query.get('display');
-    if (display !== null) {
-      if (this.choices[1].words.some(([word]) => word === display)) choices.display = display;
-      else ignored.push('display=' + display);
-    }
-    this.apply(choices);
-    const cells = query.get('cells');
-    if (cells !== null) {
-      if (/^[0-3]$/.test(cells)) this.run(this.ids.Cells0 + Number(cells));
-      else ignored.push('cells=' + cells);
-    }
+    const linked = [...query.entries()].filter(([key]) => this.keys.has(key));
+    ignored.push(...this.app.applySettings(toLines(linked)));
     if (ignored.length) console.warn(`Tarrowin: ignoring settings it cannot use: ${ignored.join(', ')}`);
   }
 
@@ -137,7 +92,7 @@ export class Settings {
 
   // Everything remembered as at the first start, and the storage emptied.
   reset() {
-    this.apply(this.defaults);
+    this.app.applySettings(this.defaults);
     try {
       localStorage.removeItem(kStorageKey);
     } catch {
