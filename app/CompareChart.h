@@ -2,18 +2,13 @@
 
 #include "core/measurement/Comparison.h"
 
-#include <QString>
+#include <QImage>
 #include <QWidget>
 
-#include <optional>
 #include <vector>
 
-class QPainter;
-
-// The comparison chart: a bar for each run with its 95% interval as a
-// whisker and, where the circuit's parts are equal, the ideal circuit's
-// current beside it as an outline, with both as multiples of the reference.
-// Painted by code so that a saved picture is drawn afresh at its own size.
+// The comparison chart on screen: the core's chart (core/pictures/CompareChart)
+// drawn at the widget's size in its font, and afresh at a picture's own size.
 class CCompareChart : public QWidget {
 public:
     using CBar = CComparison::CBar;
@@ -22,8 +17,7 @@ public:
 
     void SetBars(std::vector<CBar> bars);
     const std::vector<CBar>& Bars() const { return m_bars; }
-    // The chart drawn into a rectangle, on white, at any size.
-    void Paint(QPainter& painter, const QRectF& area) const;
+    // The chart on white at a picture's size, its text grown to be read there.
     QImage Picture(QSize size) const;
 
 protected:

@@ -1,7 +1,7 @@
 #include "app/CompareWindow.h"
 
 #include "app/PictureSaver.h"
-#include "core/circuits/BulbVariableResistorCircuit.h"
+#include "core/pictures/CompareChart.h"
 #include "core/circuits/CircuitCatalogue.h"
 #include "core/res/CommandIds.h"
 
@@ -14,7 +14,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressBar>
@@ -32,7 +31,6 @@ QString Text(const char* text)
     return QCoreApplication::translate("Compare", text);
 }
 
-
 }
 
 CCompareWindow::CCompareWindow(QWidget* parent)
@@ -44,9 +42,8 @@ CCompareWindow::CCompareWindow(QWidget* parent)
 
     auto* top = new QHBoxLayout;
     m_pSet = new QComboBox(this);
-    for (std::size_t set = 0; set < CompareSets::kSetCount; ++set)
-        m_pSet->addItem(QString::fromStdString(CompareSets::SetName(static_cast<CompareSets::Set>(set))));
-    m_pSet->addItem(Text(CompareSets::kChosenName));
+    for (std::size_t choice = 0; choice < CCompareSession::kChoices; ++choice)
+        m_pSet->addItem(QString::fromStdString(CCompareSession::ChoiceName(choice)));
     auto* setLabel = new QLabel(Text(QT_TRANSLATE_NOOP("Compare", "&Compare:")), this);
     setLabel->setBuddy(m_pSet);
     top->addWidget(setLabel);
@@ -86,7 +83,7 @@ CCompareWindow::CCompareWindow(QWidget* parent)
 
     auto* progress = new QHBoxLayout;
     m_pProgress = new QProgressBar(this);
-    m_pProgress->setRange(0, 1000);
+    m_pProgress->setRange(0, CCompareSession::kProgressSteps);
     m_pProgress->setTextVisible(false);
     m_pProgress->setAccessibleName(Text(QT_TRANSLATE_NOOP("Compare", "Measuring")));
     m_pState = new QLabel(this);
@@ -107,7 +104,7 @@ CCompareWindow::CCompareWindow(QWidget* parent)
     layout->addLayout(bottom);
 
     connect(m_pSet, &QComboBox::currentIndexChanged, this,
-            [this](int index) { m_pChoice->setVisible(index == static_cast<int>(CompareSets::kSetCount)); });
+            [this](int index) { m_pChoice->setVisible(index == static_cast<int>(CCompareSession::kFreeChoice)); });
     connect(m_pMeasure, &QPushButton::clicked, this, [this] { Measure(); });
     connect(m_pCancel, &QPushButton::clicked, this, [this] { Cancel(); });
     connect(m_pCopy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(CsvText()); });
@@ -125,9 +122,6 @@ CCompareWindow::~CCompareWindow()
 
 std::vector<CMeasureSetup> CCompareWindow::ChosenRuns() const
 {
-    const int index = m_pSet->currentIndex();
-    if (index < static_cast<int>(CompareSets::kSetCount))
-        return CompareSets::Runs(static_cast<CompareSets::Set>(index));
     std::vector<int> circuits, cells;
     for (const auto& [id, box] : m_circuitBoxes)
         if (box->isChecked())
@@ -135,33 +129,28 @@ std::vector<CMeasureSetup> CCompareWindow::ChosenRuns() const
     for (std::size_t n = 0; n < m_cellBoxes.size(); ++n)
         if (m_cellBoxes[n]->isChecked())
             cells.push_back(static_cast<int>(n));
-    return CompareSets::Chosen(circuits, cells);
+    return CCompareSession::ChosenRuns(static_cast<std::size_t>(m_pSet->currentIndex()), circuits, cells);
 }
 
 void CCompareWindow::Measure()
 {
-    m_comparison = CComparison(ChosenRuns());
-    std::vector<CMeasurementQueue::CJob> jobs;
-    for (const CMeasureSetup& setup : m_comparison.Runs())
-        jobs.push_back({setup, CMeasurement::kLongRunSeconds, 1});
-    m_nTookMs = -1;
-    m_clock.start();
     m_queue.Cancel();
-    m_nStart = 0;
-    if (jobs.empty()) {   // nothing ticked: nothing to wait for
-        ShowBars();
-        ShowState();
-        return;
+    m_clock.start();
+    const int start = m_session.Start(ChosenRuns(), 0.0);
+    if (start != 0) {
+        std::vector<CMeasurementQueue::CJob> jobs;
+        for (const CMeasureSetup& setup : m_session.Runs())
+            jobs.push_back({setup, CCompareSession::kSeconds, CCompareSession::kSeed});
+        QPointer<CCompareWindow> self(this);
+        m_queue.Start(std::move(jobs), [self, start](int, std::size_t job, const CMeasureResult& result) {
+            // On the worker's thread: handed to the window's.
+            QMetaObject::invokeMethod(self, [self, start, job, result] {
+                if (self)
+                    self->Done(start, job, result);
+            }, Qt::QueuedConnection);
+        });
+        m_progressTimer.start();
     }
-    QPointer<CCompareWindow> self(this);
-    m_nStart = m_queue.Start(std::move(jobs), [self](int start, std::size_t job, const CMeasureResult& result) {
-        // On the worker's thread: handed to the window's.
-        QMetaObject::invokeMethod(self, [self, start, job, result] {
-            if (self)
-                self->Done(start, job, result);
-        }, Qt::QueuedConnection);
-    });
-    m_progressTimer.start();
     ShowBars();
     ShowState();
 }
@@ -169,33 +158,24 @@ void CCompareWindow::Measure()
 void CCompareWindow::Cancel()
 {
     m_queue.Cancel();
-    m_nStart = 0;   // what is still on its way from a worker is dropped
+    m_session.Cancel();
     m_progressTimer.stop();
     ShowState();
 }
 
-bool CCompareWindow::IsMeasuring() const
-{
-    return m_nStart != 0;
-}
-
 void CCompareWindow::Done(int start, std::size_t job, const CMeasureResult& result)
 {
-    if (start == 0 || start != m_nStart)
+    if (!m_session.Record(start, job, result, static_cast<double>(m_clock.elapsed())))
         return;   // a cancelled start's late result
-    m_comparison.Record(job, result);
-    if (m_comparison.Complete()) {
-        m_nTookMs = m_clock.elapsed();
-        m_nStart = 0;
+    if (!m_session.IsMeasuring())
         m_progressTimer.stop();
-    }
     ShowBars();
     ShowState();
 }
 
 void CCompareWindow::ShowBars()
 {
-    m_pChart->SetBars(m_comparison.Bars());
+    m_pChart->SetBars(m_session.Bars());
 }
 
 void CCompareWindow::ShowState()
@@ -205,26 +185,15 @@ void CCompareWindow::ShowState()
     m_pCancel->setEnabled(running);
     m_pSet->setEnabled(!running);
     m_pChoice->setEnabled(!running);
-    const std::size_t measured = m_comparison.Measured();
-    const std::size_t runs = m_comparison.Runs().size();
-    m_pProgress->setValue(m_comparison.Complete() ? 1000 : static_cast<int>(std::lround(m_queue.Progress() * 1000)));
-    if (running)
-        m_pState->setText(Text(QT_TRANSLATE_NOOP("Compare", "Measuring 10 minutes of each circuit: %1 of %2 done"))
-                              .arg(measured).arg(runs));
-    else if (m_nTookMs >= 0)
-        m_pState->setText(Text(QT_TRANSLATE_NOOP("Compare", "%1 runs of 10 minutes measured in %2 s"))
-                              .arg(runs).arg(QLocale().toString(m_nTookMs / 1000.0, 'f', 1)));
-    else if (runs > 0)
-        m_pState->setText(Text(QT_TRANSLATE_NOOP("Compare", "Cancelled: %1 of %2 measured")).arg(measured).arg(runs));
-    else
-        m_pState->setText(Text(QT_TRANSLATE_NOOP("Compare", "Choose what to compare, then Measure.")));
-    m_pCopy->setEnabled(measured > 0);
-    m_pSave->setEnabled(measured > 0);
+    m_pProgress->setValue(m_session.Progress(m_queue.Progress()));
+    m_pState->setText(QString::fromStdString(m_session.StatusText()));
+    m_pCopy->setEnabled(m_session.HasFigures());
+    m_pSave->setEnabled(m_session.HasFigures());
 }
 
 QString CCompareWindow::CsvText() const
 {
-    return QString::fromStdString(m_comparison.Csv());
+    return QString::fromStdString(m_session.Csv());
 }
 
 void CCompareWindow::SaveChart()
@@ -235,8 +204,8 @@ void CCompareWindow::SaveChart()
         Text(QT_TRANSLATE_NOOP("Compare", "PNG pictures (*.png)")));
     if (path.isEmpty())
         return;
-    // A worksheet's width at print resolution.
-    const QString reason = PictureSaver::WritePng(m_pChart->Picture(QSize(1800, 1100)), path);
+    const QString reason = PictureSaver::WritePng(
+        m_pChart->Picture(QSize(CompareChart::kPictureWidth, CompareChart::kPictureHeight)), path);
     if (!reason.isEmpty())
         QMessageBox::warning(this, Text(QT_TRANSLATE_NOOP("Compare", "Save Picture")), PictureSaver::FailureText(path, reason));
 }

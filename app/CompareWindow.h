@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/CompareChart.h"
-#include "core/measurement/CompareSets.h"
-#include "core/measurement/Comparison.h"
+#include "core/measurement/CompareSession.h"
 #include "core/measurement/MeasurementQueue.h"
 
 #include <QElapsedTimer>
@@ -21,6 +20,7 @@ class QPushButton;
 // as bars with their intervals, measured on worker threads beside the class,
 // with the ideal circuit's current where the parts are equal. "Copy data"
 // gives the figures as comma-separated values, "Save Picture..." the chart.
+// What it shows is the core's (CCompareSession); the window measures.
 class CCompareWindow : public QWidget {
 public:
     explicit CCompareWindow(QWidget* parent = nullptr);
@@ -29,9 +29,7 @@ public:
     // Measures the set chosen (or the circuits and cells ticked).
     void Measure();
     void Cancel();
-    // Decided by what the window holds, not by the queue: its last report
-    // may reach the window before its worker counts the job finished.
-    bool IsMeasuring() const;
+    bool IsMeasuring() const { return m_session.IsMeasuring(); }
     QString CsvText() const;
 
     QComboBox* SetChooser() const { return m_pSet; }
@@ -41,7 +39,7 @@ public:
     QProgressBar* Progress() const { return m_pProgress; }
     const CCompareChart& Chart() const { return *m_pChart; }
     QLabel* StateLine() const { return m_pState; }
-    const std::vector<CMeasureSetup>& Runs() const { return m_comparison.Runs(); }
+    const std::vector<CMeasureSetup>& Runs() const { return m_session.Runs(); }
     CMeasurementQueue& Queue() { return m_queue; }
 
 private:
@@ -52,10 +50,8 @@ private:
     std::vector<CMeasureSetup> ChosenRuns() const;
 
     CMeasurementQueue m_queue;
-    CComparison m_comparison;
-    int m_nStart = 0;                                  // 0 when no run is under way
+    CCompareSession m_session;
     QElapsedTimer m_clock;
-    qint64 m_nTookMs = -1;
     QTimer m_progressTimer;
 
     QComboBox* m_pSet = nullptr;

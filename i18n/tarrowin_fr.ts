@@ -241,6 +241,10 @@
         <source>×%1 (ideal ×%2)</source>
         <translation>×%1 (idéal ×%2)</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>Description</name>

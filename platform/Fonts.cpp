@@ -7,8 +7,6 @@ namespace {
 
 // The stand-in face ships with the set-up's fonts-dejavu-core.
 constexpr const char* kStandInFace = "DejaVu Sans";
-// DejaVu's ascent + descent is about 1.164 em.
-constexpr int kCellPerEmPercent = 116;
 // A request for height 0 gets the platform's default text size.
 constexpr int kDefaultCellHeight = 16;
 

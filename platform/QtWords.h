@@ -7,6 +7,8 @@
 class CQtWords : public IWords {
 public:
     std::string Translate(const char* context, const char* text) const override;
+    // As the desktop's locale writes it.
+    std::string Number(double value, int decimals) const override;
 };
 
 // Makes Qt's translators the core's, for the rest of the program.

@@ -28,6 +28,35 @@ double RadialAngle(double cx, double cy, int x, int y)
     return std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
 }
 
+QPen SmoothPen(const CStroke& stroke)
+{
+    return QPen(ToQColor(stroke.cr), stroke.width, stroke.bDashed ? Qt::DashLine : Qt::SolidLine);
+}
+
+QRectF ToQRectF(const CRectF& rc)
+{
+    return QRectF(rc.x, rc.y, rc.w, rc.h);
+}
+
+// The selected font as smooth text wants it: anti-aliased.
+QFont SmoothFont(const CFontSpec& spec)
+{
+    QFont font = ResolveFont(spec);
+    font.setStyleStrategy(QFont::PreferDefault);
+    return font;
+}
+
+Qt::Alignment ToQtAlignment(int align)
+{
+    Qt::Alignment flags;
+    flags.setFlag(Qt::AlignLeft, (align & kAlignLeft) != 0);
+    flags.setFlag(Qt::AlignRight, (align & kAlignRight) != 0);
+    flags.setFlag(Qt::AlignHCenter, (align & kAlignHCentre) != 0);
+    flags.setFlag(Qt::AlignTop, (align & kAlignTop) != 0);
+    flags.setFlag(Qt::AlignVCenter, (align & kAlignVCentre) != 0);
+    return flags;
+}
+
 // Pixel-grid box of a shape whose box excludes its right and bottom edges.
 QRectF ShapeBox(int l, int t, int r, int b)
 {
@@ -173,6 +202,7 @@ void CRasterSurface::SetPixel(int x, int y, Colour cr)
 void CRasterSurface::DrawText(const CRect& rc, const std::string& text, const QFont& font)
 {
     m_painter->setTransform(QTransform());
+    m_painter->setRenderHint(QPainter::TextAntialiasing, false);
     m_painter->setFont(font);
     m_painter->setPen(ToQColor(m_crText));
     m_painter->drawText(QRect(rc.left, rc.top, rc.Width(), rc.Height()),
@@ -199,6 +229,57 @@ void CRasterSurface::DrawTextFitted(const CRect& rc, const std::string& text)
 bool CRasterSurface::SetAntialiasing(bool on)
 {
     return std::exchange(m_bAntialiasing, on);
+}
+
+QPainter* CRasterSurface::SmoothPainter()
+{
+    QPainter* p = Painter();
+    if (p != nullptr) {
+        p->setTransform(QTransform());
+        p->setRenderHint(QPainter::Antialiasing, true);
+        p->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    return p;
+}
+
+void CRasterSurface::SmoothLine(double x1, double y1, double x2, double y2, const CStroke& stroke)
+{
+    if (QPainter* p = SmoothPainter()) {
+        p->setPen(SmoothPen(stroke));
+        p->drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    }
+}
+
+void CRasterSurface::SmoothRect(const CRectF& rc, std::optional<CStroke> stroke, std::optional<Colour> fill)
+{
+    if (QPainter* p = SmoothPainter()) {
+        p->setPen(stroke ? SmoothPen(*stroke) : QPen(Qt::NoPen));
+        p->setBrush(fill ? QBrush(ToQColor(*fill)) : QBrush(Qt::NoBrush));
+        p->drawRect(ToQRectF(rc));
+    }
+}
+
+void CRasterSurface::SmoothText(const CRectF& rc, const std::string& text, int align, const CTurn& turn)
+{
+    QPainter* p = SmoothPainter();
+    if (p == nullptr)
+        return;
+    p->translate(turn.x, turn.y);
+    p->rotate(90.0 * turn.quarters);
+    p->setFont(SmoothFont(m_font));
+    p->setPen(ToQColor(m_crText));
+    p->drawText(ToQRectF(rc), static_cast<int>(ToQtAlignment(align)), QString::fromStdString(text));
+    p->setTransform(QTransform());
+}
+
+double CRasterSurface::TextWidth(const std::string& text)
+{
+    return QFontMetricsF(SmoothFont(m_font)).horizontalAdvance(QString::fromStdString(text));
+}
+
+double CRasterSurface::TextHeight()
+{
+    return QFontMetricsF(SmoothFont(m_font)).height();
 }
 
 bool CRasterSurface::ClipBlock(int& x, int& y, int& w, int& h, int& sx, int& sy, const QSize& source) const

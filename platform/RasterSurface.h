@@ -47,6 +47,11 @@ public:
     void DrawTextCentred(const CRect& rc, const std::string& text) override;
     void DrawTextFitted(const CRect& rc, const std::string& text) override;
     bool SetAntialiasing(bool on) override;
+    void SmoothLine(double x1, double y1, double x2, double y2, const CStroke& stroke) override;
+    void SmoothRect(const CRectF& rc, std::optional<CStroke> stroke, std::optional<Colour> fill) override;
+    void SmoothText(const CRectF& rc, const std::string& text, int align, const CTurn& turn) override;
+    double TextWidth(const std::string& text) override;
+    double TextHeight() override;
 
     void BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op) override;
     void MaskBlt(int x, int y, int w, int h, const CBitmap& mask, const CBitmap& image) override;
@@ -60,6 +65,8 @@ private:
     QPainter* Painter();
     void ApplyPenAndBrush();
     void DrawText(const CRect& rc, const std::string& text, const QFont& font);
+    // The painter made ready for smooth drawing, or null without an image.
+    QPainter* SmoothPainter();
     // Clips a w x h block at (x, y), taken from (sx, sy) of a source of that
     // size, to the source and to this surface together; false when nothing is left.
     bool ClipBlock(int& x, int& y, int& w, int& h, int& sx, int& sy, const QSize& source) const;

@@ -5,6 +5,7 @@
 #include "core/draw/Rect.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 enum class RasterOp { Copy, And, Or };
@@ -42,6 +43,18 @@ public:
     // Smooth (anti-aliased) lines and shapes from now on, or not; returns the
     // previous setting. Surfaces start without.
     virtual bool SetAntialiasing(bool on) = 0;
+
+    // Smooth drawing in fractional pixels, for charts rather than circuits:
+    // always anti-aliased, the text too. Lines and rectangles; a rectangle
+    // is filled where a fill is given and outlined where a stroke is.
+    virtual void SmoothLine(double x1, double y1, double x2, double y2, const CStroke& stroke) = 0;
+    virtual void SmoothRect(const CRectF& rc, std::optional<CStroke> stroke, std::optional<Colour> fill) = 0;
+    // One line of text in the selected font and text colour, aligned in the
+    // rectangle (TextAlign flags) and cut off at its edges where it is larger.
+    virtual void SmoothText(const CRectF& rc, const std::string& text, int align, const CTurn& turn) = 0;
+    // The selected font's advance for the text, and its line's height.
+    virtual double TextWidth(const std::string& text) = 0;
+    virtual double TextHeight() = 0;
 
     // Transfers a w x h block from (sx, sy) of the bitmap to (x, y), clipped to both.
     virtual void BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op) = 0;

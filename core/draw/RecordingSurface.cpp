@@ -2,6 +2,8 @@
 
 #include "core/res/BitmapTable.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -9,6 +11,11 @@ namespace {
 std::vector<int> ColourArgs(Colour cr)
 {
     return {cr.r, cr.g, cr.b};
+}
+
+int Whole(double pixels)
+{
+    return static_cast<int>(std::lround(pixels));
 }
 
 }
@@ -111,6 +118,36 @@ bool CRecordingSurface::SetAntialiasing(bool on)
 {
     Record("SetAntialiasing", {on ? 1 : 0});
     return std::exchange(m_bAntialiasing, on);
+}
+
+void CRecordingSurface::SmoothLine(double x1, double y1, double x2, double y2, const CStroke& stroke)
+{
+    Record("SmoothLine", {Whole(x1), Whole(y1), Whole(x2), Whole(y2), Whole(stroke.width), stroke.cr.r, stroke.cr.g,
+                          stroke.cr.b, stroke.bDashed ? 1 : 0});
+}
+
+void CRecordingSurface::SmoothRect(const CRectF& rc, std::optional<CStroke> stroke, std::optional<Colour> fill)
+{
+    Record("SmoothRect", {Whole(rc.x), Whole(rc.y), Whole(rc.Right()), Whole(rc.Bottom()), stroke ? Whole(stroke->width) : -1,
+                          stroke && stroke->bDashed ? 1 : 0, fill ? static_cast<int>(PackRgb(*fill)) : -1});
+}
+
+void CRecordingSurface::SmoothText(const CRectF& rc, const std::string& text, int align, const CTurn& turn)
+{
+    Record("SmoothText", {Whole(rc.x), Whole(rc.y), Whole(rc.Right()), Whole(rc.Bottom()), align, Whole(turn.x),
+                          Whole(turn.y), turn.quarters}, text);
+}
+
+double CRecordingSurface::TextWidth(const std::string& text)
+{
+    // Code points: every byte but UTF-8's continuation bytes.
+    const auto points = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    return static_cast<double>(points) * m_font.nHeight / 2.0;
+}
+
+double CRecordingSurface::TextHeight()
+{
+    return m_font.nHeight;
 }
 
 void CRecordingSurface::BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op)

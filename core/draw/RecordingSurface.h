@@ -59,6 +59,13 @@ public:
     void DrawTextCentred(const CRect& rc, const std::string& text) override;
     void DrawTextFitted(const CRect& rc, const std::string& text) override;
     bool SetAntialiasing(bool on) override;
+    // Recorded rounded to whole pixels; text is measured as if every
+    // character were half the font's cell wide, its line the cell high.
+    void SmoothLine(double x1, double y1, double x2, double y2, const CStroke& stroke) override;
+    void SmoothRect(const CRectF& rc, std::optional<CStroke> stroke, std::optional<Colour> fill) override;
+    void SmoothText(const CRectF& rc, const std::string& text, int align, const CTurn& turn) override;
+    double TextWidth(const std::string& text) override;
+    double TextHeight() override;
 
     void BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op) override;
 

@@ -27,3 +27,16 @@ constexpr CRect Union(const CRect& a, const CRect& b)
     return CRect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
                  std::max(a.bottom, b.bottom)};
 }
+
+// A rectangle in fractional pixels, for smooth drawings: its corner and size.
+struct CRectF {
+    double x = 0.0;
+    double y = 0.0;
+    double w = 0.0;
+    double h = 0.0;
+
+    constexpr double Right() const { return x + w; }
+    constexpr double Bottom() const { return y + h; }
+    constexpr double CentreY() const { return (y + y + h) / 2; }
+    friend constexpr bool operator==(const CRectF&, const CRectF&) = default;
+};

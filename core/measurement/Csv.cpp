@@ -1,8 +1,6 @@
 #include "core/measurement/Csv.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cstdio>
+#include "core/words/Words.h"
 
 void AppendCsvField(std::string& out, std::string_view text)
 {
@@ -33,14 +31,5 @@ std::string CsvLine(const std::vector<std::string>& fields)
 
 void AppendCsvNumber(std::string& out, double value, int decimals)
 {
-    char buf[32];
-#if defined(__cpp_lib_to_chars)
-    const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    out.append(buf, result.ptr);
-#else
-    // libc++ 13 (the browser build's) has no floating-point to_chars; its C
-    // library's printf is locale-free and rounds the same way.
-    const int length = std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-    out.append(buf, static_cast<std::size_t>(std::clamp(length, 0, static_cast<int>(sizeof buf) - 1)));
-#endif
+    out += PointNumber(value, decimals);
 }

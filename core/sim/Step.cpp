@@ -1,6 +1,10 @@
 #include "core/sim/Circuit.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -30,34 +34,91 @@ double HalfScale(double target, double sum, int count)
     return a;
 }
 
+// The push between two electrons nearer than the cut-off, added to the
+// first's force and taken from the second's.
+[[gnu::always_inline]] inline void Repel(CElectron& ei, CElectron& ej, double k)
+{
+    const double dx = ej.m_x - ei.m_x;
+    const double dy = ej.m_y - ei.m_y;
+    double s = dx * dx + dy * dy;
+    if (s >= kCutOffSquared)
+        return;
+    if (s < kNearSquared)
+        s = kNearFloor;
+    const double h = s / 2;
+    const double hh = h * h;
+    const double root = std::sqrt(h);
+    const double fx = k * dx / hh / root;
+    const double fy = k * dy / hh / root;
+    ei.m_fx += fx;
+    ei.m_fy += fy;
+    ej.m_fx -= fx;
+    ej.m_fy -= fy;
+}
+
+// A coarse grid over the circuit for finding the pairs near enough to push:
+// cells of 4 units, more than the cut-off's distance, so electrons two cells
+// apart on either axis never push each other. Those beyond the grid share
+// its edge cells, which only ever puts more electrons side by side. Each
+// cell holds its electrons as bits by index, and the grid has a border of
+// empty cells all round so that every cell has eight neighbours.
+constexpr int kGridCells = 6;   // 24 units square: the ring, 2 to 23, within it
+constexpr int kGridSide = kGridCells + 2;
+constexpr double kCellsPerUnit = 0.25;
+static_assert(kCutOffSquared <= 1 / kCellsPerUnit / kCellsPerUnit);
+constexpr std::size_t kMostGridded = 64;
+using CGrid = std::array<std::uint64_t, kGridSide * kGridSide>;
+
+// The cell along one axis, counted from the border.
+int GridCell(double v)
+{
+    return 1 + (v < 0 ? 0 : v * kCellsPerUnit >= kGridCells ? kGridCells - 1 : static_cast<int>(v * kCellsPerUnit));
+}
+
+// Each cell's electrons and its eight neighbours', in cells.
+void GatherNeighbours(CGrid& cells)
+{
+    CGrid rows{};
+    for (std::size_t c = 1; c + 1 < cells.size(); ++c)
+        rows[c] = cells[c - 1] | cells[c] | cells[c + 1];
+    for (std::size_t c = kGridSide; c + kGridSide < cells.size(); ++c)
+        cells[c] = rows[c - kGridSide] | rows[c] | rows[c + kGridSide];
+}
+
 }
 
 void CCircuit::ComputeForces(double k)
 {
     const std::size_t n = m_electrons.size();
+    // Each electron is paired with those of lower index in the cells round
+    // its own, lowest first: the order of trying every pair, so every force
+    // is added in the same order. An electron that is not a number pushes
+    // every other, so then every pair is tried.
+    const bool gridded = n <= kMostGridded && std::none_of(m_electrons.begin(), m_electrons.end(), [](const CElectron& e) {
+        return std::isnan(e.m_x) || std::isnan(e.m_y);
+    });
+    if (!gridded) {
+        for (std::size_t i = 0; i < n; ++i) {
+            m_electrons[i].m_fx = 0;
+            m_electrons[i].m_fy = 0;
+            for (std::size_t j = 0; j < i; ++j)
+                Repel(m_electrons[i], m_electrons[j], k);
+        }
+        return;
+    }
+    CGrid cells{};
+    std::array<int, kMostGridded> cellOf;   // set for every electron before it is read
+    for (std::size_t i = 0; i < n; ++i) {
+        cellOf[i] = GridCell(m_electrons[i].m_y) * kGridSide + GridCell(m_electrons[i].m_x);
+        cells[cellOf[i]] |= std::uint64_t{1} << i;
+    }
+    GatherNeighbours(cells);
     for (std::size_t i = 0; i < n; ++i) {
         CElectron& ei = m_electrons[i];
         ei.m_fx = 0;
         ei.m_fy = 0;
-        for (std::size_t j = 0; j < i; ++j) {
-            CElectron& ej = m_electrons[j];
-            const double dx = ej.m_x - ei.m_x;
-            const double dy = ej.m_y - ei.m_y;
-            double s = dx * dx + dy * dy;
-            if (s >= kCutOffSquared)
-                continue;
-            if (s < kNearSquared)
-                s = kNearFloor;
-            const double h = s / 2;
-            const double hh = h * h;
-            const double root = std::sqrt(h);
-            const double fx = k * dx / hh / root;
-            const double fy = k * dy / hh / root;
-            ei.m_fx += fx;
-            ei.m_fy += fy;
-            ej.m_fx -= fx;
-            ej.m_fy -= fy;
-        }
+        for (std::uint64_t near = cells[cellOf[i]] & ((std::uint64_t{1} << i) - 1); near != 0; near &= near - 1)
+            Repel(ei, m_electrons[std::countr_zero(near)], k);
     }
 }
 

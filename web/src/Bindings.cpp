@@ -337,11 +337,12 @@ CWebWords& PageWords()
 }
 
 // Every translation of a language as [context, source, translation]
-// triples; an empty list for English, the words as written.
-void SetWords(const val& triples)
+// triples (an empty list for English, the words as written) and the
+// language's code, for its numbers.
+void SetWords(const val& triples, const std::string& code)
 {
     CWebWords& words = PageWords();
-    words.Clear();
+    words.Clear(code);
     const auto length = triples["length"].as<unsigned>();
     for (unsigned i = 0; i < length; ++i) {
         const val triple = triples[i];

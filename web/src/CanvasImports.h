@@ -25,6 +25,19 @@ void tw_canvas_arc(int handle, int l, int t, int r, int b, int start, int span, 
                    int antialias, int flat);
 void tw_canvas_text(int handle, int l, int t, int r, int b, const char* text, const char* face, int height,
                     int weight, std::uint32_t rgb, int fitted);
+// Smooth drawing in fractional pixels: a line; a rectangle outlined where
+// penWidth is positive, filled where fill is not negative; a line of text
+// aligned in its rectangle (the TextAlign flags), turned `quarters`
+// clockwise about (ox, oy).
+void tw_canvas_smooth_line(int handle, double x1, double y1, double x2, double y2, double width, std::uint32_t rgb,
+                           int dashed);
+void tw_canvas_smooth_rect(int handle, double x, double y, double w, double h, double penWidth, std::uint32_t pen,
+                           int dashed, int fill);
+void tw_canvas_smooth_text(int handle, double x, double y, double w, double h, const char* text, const char* face,
+                           int height, int weight, std::uint32_t rgb, int align, double ox, double oy, int quarters);
+// A text's advance and a font's line height, smooth, in pixels.
+double tw_canvas_text_width(const char* text, const char* face, int height, int weight);
+double tw_canvas_text_height(const char* face, int height, int weight);
 // op: 0 copy, 1 AND, 2 OR.
 void tw_canvas_blit(int handle, int x, int y, int w, int h, int source, int sx, int sy, int op);
 // The image through its mask (black: the image shows) from both origins.

@@ -196,6 +196,33 @@ void CCanvasSurface::DrawTextFitted(const CRect& rc, const std::string& text)
     Text(rc, text, true);
 }
 
+void CCanvasSurface::SmoothLine(double x1, double y1, double x2, double y2, const CStroke& stroke)
+{
+    tw_canvas_smooth_line(Target(), x1, y1, x2, y2, stroke.width, PackRgb(stroke.cr), stroke.bDashed);
+}
+
+void CCanvasSurface::SmoothRect(const CRectF& rc, std::optional<CStroke> stroke, std::optional<Colour> fill)
+{
+    tw_canvas_smooth_rect(Target(), rc.x, rc.y, rc.w, rc.h, stroke ? stroke->width : -1.0, stroke ? PackRgb(stroke->cr) : 0,
+                          stroke && stroke->bDashed, fill ? static_cast<int>(PackRgb(*fill)) : -1);
+}
+
+void CCanvasSurface::SmoothText(const CRectF& rc, const std::string& text, int align, const CTurn& turn)
+{
+    tw_canvas_smooth_text(Target(), rc.x, rc.y, rc.w, rc.h, text.c_str(), m_font.strFace.c_str(), m_font.nHeight,
+                          m_font.nWeight, PackRgb(m_crText), align, turn.x, turn.y, turn.quarters);
+}
+
+double CCanvasSurface::TextWidth(const std::string& text)
+{
+    return tw_canvas_text_width(text.c_str(), m_font.strFace.c_str(), m_font.nHeight, m_font.nWeight);
+}
+
+double CCanvasSurface::TextHeight()
+{
+    return tw_canvas_text_height(m_font.strFace.c_str(), m_font.nHeight, m_font.nWeight);
+}
+
 void CCanvasSurface::BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op)
 {
     const auto* bitmap = dynamic_cast<const CCanvasBitmap*>(&src);

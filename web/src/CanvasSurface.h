@@ -69,6 +69,11 @@ public:
     void DrawTextCentred(const CRect& rc, const std::string& text) override;
     void DrawTextFitted(const CRect& rc, const std::string& text) override;
     bool SetAntialiasing(bool on) override;
+    void SmoothLine(double x1, double y1, double x2, double y2, const CStroke& stroke) override;
+    void SmoothRect(const CRectF& rc, std::optional<CStroke> stroke, std::optional<Colour> fill) override;
+    void SmoothText(const CRectF& rc, const std::string& text, int align, const CTurn& turn) override;
+    double TextWidth(const std::string& text) override;
+    double TextHeight() override;
 
     void BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op) override;
     // In one drawing of a sprite the host keeps for the pair.

@@ -25,6 +25,22 @@ mergeInto(LibraryManager.library, {
   tw_canvas_text: function (handle, l, t, r, b, text, face, height, weight, rgb, fitted) {
     Module['canvasHost'].text(handle, l, t, r, b, UTF8ToString(text), UTF8ToString(face), height, weight, rgb, fitted);
   },
+  tw_canvas_smooth_line: function (handle, x1, y1, x2, y2, width, rgb, dashed) {
+    Module['canvasHost'].smoothLine(handle, x1, y1, x2, y2, width, rgb, dashed);
+  },
+  tw_canvas_smooth_rect: function (handle, x, y, w, h, penWidth, pen, dashed, fill) {
+    Module['canvasHost'].smoothRect(handle, x, y, w, h, penWidth, pen, dashed, fill);
+  },
+  tw_canvas_smooth_text: function (handle, x, y, w, h, text, face, height, weight, rgb, align, ox, oy, quarters) {
+    Module['canvasHost'].smoothText(handle, x, y, w, h, UTF8ToString(text), UTF8ToString(face), height, weight, rgb,
+      align, ox, oy, quarters);
+  },
+  tw_canvas_text_width: function (text, face, height, weight) {
+    return Module['canvasHost'].textWidth(UTF8ToString(text), UTF8ToString(face), height, weight);
+  },
+  tw_canvas_text_height: function (face, height, weight) {
+    return Module['canvasHost'].textHeight(UTF8ToString(face), height, weight);
+  },
   tw_canvas_blit: function (handle, x, y, w, h, source, sx, sy, op) {
     Module['canvasHost'].blit(handle, x, y, w, h, source, sx, sy, op);
   },

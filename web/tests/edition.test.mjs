@@ -197,6 +197,17 @@ test('tarrowin.html runs from file://', async () => {
   assert.equal(view.state.circuit, 'Two Bulbs in Parallel, One in Series with a Resistor');
   assert.ok(await page.evaluate(async () => Boolean(window.tarrowin.page.host.worker) &&
     new Set((await window.tarrowin.viewPixels()).data).size > 3), 'the view is not drawn by a worker');
+  // Compare Circuits' workers start from the page's own copy of the core.
+  const compared = await page.evaluate(async () => {
+    const { page, module } = window.tarrowin;
+    page.run(module.commandIds().CompareCircuits);
+    document.getElementById('compare-set').value = '1';
+    document.querySelector('#compare .compare-top button').click();
+    const status = document.querySelector('.compare-status');
+    while (!/ measured in /.test(status.textContent)) await new Promise((done) => setTimeout(done, 50));
+    return { status: status.textContent, workers: !page.compare.pool.onPage };
+  });
+  assert.ok(compared.workers && compared.status.startsWith('4 runs of 10 minutes'), JSON.stringify(compared));
   // Only the page's own file: nothing fetched beside it.
   const loaded = await page.evaluate(() => performance.getEntriesByType('resource').map((r) => r.name)
     .filter((name) => !name.startsWith('data:') && !name.startsWith('blob:')));

@@ -66,7 +66,8 @@ def single_file(page_dir, core_js, css, assets):
     head = (f'<style>\n{css}</style>\n'
             f'<script type="application/json" id="tarrowin-assets">{inline_json(assets)}</script>\n')
     html = re.sub(r'<!--head-->.*<!--/head-->', lambda m: head, html, flags=re.S)
-    scripts = (f'<script>\n{core_js}\n</script>\n'
+    # The core's script keeps an id: Compare Circuits' workers run it again.
+    scripts = (f'<script id="tarrowin-core">\n{core_js}\n</script>\n'
                f'<script>\n{bundle.bundle(page_dir / "js", "boot-single")}</script>\n')
     return html.replace('</body>', scripts + '</body>')
 

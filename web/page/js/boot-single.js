@@ -8,5 +8,12 @@ async function loadAssets() {
   return { artwork: assets.artwork, languages: assets.languages, guideUrl: guide };
 }
 
+// A worker's module comes from the core's script as this page holds it,
+// the WebAssembly inside.
+const core = {
+  source: async () => document.getElementById('tarrowin-core').textContent,
+  wasm: async () => null,
+};
+
 // createTarrowin comes from the classic script before this one.
-window.tarrowin = start(createTarrowin, loadAssets);
+window.tarrowin = start(createTarrowin, loadAssets, core);

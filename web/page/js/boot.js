@@ -30,18 +30,31 @@ async function instantiate(imports) {
   }
 }
 
+// The compiled WebAssembly, kept for Compare Circuits' workers.
+let compiled = null;
+
 // The module, failing (rather than waiting for ever) when its WebAssembly does.
 function createCore(options) {
   return new Promise((resolve, reject) => {
     createTarrowin({
       ...options,
       instantiateWasm(imports, receive) {
-        instantiate(imports).then(({ instance, module }) => receive(instance, module), reject);
+        instantiate(imports).then(({ instance, module }) => {
+          compiled = module;
+          receive(instance, module);
+        }, reject);
         return {};
       },
     }).then(resolve, reject);
   });
 }
+
+// What a worker needs for a module of its own: the core's script (from the
+// browser's cache by now) and the WebAssembly compiled once, here.
+const core = {
+  source: async () => (await load('tarrowin.js')).text(),
+  wasm: async () => compiled,
+};
 
 async function loadAssets() {
   const text = async (file) => (await load(file)).text();
@@ -67,4 +80,4 @@ async function loadAssets() {
 if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
   navigator.serviceWorker.register('sw.js').catch((error) => console.warn('Tarrowin works online only:', error));
 
-window.tarrowin = start(createCore, loadAssets);
+window.tarrowin = start(createCore, loadAssets, core);

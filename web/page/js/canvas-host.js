@@ -201,13 +201,92 @@ export class CanvasHost {
       ctx.font = font;
       metrics = ctx.measureText(text);
     }
-    const ascent = metrics.fontBoundingBoxAscent ?? metrics.actualBoundingBoxAscent;
-    const descent = metrics.fontBoundingBoxDescent ?? metrics.actualBoundingBoxDescent;
+    const { ascent, height: lineHeight } = CanvasHost.lineBox(metrics);
     ctx.fillStyle = this.colour(rgb);
     ctx.textAlign = 'center';
     ctx.textBaseline = 'alphabetic';
     // The line's box centred in the rectangle, as the desktop centres it.
-    ctx.fillText(text, (l + r) / 2, t + ((b - t) - (ascent + descent)) / 2 + ascent);
+    ctx.fillText(text, (l + r) / 2, t + ((b - t) - lineHeight) / 2 + ascent);
+  }
+
+  // Smooth drawing in fractional pixels (the Compare chart), as the
+  // desktop's painter draws it: square line ends, dashes of 4 and gaps of 2
+  // pen widths, text aligned in its box and cut off at its edges where larger.
+  static stroke(ctx, width, rgb, dashed, colour) {
+    ctx.lineWidth = width;
+    ctx.lineCap = 'square';
+    ctx.lineJoin = 'bevel';
+    ctx.strokeStyle = colour(rgb);
+    ctx.setLineDash(dashed ? [4 * width, 2 * width] : []);
+  }
+
+  smoothLine(handle, x1, y1, x2, y2, width, rgb, dashed) {
+    const { ctx } = this.target(handle);
+    ctx.save();
+    CanvasHost.stroke(ctx, width, rgb, dashed, (c) => this.colour(c));
+    ctx.beginPath();
+    ctx.moveTo(x1, y1);
+    ctx.lineTo(x2, y2);
+    ctx.stroke();
+    ctx.restore();
+  }
+
+  smoothRect(handle, x, y, w, h, penWidth, pen, dashed, fill) {
+    const { ctx } = this.target(handle);
+    ctx.save();
+    if (fill >= 0) {
+      ctx.fillStyle = this.colour(fill);
+      ctx.fillRect(x, y, w, h);
+    }
+    if (penWidth > 0) {
+      CanvasHost.stroke(ctx, penWidth, pen, dashed, (c) => this.colour(c));
+      ctx.strokeRect(x, y, w, h);
+    }
+    ctx.restore();
+  }
+
+  // A font's metrics, from a canvas of its own so no drawing's state matters.
+  measure(text, face, height, weight) {
+    this.measurer ??= newCanvas(1, 1).getContext('2d');
+    this.measurer.font = this.font(face, height, weight);
+    return this.measurer.measureText(text);
+  }
+
+  static lineBox(metrics) {
+    const ascent = metrics.fontBoundingBoxAscent ?? metrics.actualBoundingBoxAscent;
+    const descent = metrics.fontBoundingBoxDescent ?? metrics.actualBoundingBoxDescent;
+    return { ascent, height: ascent + descent };
+  }
+
+  textWidth(text, face, height, weight) {
+    return this.measure(text, face, height, weight).width;
+  }
+
+  textHeight(face, height, weight) {
+    return CanvasHost.lineBox(this.measure('', face, height, weight)).height;
+  }
+
+  smoothText(handle, x, y, w, h, text, face, height, weight, rgb, align, ox, oy, quarters) {
+    const { ctx } = this.target(handle);
+    const metrics = this.measure(text, face, height, weight);
+    const { ascent, height: lineHeight } = CanvasHost.lineBox(metrics);
+    ctx.save();
+    ctx.translate(ox, oy);
+    ctx.rotate(quarters * Math.PI / 2);
+    if (metrics.width > w || lineHeight > h) {
+      ctx.beginPath();
+      ctx.rect(x, y, w, h);
+      ctx.clip();
+    }
+    ctx.font = this.font(face, height, weight);
+    ctx.fillStyle = this.colour(rgb);
+    ctx.textBaseline = 'alphabetic';
+    // TextAlign flags (core/draw/DrawObjects.h): 1 left, 2 right, 4 centre; 8 top, 16 middle.
+    ctx.textAlign = align & 2 ? 'right' : align & 4 ? 'center' : 'left';
+    const left = align & 2 ? x + w : align & 4 ? x + w / 2 : x;
+    const top = align & 16 ? y + (h - lineHeight) / 2 : y;
+    ctx.fillText(text, left, top + ascent);
+    ctx.restore();
   }
 
   blit(handle, x, y, w, h, source, sx, sy, op) {
@@ -298,7 +377,8 @@ function workerSource() {
   ].join('\n');
 }
 
-const kDrawing = ['fill', 'putPixels', 'shape', 'arc', 'text', 'blit', 'maskBlit', 'resize'];
+const kDrawing = ['fill', 'putPixels', 'shape', 'arc', 'text', 'smoothLine', 'smoothRect', 'smoothText', 'blit', 'maskBlit',
+  'resize'];
 
 // The page's host when the view can be drawn in a worker: the view's
 // canvas is handed to it, so rasterising each frame and passing it to the

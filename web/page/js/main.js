@@ -6,6 +6,7 @@ import { Bar } from './bars.js';
 import { WorkerCanvasHost } from './canvas-host.js';
 import { Chooser } from './chooser.js';
 import { Clock } from './clock.js';
+import { Compare } from './compare.js';
 import { keyTable } from './keys.js';
 import { Measurements } from './measurements.js';
 import { MenuBar } from './menu.js';
@@ -19,7 +20,7 @@ function elements() {
     app: byId('app'), menubar: byId('menubar'), language: byId('language'), chooser: byId('chooser'),
     controls: byId('controls-bar'), viewBox: byId('view-box'), view: byId('view'), display: byId('display-bar'),
     measurements: byId('measurements'), measurementsColumn: byId('right-column'), description: byId('description'),
-    about: byId('about'), save: byId('save-picture'),
+    about: byId('about'), save: byId('save-picture'), compare: byId('compare'),
   };
 }
 
@@ -64,11 +65,12 @@ async function copyText(text) {
 
 // What the page gives a test or an embedding page: `ready` resolves (with
 // this object) once the first frame is drawn; module, app and page are set
-// as soon as they exist.
-export function start(createTarrowin, loadAssets) {
+// as soon as they exist. core: how Compare Circuits' workers get the core
+// ({ source(), wasm() }, see compare-workers.js).
+export function start(createTarrowin, loadAssets, core) {
   const exposed = { module: null, app: null, page: null };
   exposed.ready = new Promise((resolve, reject) => {
-    build(createTarrowin, loadAssets, exposed, () => resolve(exposed)).catch((error) => {
+    build(createTarrowin, loadAssets, core, exposed, () => resolve(exposed)).catch((error) => {
       document.getElementById('app').dataset.state = 'failed';
       console.error('Tarrowin could not start:', error);
       // The page says why (index.html's script listens).
@@ -79,7 +81,7 @@ export function start(createTarrowin, loadAssets) {
   return exposed;
 }
 
-async function build(createTarrowin, loadAssets, exposed, onFirstFrame) {
+async function build(createTarrowin, loadAssets, core, exposed, onFirstFrame) {
   const el = elements();
   const host = WorkerCanvasHost.make(null);
   const [module, assets] = await Promise.all([createTarrowin({ canvasHost: host }), loadAssets()]);
@@ -113,7 +115,7 @@ async function build(createTarrowin, loadAssets, exposed, onFirstFrame) {
   cells.alt = '';
   const key = document.createElement('img');
   key.alt = '';
-  page.menu = new MenuBar(el.menubar, menus, words, run, new Set([ids.CompareCircuits]));
+  page.menu = new MenuBar(el.menubar, menus, words, run, new Set());
   const strip = module.bitmaps().find((b) => b.id === module.resourceIds().ChooserStrip);
   page.chooser = new Chooser(el.chooser, catalogue, assets.artwork[strip.file], words, run);
   page.bars = {
@@ -121,6 +123,7 @@ async function build(createTarrowin, loadAssets, exposed, onFirstFrame) {
     display: new Bar(el.display, module.displayBar(), words, run, new Map([[ids.MeterFrame, meter], [ids.ElectronKey, key]])),
   };
   page.measurements = new Measurements(el.measurements, app, words, copyText);
+  page.compare = new Compare({ module, host, words, dialog: el.compare, copyText, core });
   page.clock = new Clock(app, () => {
     if (!performance.getEntriesByName('tarrowin-first-frame').length) {
       performance.mark('tarrowin-first-frame');

@@ -1,7 +1,7 @@
 // The Measurements panel: the current at the supply and each load's energy
 // per second, as numbers, bars and the live graph, with "Copy data"; beside
 // them the long run, measured a slice at a time in the page's idle moments
-// while the panel shows.
+// while the panel shows and the page is not hidden.
 import { Graph } from './graph.js';
 import { cssColour } from './artwork.js';
 
@@ -32,6 +32,7 @@ export class Measurements {
     this.generation = -1;
     this.ticksShown = -1;
     this.slicing = false;
+    document.addEventListener('visibilitychange', () => this.slice());
   }
 
   text(source, ...args) {
@@ -140,11 +141,12 @@ export class Measurements {
 
   // Runs the long run's copy in the page's idle moments until it is done.
   slice() {
-    if (this.slicing || !this.visible()) return;
+    if (this.slicing || !this.visible() || document.visibilityState === 'hidden') return;
     this.slicing = true;
     const idle = window.requestIdleCallback ?? ((f) => setTimeout(f, 1));
     idle(() => {
       this.slicing = false;
+      if (document.visibilityState === 'hidden') return;
       const until = performance.now() + kSliceMs;
       let more = true;
       while (more && performance.now() < until) more = this.app.advanceLongRun(kTicksPerCall);

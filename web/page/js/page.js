@@ -31,6 +31,7 @@ export class Page {
       case ids.FullScreen: this.toggleFullScreen(); break;
       case ids.AppExit: window.close(); break;
       case ids.AppAbout: showAbout(this.el.about, this.aboutLayout, this.words, this.artwork, this.guideUrl); break;
+      case ids.CompareCircuits: this.compare.open(); break;
       case ids.SavePicture: this.savePicture(); break;
       case ids.CopyPicture: this.pictures.copy(this.squareSide()).catch(() => {}); break;
       case ids.ResetDefaults: this.reset(); break;
@@ -50,7 +51,7 @@ export class Page {
     const ids = this.ids;
     switch (id) {
       case ids.FullScreen: case ids.AppExit: case ids.AppAbout: case ids.SavePicture: case ids.CopyPicture:
-      case ids.ResetDefaults:
+      case ids.ResetDefaults: case ids.CompareCircuits:
         return { enabled: true, checked: false };
       default: {
         const bits = this.app.commandState(id);
@@ -172,7 +173,7 @@ export class Page {
   // The page and the core's words in another language, everything worded drawn again.
   setLanguage(code) {
     this.words.use(code);
-    this.module.setWords(this.words.triples());
+    this.module.setWords(this.words.triples(), this.words.code);
     // The dial's words are drawn with the dial.
     if (this.meter) this.app.setMeterCanvas(this.meter.handle, this.meter.side);
     document.documentElement.lang = this.words.code;
@@ -197,10 +198,12 @@ export class Page {
     this.bars.controls.build();
     this.bars.display.build();
     this.measurements.build();
+    this.compare.relabel();
   }
 
   onKey(event) {
-    if (event.defaultPrevented || kEditable(event.target) || this.el.about.open || this.el.save.open)
+    if (event.defaultPrevented || kEditable(event.target) || this.el.about.open || this.el.save.open ||
+        this.compare.isOpen())
       return;
     if (event.key === 'Escape') {
       if (document.fullscreenElement) document.exitFullscreen().catch(() => {});

@@ -5,9 +5,20 @@
 const kGrid = 25;
 const kMaxSide = 4000;
 
-async function pngOf(canvas) {
+export async function pngOf(canvas) {
   if (canvas.convertToBlob) return canvas.convertToBlob({ type: 'image/png' });
   return new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
+}
+
+// Offers the blob as a download of that name.
+export function download(blob, name) {
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(blob);
+  link.download = name;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(link.href), 10000);
 }
 
 export class Pictures {
@@ -33,13 +44,7 @@ export class Pictures {
   async save(side, name) {
     const blob = await this.png(side);
     if (!blob) return false;
-    const link = document.createElement('a');
-    link.href = URL.createObjectURL(blob);
-    link.download = `${name}.png`;
-    document.body.append(link);
-    link.click();
-    link.remove();
-    setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+    download(blob, `${name}.png`);
     return true;
   }
 
