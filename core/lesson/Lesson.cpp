@@ -54,16 +54,20 @@ void CLesson::SetPaused(bool paused)
         return;
     m_pace.SetPaused(paused);
     // A circuit chosen since the last tick is shown now, not at a tick that will not come.
+    StandStill();
+    ++m_nVersion;
+}
+
+void CLesson::StandStill()
+{
     if (CanStep() && m_frame == Frame::None)
         m_frame = Frame::Standing;
-    ++m_nVersion;
 }
 
 void CLesson::Changed()
 {
     ++m_nVersion;
-    if (CanStep() && m_frame == Frame::None)
-        m_frame = Frame::Standing;
+    StandStill();
     FollowIntro();
 }
 
@@ -131,9 +135,7 @@ void CLesson::Layout(CDrawSurface& dc, const CRect& rect)
     m_rcView = rect;
     m_bLaidOut = true;
     m_doc.LayoutCircuit(dc, rect);
-    // Standing still, the frame is drawn again at the new size at once.
-    if (CanStep() && m_frame == Frame::None)
-        m_frame = Frame::Standing;
+    StandStill();
 }
 
 void CLesson::DrawView(CDrawSurface& dc)
@@ -171,8 +173,7 @@ void CLesson::DrawPicture(CDrawSurface& dc, int side)
 void CLesson::Relayout()
 {
     m_bLaidOut = false;
-    if (CanStep() && m_frame == Frame::None)
-        m_frame = Frame::Standing;
+    StandStill();
     ++m_nVersion;
 }
 
