@@ -39,9 +39,9 @@ QRectF ToQRectF(const CRectF& rc)
 }
 
 // The selected font as smooth text wants it: anti-aliased.
-QFont SmoothFont(const CFontSpec& spec)
+QFont SmoothFont(const CFontSpec& request)
 {
-    QFont font = ResolveFont(spec);
+    QFont font = ResolveFont(request);
     font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }

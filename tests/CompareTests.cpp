@@ -89,7 +89,7 @@ TEST(CompareSession, SaysWhatRunsAndIgnoresACancelledStartsLateResults)
     CCompareSession session;
     EXPECT_EQ(session.StatusText(), "Choose what to compare, then Measure.");
     EXPECT_EQ(session.Start({}, 0.0), 0);
-    const int first = session.Start(CCompareSession::ChosenRuns(CCompareSession::kFreeChoice, std::vector{CmdId::TwoBulbsSeries},
+    const int first = session.Start(CCompareSession::ChosenRuns(CCompareSession::kFreeChoice, std::vector<int>{CmdId::TwoBulbsSeries},
                                                                 std::vector{1, 3}),
                                     100.0);
     ASSERT_EQ(session.Runs().size(), 3u);   // and the Single Bulb, their reference

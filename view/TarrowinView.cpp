@@ -239,11 +239,7 @@ void CTarrowinView::Tick()
 {
     const bool first = m_lesson.Ticks() == 0;
     m_lesson.Tick();
-    ComposeFrame();
-    if (m_lesson.Readings() != m_nReadingsShown)
-        DrawMeterNeedle(m_lesson.Meter().LastReading());
-    if (m_bBarsReady)
-        ShowCellsPicture(m_lesson.Cells());
+    ShowDue();
     if (m_pFrame != nullptr) {
         m_pFrame->AfterTick();
         if (m_escape.TakePress())
@@ -251,7 +247,6 @@ void CTarrowinView::Tick()
         if (first)
             m_pFrame->FirstFrameShown();
     }
-    RequestDescription();
 
     if (m_lesson.Ticks() % kTicksPerRateReport == 0) {
         const qint64 ms = m_rateClock.restart();
@@ -269,14 +264,18 @@ void CTarrowinView::ComposeFrame()
         m_lesson.DrawView(surface);
     }
     UpdateRendered();
-    m_clock.Follow(m_lesson.Pace().PeriodMs());
 }
 
 void CTarrowinView::AfterCommand()
 {
-    m_clock.Follow(m_lesson.Pace().PeriodMs());
+    ShowDue();
+}
+
+void CTarrowinView::ShowDue()
+{
     if (m_lesson.IsFrameDue() && m_lesson.IsStarted())
         ComposeFrame();
+    m_clock.Follow(m_lesson.Pace().PeriodMs());
     if (m_lesson.Readings() != m_nReadingsShown)
         DrawMeterNeedle(m_lesson.Meter().LastReading());
     if (m_bBarsReady)

@@ -90,6 +90,8 @@ private:
     void Tick();
     // The frame the lesson has due, drawn and repainted where it changed.
     void ComposeFrame();
+    // What the lesson has due: its frame, the clock's period, the needle, the cells, the description.
+    void ShowDue();
     // The window is shown: the bars' pictures can be drawn.
     void BarsReady();
     // Describes at once, or when a second has passed since the last time.

@@ -50,16 +50,20 @@ void CLesson::SetPaused(bool paused)
         return;
     m_pace.SetPaused(paused);
     // A circuit chosen since the last tick is shown now, not at a tick that will not come.
+    StandStill();
+    ++m_nVersion;
+}
+
+void CLesson::StandStill()
+{
     if (CanStep())
         m_bFrameDue = true;
-    ++m_nVersion;
 }
 
 void CLesson::Changed()
 {
     ++m_nVersion;
-    if (CanStep())
-        m_bFrameDue = true;
+    StandStill();
     FollowIntro();
 }
 
@@ -127,9 +131,7 @@ void CLesson::Layout(CDrawSurface& dc, const CRect& rect)
     m_rcView = rect;
     m_bLaidOut = true;
     m_doc.LayoutCircuit(dc, rect);
-    // Standing still, the frame is drawn again at the new size at once.
-    if (CanStep())
-        m_bFrameDue = true;
+    StandStill();
 }
 
 void CLesson::DrawView(CDrawSurface& dc)
@@ -163,8 +165,7 @@ void CLesson::DrawPicture(CDrawSurface& dc, int side)
 void CLesson::Relayout()
 {
     m_bLaidOut = false;
-    if (CanStep())
-        m_bFrameDue = true;
+    StandStill();
     ++m_nVersion;
 }
 

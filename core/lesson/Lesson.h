@@ -87,7 +87,9 @@ public:
 private:
     void SetPaused(bool paused);
     void FollowIntro();
-    // After a command: while time stands still, the frame shows it at once.
+    // While time stands still, what changed is drawn at once: the standing frame is due.
+    void StandStill();
+    // After a command: the version moves on, and the pace follows the title.
     void Changed();
     bool ShowsBar(int id) const;
 

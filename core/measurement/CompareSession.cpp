@@ -16,7 +16,8 @@ std::string Text(const char* text)
 
 std::string CCompareSession::ChoiceName(std::size_t choice)
 {
-    return Text(choice < kFreeChoice ? CompareSets::SetName(static_cast<CompareSets::Set>(choice)) : CompareSets::kChosenName);
+    return choice < kFreeChoice ? CompareSets::SetName(static_cast<CompareSets::Set>(choice))
+                                : Text(CompareSets::kChosenName);
 }
 
 std::vector<CMeasureSetup> CCompareSession::ChosenRuns(std::size_t choice, std::span<const int> circuits,

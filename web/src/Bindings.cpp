@@ -1,5 +1,6 @@
 // What the page reaches of the core: the front end (CWebApp), the tables
 // the menus, keys, bars and artwork are built from, and the words.
+#include "MeasureValues.h"
 #include "WebApp.h"
 #include "WebWords.h"
 #include "core/circuits/CircuitCatalogue.h"
@@ -292,14 +293,6 @@ std::string Csv(const CWebApp& app, const val& header)
     return app.Lesson().Rates().Csv(emscripten::vecFromJSArray<std::string>(header));
 }
 
-val Estimate(const CEstimate& estimate)
-{
-    val result = val::object();
-    result.set("mean", estimate.mean);
-    result.set("half", estimate.half);
-    return result;
-}
-
 val LongRunResult(CWebApp& app)
 {
     const auto& result = app.LongRun().Result();
@@ -307,10 +300,10 @@ val LongRunResult(CWebApp& app)
         return val::null();
     val loads = val::object();
     for (std::size_t i = 0; i < result->loadNames.size(); ++i)
-        loads.set(result->loadNames[i], Estimate(result->loads[i]));
+        loads.set(result->loadNames[i], EstimateValue(result->loads[i]));
     val out = val::object();
     out.set("seconds", result->seconds);
-    out.set("current", Estimate(result->current));
+    out.set("current", EstimateValue(result->current));
     out.set("loads", loads);
     return out;
 }

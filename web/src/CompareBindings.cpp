@@ -3,6 +3,7 @@
 // figures) and, in each measuring worker's own module, one run measured a
 // slice at a time. Runs and results cross between them as plain objects.
 #include "CanvasSurface.h"
+#include "MeasureValues.h"
 #include "core/measurement/CompareSession.h"
 #include "core/pictures/CompareChart.h"
 #include "core/circuits/CircuitCatalogue.h"
@@ -42,14 +43,6 @@ CMeasureSetup SetupOf(const val& job)
     return setup;
 }
 
-val EstimateObject(const CEstimate& estimate)
-{
-    val out = val::object();
-    out.set("mean", estimate.mean);
-    out.set("half", estimate.half);
-    return out;
-}
-
 CEstimate EstimateOf(const val& estimate)
 {
     return CEstimate{estimate["mean"].as<double>(), estimate["half"].as<double>()};
@@ -61,11 +54,11 @@ val ResultObject(const CMeasureResult& result)
     val loads = val::array();
     for (std::size_t i = 0; i < result.loads.size(); ++i) {
         names.call<void>("push", result.loadNames[i]);
-        loads.call<void>("push", EstimateObject(result.loads[i]));
+        loads.call<void>("push", EstimateValue(result.loads[i]));
     }
     val out = val::object();
     out.set("seconds", result.seconds);
-    out.set("current", EstimateObject(result.current));
+    out.set("current", EstimateValue(result.current));
     out.set("loadNames", names);
     out.set("loads", loads);
     return out;
