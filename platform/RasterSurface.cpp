@@ -1,5 +1,6 @@
 #include "platform/RasterSurface.h"
 
+#include "core/draw/ArcAngles.h"
 #include "platform/Fonts.h"
 #include "platform/FrameImage.h"
 #include "platform/Resources.h"
@@ -10,7 +11,6 @@
 #include <cmath>
 #include <cstring>
 #include <utility>
-#include <numbers>
 
 namespace {
 
@@ -20,13 +20,6 @@ QColor ToQColor(Colour cr)
 }
 
 constexpr std::uint32_t kOpaque = 0xff000000u;
-
-// Degrees, counted anticlockwise from three o'clock as QPainter wants them,
-// of the radial from the box centre through (x, y).
-double RadialAngle(double cx, double cy, int x, int y)
-{
-    return std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
-}
 
 QPen SmoothPen(const CStroke& stroke)
 {
@@ -182,14 +175,8 @@ void CRasterSurface::Arc(int l, int t, int r, int b, int x1, int y1, int x2, int
     if (Painter() == nullptr || m_pen.bNull)
         return;
     ApplyPenAndBrush();
-    const double cx = (l + r) / 2.0;
-    const double cy = (t + b) / 2.0;
-    const double start = RadialAngle(cx, cy, x1, y1);
-    double span = RadialAngle(cx, cy, x2, y2) - start;
-    while (span <= 0.0)
-        span += 360.0;
-    m_painter->drawArc(ShapeBox(l, t, r, b), static_cast<int>(std::lround(start * 16)),
-                       static_cast<int>(std::lround(span * 16)));
+    const CArcAngles arc = ArcAngles(l, t, r, b, x1, y1, x2, y2);
+    m_painter->drawArc(ShapeBox(l, t, r, b), arc.nStart16, arc.nSpan16);
 }
 
 void CRasterSurface::SetPixel(int x, int y, Colour cr)

@@ -1,23 +1,16 @@
 #include "CanvasSurface.h"
 
 #include "CanvasImports.h"
+#include "core/draw/ArcAngles.h"
 #include "core/res/BitmapTable.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 namespace {
 
 enum ShapeKind { kLine = 0, kEllipse = 1, kRectangle = 2 };
-
-// Degrees anticlockwise from three o'clock of the radial from the box's
-// centre through (x, y), as the desktop's surface measures its arcs.
-double RadialAngle(double cx, double cy, int x, int y)
-{
-    return std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
-}
 
 // Clips a w x h block at (x, y), taken from (sx, sy) of a source of the
 // given size, to the source and to a target of the other size.
@@ -169,14 +162,8 @@ void CCanvasSurface::Arc(int l, int t, int r, int b, int x1, int y1, int x2, int
 {
     if (m_pen.bNull)
         return;
-    const double cx = (l + r) / 2.0;
-    const double cy = (t + b) / 2.0;
-    const double start = RadialAngle(cx, cy, x1, y1);
-    double span = RadialAngle(cx, cy, x2, y2) - start;
-    while (span <= 0.0)
-        span += 360.0;
-    tw_canvas_arc(Target(), l, t, r, b, static_cast<int>(std::lround(start * 16)),
-                  static_cast<int>(std::lround(span * 16)), std::max(1, m_pen.nWidth), PackRgb(m_pen.cr),
+    const CArcAngles arc = ArcAngles(l, t, r, b, x1, y1, x2, y2);
+    tw_canvas_arc(Target(), l, t, r, b, arc.nStart16, arc.nSpan16, std::max(1, m_pen.nWidth), PackRgb(m_pen.cr),
                   m_bAntialiasing, m_pen.bFlatEnds);
 }
 
