@@ -20,5 +20,8 @@ core=$(dirname "$out")/web-core
 mkdir -p "$core"
 emcmake cmake -S web -B "$core" -DCMAKE_BUILD_TYPE=Release > "$core.configure.log" 2>&1 || { cat "$core.configure.log"; exit 1; }
 cmake --build "$core" -j"$jobs"
-python3 web/tools/assemble.py --root . --core "$core" --out "$out"
+simd=$(dirname "$out")/web-core-simd
+emcmake cmake -S web -B "$simd" -DCMAKE_BUILD_TYPE=Release -DTARROWIN_WASM_SIMD=ON > "$simd.configure.log" 2>&1 || { cat "$simd.configure.log"; exit 1; }
+cmake --build "$simd" -j"$jobs" --target tarrowin-page
+python3 web/tools/assemble.py --root . --core "$core" --core-simd "$simd" --out "$out"
 echo "The browser edition is in $out (python3 -m http.server -d $out serves it)."

@@ -35,12 +35,14 @@ double HalfScale(double target, double sum, int count)
 }
 
 // The push between two electrons nearer than the cut-off, added to the
-// first's force and taken from the second's.
+// first's force and taken from the second's. Both axes go as one pair of
+// lanes: each lane is the scalar formula's own IEEE operations, in its order.
+using CPair = double __attribute__((vector_size(16)));
+
 [[gnu::always_inline]] inline void Repel(CElectron& ei, CElectron& ej, double k)
 {
-    const double dx = ej.m_x - ei.m_x;
-    const double dy = ej.m_y - ei.m_y;
-    double s = dx * dx + dy * dy;
+    const CPair d = CPair{ej.m_x, ej.m_y} - CPair{ei.m_x, ei.m_y};
+    double s = d[0] * d[0] + d[1] * d[1];
     if (s >= kCutOffSquared)
         return;
     if (s < kNearSquared)
@@ -48,12 +50,13 @@ double HalfScale(double target, double sum, int count)
     const double h = s / 2;
     const double hh = h * h;
     const double root = std::sqrt(h);
-    const double fx = k * dx / hh / root;
-    const double fy = k * dy / hh / root;
-    ei.m_fx += fx;
-    ei.m_fy += fy;
-    ej.m_fx -= fx;
-    ej.m_fy -= fy;
+    const CPair f = k * d / hh / root;
+    const CPair fi = CPair{ei.m_fx, ei.m_fy} + f;
+    const CPair fj = CPair{ej.m_fx, ej.m_fy} - f;
+    ei.m_fx = fi[0];
+    ei.m_fy = fi[1];
+    ej.m_fx = fj[0];
+    ej.m_fy = fj[1];
 }
 
 // A coarse grid over the circuit for finding the pairs near enough to push:

@@ -170,13 +170,25 @@ test('the page starts whatever types the server sends, and says why when it cann
   const artwork = JSON.parse(readFileSync(join(webDir, 'assets.json'))).artwork[0];
   // Scripts and WebAssembly sent as a type the server does not know.
   const servers = [await serveAs(webDir, { type: (path) => /\.(html|css)$/.test(path) && `text/${path.split('.').pop()}` }),
-    await serveAs(webDir, { missing: [artwork] }), await serveAs(webDir, { missing: ['tarrowin.wasm'] })];
+    await serveAs(webDir, { missing: [artwork] }), await serveAs(webDir, { missing: ['tarrowin-simd.wasm'] }),
+    await serveAs(webDir, { missing: ['tarrowin.wasm'] })];
   t.after(() => servers.forEach((server) => server.close()));
   const page = await openPage(shared.browser, servers[0].url);
   assert.ok(await page.evaluate(async () => new Set((await window.tarrowin.viewPixels()).data).size > 3), 'the view is blank');
   // Only the worker for offline use is refused.
   assert.deepEqual(page.problems.filter((problem) => !/unsupported MIME type/.test(problem)), []);
-  for (const [i, file] of [artwork, 'tarrowin.wasm'].entries()) {
+  const fetched = [];
+  page.on('request', (request) => { if (request.url().endsWith('.wasm')) fetched.push(request.url().split('/').pop()); });
+  for (const [i, file] of [artwork, 'tarrowin-simd.wasm', 'tarrowin.wasm'].entries()) {
+    // A browser without WebAssembly's SIMD takes the core built without it.
+    if (file === 'tarrowin.wasm') {
+      await page.evaluateOnNewDocument(() => { WebAssembly.validate = () => false; });
+      fetched.length = 0;
+      await page.goto(servers[0].url);
+      await page.waitForFunction(() => document.getElementById('app')?.dataset.state === 'running', { timeout: 15000 });
+      assert.ok(await page.evaluate(async () => new Set((await window.tarrowin.viewPixels()).data).size > 3), 'no view without SIMD');
+      assert.deepEqual(fetched, ['tarrowin.wasm']);
+    }
     await page.goto(servers[i + 1].url);
     const text = await (await page.waitForSelector('[role=alert]', { visible: true })).evaluate((alert) => alert.innerText);
     assert.ok(text.includes(`${file} could not be loaded (404 Not Found)`) && /Reload[^]*tarrowin\.html[^]*server/.test(text), text);

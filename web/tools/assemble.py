@@ -76,6 +76,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument('--root', required=True, help='the source tree')
     parser.add_argument('--core', help='the emscripten build directory')
+    parser.add_argument('--core-simd', help='the same built with WebAssembly SIMD (tarrowin-page only)')
     parser.add_argument('--out', required=True, help='the folder to write, e.g. build/web')
     parser.add_argument('--worker-only', action='store_true',
                         help='write only the service worker again, for the folder as it is now (after a file in it '
@@ -98,6 +99,12 @@ def main():
         copy(page / name, out / name)
     for name in ('tarrowin.js', 'tarrowin.wasm', 'tarrowin-sim.js'):
         copy(core / name, out / name)
+    if args.core_simd:
+        # One tarrowin.js loads either WebAssembly: the two builds must agree on it.
+        simd = Path(args.core_simd)
+        if (simd / 'tarrowin.js').read_bytes() != (core / 'tarrowin.js').read_bytes():
+            parser.error(f'{simd}/tarrowin.js differs from {core}/tarrowin.js: the SIMD build is not the same core')
+        copy(simd / 'tarrowin.wasm', out / 'tarrowin-simd.wasm')
     # The page's modules as one script, which index.html runs as the single file runs its own.
     (out / 'tarrowin-page.js').write_text(bundle.bundle(page / 'js', 'boot'), encoding='utf-8')
 

@@ -15,10 +15,16 @@ async function load(file) {
   return response;
 }
 
+// The smallest module that uses a SIMD instruction (i8x16.splat): browsers
+// without WebAssembly's SIMD refuse it, and get the core built without.
+const kSimdProbe = new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 5, 1, 96, 0, 1, 123, 3, 2, 1, 0, 10, 8, 1, 6, 0,
+  65, 0, 253, 15, 11]);
+const kWasmFile = WebAssembly.validate(kSimdProbe) ? 'tarrowin-simd.wasm' : 'tarrowin.wasm';
+
 // Compiled while it downloads where the server sends the WebAssembly's own
 // type, which the browser insists on for that; from its bytes where not.
 async function instantiate(imports) {
-  const response = await load('tarrowin.wasm');
+  const response = await load(kWasmFile);
   const type = (response.headers.get('Content-Type') ?? '').split(';')[0].trim();
   try {
     if (type === 'application/wasm' && typeof WebAssembly.instantiateStreaming === 'function')
@@ -26,7 +32,7 @@ async function instantiate(imports) {
     return await WebAssembly.instantiate(await response.arrayBuffer(), imports);
   } catch (error) {
     // Something else in its place (a server's own page), or the file of another build than tarrowin.js.
-    throw Object.assign(new Error(`tarrowin.wasm is not the file of this build (${error.message})`), { file: 'tarrowin.wasm' });
+    throw Object.assign(new Error(`${kWasmFile} is not the file of this build (${error.message})`), { file: kWasmFile });
   }
 }
 
