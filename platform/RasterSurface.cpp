@@ -1,6 +1,7 @@
 #include "platform/RasterSurface.h"
 
 #include "core/draw/ArcAngles.h"
+#include "core/draw/BlockClip.h"
 #include "platform/Fonts.h"
 #include "platform/FrameImage.h"
 #include "platform/Resources.h"
@@ -58,8 +59,7 @@ QRectF ShapeBox(int l, int t, int r, int b)
 
 }
 
-CRasterSurface::CRasterSurface(QImage& target)
-    : m_image(target)
+CRasterSurface::CRasterSurface(QImage& target) : m_image(target)
 {
     if (m_image.format() != QImage::Format_RGB32 && !m_image.isNull())
         m_image = m_image.convertToFormat(QImage::Format_RGB32);
@@ -269,24 +269,13 @@ double CRasterSurface::TextHeight()
     return QFontMetricsF(SmoothFont(m_font)).height();
 }
 
-bool CRasterSurface::ClipBlock(int& x, int& y, int& w, int& h, int& sx, int& sy, const QSize& source) const
-{
-    if (sx < 0) { x -= sx; w += sx; sx = 0; }
-    if (sy < 0) { y -= sy; h += sy; sy = 0; }
-    if (x < 0) { sx -= x; w += x; x = 0; }
-    if (y < 0) { sy -= y; h += y; y = 0; }
-    w = std::min({w, m_nWidth - x, source.width() - sx});
-    h = std::min({h, m_nHeight - y, source.height() - sy});
-    return w > 0 && h > 0;
-}
-
 void CRasterSurface::BitBlt(int x, int y, int w, int h, const CBitmap& src, int sx, int sy, RasterOp op)
 {
     const auto* bitmap = dynamic_cast<const CRasterBitmap*>(&src);
     if (m_pBits == nullptr || bitmap == nullptr || bitmap->Image().isNull())
         return;
     const QImage& from = bitmap->Image();
-    if (!ClipBlock(x, y, w, h, sx, sy, from.size()))
+    if (!ClipBlock(x, y, w, h, sx, sy, from.width(), from.height(), m_nWidth, m_nHeight))
         return;
     if (from.format() != QImage::Format_RGB32 && from.format() != QImage::Format_ARGB32)
         return;
@@ -302,9 +291,7 @@ void CRasterSurface::BitBlt(int x, int y, int w, int h, const CBitmap& src, int 
         auto* d = reinterpret_cast<std::uint32_t*>(m_pBits + (y + row) * m_nStride) + x;
         const auto* s = reinterpret_cast<const std::uint32_t*>(srcBits + (sy + row) * srcStride) + sx;
         switch (op) {
-        case RasterOp::Copy:
-            std::memcpy(d, s, static_cast<std::size_t>(w) * sizeof(std::uint32_t));
-            break;
+        case RasterOp::Copy: std::memcpy(d, s, static_cast<std::size_t>(w) * sizeof(std::uint32_t)); break;
         case RasterOp::And:
             for (int i = 0; i < w; ++i)
                 d[i] = (d[i] & s[i]) | kOpaque;
@@ -331,7 +318,7 @@ void CRasterSurface::MaskBlt(int x, int y, int w, int h, const CBitmap& mask, co
     // Both transfers in one pass over the surface, clipped as BitBlt clips.
     int sx = 0;
     int sy = 0;
-    if (!ClipBlock(x, y, w, h, sx, sy, m->Image().size()))
+    if (!ClipBlock(x, y, w, h, sx, sy, m->Image().width(), m->Image().height(), m_nWidth, m_nHeight))
         return;
     for (int row = 0; row < h; ++row) {
         auto* d = reinterpret_cast<std::uint32_t*>(m_pBits + (y + row) * m_nStride) + x;

@@ -67,9 +67,6 @@ private:
     void DrawText(const CRect& rc, const std::string& text, const QFont& font);
     // The painter made ready for smooth drawing, or null without an image.
     QPainter* SmoothPainter();
-    // Clips a w x h block at (x, y), taken from (sx, sy) of a source of that
-    // size, to the source and to this surface together; false when nothing is left.
-    bool ClipBlock(int& x, int& y, int& w, int& h, int& sx, int& sy, const QSize& source) const;
 
     QImage& m_image;
     uchar* m_pBits = nullptr;

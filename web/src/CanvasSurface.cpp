@@ -2,6 +2,7 @@
 
 #include "CanvasImports.h"
 #include "core/draw/ArcAngles.h"
+#include "core/draw/BlockClip.h"
 #include "core/res/BitmapTable.h"
 
 #include <algorithm>
@@ -12,30 +13,17 @@ namespace {
 
 enum ShapeKind { kLine = 0, kEllipse = 1, kRectangle = 2 };
 
-// Clips a w x h block at (x, y), taken from (sx, sy) of a source of the
-// given size, to the source and to a target of the other size.
-bool ClipBlock(int& x, int& y, int& w, int& h, int& sx, int& sy, int sourceW, int sourceH, int targetW, int targetH)
-{
-    if (sx < 0) { x -= sx; w += sx; sx = 0; }
-    if (sy < 0) { y -= sy; h += sy; sy = 0; }
-    if (x < 0) { sx -= x; w += x; x = 0; }
-    if (y < 0) { sy -= y; h += y; y = 0; }
-    w = std::min({w, targetW - x, sourceW - sx});
-    h = std::min({h, targetH - y, sourceH - sy});
-    return w > 0 && h > 0;
-}
-
 }
 
 CCanvasBitmap::CCanvasBitmap(int w, int h, int near)
-    : m_nHandle(tw_canvas_create(std::max(w, 0), std::max(h, 0), near)), m_nWidth(std::max(w, 0)), m_nHeight(std::max(h, 0))
-{
-}
+    : m_nHandle(tw_canvas_create(std::max(w, 0), std::max(h, 0), near))
+    , m_nWidth(std::max(w, 0))
+    , m_nHeight(std::max(h, 0))
+{}
 
 CCanvasBitmap::CCanvasBitmap(Adopted, int handle, int w, int h)
     : m_nHandle(handle), m_nWidth(w), m_nHeight(h), m_bOwnPixels(false)
-{
-}
+{}
 
 CCanvasBitmap::~CCanvasBitmap()
 {
@@ -98,8 +86,7 @@ CCanvasSurface::CCanvasSurface(int handle, int w, int h) : m_nHandle(handle), m_
 
 CCanvasSurface::CCanvasSurface(CCanvasBitmap& bitmap)
     : m_nHandle(0), m_pBitmap(&bitmap), m_nWidth(bitmap.Width()), m_nHeight(bitmap.Height())
-{
-}
+{}
 
 int CCanvasSurface::Target() const
 {
@@ -169,8 +156,8 @@ void CCanvasSurface::Arc(int l, int t, int r, int b, int x1, int y1, int x2, int
 
 void CCanvasSurface::Text(const CRect& rc, const std::string& text, bool fitted)
 {
-    tw_canvas_text(Target(), rc.left, rc.top, rc.right, rc.bottom, text.c_str(), m_font.strFace.c_str(),
-                   m_font.nHeight, m_font.nWeight, PackRgb(m_crText), fitted);
+    tw_canvas_text(Target(), rc.left, rc.top, rc.right, rc.bottom, text.c_str(), m_font.strFace.c_str(), m_font.nHeight,
+                   m_font.nWeight, PackRgb(m_crText), fitted);
 }
 
 void CCanvasSurface::DrawTextCentred(const CRect& rc, const std::string& text)
@@ -190,8 +177,9 @@ void CCanvasSurface::SmoothLine(double x1, double y1, double x2, double y2, cons
 
 void CCanvasSurface::SmoothRect(const CRectF& rc, std::optional<CStroke> stroke, std::optional<Colour> fill)
 {
-    tw_canvas_smooth_rect(Target(), rc.x, rc.y, rc.w, rc.h, stroke ? stroke->width : -1.0, stroke ? PackRgb(stroke->cr) : 0,
-                          stroke && stroke->bDashed, fill ? static_cast<int>(PackRgb(*fill)) : -1);
+    tw_canvas_smooth_rect(Target(), rc.x, rc.y, rc.w, rc.h, stroke ? stroke->width : -1.0,
+                          stroke ? PackRgb(stroke->cr) : 0, stroke && stroke->bDashed,
+                          fill ? static_cast<int>(PackRgb(*fill)) : -1);
 }
 
 void CCanvasSurface::SmoothText(const CRectF& rc, const std::string& text, int align, const CTurn& turn)
