@@ -21,10 +21,13 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
 
-    m_pPage = new CDialogBar(layout, [this](int id) {
-        if (id == CmdId::AboutOk)
-            accept();
-    }, this);
+    m_pPage = new CDialogBar(
+        layout,
+        [this](int id) {
+            if (id == CmdId::AboutOk)
+                accept();
+        },
+        this);
     setFixedSize(m_pPage->size());
 
     // The text control of the layout becomes the link.

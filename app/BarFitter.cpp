@@ -13,10 +13,15 @@
 
 #include <algorithm>
 
-CBarFitter::CBarFitter(QMainWindow& window, CSideBar controls, CSideBar display, CSidePanel measurements,
-                       QWidget& view, std::function<void()> rescaled)
-    : QObject(&window), m_window(window), m_controls(controls), m_display(display), m_measurements(measurements),
-      m_view(view), m_rescaled(std::move(rescaled))
+CBarFitter::CBarFitter(QMainWindow& window, CSideBar controls, CSideBar display, CSidePanel measurements, QWidget& view,
+                       std::function<void()> rescaled)
+    : QObject(&window)
+    , m_window(window)
+    , m_controls(controls)
+    , m_display(display)
+    , m_measurements(measurements)
+    , m_view(view)
+    , m_rescaled(std::move(rescaled))
 {
     m_view.installEventFilter(this);
 }
@@ -101,6 +106,6 @@ void CBarFitter::FitDisplayDock(int column, bool below)
     const int panel = m_measurements.dock.minimumSizeHint().height();
     const int height = std::max(1, std::min(bar, column - separator - panel));
     if (m_display.dock.height() != height)
-        m_window.resizeDocks({&m_display.dock, &m_measurements.dock}, {height, std::max(1, column - separator - height)},
-                             Qt::Vertical);
+        m_window.resizeDocks({&m_display.dock, &m_measurements.dock},
+                             {height, std::max(1, column - separator - height)}, Qt::Vertical);
 }

@@ -23,8 +23,8 @@ QRect ToRect(const CDialogControl& control)
 // the whole width of its box.
 struct CTextRoom {
     QRect beside;
-    QRect alone;       // across its box; empty without neighbours in its row
-    int rowTop = 0;    // where its row starts, in dialog units
+    QRect alone;   // across its box; empty without neighbours in its row
+    int rowTop = 0;   // where its row starts, in dialog units
 };
 
 CTextRoom TextRoomOf(const CDialogLayout& layout, std::size_t index)
@@ -154,8 +154,8 @@ QSize PictureSize(const CDialogControl& control, const QWidget& widget, qreal sc
     return size + QSize(2 * border, 2 * border);
 }
 
-CBarPlacement PlaceControls(const CDialogLayout& layout, std::span<const CPlacedControl> controls,
-                            const QFont& font, CBarScale scale)
+CBarPlacement PlaceControls(const CDialogLayout& layout, std::span<const CPlacedControl> controls, const QFont& font,
+                            CBarScale scale)
 {
     const bool narrowed = scale.across < 1.0;
     const CDialogUnits own(font);
@@ -177,8 +177,9 @@ CBarPlacement PlaceControls(const CDialogLayout& layout, std::span<const CPlaced
         } else if (control.kind == DialogControlKind::Picture) {
             // Its own size at full scale, whatever the units; shrunk, inside the page.
             if (narrowed)
-                rooms.push_back({QRect(control.x, control.y, std::min(control.w, layout.nWidth - 2 * control.x), control.h),
-                                 pictures.back()});
+                rooms.push_back(
+                    {QRect(control.x, control.y, std::min(control.w, layout.nWidth - 2 * control.x), control.h),
+                     pictures.back()});
         } else {
             const QRect room = texts[i].alone.isEmpty() ? texts[i].beside : texts[i].alone;
             for (const QString& caption : {placed.caption, placed.altCaption}) {
@@ -200,9 +201,10 @@ CBarPlacement PlaceControls(const CDialogLayout& layout, std::span<const CPlaced
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const QRect beside = units.ToPixels(texts[i].beside);
         const QStringList words = Words(controls[i].caption);
-        const bool lift = !texts[i].alone.isEmpty() && std::any_of(words.begin(), words.end(), [&](const QString& word) {
-            return TextRoom(*controls[i].widget, word).width() > beside.width();
-        });
+        const bool lift =
+            !texts[i].alone.isEmpty() && std::any_of(words.begin(), words.end(), [&](const QString& word) {
+                return TextRoom(*controls[i].widget, word).width() > beside.width();
+            });
         QRect place = lift ? units.ToPixels(texts[i].alone) : beside;
         if (lift)
             place.moveTop(units.ToPixelsY(texts[i].rowTop));

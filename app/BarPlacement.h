@@ -34,8 +34,8 @@ struct CBarScale {
 struct CBarPlacement {
     CDialogUnits units{1, 1};
     QSize size;
-    std::vector<QRect> places;          // a picture's place already its own size
-    std::vector<QString> captions;      // "\n" between the lines of a broken caption
+    std::vector<QRect> places;   // a picture's place already its own size
+    std::vector<QString> captions;   // "\n" between the lines of a broken caption
     std::vector<QString> altCaptions;
 };
 
@@ -47,8 +47,8 @@ struct CBarPlacement {
 // Only a word or a picture wider than its place widens the units again.
 // Shrunk pictures give back the height they no longer need, and everything
 // below moves up by as much.
-CBarPlacement PlaceControls(const CDialogLayout& layout, std::span<const CPlacedControl> controls,
-                            const QFont& font, CBarScale scale);
+CBarPlacement PlaceControls(const CDialogLayout& layout, std::span<const CPlacedControl> controls, const QFont& font,
+                            CBarScale scale);
 
 // The natural size of a control's picture with its frame's border, at a
 // scale; invalid for a control without one.

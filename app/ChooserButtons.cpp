@@ -45,8 +45,7 @@ QToolButton* ToolButton(const QSize& iconSize, QWidget* parent)
 
 }
 
-CChooserButtons::CChooserButtons(const QList<QAction*>& items, const QSize& iconSize, QWidget* parent)
-    : QWidget(parent)
+CChooserButtons::CChooserButtons(const QList<QAction*>& items, const QSize& iconSize, QWidget* parent) : QWidget(parent)
 {
     for (QAction* action : items) {
         addAction(action);
@@ -185,8 +184,8 @@ void CChooserButtons::PlaceOverflowing(int width)
         item.widget->show();
         x += itemWidth + m_nSpacing;
     }
-    m_overflow->setGeometry(width - m_button.width(), (kRows - 1) * (m_button.height() + m_nSpacing),
-                            m_button.width(), m_button.height());
+    m_overflow->setGeometry(width - m_button.width(), (kRows - 1) * (m_button.height() + m_nSpacing), m_button.width(),
+                            m_button.height());
     m_overflow->show();
     m_nRows = kRows;
 }

@@ -54,8 +54,8 @@ CCircuitChooser::CCircuitChooser(std::function<void(int id)> onCommand, QWidget*
         }
         group = entry.nGroup;
         // The name is the button's text: its tooltip and what a screen reader says.
-        auto* action = new QAction(ChooserIcon(index++),
-                                   QCoreApplication::translate(kCircuitContext, entry.pszMenuCaption), this);
+        auto* action =
+            new QAction(ChooserIcon(index++), QCoreApplication::translate(kCircuitContext, entry.pszMenuCaption), this);
         action->setCheckable(true);
         QObject::connect(action, &QAction::triggered, this, [onCommand, id = entry.nCommandId] { onCommand(id); });
         m_actions[entry.nCommandId] = action;

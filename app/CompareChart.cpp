@@ -14,8 +14,8 @@ namespace {
 CFontSpec FontOf(const QWidget& widget, double density)
 {
     const QFontInfo info(widget.font());
-    return CFontSpec{info.family().toStdString(), CellForPixels(static_cast<int>(std::lround(info.pixelSize() * density))),
-                     info.bold() ? 700 : 400};
+    return CFontSpec{info.family().toStdString(),
+                     CellForPixels(static_cast<int>(std::lround(info.pixelSize() * density))), info.bold() ? 700 : 400};
 }
 
 QImage Drawn(QSize size, const CFontSpec& font, const std::vector<CCompareChart::CBar>& bars)

@@ -144,10 +144,13 @@ void CCompareWindow::Measure()
         QPointer<CCompareWindow> self(this);
         m_queue.Start(std::move(jobs), [self, start](int, std::size_t job, const CMeasureResult& result) {
             // On the worker's thread: handed to the window's.
-            QMetaObject::invokeMethod(self, [self, start, job, result] {
-                if (self)
-                    self->Done(start, job, result);
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                self,
+                [self, start, job, result] {
+                    if (self)
+                        self->Done(start, job, result);
+                },
+                Qt::QueuedConnection);
         });
         m_progressTimer.start();
     }
@@ -207,5 +210,6 @@ void CCompareWindow::SaveChart()
     const QString reason = PictureSaver::WritePng(
         m_pChart->Picture(QSize(CompareChart::kPictureWidth, CompareChart::kPictureHeight)), path);
     if (!reason.isEmpty())
-        QMessageBox::warning(this, Text(QT_TRANSLATE_NOOP("Compare", "Save Picture")), PictureSaver::FailureText(path, reason));
+        QMessageBox::warning(this, Text(QT_TRANSLATE_NOOP("Compare", "Save Picture")),
+                             PictureSaver::FailureText(path, reason));
 }

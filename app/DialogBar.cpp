@@ -165,8 +165,7 @@ QWidget* CDialogBar::CreateControl(const CDialogControl& control)
         widget->lower();
         return widget;
     }
-    case DialogControlKind::DrawnFrame:
-        return new CPictureControl(true, this);
+    case DialogControlKind::DrawnFrame: return new CPictureControl(true, this);
     case DialogControlKind::Picture: {
         auto* picture = new CPictureControl(false, this);
         picture->ShowResource(control.nBitmapId);

@@ -76,7 +76,7 @@ private:
     int m_nLayoutId;
     std::vector<CPlacedControl> m_placed;
     mutable std::map<CBarScale, CBarPlacement> m_placements;   // by scale, as first asked for
-    CBarPlacement m_placement;                                  // as shown
+    CBarPlacement m_placement;   // as shown
     CBarScale m_scale;
     std::vector<bool> m_altShown;
     CommandHandler m_onCommand;

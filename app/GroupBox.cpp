@@ -20,9 +20,7 @@ int Contrast(QRgb a, QRgb b)
 
 }
 
-CGroupBox::CGroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent)
-{
-}
+CGroupBox::CGroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
 
 int CGroupBox::FrameLineX() const
 {

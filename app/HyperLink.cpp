@@ -130,17 +130,25 @@ QString CHyperLink::FailureText(int code)
     case 0: return Translated(QT_TRANSLATE_NOOP("HyperLink", "The operating system is out\nof memory or resources."));
     case 2: return Translated(QT_TRANSLATE_NOOP("HyperLink", "The specified file was not found."));
     case 3: return Translated(QT_TRANSLATE_NOOP("HyperLink", "The specified path was not found."));
-    case 5: return Translated(QT_TRANSLATE_NOOP("HyperLink", "The operating system denied\naccess to the specified file."));
+    case 5:
+        return Translated(QT_TRANSLATE_NOOP("HyperLink", "The operating system denied\naccess to the specified file."));
     case 8: return Translated(QT_TRANSLATE_NOOP("HyperLink", "There was not enough memory to complete the operation."));
-    case 11: return Translated(QT_TRANSLATE_NOOP("HyperLink", "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."));
+    case 11:
+        return Translated(
+            QT_TRANSLATE_NOOP("HyperLink", "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."));
     case 26: return Translated(QT_TRANSLATE_NOOP("HyperLink", "A sharing violation occurred. "));
     case 27: return Translated(QT_TRANSLATE_NOOP("HyperLink", "The filename association is\nincomplete or invalid."));
-    case 28: return Translated(QT_TRANSLATE_NOOP("HyperLink", "The DDE transaction could not\nbe completed because the request timed out."));
+    case 28:
+        return Translated(QT_TRANSLATE_NOOP(
+            "HyperLink", "The DDE transaction could not\nbe completed because the request timed out."));
     case 29: return Translated(QT_TRANSLATE_NOOP("HyperLink", "The DDE transaction failed."));
     case 30:
-        return Translated(QT_TRANSLATE_NOOP("HyperLink", "The DDE transaction could not\nbe completed because other DDE transactions\n"
-                          "were being processed."));
-    case 31: return Translated(QT_TRANSLATE_NOOP("HyperLink", "There is no application associated\nwith the given filename extension."));
+        return Translated(QT_TRANSLATE_NOOP(
+            "HyperLink", "The DDE transaction could not\nbe completed because other DDE transactions\n"
+                         "were being processed."));
+    case 31:
+        return Translated(
+            QT_TRANSLATE_NOOP("HyperLink", "There is no application associated\nwith the given filename extension."));
     case 32: return Translated(QT_TRANSLATE_NOOP("HyperLink", "The specified dynamic-link library was not found."));
     default: return Translated(QT_TRANSLATE_NOOP("HyperLink", "Unknown Error (%1) occurred.")).arg(code);
     }
@@ -174,7 +182,8 @@ void CHyperLink::OpenLink()
     }
     QApplication::beep();
     QMessageBox box(QMessageBox::Warning, QCoreApplication::translate(Strings::kContext, Strings::kAppTitle),
-                    Translated(QT_TRANSLATE_NOOP("HyperLink", "Can't open link:\n\n")) + FailureText(result), QMessageBox::Ok, window());
+                    Translated(QT_TRANSLATE_NOOP("HyperLink", "Can't open link:\n\n")) + FailureText(result),
+                    QMessageBox::Ok, window());
     box.exec();
 }
 

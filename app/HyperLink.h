@@ -17,12 +17,12 @@ class CHyperLink : public QWidget {
 public:
     // Bits of the link style.
     enum StyleFlag : int {
-        Underline = 0x01,       // underline the text
-        HoverColour = 0x02,     // use the hover colour while the mouse is over it
-        SizeToText = 0x04,      // shrink or grow the control to its text
-        OpenOnPress = 0x08,     // open on the button press, not its release
-        FocusOnPress = 0x10,    // take the keyboard focus on a button press
-        NoHandCursor = 0x20,    // keep the ordinary cursor
+        Underline = 0x01,   // underline the text
+        HoverColour = 0x02,   // use the hover colour while the mouse is over it
+        SizeToText = 0x04,   // shrink or grow the control to its text
+        OpenOnPress = 0x08,   // open on the button press, not its release
+        FocusOnPress = 0x10,   // take the keyboard focus on a button press
+        NoHandCursor = 0x20,   // keep the ordinary cursor
         NoFocusColour = 0x40,   // never use the focus colour
     };
     static constexpr int kDefaultStyle = Underline | SizeToText | FocusOnPress;

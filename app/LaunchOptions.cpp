@@ -40,6 +40,7 @@ CLaunchOptions Ending(int status, const QString& message)
 // which the application takes out of the arguments when it is made.
 bool IsQtOption(const QString& name)
 {
+    // clang-format off
     static const QStringList names{
         QStringLiteral("cmap"),       QStringLiteral("dialogs"),    QStringLiteral("display"),
         QStringLiteral("dograb"),     QStringLiteral("fontengine"), QStringLiteral("geometry"),
@@ -49,6 +50,7 @@ bool IsQtOption(const QString& name)
         QStringLiteral("qwindowtitle"), QStringLiteral("reverse"), QStringLiteral("session"),
         QStringLiteral("style"),      QStringLiteral("stylesheet"), QStringLiteral("sync"),
         QStringLiteral("visual"),     QStringLiteral("widgetcount")};
+    // clang-format on
     return names.contains(name.section(QLatin1Char('='), 0, 0));
 }
 
@@ -96,15 +98,15 @@ CLaunchOptions CLaunchOptions::Parse(const QStringList& arguments, Reading readi
     // value missing or given where none belongs.
     const bool parsed = parser.parse(arguments);
     const QStringList unknown = parser.unknownOptionNames();
-    const bool later = reading == QtOptionsUnread && !unknown.isEmpty() &&
-                       std::all_of(unknown.begin(), unknown.end(), IsQtOption);
+    const bool later =
+        reading == QtOptionsUnread && !unknown.isEmpty() && std::all_of(unknown.begin(), unknown.end(), IsQtOption);
     if (!parsed && !later)
         return Refusal(parser.errorText());
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         return Ending(0, parser.helpText().trimmed() + QLatin1Char('\n'));
     if (parser.isSet(version))
         return Ending(0, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                        QCoreApplication::applicationVersion()));
+                                                       QCoreApplication::applicationVersion()));
     if (later)
         return {};
     if (!parser.positionalArguments().isEmpty())

@@ -13,7 +13,7 @@
 // the program before any window opens.
 struct CLaunchOptions {
     std::optional<int> circuit;   // 1, 2, ... in the chooser's order
-    std::optional<int> cells;     // 0..3
+    std::optional<int> cells;   // 0..3
     std::optional<DisplayMode> display;
     bool bFullScreen = false;
 

@@ -216,7 +216,8 @@ void CMainFrame::OnCommand(int id)
     case CmdId::AppExit: close(); break;
     case CmdId::AppAbout: ShowAboutBox(); break;
     case CmdId::SavePicture:
-        PictureSaver::SaveAs(this, *m_pViewWidget, QCoreApplication::translate(kCircuitContext, m_lesson.Title().c_str()));
+        PictureSaver::SaveAs(this, *m_pViewWidget,
+                             QCoreApplication::translate(kCircuitContext, m_lesson.Title().c_str()));
         break;
     case CmdId::CopyPicture: PictureSaver::Copy(*m_pViewWidget); break;
     case CmdId::ResetDefaults:
@@ -298,7 +299,8 @@ void CMainFrame::UpdateCommandUi()
 void CMainFrame::ShowTitle()
 {
     const QString name = QCoreApplication::translate(kCircuitContext, m_lesson.Title().c_str());
-    setWindowTitle(QStringLiteral("%1 - %2").arg(QCoreApplication::translate(Strings::kContext, Strings::kAppTitle), name));
+    setWindowTitle(
+        QStringLiteral("%1 - %2").arg(QCoreApplication::translate(Strings::kContext, Strings::kAppTitle), name));
     // A screen reader names the animation by the circuit it shows.
     m_pViewWidget->setAccessibleName(name);
 }
@@ -412,7 +414,9 @@ void CMainFrame::ToggleFullScreen()
     m_bRestoreChooser = m_lesson.State(CmdId::ViewChooser)->bChecked;
     m_bRestoreMeasurements = m_lesson.State(CmdId::ViewMeasurements)->bChecked;
     // The view alone covers the screen: bars, menu and chooser go.
-    ShowBarsAs({{CmdId::ViewChooser, false}, {CmdId::ViewControls, false}, {CmdId::ViewDisplay, false},
+    ShowBarsAs({{CmdId::ViewChooser, false},
+                {CmdId::ViewControls, false},
+                {CmdId::ViewDisplay, false},
                 {CmdId::ViewMeasurements, false}});
     menuBar()->hide();
     showFullScreen();
@@ -434,7 +438,9 @@ void CMainFrame::LeaveFullScreen()
     m_rcRestore = QRect();
     menuBar()->show();
     // Both bars come back, whatever was hidden before; the chooser and the panel as they were.
-    ShowBarsAs({{CmdId::ViewChooser, m_bRestoreChooser}, {CmdId::ViewControls, true}, {CmdId::ViewDisplay, true},
+    ShowBarsAs({{CmdId::ViewChooser, m_bRestoreChooser},
+                {CmdId::ViewControls, true},
+                {CmdId::ViewDisplay, true},
                 {CmdId::ViewMeasurements, m_bRestoreMeasurements}});
     m_pFitter->Fit();
     setWindowState(m_restoreState & ~Qt::WindowFullScreen);

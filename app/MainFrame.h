@@ -98,7 +98,7 @@ private:
     void ShowTitle();
 
     CLesson& m_lesson;
-    QRect m_rcRestore;                  // null unless in full-screen mode
+    QRect m_rcRestore;   // null unless in full-screen mode
     Qt::WindowStates m_restoreState;
     bool m_bRestoreChooser = true;
     bool m_bRestoreMeasurements = false;

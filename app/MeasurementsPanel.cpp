@@ -160,7 +160,8 @@ CMeasurementsPanel::CMeasurementsPanel(const CTarrowinDoc& doc, QWidget* parent)
     // the legend alone names the lines.
     connect(m_chart, &QChart::plotAreaChanged, this, [this](const QRectF& plot) {
         for (QValueAxis* axis : {m_axisCurrent, m_axisEnergy})
-            axis->setTitleVisible(QFontMetricsF(axis->titleFont()).horizontalAdvance(axis->titleText()) <= plot.height());
+            axis->setTitleVisible(QFontMetricsF(axis->titleFont()).horizontalAdvance(axis->titleText()) <=
+                                  plot.height());
     });
     m_chartView = new QChartView(m_chart, this);
     m_chartView->setMinimumHeight(kChartHeight);
@@ -208,17 +209,19 @@ void CMeasurementsPanel::FollowLongRun()
     m_longRunSetup = setup;
     m_longRun.reset();
     QPointer<CMeasurementsPanel> self(this);
-    m_nLongRunStart = m_longRunQueue.Start(
-        {CMeasurementQueue::CJob{setup, CMeasurement::kLongRunSeconds, 1}},
-        [self](int start, std::size_t, const CMeasureResult& result) {
-            // On the worker's thread: handed to the panel's.
-            QMetaObject::invokeMethod(self, [self, start, result] {
-                if (self && start == self->m_nLongRunStart) {
-                    self->m_longRun = result;
-                    self->ShowLongRun();
-                }
-            }, Qt::QueuedConnection);
-        });
+    m_nLongRunStart = m_longRunQueue.Start({CMeasurementQueue::CJob{setup, CMeasurement::kLongRunSeconds, 1}},
+                                           [self](int start, std::size_t, const CMeasureResult& result) {
+                                               // On the worker's thread: handed to the panel's.
+                                               QMetaObject::invokeMethod(
+                                                   self,
+                                                   [self, start, result] {
+                                                       if (self && start == self->m_nLongRunStart) {
+                                                           self->m_longRun = result;
+                                                           self->ShowLongRun();
+                                                       }
+                                                   },
+                                                   Qt::QueuedConnection);
+                                           });
     m_longRunTimer.start();
     ShowLongRun();
 }
@@ -240,9 +243,10 @@ void CMeasurementsPanel::ShowLongRun()
                                   .arg(Interval(m_longRun->current)));
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const auto named = std::find(m_longRun->loadNames.begin(), m_longRun->loadNames.end(), m_rates.LoadName(i));
-        m_rows[i].longRun->setText(named == m_longRun->loadNames.end()
-                                       ? QString()
-                                       : Interval(m_longRun->loads[static_cast<std::size_t>(named - m_longRun->loadNames.begin())]));
+        m_rows[i].longRun->setText(
+            named == m_longRun->loadNames.end()
+                ? QString()
+                : Interval(m_longRun->loads[static_cast<std::size_t>(named - m_longRun->loadNames.begin())]));
     }
 }
 
@@ -324,7 +328,8 @@ void CMeasurementsPanel::BuildLoads()
 
 void CMeasurementsPanel::ShowNumbers(double top)
 {
-    m_currentValue->setText(Text(QT_TRANSLATE_NOOP("Measurements", "%1 electrons per second")).arg(Number(m_rates.Current())));
+    m_currentValue->setText(
+        Text(QT_TRANSLATE_NOOP("Measurements", "%1 electrons per second")).arg(Number(m_rates.Current())));
     // The bars share one scale, the highest rate in the graph, so the
     // brightest bulb has the longest bar and the bars hold still.
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
@@ -364,10 +369,13 @@ double CMeasurementsPanel::ShowGraph()
 
 QString CMeasurementsPanel::CsvText() const
 {
-    std::vector<std::string> header{Text(QT_TRANSLATE_NOOP("Measurements", "time (s)")).toStdString(),
-                                    Text(QT_TRANSLATE_NOOP("Measurements", "current (electrons per second)")).toStdString()};
+    std::vector<std::string> header{
+        Text(QT_TRANSLATE_NOOP("Measurements", "time (s)")).toStdString(),
+        Text(QT_TRANSLATE_NOOP("Measurements", "current (electrons per second)")).toStdString()};
     for (std::size_t i = 0; i < m_rates.LoadCount(); ++i)
-        header.push_back(Text(QT_TRANSLATE_NOOP("Measurements", "%1 (energy per second)")).arg(QString::fromStdString(TranslatedText(kLabelContext, m_rates.LoadName(i)))).toStdString());
+        header.push_back(Text(QT_TRANSLATE_NOOP("Measurements", "%1 (energy per second)"))
+                             .arg(QString::fromStdString(TranslatedText(kLabelContext, m_rates.LoadName(i))))
+                             .toStdString());
     return QString::fromStdString(m_rates.Csv(header));
 }
 

@@ -39,8 +39,8 @@ protected:
     int valueFromText(const QString& text) const override
     {
         const int typed = QSpinBox::valueFromText(text);
-        return std::max(PictureSaver::kSideStep, (typed + PictureSaver::kSideStep / 2) / PictureSaver::kSideStep *
-                                                     PictureSaver::kSideStep);
+        return std::max(PictureSaver::kSideStep,
+                        (typed + PictureSaver::kSideStep / 2) / PictureSaver::kSideStep * PictureSaver::kSideStep);
     }
 };
 

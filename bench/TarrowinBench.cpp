@@ -87,7 +87,10 @@ void BM_RenderBallModel(benchmark::State& state)
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_RenderBallModel)->ArgNames({"w", "h"})->Args({kWidth, kHeight})->Args({3840, 2160})
+BENCHMARK(BM_RenderBallModel)
+    ->ArgNames({"w", "h"})
+    ->Args({kWidth, kHeight})
+    ->Args({3840, 2160})
     ->Unit(benchmark::kMicrosecond);
 
 // A layout of a display (a DisplayMode: 0 ball model, 1 diagram, 2 picture) at about
@@ -108,8 +111,11 @@ void BM_Layout(benchmark::State& state)
         doc.LayoutCircuit(dc, CRect{0, 0, w - shrink, h - shrink});
     }
 }
-BENCHMARK(BM_Layout)->ArgNames({"w", "h", "display"})->ArgsProduct({{kWidth}, {kHeight}, {0, 1, 2}})
-    ->ArgsProduct({{3840}, {2160}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Layout)
+    ->ArgNames({"w", "h", "display"})
+    ->ArgsProduct({{kWidth}, {kHeight}, {0, 1, 2}})
+    ->ArgsProduct({{3840}, {2160}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
 
 // Yardstick: the two full-frame copies every frame must make.
 void BM_CopyTwoFrames1080p(benchmark::State& state)

@@ -183,10 +183,10 @@ CSimParse ParseSimOptions(const std::vector<std::string>& args)
     }
     if (o.Measures()) {
         const char* clash = o.nTicks > 0 || o.nEvery > 0 ? "--ticks or --every"
-                            : o.nRegions > 0              ? "--regions"
-                            : o.Renders()                 ? "--png or --frames"
-                            : o.bEnergy || o.bTag         ? "--energy or --tag"
-                                                          : nullptr;
+                            : o.nRegions > 0             ? "--regions"
+                            : o.Renders()                ? "--png or --frames"
+                            : o.bEnergy || o.bTag        ? "--energy or --tag"
+                                                         : nullptr;
         if (clash != nullptr)
             return Fail(std::string(clash) + " cannot be used with --measure");
     } else if (o.bSeedGiven) {

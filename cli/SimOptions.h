@@ -16,19 +16,19 @@ struct CSimOptions {
     bool bSwitchOpen = false;
     int nResistor = 0;
     bool bTag = false;
-    bool bEnergy = false;        // each load's energy units in every state
+    bool bEnergy = false;   // each load's energy units in every state
     long long nTicks = 0;
-    long long nEvery = 0;        // 0: only the first and the last state
-    int nRegions = 0;            // 0: no region map
+    long long nEvery = 0;   // 0: only the first and the last state
+    int nRegions = 0;   // 0: no region map
     std::string strPng;
     std::string strFramesDir;
     int nWidth = 800;
     int nHeight = 600;
     DisplayMode mode = DisplayMode::BallModel;
-    int nPalette = 0;            // a PaletteId
+    int nPalette = 0;   // a PaletteId
     bool bLabels = false;
     double dMeasureSeconds = 0.0;   // > 0: measure the long run instead of tracing
-    unsigned nSeed = 1;             // the measured copy's generator
+    unsigned nSeed = 1;   // the measured copy's generator
     bool bSeedGiven = false;
     bool bHelp = false;
 

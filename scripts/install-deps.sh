@@ -17,6 +17,8 @@ packages=(
   # Qt's own texts (dialog buttons) in the program's languages.
   qt6-translations-l10n
   libgtest-dev libbenchmark-dev
+  # The check that the C++ follows .clang-format.
+  clang-format
   python3
   fonts-dejavu-core
   # The bars and the About box are checked with each font Debian ships for the desktop.

@@ -19,11 +19,13 @@ const NamedFactory kThree{"ThreeBulbs", &Make<CThreeBulbsCircuit>};
 constexpr double kRight = 15.5, kLeft = 9.5, kMid = 12.5, kBottom = 21.5, kRungY = 14.5;
 
 // The right bulb of the bottom pair, 13.75 to 17.25, release line 15.25..15.75.
+// clang-format off
 const std::vector<RegionCase> kRightBulb{
     {13.75, 20.5, W}, {13.76, 20.5, X}, {17.24, 20.5, X}, {17.25, 20.5, W}, {13.75, 22.5, W}, {13.76, 22.5, X},
     {17.24, 22.5, X}, {17.25, 22.5, W}, {16.5, 21.24, X}, {16.5, 21.25, W}, {16.5, 21.75, W}, {16.5, 21.76, X},
     {15.25, 21.5, W}, {15.26, 21.5, R}, {15.74, 21.5, R}, {15.75, 21.5, W}, {15.5, 22.5, X},  {12.5, 20.5, W},
     {12.5, 22.5, W}};
+// clang-format on
 
 class BulbIdentity : public ::testing::TestWithParam<IdentityCase> {};
 class BulbReleases : public ::testing::TestWithParam<ReleaseCase> {};
@@ -32,13 +34,14 @@ class BulbPush : public ::testing::TestWithParam<PushCase> {};
 class BulbWalls : public ::testing::TestWithParam<MoveCase> {};
 class BulbGlow : public ::testing::TestWithParam<GlowCase> {};
 
-} // namespace
+}   // namespace
 
 TEST_P(BulbIdentity, NamePictureLabelsAndEnergyRule)
 {
     CheckIdentity(GetParam());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Catalogue, BulbIdentity,
     ::testing::Values(
@@ -49,6 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         IdentityCase{kThree, "Three Bulbs in Series and Parallel", 149, true, false,
                      {{"power supply", {10, 0, 15, 2}}, {"light bulb 2", {13, 23, 18, 25}},
                       {"light bulb 3", {7, 23, 12, 25}}, {"light bulb 1", {10, 7, 15, 9}}}}));
+// clang-format on
 
 // --- regions, probed on both sides of every edge ---
 
@@ -79,6 +83,7 @@ TEST_P(BulbReleases, HalvesGoToTheRightBulbs)
     CheckRelease(GetParam());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Series, BulbReleases,
     ::testing::Values(
@@ -93,7 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
                      {kRight, kBottom, false, false, 1}, {kRight, kBottom, false, false, 0}}},
         ReleaseCase{"no cells", kSeries, 0, false, true, false, true, true, true,
                     {{kRight, kBottom, true, true, 0}, {kLeft, kBottom, true, true, 0}}}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Parallel, BulbReleases,
     ::testing::Values(
@@ -104,7 +111,9 @@ INSTANTIATE_TEST_SUITE_P(
                     {{kMid, kBottom, false, false, 2}, {kMid, kRungY, false, false, 0}}},
         ReleaseCase{"second half alone", kParallel, 1, false, true, false, false, true, true,
                     {{kMid, kRungY, false, true, 0}, {kMid, kBottom, false, true, 0}}}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Three, BulbReleases,
     ::testing::Values(
@@ -122,6 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{12.6, kRungY, false, true, 0}, {12.4, kRungY, false, false, 3}}},
         ReleaseCase{"no cells", kThree, 0, false, false, false, true, true, true,
                     {{kMid, kRungY, true, true, 0}, {kLeft, kBottom, true, true, 0}}}));
+// clang-format on
 
 // --- the funnel between the bottom pair, also without cells ---
 
@@ -173,7 +183,7 @@ std::vector<MoveCase> RungWalls(const NamedFactory& f)
     };
 }
 
-} // namespace
+}   // namespace
 
 INSTANTIATE_TEST_SUITE_P(ParallelRung, BulbWalls, ::testing::ValuesIn(RungWalls(kParallel)));
 INSTANTIATE_TEST_SUITE_P(ThreeRung, BulbWalls, ::testing::ValuesIn(RungWalls(kThree)));

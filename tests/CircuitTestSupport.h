@@ -54,7 +54,10 @@ struct NamedFactory {
 
 // Every case prints as its circuit and, where it has one, its name.
 template <class Case>
-    requires requires(const Case& c) { c.circuit.name; }
+requires requires(const Case& c)
+{
+    c.circuit.name;
+}
 void PrintTo(const Case& c, std::ostream* os)
 {
     *os << c.circuit.name;
@@ -83,8 +86,7 @@ inline void Configure(CCircuit& c, int cells, bool reversed, bool vary)
     c.SetCells(cells);
 }
 
-inline CElectron MoveOnce(CCircuit& c, double x, double y, double vx, double vy, bool half1 = false,
-                          bool half2 = false)
+inline CElectron MoveOnce(CCircuit& c, double x, double y, double vx, double vy, bool half1 = false, bool half2 = false)
 {
     CElectron e(x, y, vx, vy);
     e.m_bHalf1 = half1;
@@ -141,7 +143,7 @@ inline void CheckMove(const MoveCase& c)
 struct Visit {
     double x, y;
     bool half1, half2;   // its halves afterwards
-    int list;            // the glow list that gets an arc (1-based), 0 for none
+    int list;   // the glow list that gets an arc (1-based), 0 for none
 };
 
 struct ReleaseCase {
@@ -150,7 +152,7 @@ struct ReleaseCase {
     int cells;
     bool reversed, vary, open;
     bool half1, half2;   // on arrival at the first line
-    bool slows;          // a release cuts the speed to a tenth
+    bool slows;   // a release cuts the speed to a tenth
     std::vector<Visit> visits;
 };
 
@@ -244,8 +246,8 @@ inline void CheckPush(const PushCase& c)
 
 struct GlowCase {
     NamedFactory circuit;
-    Visit release;           // a charged electron released here adds the arc
-    double cx, cy;           // the arc's centre
+    Visit release;   // a charged electron released here adds the arc
+    double cx, cy;   // the arc's centre
     double sx, sy, ex, ey;   // the points its radials run through
     bool dim;
 };
@@ -347,8 +349,8 @@ inline constexpr CircuitRegion R = RegionRelease;
 inline constexpr CircuitRegion G = RegionSwitchGap;
 
 // The single hole of the circuits without a rung.
-inline const std::vector<RegionCase> kSingleHole{{4.75, 12, W}, {4.76, 12, X},  {4.76, 14.5, X}, {6, 13.25, X},
-                                                 {6, 15.75, X}, {6, 20.24, X},  {6, 20.25, W},   {12.5, 14.5, X}};
+inline const std::vector<RegionCase> kSingleHole{{4.75, 12, W}, {4.76, 12, X}, {4.76, 14.5, X}, {6, 13.25, X},
+                                                 {6, 15.75, X}, {6, 20.24, X}, {6, 20.25, W},   {12.5, 14.5, X}};
 
 // The rung: holes up to 13.25 and from 15.75, its bulb from 10.75 to 14.25
 // narrowing it to 14.25..14.75, its release line 12.25..12.75; the supply.
@@ -361,16 +363,20 @@ inline const std::vector<RegionCase> kRung{
 
 // A bulb on the bottom wire from 7.75 to 11.25 narrowing it to 21.25..21.75,
 // release line 9.25..9.75; none in the middle; the supply's ends.
+// clang-format off
 inline const std::vector<RegionCase> kLeftBulb{
     {7.75, 20.5, W}, {7.76, 20.5, X}, {11.24, 20.5, X}, {11.25, 20.5, W}, {7.75, 22.5, W},  {11.24, 22.5, X},
     {11.25, 22.5, W}, {8.5, 21.24, X}, {8.5, 21.25, W},  {8.5, 21.75, W},  {8.5, 21.76, X},  {9.25, 21.5, W},
     {9.26, 21.5, R}, {9.74, 21.5, R}, {9.75, 21.5, W},  {9.5, 20.5, X},   {12.5, 21.5, W},  {12.5, 3.5, S},
     {12, 3.5, W},    {13, 3.5, W}};
+// clang-format on
 
 // A bulb in the middle of the bottom wire, 10.75 to 14.25, release line 12.25..12.75.
+// clang-format off
 inline const std::vector<RegionCase> kCentreBulb{
     {10.75, 20.5, W}, {10.76, 20.5, X}, {14.24, 20.5, X}, {14.25, 20.5, W}, {11.5, 21.24, X}, {11.5, 21.25, W},
     {11.5, 21.75, W}, {11.5, 21.76, X}, {14.24, 22.5, X}, {14.25, 22.5, W}, {12.25, 21.5, W}, {12.26, 21.5, R},
     {12.74, 21.5, R}, {12.75, 21.5, W}, {9.5, 21.5, W},   {15.5, 21.5, W}};
+// clang-format on
 
-} // namespace region_probes
+}   // namespace region_probes

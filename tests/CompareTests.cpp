@@ -31,7 +31,9 @@ CCompareSession Measured(std::size_t set, const std::vector<double>& currents)
 // Both corners of a rectangle, or both ends of a line, in the area.
 bool Inside(const CDrawCall& call, const CRect& area)
 {
-    const auto in = [&](int x, int y) { return x >= area.left && x <= area.right && y >= area.top && y <= area.bottom; };
+    const auto in = [&](int x, int y) {
+        return x >= area.left && x <= area.right && y >= area.top && y <= area.bottom;
+    };
     return in(call.args[0], call.args[1]) && in(call.args[2], call.args[3]);
 }
 
@@ -89,9 +91,10 @@ TEST(CompareSession, SaysWhatRunsAndIgnoresACancelledStartsLateResults)
     CCompareSession session;
     EXPECT_EQ(session.StatusText(), "Choose what to compare, then Measure.");
     EXPECT_EQ(session.Start({}, 0.0), 0);
-    const int first = session.Start(CCompareSession::ChosenRuns(CCompareSession::kFreeChoice, std::vector<int>{CmdId::TwoBulbsSeries},
-                                                                std::vector{1, 3}),
-                                    100.0);
+    const int first =
+        session.Start(CCompareSession::ChosenRuns(CCompareSession::kFreeChoice, std::vector<int>{CmdId::TwoBulbsSeries},
+                                                  std::vector{1, 3}),
+                      100.0);
     ASSERT_EQ(session.Runs().size(), 3u);   // and the Single Bulb, their reference
     EXPECT_EQ(session.TotalTicks(), 3 * CMeasurement::TotalTicksFor(600.0));
     EXPECT_TRUE(session.Record(first, 0, Current(0.7), 200.0));
@@ -106,7 +109,8 @@ TEST(CompareSession, SaysWhatRunsAndIgnoresACancelledStartsLateResults)
     EXPECT_NE(second, first);
     EXPECT_FALSE(session.HasFigures());
     for (std::size_t job = 0; job < 4; ++job)
-        EXPECT_EQ(session.Record(job == 2 ? first : second, job, Current(0.5 * static_cast<double>(job)), 3250.0), job != 2);
+        EXPECT_EQ(session.Record(job == 2 ? first : second, job, Current(0.5 * static_cast<double>(job)), 3250.0),
+                  job != 2);
     EXPECT_TRUE(session.IsMeasuring());
     EXPECT_TRUE(session.Record(second, 2, Current(1.0), 3400.0));
     EXPECT_EQ(session.StatusText(), "4 runs of 10 minutes measured in 2.4 s");

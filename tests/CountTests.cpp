@@ -18,9 +18,9 @@ TEST(LoadCounts, AgreeWithGlowArcsAndTheMeterInEveryCircuit)
     CTarrowinDoc doc;
     // Three cells fill the bounded glow lists past their size; the display
     // changes empty them.
-    const int commands[] = {CmdId::Cells3,        CmdId::SwitchPolarity, CmdId::VaryMeanSpeed, CmdId::SwitchOff,
-                            CmdId::DisplayDiagram, CmdId::SwitchOn,      CmdId::Cells0,        CmdId::ResistanceUp,
-                            CmdId::SwitchPolarity, CmdId::Cells1,        CmdId::DisplayBallModel};
+    const int commands[] = {CmdId::Cells3,         CmdId::SwitchPolarity, CmdId::VaryMeanSpeed,   CmdId::SwitchOff,
+                            CmdId::DisplayDiagram, CmdId::SwitchOn,       CmdId::Cells0,          CmdId::ResistanceUp,
+                            CmdId::SwitchPolarity, CmdId::Cells1,         CmdId::DisplayBallModel};
     for (const CCircuitCatalogueEntry& entry : CircuitCatalogue()) {
         doc.OnCommand(entry.nCommandId);
         CCircuit& c = *doc.CircuitForCommand(entry.nCommandId);
@@ -49,7 +49,9 @@ TEST(LoadCounts, AgreeWithGlowArcsAndTheMeterInEveryCircuit)
         long long releases[4] = {};
         for (std::size_t i = 0; i < c.LoadCounts().size(); ++i) {
             const std::string name = c.LoadName(i);
-            const int list = name == "light bulb" ? 1 : name.starts_with("light bulb ") ? std::stoi(name.substr(11)) : 0;
+            const int list = name == "light bulb"              ? 1
+                             : name.starts_with("light bulb ") ? std::stoi(name.substr(11))
+                                                               : 0;
             EXPECT_GT(c.LoadCounts()[i].releases, 0) << name;
             EXPECT_GE(c.LoadCounts()[i].energy, c.LoadCounts()[i].releases) << name;
             releases[list] += c.LoadCounts()[i].releases;

@@ -95,8 +95,8 @@ TEST_F(Displays, AllThreeFillOneSquareAndTheirLinesGrowWithIt)
                 const QImage image = Layout(size.width(), size.height());
                 const int side = std::min(size.width(), size.height()) / 25 * 25;
                 const QRect square((size.width() - side) / 2, (size.height() - side) / 2, side, side);
-                SCOPED_TRACE(testing::Message() << "circuit " << position << ", display " << static_cast<int>(mode) << ", "
-                                                << size.width() << "x" << size.height());
+                SCOPED_TRACE(testing::Message() << "circuit " << position << ", display " << static_cast<int>(mode)
+                                                << ", " << size.width() << "x" << size.height());
                 EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
                 EXPECT_EQ(Drawn(image), square);
                 // The diagram's wire down the left side, across the middle row.

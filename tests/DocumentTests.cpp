@@ -45,7 +45,7 @@ std::vector<int> AllCircuitIds()
     return ids;
 }
 
-} // namespace
+}   // namespace
 
 // --- construction ---
 
@@ -375,7 +375,8 @@ TEST(DocumentAlone, RunsEveryCircuitCommand)
 // ticks, and the period, which a circuit's title keeps at normal pace.
 TEST(TickPace, SpeedsStopAtTheirEndsAndTheTitleKeepsTheNormalPace)
 {
-    const std::array ids{CmdId::SpeedNormal, CmdId::SpeedHalf, CmdId::SpeedQuarter, CmdId::SpeedSlower, CmdId::SpeedFaster};
+    const std::array ids{CmdId::SpeedNormal, CmdId::SpeedHalf, CmdId::SpeedQuarter, CmdId::SpeedSlower,
+                         CmdId::SpeedFaster};
     const std::map<int, std::array<int, 5>> lands{{1, {1, 2, 4, 2, 1}}, {2, {1, 2, 4, 4, 1}}, {4, {1, 2, 4, 4, 2}}};
     for (const auto& [from, to] : lands)
         for (std::size_t i = 0; i < ids.size(); ++i) {
@@ -384,8 +385,10 @@ TEST(TickPace, SpeedsStopAtTheirEndsAndTheTitleKeepsTheNormalPace)
             ASSERT_TRUE(pace.OnSpeedCommand(ids[i]));
             const auto state = [&](std::size_t id) { return *pace.CommandState(ids[id]); };
             EXPECT_EQ(std::tuple(pace.Slowdown(), pace.PeriodMs(), state(3).bEnabled, state(4).bEnabled),
-                      std::tuple(to[i], 16 * to[i], to[i] < 4, to[i] > 1)) << "from 1/" << from << " by " << ids[i];
-            EXPECT_EQ(std::tuple(state(0).bChecked, state(1).bChecked, state(2).bChecked), std::tuple(to[i] == 1, to[i] == 2, to[i] == 4));
+                      std::tuple(to[i], 16 * to[i], to[i]<4, to[i]> 1))
+                << "from 1/" << from << " by " << ids[i];
+            EXPECT_EQ(std::tuple(state(0).bChecked, state(1).bChecked, state(2).bChecked),
+                      std::tuple(to[i] == 1, to[i] == 2, to[i] == 4));
             pace.SetIntro(true);
             EXPECT_EQ(pace.PeriodMs(), 16);
             pace.SetPaused(true);
@@ -454,7 +457,7 @@ TEST(CircuitRates, FollowKnownCountsRiseAndFallWithoutJumpsAndCopyAsCsv)
 {
     CCircuitRates rates;
     std::array<CLoadCount, 2> loads{};   // the circuit's order: resistor, bulb
-    long long supply = 900;              // counts from before the restart never show
+    long long supply = 900;   // counts from before the restart never show
     rates.Restart({"resistor", "light bulb"}, supply, loads);
     EXPECT_EQ(rates.LoadName(0), "light bulb");
     double last = 0.0;
@@ -488,5 +491,6 @@ TEST(CircuitRates, FollowKnownCountsRiseAndFallWithoutJumpsAndCopyAsCsv)
     ASSERT_EQ(rows.size(), 377u);
     EXPECT_EQ(rows[0], header);
     EXPECT_EQ(rows.back(), (std::vector<std::string>{"58.00", "0.000", "0.000", "0.000"}));
-    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row[0] == "46.00" && row[1] == "-6.200"; }));
+    EXPECT_TRUE(
+        std::any_of(rows.begin(), rows.end(), [](const auto& row) { return row[0] == "46.00" && row[1] == "-6.200"; }));
 }

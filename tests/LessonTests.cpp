@@ -84,9 +84,12 @@ void ExpectStatesShow(const CLesson& lesson, const std::string& where)
     EXPECT_EQ(Enabled(lesson, CmdId::SpeedFaster), s.slowdown > 1) << where;
     EXPECT_EQ(Checked(lesson, CmdId::PaletteStandard), s.palette == 0) << where;
     EXPECT_EQ(Checked(lesson, CmdId::PaletteColourBlind), s.palette == 1) << where;
-    for (const auto& [id, on] : {std::pair{CmdId::ShowLabels, s.labels}, {CmdId::VaryMeanSpeed, s.vary},
-                                 {CmdId::Pulsate, s.pulsate}, {CmdId::ViewChooser, s.chooser},
-                                 {CmdId::ViewControls, s.controls}, {CmdId::ViewDisplay, s.displayBar},
+    for (const auto& [id, on] : {std::pair{CmdId::ShowLabels, s.labels},
+                                 {CmdId::VaryMeanSpeed, s.vary},
+                                 {CmdId::Pulsate, s.pulsate},
+                                 {CmdId::ViewChooser, s.chooser},
+                                 {CmdId::ViewControls, s.controls},
+                                 {CmdId::ViewDisplay, s.displayBar},
                                  {CmdId::ViewMeasurements, s.measurements}})
         EXPECT_EQ(Checked(lesson, id), on) << where << " " << id;
     // "on" and "off" only where a switch is shown; "-" and "+" only with the variable resistor, greyed at its ends.
@@ -107,7 +110,8 @@ void Expect(int id, const CLessonSettings& before, CLessonSettings& after)
     const int count = static_cast<int>(catalogue.size());
     // The neighbours round the end of the catalogue.
     if (id == CmdId::NextCircuit || id == CmdId::PreviousCircuit)
-        id = catalogue[static_cast<std::size_t>((before.circuit - 1 + (id == CmdId::NextCircuit ? 1 : -1) + count) % count)]
+        id = catalogue[static_cast<std::size_t>((before.circuit - 1 + (id == CmdId::NextCircuit ? 1 : -1) + count) %
+                                                count)]
                  .nCommandId;
     for (std::size_t i = 0; i < catalogue.size(); ++i)
         if (catalogue[i].nCommandId == id) {
@@ -178,7 +182,8 @@ TEST(Lesson, EveryCommandFromEveryStateDoesWhatItSaysAndTheStatesShowIt)
                 EXPECT_NE(lesson.Version(), version) << where;
             }
             // Pause turns time either way; Step pauses, or adds exactly one tick while paused.
-            EXPECT_EQ(lesson.Pace().IsPaused(), id == CmdId::Pause ? !paused : paused || id == CmdId::StepTick) << where;
+            EXPECT_EQ(lesson.Pace().IsPaused(), id == CmdId::Pause ? !paused : paused || id == CmdId::StepTick)
+                << where;
             EXPECT_EQ(lesson.Ticks(), ticks + (id == CmdId::StepTick && paused)) << where;
             ExpectStatesShow(lesson, where);
 
@@ -199,8 +204,8 @@ TEST(LessonSettings, AFreshLessonHasTheDefaultsAndWordsOutOfRangeAreNamed)
     const std::vector<std::string> ignored =
         s.ReadText("circuit=15\ncells=2\ndisplay=photo\nspeed=quarter\nresistor=-1\nbars/chooser=yes\nnonsense\n"
                    "colours=colourblind\r\n");
-    EXPECT_EQ(ignored, (std::vector<std::string>{"nonsense", "circuit=15", "display=photo", "resistor=-1",
-                                                 "bars/chooser=yes"}));
+    EXPECT_EQ(ignored,
+              (std::vector<std::string>{"nonsense", "circuit=15", "display=photo", "resistor=-1", "bars/chooser=yes"}));
     CLessonSettings expected;
     std::tie(expected.cells, expected.slowdown, expected.palette) = std::tuple(2, 4, 1);
     EXPECT_EQ(s, expected);

@@ -138,22 +138,28 @@ TEST(CompareSets, EachSetHoldsWhatItsNamePromisesAndEqualPartsTheirIdealRatio)
     std::map<CompareSets::Set, std::string> described;
     for (std::size_t set = 0; set < CompareSets::kSetCount; ++set)
         for (const CMeasureSetup& run : CompareSets::Runs(static_cast<CompareSets::Set>(set)))
-            described[static_cast<CompareSets::Set>(set)] += std::to_string(number(run.nCircuitId)) + ": " + CompareSets::SettingsText(run) + "; ";
+            described[static_cast<CompareSets::Set>(set)] +=
+                std::to_string(number(run.nCircuitId)) + ": " + CompareSets::SettingsText(run) + "; ";
     std::string resistor, all;
     for (int step = 0; step <= 14; ++step)
         resistor += "10: 1 cell, resistance " + std::to_string(step) + " of 14; ";
     for (int circuit = 1; circuit <= 14; ++circuit)
-        all += std::to_string(circuit) + ": 1 cell; " + std::to_string(circuit) + ": 2 cells; " + std::to_string(circuit) + ": 3 cells; ";
+        all += std::to_string(circuit) + ": 1 cell; " + std::to_string(circuit) + ": 2 cells; " +
+               std::to_string(circuit) + ": 3 cells; ";
     using enum CompareSets::Set;
-    EXPECT_EQ(described, (std::map<CompareSets::Set, std::string>{
-                             {SingleSeriesParallel, "1: 1 cell; 2: 1 cell; 3: 1 cell; 4: 1 cell; "},
-                             {Cells, "1: 0 cells; 1: 1 cell; 1: 2 cells; 1: 3 cells; "}, {VariableResistor, resistor},
-                             {BulbAgainstResistor, "1: 1 cell; 8: 1 cell; 11: 1 cell; "},
-                             {Switches, "5: 1 cell; 5: 1 cell, switch open; 6: 1 cell; 6: 1 cell, switch open; 7: 1 cell; "
-                                        "7: 1 cell, switch open; "}, {AllCircuits, all}}));
+    EXPECT_EQ(described,
+              (std::map<CompareSets::Set, std::string>{
+                  {SingleSeriesParallel, "1: 1 cell; 2: 1 cell; 3: 1 cell; 4: 1 cell; "},
+                  {Cells, "1: 0 cells; 1: 1 cell; 1: 2 cells; 1: 3 cells; "},
+                  {VariableResistor, resistor},
+                  {BulbAgainstResistor, "1: 1 cell; 8: 1 cell; 11: 1 cell; "},
+                  {Switches, "5: 1 cell; 5: 1 cell, switch open; 6: 1 cell; 6: 1 cell, switch open; 7: 1 cell; "
+                             "7: 1 cell, switch open; "},
+                  {AllCircuits, all}}));
     // Conductances closed and open, in units of the reference's.
-    const std::map<long, std::pair<double, double>> ideal{{1, {1, 1}}, {2, {0.5, 0.5}}, {3, {2, 2}}, {4, {1.5, 1.5}}, {5, {1, 0}},
-                                                          {6, {2, 1}}, {7, {2, 0}}, {11, {1, 1}}, {12, {4, 4}}};
+    const std::map<long, std::pair<double, double>> ideal{{1, {1, 1}},     {2, {0.5, 0.5}}, {3, {2, 2}},
+                                                          {4, {1.5, 1.5}}, {5, {1, 0}},     {6, {2, 1}},
+                                                          {7, {2, 0}},     {11, {1, 1}},    {12, {4, 4}}};
     for (const CCircuitCatalogueEntry& entry : CircuitCatalogue())
         for (int run = 0; run < 8; ++run) {
             CMeasureSetup setup = SetupOf(entry.nCommandId, run / 2);
@@ -162,10 +168,13 @@ TEST(CompareSets, EachSetHoldsWhatItsNamePromisesAndEqualPartsTheirIdealRatio)
             const auto got = CompareSets::Ideal(setup);
             const auto known = ideal.find(number(entry.nCommandId));
             ASSERT_EQ(got.has_value(), known != ideal.end()) << entry.pszMenuCaption;
-            CMeasureSetup reference = SetupOf(known == ideal.end() || known->first >= 11 ? CmdId::TwoResistorsSeries : CmdId::SingleBulb);
+            CMeasureSetup reference =
+                SetupOf(known == ideal.end() || known->first >= 11 ? CmdId::TwoResistorsSeries : CmdId::SingleBulb);
             reference.bVaryMeanSpeed = setup.bVaryMeanSpeed;
             if (got) {
-                EXPECT_TRUE(got->reference == reference && got->ratio == (setup.bSwitchOpen ? known->second.second : known->second.first) * setup.nCells)
+                EXPECT_TRUE(got->reference == reference &&
+                            got->ratio ==
+                                (setup.bSwitchOpen ? known->second.second : known->second.first) * setup.nCells)
                     << entry.pszMenuCaption << " with " << run / 2 << " cells: " << got->ratio;
             }
         }
@@ -183,14 +192,15 @@ TEST(Comparison, MeasuresItsReferencesAndCopiesWhatASpreadsheetReadsBack)
         {
             return std::string(text) == "Two Bulbs in Series" ? "Bulbs two\r\nin a row"
                    : std::string(context) == "Label"          ? "lamp, \"" + std::string(text) + "\""
-                                                               : std::string();
+                                                              : std::string();
         }
     } words;
     UseWords(&words);
     CComparison comparison(CompareSets::Runs(CompareSets::Set::SingleSeriesParallel));
     const std::array currents{1.0, 0.7, 0.9, 1.2};
     for (std::size_t job : {1u, 0u, 2u, 3u, 9u}) {
-        comparison.Record(job, CMeasureResult{600, {currents[job % 4], 0.05}, {"light bulb"}, {{2.0 * currents[job % 4], 0.1}}});
+        comparison.Record(
+            job, CMeasureResult{600, {currents[job % 4], 0.05}, {"light bulb"}, {{2.0 * currents[job % 4], 0.1}}});
         EXPECT_EQ(comparison.Bars()[1].ratio.has_value(), job != 1u);   // once its reference, the first, is in
     }
     ASSERT_TRUE(comparison.Complete() && comparison.Runs().size() == 4u);
@@ -200,6 +210,7 @@ TEST(Comparison, MeasuresItsReferencesAndCopiesWhatASpreadsheetReadsBack)
     UseWords(nullptr);
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[0][5], "times the reference");
-    EXPECT_EQ(rows[2], (std::vector<std::string>{"Bulbs two\r\nin a row", "1 cell", "0.7000", "0.6500", "0.7500", "0.7000",
-                                                  "0.5000", "lamp, \"light bulb\"", "1.4000", "1.3000", "1.5000"}));
+    EXPECT_EQ(rows[2],
+              (std::vector<std::string>{"Bulbs two\r\nin a row", "1 cell", "0.7000", "0.6500", "0.7500", "0.7000",
+                                        "0.5000", "lamp, \"light bulb\"", "1.4000", "1.3000", "1.5000"}));
 }

@@ -103,7 +103,7 @@ double DiscGrey(const QImage& frame, int cx, int cy, int r)
     return sum / n;
 }
 
-} // namespace
+}   // namespace
 
 // The menu's choice reaches every circuit and the next frame. The safe balls
 // stay clearly apart to every eye; the standard green and red come close
@@ -175,9 +175,7 @@ TEST(ElectronPalettes, ColourBlindSafeBallsKeepThreeGreysInAStill)
         grey.fill({255, 0});
         std::array<std::set<int>, 3> levels;
         int unreadable = 0;   // balls whose sign is missing, wrong or faint
-        const auto at = [&](const CElectron& e) {
-            return QPoint(grid.PixelX(e.m_x), grid.PixelY(e.m_y));
-        };
+        const auto at = [&](const CElectron& e) { return QPoint(grid.PixelX(e.m_x), grid.PixelY(e.m_y)); };
         for (int tick = 0; tick < 300; ++tick) {
             doc.StepCircuit();
             doc.AdvanceAnimation();
@@ -193,7 +191,7 @@ TEST(ElectronPalettes, ColourBlindSafeBallsKeepThreeGreysInAStill)
                 grey[k] = {std::min(grey[k].first, g), std::max(grey[k].second, g)};
                 levels[k].insert(std::abs(e.m_nGlow));
                 unreadable += MarkBars(frame, p.x(), p.y(), r, Rgb(m.r, m.g, m.b)) != std::pair(k != 0, k == 1) ||
-                               (k != 0 && std::abs(qGray(m.r, m.g, m.b) - g) < 100);
+                              (k != 0 && std::abs(qGray(m.r, m.g, m.b) - g) < 100);
             }
         }
         EXPECT_EQ(unreadable, 0) << size.width();

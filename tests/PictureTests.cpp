@@ -49,11 +49,26 @@ QRect Bounds(const QImage& image, bool (*kind)(QRgb))
     return Bounds(image.size(), [&](int x, int y) { return kind(image.pixel(x, y)); });
 }
 
-bool IsWhite(QRgb p) { return p == qRgb(255, 255, 255); }
-bool IsInk(QRgb p) { return qGray(p) < 128; }
-bool IsCellBody(QRgb p) { return qBlue(p) > 120 && qBlue(p) > qRed(p) + 90; }
-bool IsCellBand(QRgb p) { return qRed(p) > 150 && qRed(p) > qBlue(p) + 100 && qGreen(p) > qBlue(p) + 40; }
-bool IsHandle(QRgb p) { return qRed(p) > 100 && qRed(p) > qGreen(p) + 90 && qRed(p) > qBlue(p) + 90; }
+bool IsWhite(QRgb p)
+{
+    return p == qRgb(255, 255, 255);
+}
+bool IsInk(QRgb p)
+{
+    return qGray(p) < 128;
+}
+bool IsCellBody(QRgb p)
+{
+    return qBlue(p) > 120 && qBlue(p) > qRed(p) + 90;
+}
+bool IsCellBand(QRgb p)
+{
+    return qRed(p) > 150 && qRed(p) > qBlue(p) + 100 && qGreen(p) > qBlue(p) + 40;
+}
+bool IsHandle(QRgb p)
+{
+    return qRed(p) > 100 && qRed(p) > qGreen(p) + 90 && qRed(p) > qBlue(p) + 90;
+}
 
 // The supply's plates in the diagram, left to right: '+' for a long plate,
 // '-' for a short one. Only the plates rise above the top wire, which is
@@ -72,8 +87,9 @@ std::string DiagramPlates(const QImage& image)
             }
     if (tops.empty())
         return {};
-    const int wire = std::max_element(columnsMeeting.begin(), columnsMeeting.end(),
-                                      [](const auto& a, const auto& b) { return a.second < b.second; })->first;
+    const int wire = std::max_element(columnsMeeting.begin(), columnsMeeting.end(), [](const auto& a, const auto& b) {
+                         return a.second < b.second;
+                     })->first;
     int highest = INT_MAX;
     for (const auto& [x, top] : tops)
         highest = std::min(highest, top);
@@ -122,7 +138,7 @@ std::string PictureCells(const QImage& image)
     return cells;
 }
 
-} // namespace
+}   // namespace
 
 TEST(SupplyPicture, PositiveEndsAreWhereTheDiagramHasItsLongPlates)
 {

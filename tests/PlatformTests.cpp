@@ -172,7 +172,7 @@ TEST(RasterSurface, MaskAndImagePairStampsOnlyTheDisc)
     auto mask = dc.CreateCompatibleBitmap(2, 1);
     auto sprite = dc.CreateCompatibleBitmap(2, 1);
     dc.CreateMemorySurface(*mask)->SetPixel(0, 0, Rgb(255, 255, 255));   // (1, 0) stays black
-    dc.CreateMemorySurface(*sprite)->SetPixel(1, 0, Rgb(0, 200, 7));     // (0, 0) stays black
+    dc.CreateMemorySurface(*sprite)->SetPixel(1, 0, Rgb(0, 200, 7));   // (0, 0) stays black
     dc.BitBlt(0, 0, 2, 1, *mask, 0, 0, RasterOp::And);
     dc.BitBlt(0, 0, 2, 1, *sprite, 0, 0, RasterOp::Or);
     EXPECT_EQ(At(image, 0, 0), Rgb(40, 50, 60));
@@ -389,7 +389,7 @@ TEST(RasterSurface, ArcRunsAnticlockwiseOverTheTop)
     const CInk ink = InkOf(image, kGrey);
     ASSERT_GT(ink.count, 0);
     EXPECT_LE(ink.bottom, 26);   // nothing below the centre row
-    EXPECT_LE(ink.top, 6);       // it passes the top of the circle
+    EXPECT_LE(ink.top, 6);   // it passes the top of the circle
     EXPECT_EQ(At(image, 25, 45), kGrey);
 }
 
@@ -568,6 +568,7 @@ TEST(RecordingSurface, RecordsCallsWithTheirArguments)
     dc.Arc(1, 2, 3, 4, 5, 6, 7, 8);
     dc.DrawTextCentred(CRect{1, 2, 3, 4}, "lamp");
     dc.SelectFont(CFontSpec{"Face", 12, 700});
+    // clang-format off
     const std::vector<CDrawCall> want{
         {"SelectPen", {3, 1, 2, 3, 0}, ""},
         {"FillSolidRect", {-1, 2, 30, 40, 4, 5, 6}, ""},
@@ -575,6 +576,7 @@ TEST(RecordingSurface, RecordsCallsWithTheirArguments)
         {"DrawTextCentred", {1, 2, 3, 4}, "lamp"},
         {"SelectFont", {12, 700}, "Face"},
     };
+    // clang-format on
     EXPECT_EQ(dc.Calls(), want);
     EXPECT_EQ(dc.CallsOf("Arc").size(), 1u);
     dc.Clear();

@@ -36,7 +36,7 @@ public:
     }
 };
 
-} // namespace
+}   // namespace
 
 // --- the generator ---
 
@@ -216,7 +216,7 @@ struct CellsCase {
     double voltage;
 };
 
-} // namespace
+}   // namespace
 
 class SetCellsRule : public ::testing::TestWithParam<CellsCase> {};
 
@@ -252,7 +252,7 @@ struct EnergyCase {
     int level;
 };
 
-} // namespace
+}   // namespace
 
 class OneReleaseEnergy : public ::testing::TestWithParam<EnergyCase> {};
 
@@ -307,7 +307,8 @@ TEST(CircuitOptions, LabelsAndDisplayModeDirtyTheLayout)
     EXPECT_FALSE(circuit.GetShowLabels());
     EXPECT_EQ(circuit.LayoutVersion(), 2);
 
-    for (const DisplayMode mode : {DisplayMode::Picture, DisplayMode::Diagram, DisplayMode::Diagram, DisplayMode::BallModel}) {
+    for (const DisplayMode mode :
+         {DisplayMode::Picture, DisplayMode::Diagram, DisplayMode::Diagram, DisplayMode::BallModel}) {
         const int version = circuit.LayoutVersion();
         circuit.SetDisplayMode(mode);
         EXPECT_EQ(circuit.GetDisplayMode(), mode);

@@ -188,7 +188,7 @@ protected:
             seq += ids[0] == IdOf(painter.Sprites().Flash().Image())    ? 'F'
                    : ids[0] == IdOf(painter.Sprites().Dim().Image())    ? 'D'
                    : ids[0] == IdOf(painter.Sprites().Normal().Image()) ? 'N'
-                                                                : '?';
+                                                                        : '?';
         }
         return seq;
     }
@@ -458,9 +458,9 @@ TEST_F(RenderTest, IntroRunsFor250FramesThenElectronsAppear)
         progress.push_back(c.IntroProgress());
     }
     EXPECT_EQ(c.GetIntroFrames(), 0);
-    EXPECT_EQ(progress[1], 0);     // 2 * 2 / 5
-    EXPECT_EQ(progress[2], 1);     // 3 * 2 / 5
-    EXPECT_EQ(progress[124], 50);  // 125 * 2 / 5
+    EXPECT_EQ(progress[1], 0);   // 2 * 2 / 5
+    EXPECT_EQ(progress[2], 1);   // 3 * 2 / 5
+    EXPECT_EQ(progress[124], 50);   // 125 * 2 / 5
     EXPECT_EQ(progress.back(), 100);
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
     // Counter 249: 100 sin 24.9 = -23.06; counter 1: 100 sin 0.1 = 9.98.
@@ -631,10 +631,12 @@ TEST_F(RenderTest, SpriteIsStampedWithMaskThenImageAroundTheCentre)
     OnlyElectron(12.3, 10.25, false);
     painter.DrawElectrons(c, *rec);
     // Centre (trunc(100 + 196.8), 164) = (296, 164); radius 4.
+    // clang-format off
     const std::vector<CDrawCall> want{
         {"BitBlt", {292, 160, 9, 9, IdOf(painter.Sprites().Normal().Mask()), 0, 0, kAnd}, ""},
         {"BitBlt", {292, 160, 9, 9, IdOf(painter.Sprites().Normal().Image()), 0, 0, static_cast<int>(RasterOp::Or)}, ""},
     };
+    // clang-format on
     EXPECT_EQ(rec->Calls(), want);
 }
 
@@ -686,10 +688,12 @@ TEST_F(RenderTest, PulseStepsWalkEachRowAndGrowWithTheLayout)
     struct Case {
         int level, phase, dx, dy;
     };
+    // clang-format off
     const Case cases[] = {
         {1, 0, 1, 0},   {1, 3, 0, -1},  {2, 0, 0, 1},   {2, 7, -1, 1}, {3, 4, 2, 0},    {3, 0, 0, 2},
         {4, 10, -3, -2}, {5, 10, -3, -2}, {5, 11, 3, 2}, {6, 0, 0, -3}, {6, 8, 3, 0},    {6, 15, -1, -3},
     };
+    // clang-format on
     // At the reference size as written; on a 1000-pixel square (unit 40, 1.25
     // times the reference) each step grows, rounded to the nearer pixel, both ways.
     const auto at1000 = [](int d) { return d < 0 ? -std::array{0, 1, 3, 4}[-d] : std::array{0, 1, 3, 4}[d]; };
@@ -764,7 +768,7 @@ TEST_F(RenderTest, TaggedElectronGetsAWhiteRingThatDoesNotJitter)
     c.Electrons().clear();
     c.Electrons().emplace_back(3.0, 12.0, 0.0, 0.0);
     CElectron& tagged = c.Electrons().emplace_back(12.5, 3.5, 0.0, 0.0);   // nearest the supply
-    tagged.m_bHalf1 = tagged.m_bHalf2 = true;                              // jitters by (0, 1)
+    tagged.m_bHalf1 = tagged.m_bHalf2 = true;   // jitters by (0, 1)
     c.Electrons()[0].m_bHalf1 = c.Electrons()[0].m_bHalf2 = false;
     c.ToggleTag();
     ASSERT_EQ(c.GetTagged(), &c.Electrons()[1]);
@@ -958,11 +962,11 @@ TEST_F(RenderTest, DiagramLayoutPaintsWhitePaperAndBlackWire)
     QImage target(600, 400, QImage::Format_RGB32);
     CRasterSurface dc(target);
     painter.Layout(c, dc, CRect{0, 0, 600, 400});
-    EXPECT_EQ(At(target, 120, 20), kWhite);              // paper corner
-    EXPECT_EQ(At(target, 440, 200), kWhite);             // inside the loop
-    EXPECT_EQ(At(target, 156, 200), kBlack);             // left wire at x 3.5
-    EXPECT_EQ(At(target, 400, 344), kBlack);             // bottom wire at y 21.5
-    EXPECT_NE(At(target, 50, 200), kWhite);              // outside the paper
+    EXPECT_EQ(At(target, 120, 20), kWhite);   // paper corner
+    EXPECT_EQ(At(target, 440, 200), kWhite);   // inside the loop
+    EXPECT_EQ(At(target, 156, 200), kBlack);   // left wire at x 3.5
+    EXPECT_EQ(At(target, 400, 344), kBlack);   // bottom wire at y 21.5
+    EXPECT_NE(At(target, 50, 200), kWhite);   // outside the paper
 }
 
 // --- glow arcs ---
@@ -1108,6 +1112,7 @@ TEST_F(RenderTest, PictureShowsTheSupplyForTheCellsAboveTheCircuit)
         c.SetCells(std::abs(cells));
         rec->Clear();
         painter.DrawPicture(c, *rec);
+        // clang-format off
         const std::vector<CDrawCall> want{
             {"FillSolidRect", {0, 0, 600, 400, 0, 0, 0}, ""},
             {"LoadBitmap", {id, 400, 120}, ""},
@@ -1115,6 +1120,7 @@ TEST_F(RenderTest, PictureShowsTheSupplyForTheCellsAboveTheCircuit)
             {"LoadBitmap", {147, 400, 280}, ""},
             {"BitBlt", {100, 120, 400, 280, 147, 0, 0, kCopy}, ""},
         };
+        // clang-format on
         EXPECT_EQ(rec->Calls(), want) << "cells " << cells;
     }
 }
@@ -1356,7 +1362,8 @@ TEST_F(RenderTest, RenderCopiesTheWholeFrameOnlyAfterALayoutAndAroundTheIntro)
     std::vector<CRect> restored;
     for (const CDrawCall& call : rec->CallsOf("BitBlt"))
         if (call.args[4] == backgroundId)
-            restored.push_back(CRect{call.args[0], call.args[1], call.args[0] + call.args[2], call.args[1] + call.args[3]});
+            restored.push_back(
+                CRect{call.args[0], call.args[1], call.args[0] + call.args[2], call.args[1] + call.args[3]});
     EXPECT_EQ(restored, std::vector<CRect>(rects.begin(), rects.begin() + CCircuit::kElectronCount));
 }
 

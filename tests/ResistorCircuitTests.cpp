@@ -83,20 +83,21 @@ std::vector<RegionCase> BlockEdges(double cx, double cy, double lo, double hi)
 {
     const double a = cx - 1.75, b = cx + 1.75, in = cx - 1;
     const double upper = (cy - 1.25 + lo) / 2, lower = (hi + cy + 1.25) / 2, mid = (lo + hi) / 2;
-    return {{a, upper, W},       {a + 0.01, upper, X}, {b - 0.01, upper, X}, {b, upper, W},
-            {a, lower, W},       {a + 0.01, lower, X}, {b - 0.01, lower, X}, {b, lower, W},
-            {in, lo - 0.01, X},  {in, lo, W},          {in, hi, W},          {in, hi + 0.01, X},
-            {cx - 0.25, mid, W}, {cx - 0.24, mid, R},  {cx + 0.24, mid, R},  {cx + 0.25, mid, W},
-            {cx, upper, X},      {cx, lower, X}};
+    return {{a, upper, W},        {a + 0.01, upper, X}, {b - 0.01, upper, X}, {b, upper, W},       {a, lower, W},
+            {a + 0.01, lower, X}, {b - 0.01, lower, X}, {b, lower, W},        {in, lo - 0.01, X},  {in, lo, W},
+            {in, hi, W},          {in, hi + 0.01, X},   {cx - 0.25, mid, W},  {cx - 0.24, mid, R}, {cx + 0.24, mid, R},
+            {cx + 0.25, mid, W},  {cx, upper, X},       {cx, lower, X}};
 }
 
 // The two holes of the ladder circuits and the supply.
+// clang-format off
 const std::vector<RegionCase> kRungHoles{
     {6, 13.24, X},    {6, 13.25, W},  {6, 15.75, W},   {6, 15.76, X},    {6, 4.75, W},   {6, 4.76, X},
     {6, 20.24, X},    {6, 20.25, W},  {4.75, 12, W},   {4.76, 12, X},    {4.76, 14.5, W}, {20.24, 14.5, W},
     {20.24, 17, X},   {20.25, 17, W}, {12.5, 3.5, S},  {12, 3.5, W}};
+// clang-format on
 
-} // namespace
+}   // namespace
 
 // --- catalogue: titles, pictures, labels, energy rule ---
 
@@ -107,6 +108,7 @@ TEST_P(ResistorIdentity, NamePictureLabelsAndEnergyRule)
     CheckIdentity(GetParam());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Catalogue, ResistorIdentity,
     ::testing::Values(
@@ -130,6 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
         IdentityCase{kUnequalParallel, "Two Unequal Resistors in Parallel", 159, false, false,
                      {{"power supply", {10, 0, 15, 2}}, {"resistor (high R)", {10, 18, 15, 20}},
                       {"resistor (low R)", {10, 11, 15, 13}}}}));
+// clang-format on
 
 // --- regions, probed on both sides of every edge ---
 
@@ -169,6 +172,7 @@ TEST_P(ResistorWalls, ReflectAndMoveAgain)
     CheckMove(GetParam());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Blocks, ResistorWalls,
     ::testing::Values(
@@ -196,6 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
         MoveCase{"low R rung, band down", kUnequalParallel, false, 12, 14.5, 0, 0.4, 12, 14.5, 0, -0.4},
         MoveCase{"high R bottom, band up", kUnequalParallel, false, 12, 21.5, 0, -0.2, 12, 21.5, 0, 0.2},
         MoveCase{"jump into the upper hole", kUnequalParallel, false, 8, 13.3, 0, -0.4, 12, 2.6, 0, -0.4, 2}));
+// clang-format on
 
 // The variable resistor's walls; an electron found inside them more than
 // 0.05 from the band (left there when "+" narrowed it) goes to the supply.
@@ -222,9 +227,9 @@ INSTANTIATE_TEST_SUITE_P(
 struct Hit {
     double x, y;
     bool half1, half2;   // its halves afterwards
-    int glow;            // m_nGlow afterwards, 0 for no release
-    double factor;       // on both velocity components
-    int arcList;         // the glow list that gets an arc (1-based), 0 for none
+    int glow;   // m_nGlow afterwards, 0 for no release
+    double factor;   // on both velocity components
+    int arcList;   // the glow list that gets an arc (1-based), 0 for none
 };
 
 struct HitCase {
@@ -272,8 +277,9 @@ constexpr Hit Pass(double x, double y, bool h1, bool h2)
     return {x, y, h1, h2, 0, 1.0, 0};
 }
 
-} // namespace
+}   // namespace
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     BulbAndResistor, ResistorReleases,
     ::testing::Values(
@@ -286,7 +292,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {15.5, 21.5, false, false, -10, 0.1, 0}}},
         HitCase{"no cells", kBulbRes, 0, false, false, true, true,
                 {Pass(15.5, 21.5, true, true), Pass(9.5, 21.5, true, true)}}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     ParallelBulbsOneResistor, ResistorReleases,
     ::testing::Values(
@@ -304,8 +312,10 @@ INSTANTIATE_TEST_SUITE_P(
                 {Pass(12.6, 14.5, false, true), {12.4, 14.5, false, false, -10, 0.1, 2}}},
         HitCase{"no cells", kOneRes, 0, false, false, true, true,
                 {Pass(12.5, 14.5, true, true), Pass(9.5, 21.5, true, true)}}));
+// clang-format on
 
 // The variable resistor: m_nGlow -(w - 0.2) * 10 truncated, speed times w - 0.9.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     VariableResistor, ResistorReleases,
     ::testing::Values(
@@ -318,7 +328,9 @@ INSTANTIATE_TEST_SUITE_P(
         HitCase{"1.2, reversed", kVar12, 3, true, false, true, true,
                 {{9.5, 21.5, true, false, -10, 0.1, 1}, {15.5, 21.5, false, false, -10, VariableFactor(14), 0}}},
         HitCase{"no cells", kVar12, 0, false, false, true, true, {Pass(15.5, 21.5, true, true)}}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     SeriesPair, ResistorReleases,
     ::testing::Values(
@@ -334,7 +346,9 @@ INSTANTIATE_TEST_SUITE_P(
                 {{9.5, 21.5, true, false, -10, 0.1, 0}, {15.5, 21.5, false, false, -7, 0.5, 0}}},
         HitCase{"unequal, no cells", kUnequalSeries, 0, false, false, true, true,
                 {Pass(15.5, 21.5, true, true), Pass(9.5, 21.5, true, true)}}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     ParallelPair, ResistorReleases,
     ::testing::Values(
@@ -352,6 +366,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {{12.5, 14.5, false, false, -7, 0.5, 0}}},
         HitCase{"unequal, no cells", kUnequalParallel, 0, false, false, true, true,
                 {Pass(12.5, 14.5, true, true), Pass(12.5, 21.5, true, true)}}));
+// clang-format on
 
 // --- the funnel: series circuits, also without cells; not the parallel pair ---
 
@@ -393,15 +408,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(VariableGlowPen, ThinsAsTheWallThickens)
 {
     struct {
-        int up, down;    // presses of "+", then of "-"
+        int up, down;   // presses of "+", then of "-"
         int widths[3];   // for 1, 2 and 3 cells
     } const table[]{
-        {0, 0, {4, 6, 8}},  {3, 0, {4, 6, 8}},
-        {4, 0, {2, 4, 6}},    // 0.7000000000000002
-        {9, 0, {2, 4, 6}},  {10, 0, {2, 2, 4}},   // 1.0000000000000004
-        {14, 0, {2, 2, 4}}, {14, 3, {2, 2, 4}},
-        {14, 4, {2, 4, 6}},   // 0.9999999999999998
-        {14, 10, {4, 6, 8}},  // 0.6999999999999995
+        {0, 0, {4, 6, 8}},   {3, 0, {4, 6, 8}},  {4, 0, {2, 4, 6}},   // 0.7000000000000002
+        {9, 0, {2, 4, 6}},   {10, 0, {2, 2, 4}},   // 1.0000000000000004
+        {14, 0, {2, 2, 4}},  {14, 3, {2, 2, 4}}, {14, 4, {2, 4, 6}},   // 0.9999999999999998
+        {14, 10, {4, 6, 8}},   // 0.6999999999999995
     };
     for (const auto& p : table)
         for (int cells : {1, 2, 3}) {
@@ -537,14 +550,17 @@ using Lines = std::vector<std::array<double, 4>>;   // grid (x0, y0) to (x1, y1)
 
 Lines OneBar(double cx, double cy)
 {
-    return {{cx, cy - 0.35, cx, cy + 0.35}, {cx - 0.15, cy - 0.35, cx + 0.15, cy - 0.35},
+    return {{cx, cy - 0.35, cx, cy + 0.35},
+            {cx - 0.15, cy - 0.35, cx + 0.15, cy - 0.35},
             {cx - 0.15, cy + 0.35, cx + 0.15, cy + 0.35}};
 }
 
 Lines TwoBars(double cx, double cy)
 {
-    return {{cx - 0.15, cy - 0.35, cx - 0.15, cy + 0.35}, {cx + 0.15, cy - 0.35, cx + 0.15, cy + 0.35},
-            {cx - 0.3, cy - 0.35, cx + 0.3, cy - 0.35}, {cx - 0.3, cy + 0.35, cx + 0.3, cy + 0.35}};
+    return {{cx - 0.15, cy - 0.35, cx - 0.15, cy + 0.35},
+            {cx + 0.15, cy - 0.35, cx + 0.15, cy + 0.35},
+            {cx - 0.3, cy - 0.35, cx + 0.3, cy - 0.35},
+            {cx - 0.3, cy + 0.35, cx + 0.3, cy + 0.35}};
 }
 
 Lines operator+(Lines a, const Lines& b)
@@ -559,8 +575,8 @@ const Lines kArrow{{13.5, 22.5, 17.5, 20.5}, {17, 20.5, 17.5, 20.5}, {17.5, 20.5
 struct DiagramCase {
     NamedFactory circuit;
     std::vector<std::pair<double, double>> resistors;   // symbol centres
-    Lines lines;                                         // each drawn once
-    std::size_t inside;                                  // lines within the symbols: the marks
+    Lines lines;   // each drawn once
+    std::size_t inside;   // lines within the symbols: the marks
 };
 
 struct Glyph {
@@ -574,7 +590,10 @@ struct GlyphCase {
 };
 
 template <class Case>
-    requires requires(const Case& c) { c.circuit.name; }
+requires requires(const Case& c)
+{
+    c.circuit.name;
+}
 void PrintTo(const Case& c, std::ostream* os)
 {
     *os << c.circuit.name;
@@ -600,7 +619,7 @@ struct Drawn {
     CCircuitPainter painter;
 };
 
-} // namespace
+}   // namespace
 
 class ResistorDiagram : public ::testing::TestWithParam<DiagramCase> {};
 
@@ -621,7 +640,8 @@ TEST_P(ResistorDiagram, MarksInsideTheSymbols)
         }
     }
     for (const auto& l : d.lines)
-        EXPECT_EQ(std::count(drawn.begin(), drawn.end(), std::array{dr.Px(l[0]), dr.Py(l[1]), dr.Px(l[2]), dr.Py(l[3])}), 1)
+        EXPECT_EQ(
+            std::count(drawn.begin(), drawn.end(), std::array{dr.Px(l[0]), dr.Py(l[1]), dr.Px(l[2]), dr.Py(l[3])}), 1)
             << "(" << l[0] << ", " << l[1] << ") to (" << l[2] << ", " << l[3] << ")";
     const auto within = [&](int px, int py) {
         return std::any_of(d.resistors.begin(), d.resistors.end(), [&](const auto& r) {
@@ -629,14 +649,15 @@ TEST_P(ResistorDiagram, MarksInsideTheSymbols)
                    py < dr.Py(r.second + 0.6);
         });
     };
-    EXPECT_EQ(static_cast<std::size_t>(std::count_if(drawn.begin(), drawn.end(),
-                                                     [&](const auto& s) { return within(s[0], s[1]) && within(s[2], s[3]); })),
+    EXPECT_EQ(static_cast<std::size_t>(std::count_if(
+                  drawn.begin(), drawn.end(), [&](const auto& s) { return within(s[0], s[1]) && within(s[2], s[3]); })),
               d.inside);
     EXPECT_EQ(dr.rec.CallsOf("Rectangle").size(), d.resistors.size());
     EXPECT_EQ(dr.rec.CurrentPen(), CPen{});
     EXPECT_EQ(dr.rec.CurrentBrush(), CBrush{});
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Circuits, ResistorDiagram,
     ::testing::Values(DiagramCase{kTwoSeries, {{15.5, 21.5}, {9.5, 21.5}}, {}, 0},
@@ -648,6 +669,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DiagramCase{kOneRes, {{15.5, 21.5}}, kRungWire, 0},
                       // The arrow across the resistor, whatever the setting.
                       DiagramCase{kVar05, {{15.5, 21.5}}, kArrow, 0}, DiagramCase{kVar12, {{15.5, 21.5}}, kArrow, 0}));
+// clang-format on
 
 class ResistorGlyphs : public ::testing::TestWithParam<GlyphCase> {};
 
@@ -661,8 +683,8 @@ TEST_P(ResistorGlyphs, CapsOfEachBlock)
     for (const Glyph& g : GetParam().glyphs) {
         SCOPED_TRACE(testing::Message() << "(" << g.cx << ", " << g.cy << ")");
         for (double top : {g.cy - 1.5, g.cy + 1.5 - g.t}) {
-            const std::vector<int> cap{dr.Px(g.cx - 1.5), dr.Py(top), 3 * u, static_cast<int>(u * g.t),
-                                       g.cap.r, g.cap.g, g.cap.b};
+            const std::vector<int> cap{dr.Px(g.cx - 1.5), dr.Py(top), 3 * u,  static_cast<int>(u * g.t),
+                                       g.cap.r,           g.cap.g,    g.cap.b};
             EXPECT_EQ(std::count_if(fills.begin(), fills.end(), [&](const CDrawCall& f) { return f.args == cap; }), 1);
         }
     }
@@ -703,7 +725,7 @@ double RunNet(CCircuit& c, int ticks)
     return net;
 }
 
-} // namespace
+}   // namespace
 
 TEST(VariableResistorRun, LessCurrentWithTheBandNarrowed)
 {

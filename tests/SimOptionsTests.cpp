@@ -138,8 +138,8 @@ TEST(SimOptions, UnknownOptionIsNamed)
 
 TEST(SimOptions, MissingValueIsNamed)
 {
-    for (const char* opt : {"--circuit", "--cells", "--resistor", "--ticks", "--every", "--regions", "--png", "--frames",
-                            "--size", "--mode"})
+    for (const char* opt : {"--circuit", "--cells", "--resistor", "--ticks", "--every", "--regions", "--png",
+                            "--frames", "--size", "--mode"})
         ExpectRejectedNaming({opt}, opt);
     ExpectRejectedNaming({"--tag", "--ticks"}, "--ticks");
 }
@@ -172,8 +172,8 @@ TEST(SimOptions, BadCounts)
 
 TEST(SimOptions, MalformedSizes)
 {
-    for (const char* v : {"800", "0x600", "800x0", "800x", "x600", "axb", "800x600x2", "-800x600", "800X600", "16385x10",
-                          "800 x600"})
+    for (const char* v :
+         {"800", "0x600", "800x0", "800x", "x600", "axb", "800x600x2", "-800x600", "800X600", "16385x10", "800 x600"})
         ExpectRejectedNaming({"--png", "a.png", "--size", v}, "--size");
     EXPECT_EQ(Parsed({"--png", "a.png", "--size", "16384x16384"}).nWidth, 16384);
 }
@@ -202,8 +202,9 @@ TEST(SimOptions, RenderingOptionsNeedAnOutput)
 // beside it, and a seed has no place without it.
 TEST(SimOptions, OptionsThatMakeNoSenseTogetherAreRefused)
 {
-    const std::vector<std::vector<std::string>> beside{{"--tag"}, {"--energy"}, {"--ticks", "5"}, {"--every", "5"},
-                                                        {"--regions", "4"}, {"--png", "a.png"}, {"--frames", "d"}};
+    const std::vector<std::vector<std::string>> beside{{"--tag"},        {"--energy"},       {"--ticks", "5"},
+                                                       {"--every", "5"}, {"--regions", "4"}, {"--png", "a.png"},
+                                                       {"--frames", "d"}};
     for (const std::vector<std::string>& option : beside) {
         std::vector<std::string> args{"--measure", "60"};
         args.insert(args.end(), option.begin(), option.end());
@@ -245,17 +246,21 @@ struct IntOption {
 
 // Ranges as documented; the counts take any non-negative long long.
 const IntOption kIntOptions[] = {{"--circuit", 1, static_cast<long long>(CircuitCatalogue().size())},
-                                 {"--cells", 0, 3},   {"--resistor", -1000, 1000},
-                                 {"--ticks", 0, kLongMax}, {"--every", 1, kLongMax}, {"--regions", 1, 200}};
+                                 {"--cells", 0, 3},
+                                 {"--resistor", -1000, 1000},
+                                 {"--ticks", 0, kLongMax},
+                                 {"--every", 1, kLongMax},
+                                 {"--regions", 1, 200}};
 
-const char* const kKnownOptions[] = {"--circuit", "--cells", "--reverse", "--vary",  "--no-pulsate",
-                                     "--switch-open", "--resistor", "--tag", "--ticks", "--every",
-                                     "--regions", "--png", "--frames", "--size", "--mode", "--labels"};
+const char* const kKnownOptions[] = {"--circuit",  "--cells", "--reverse", "--vary",  "--no-pulsate", "--switch-open",
+                                     "--resistor", "--tag",   "--ticks",   "--every", "--regions",    "--png",
+                                     "--frames",   "--size",  "--mode",    "--labels"};
 
 // Texts that are no whole number in any notation the runner accepts.
-const std::string kNotWhole[] = {"",       " 5",     "5 ",   "+5",     "5.0",    "1e3",       "0x1A",  "five",
-                                 "5\n",    "\xd9\xa3", "-",  "--",     "\t",     "--tag",     "1,000", "1_000",
-                                 "0b1",    "NaN",    "inf",  "\x7f",   std::string("5\0", 2), "½", "3-",  "- 3"};
+const std::string kNotWhole[] = {"",      " 5",    "5 ",       "+5",  "5.0", "1e3",  "0x1A",
+                                 "five",  "5\n",   "\xd9\xa3", "-",   "--",  "\t",   "--tag",
+                                 "1,000", "1_000", "0b1",      "NaN", "inf", "\x7f", std::string("5\0", 2),
+                                 "½",     "3-",    "- 3"};
 
 std::string Int128Text(__int128 v)
 {
@@ -276,7 +281,7 @@ struct Expected {
     bool sizeGiven = false;
     bool modeGiven = false;
     std::string errorStart;   // empty while every item so far is valid
-    std::string unknown;      // the unknown option that is the first bad item
+    std::string unknown;   // the unknown option that is the first bad item
 };
 
 class CommandLineGenerator {
@@ -334,21 +339,51 @@ public:
         const std::string W = std::to_string(w), H = std::to_string(h);
         if (valid)
             return W + "x" + H;
-        const std::string bad[] = {"0x" + H,          "16385x" + H,      W + "x0",     W + "x16385",
-                                   W,                 W + "X" + H,       "x" + H,      W + "x",
-                                   "",                "axb",             W + "x-" + H, W + " x" + H,
-                                   "-" + W + "x" + H, "+" + W + "x" + H, W + "x" + H + "x2",
-                                   W + "x" + H + " ", W + "x" + H + "\n", Digits(30) + "x" + H,
+        const std::string bad[] = {"0x" + H,
+                                   "16385x" + H,
+                                   W + "x0",
+                                   W + "x16385",
+                                   W,
+                                   W + "X" + H,
+                                   "x" + H,
+                                   W + "x",
+                                   "",
+                                   "axb",
+                                   W + "x-" + H,
+                                   W + " x" + H,
+                                   "-" + W + "x" + H,
+                                   "+" + W + "x" + H,
+                                   W + "x" + H + "x2",
+                                   W + "x" + H + " ",
+                                   W + "x" + H + "\n",
+                                   Digits(30) + "x" + H,
                                    W + "\xc3\x97" + H};
         return Pick(bad);
     }
 
     std::string UnknownOption()
     {
-        static const std::string pool[] = {"--colour", "-x",     "",          "--",        "-",        "--ticks=5",
-                                           "--TICKS",  "\xe2\x80\x94ticks", "ticks", "5",    " --tag",   "--tag ",
-                                           "--circuit\n", "--helps", "-h",      "--png\t",   "\x1b[31m", "\xff\xfe",
-                                           "--no-vary", "--size800x600", std::string(2000, 'a')};
+        static const std::string pool[] = {"--colour",
+                                           "-x",
+                                           "",
+                                           "--",
+                                           "-",
+                                           "--ticks=5",
+                                           "--TICKS",
+                                           "\xe2\x80\x94ticks",
+                                           "ticks",
+                                           "5",
+                                           " --tag",
+                                           "--tag ",
+                                           "--circuit\n",
+                                           "--helps",
+                                           "-h",
+                                           "--png\t",
+                                           "\x1b[31m",
+                                           "\xff\xfe",
+                                           "--no-vary",
+                                           "--size800x600",
+                                           std::string(2000, 'a')};
         std::string token;
         do {
             if (OneIn(2)) {
@@ -375,8 +410,8 @@ public:
             const int kind = valid ? Uniform(0, 5) : Uniform(0, 6);
             CSimOptions& o = x.options;
             if (kind == 0) {
-                static const char* const flags[] = {"--reverse", "--vary", "--no-pulsate", "--switch-open", "--tag",
-                                                    "--labels"};
+                static const char* const flags[] = {"--reverse",     "--vary", "--no-pulsate",
+                                                    "--switch-open", "--tag",  "--labels"};
                 const std::string flag = Pick(flags);
                 args.push_back(flag);
                 if (!record)
@@ -426,8 +461,8 @@ public:
                 x.sizeGiven = true;
             } else if (kind == 4) {
                 static const char* const modes[] = {"ball", "diagram", "picture"};
-                static const char* const badModes[] = {"Ball", "", "balls", "ball ", "1", "diagram\n", "PICTURE",
-                                                       "--png", "pic"};
+                static const char* const badModes[] = {"Ball",      "",        "balls", "ball ", "1",
+                                                       "diagram\n", "PICTURE", "--png", "pic"};
                 const int mode = Uniform(0, 2);
                 args.push_back("--mode");
                 args.push_back(valid ? modes[mode] : Pick(badModes));
@@ -440,8 +475,9 @@ public:
                 o.mode = static_cast<DisplayMode>(mode);
                 x.modeGiven = true;
             } else if (kind == 5) {
-                static const std::string names[] = {"out.png", "a b.png", "--tag", "-", "x\ny.png", "\xc3\xbc.png",
-                                                    "/tmp/x", std::string(1000, 'a'), "\t"};
+                static const std::string names[] = {"out.png",  "a b.png",      "--tag",  "-",
+                                                    "x\ny.png", "\xc3\xbc.png", "/tmp/x", std::string(1000, 'a'),
+                                                    "\t"};
                 const bool png = OneIn(2);
                 const std::string name = valid ? Pick(names) : "";
                 args.push_back(png ? "--png" : "--frames");
@@ -455,7 +491,7 @@ public:
             } else if (kind == 6 && OneIn(3)) {
                 // A value-taking option with nothing after it ends the line.
                 static const char* const valued[] = {"--circuit", "--cells", "--resistor", "--ticks", "--every",
-                                                     "--regions", "--png", "--frames", "--size", "--mode"};
+                                                     "--regions", "--png",   "--frames",   "--size",  "--mode"};
                 const char* name = Pick(valued);
                 args.push_back(name);
                 if (record)

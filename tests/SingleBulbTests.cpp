@@ -45,7 +45,7 @@ std::uint32_t NextState(std::uint32_t s)
     return s * 214013u + 2531011u;
 }
 
-} // namespace
+}   // namespace
 
 TEST(SingleBulbIdentity, NamePictureAndLabels)
 {
@@ -78,6 +78,7 @@ TEST_P(SingleBulbRegions, ClassifyWithStrictEdges)
     EXPECT_EQ(bulb.Classify(c.x, c.y), c.region);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     OuterEdges, SingleBulbRegions,
     ::testing::Values(RegionCase{2.25, 12, RegionWire}, RegionCase{2.24, 12, RegionWall},
@@ -86,7 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
                       RegionCase{8, 22.75, RegionWire}, RegionCase{8, 22.76, RegionWall},
                       RegionCase{3, 3, RegionWire}, RegionCase{22, 22, RegionWire},
                       RegionCase{-1, 12, RegionWall}, RegionCase{12, 30, RegionWall}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     HoleEdges, SingleBulbRegions,
     ::testing::Values(RegionCase{4.75, 12, RegionWire}, RegionCase{4.76, 12, RegionWall},
@@ -94,7 +97,9 @@ INSTANTIATE_TEST_SUITE_P(
                       RegionCase{8, 4.75, RegionWire}, RegionCase{8, 4.76, RegionWall},
                       RegionCase{8, 20.25, RegionWire}, RegionCase{8, 20.24, RegionWall},
                       RegionCase{12.5, 12.5, RegionWall}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     BulbConstriction, SingleBulbRegions,
     ::testing::Values(RegionCase{10.75, 20.5, RegionWire}, RegionCase{10.76, 20.5, RegionWall},
@@ -103,7 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
                       RegionCase{11, 21.5, RegionWire}, RegionCase{11, 21.75, RegionWire},
                       RegionCase{11, 21.76, RegionWall}, RegionCase{14, 22.5, RegionWall},
                       RegionCase{10.75, 22.5, RegionWire}, RegionCase{14.25, 22.5, RegionWire}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Supply, SingleBulbRegions,
     ::testing::Values(RegionCase{12.5, 3.5, RegionSupply}, RegionCase{12, 3.5, RegionWire},
@@ -112,7 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
                       RegionCase{12.5, 2.24, RegionWall}, RegionCase{12.5, 4.75, RegionSupply},
                       // below 4.75 the hole's wall comes first
                       RegionCase{12.5, 4.9, RegionWall}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     ReleaseLine, SingleBulbRegions,
     ::testing::Values(RegionCase{12.5, 21.5, RegionRelease}, RegionCase{12.25, 21.5, RegionWire},
@@ -121,6 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RegionCase{12.5, 21.75, RegionRelease},
                       // the bulb's walls come before the line
                       RegionCase{12.5, 21.2, RegionWall}, RegionCase{12.5, 21.8, RegionWall}));
+// clang-format on
 
 // --- the push along the wire ---
 
@@ -138,7 +148,7 @@ void PrintTo(const PushCase& c, std::ostream* os)
     *os << "(" << c.x << ", " << c.y << ")";
 }
 
-} // namespace
+}   // namespace
 
 class SingleBulbPushForward : public ::testing::TestWithParam<PushCase> {};
 class SingleBulbPushReverse : public ::testing::TestWithParam<PushCase> {};
@@ -164,7 +174,7 @@ void CheckPush(const PushCase& c, int cells, bool reversed, bool vary)
     EXPECT_EQ(e.m_y, c.y);
 }
 
-} // namespace
+}   // namespace
 
 TEST_P(SingleBulbPushForward, ClockwiseAlongEachSide)
 {
@@ -181,6 +191,7 @@ TEST_P(SingleBulbPushReverse, AnticlockwiseAlongEachSide)
 }
 
 // Screen coordinates: y grows downward, so "up" is -y.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     SidesAndCorners, SingleBulbPushForward,
     ::testing::Values(PushCase{3.5, 12, 0, -1},     // left side, up
@@ -191,7 +202,9 @@ INSTANTIATE_TEST_SUITE_P(
                       PushCase{21.5, 3.5, 0, +1},   // top-right corner turns down
                       PushCase{21.5, 21.5, -1, 0},  // bottom-right corner turns left
                       PushCase{3.5, 21.5, 0, -1})); // bottom-left corner turns up
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     SidesAndCorners, SingleBulbPushReverse,
     ::testing::Values(PushCase{3.5, 12, 0, +1},     // left side, down
@@ -202,6 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PushCase{21.5, 3.5, -1, 0},   // top-right corner turns left
                       PushCase{21.5, 21.5, 0, -1},  // bottom-right corner turns up
                       PushCase{3.5, 21.5, +1, 0})); // bottom-left corner turns right
+// clang-format on
 
 TEST_F(SingleBulbMove, NoCellsNoPush)
 {
@@ -240,7 +254,7 @@ TEST_F(SingleBulbMove, SupplyEnergisesAnElectronMovingTheDrivenWay)
     EXPECT_TRUE(e.m_bHalf1);
     EXPECT_TRUE(e.m_bHalf2);
     EXPECT_EQ(e.m_nGlow, 10);
-    EXPECT_DOUBLE_EQ(e.m_vx, 0.2);     // no kick without "Vary Mean Speed"
+    EXPECT_DOUBLE_EQ(e.m_vx, 0.2);   // no kick without "Vary Mean Speed"
     EXPECT_DOUBLE_EQ(e.m_vy, 0.001);
     EXPECT_DOUBLE_EQ(e.m_x, 12.6);
     EXPECT_EQ(bulb.GetSupplyCount(), 1.0);
@@ -415,8 +429,8 @@ namespace {
 
 struct WallCase {
     const char* name;
-    double x, y, vx, vy;                   // before the sub-step
-    double endX, endY, endVx, endVy;       // after it
+    double x, y, vx, vy;   // before the sub-step
+    double endX, endY, endVx, endVy;   // after it
 };
 
 void PrintTo(const WallCase& c, std::ostream* os)
@@ -424,7 +438,7 @@ void PrintTo(const WallCase& c, std::ostream* os)
     *os << c.name;
 }
 
-} // namespace
+}   // namespace
 
 class SingleBulbWalls : public ::testing::TestWithParam<WallCase> {};
 
@@ -443,6 +457,7 @@ TEST_P(SingleBulbWalls, ReflectAndMoveBack)
     EXPECT_EQ(LoneRandom().State(), 1u);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     OuterHoleAndBulb, SingleBulbWalls,
     ::testing::Values(
@@ -461,6 +476,7 @@ INSTANTIATE_TEST_SUITE_P(
         WallCase{"bulb band, down", 12, 21.5, 0, 0.4, 12, 21.5, 0, -0.4},
         WallCase{"bulb side, outer part", 10.7, 22.5, 0.1, 0, 10.7, 22.5, -0.1, 0},
         WallCase{"bulb side from the right", 14.3, 20.5, -0.1, 0, 14.3, 20.5, 0.1, 0}));
+// clang-format on
 
 TEST_F(SingleBulbMove, JumpIntoTheHoleLandsAtTheSupply)
 {
@@ -508,7 +524,7 @@ void PrintTo(const RunCase& c, std::ostream* os)
     *os << "cells " << c.cells << (c.reversed ? " reversed" : "") << (c.vary ? " vary" : "");
 }
 
-} // namespace
+}   // namespace
 
 class SingleBulbLongRun : public ::testing::TestWithParam<RunCase> {};
 
@@ -531,8 +547,7 @@ TEST_P(SingleBulbLongRun, StaysOnTheGridAndDrivesCurrentTheRightWay)
         if (tick % 100 != 0)
             continue;
         for (const CElectron& e : bulb.Electrons()) {
-            ASSERT_TRUE(std::isfinite(e.m_x) && std::isfinite(e.m_y) && std::isfinite(e.m_vx) &&
-                        std::isfinite(e.m_vy))
+            ASSERT_TRUE(std::isfinite(e.m_x) && std::isfinite(e.m_y) && std::isfinite(e.m_vx) && std::isfinite(e.m_vy))
                 << "tick " << tick;
             ASSERT_GE(e.m_x, 0.0) << "tick " << tick;
             ASSERT_LE(e.m_x, 25.0) << "tick " << tick;

@@ -104,6 +104,7 @@ constexpr int kSizes[][2] = {{160, 120}, {120, 90}, {203, 111}, {77, 140}, {26, 
 
 // The controls, named for the failure history; clicked far more often than
 // circuits are changed (id 0 stands for a circuit).
+// clang-format off
 const std::pair<int, const char*> kCommands[] = {
     {CmdId::Cells0, "cells 0"},        {CmdId::Cells1, "cells 1"},          {CmdId::Cells2, "cells 2"},
     {CmdId::Cells3, "cells 3"},        {CmdId::SwitchPolarity, "polarity"}, {CmdId::SwitchOn, "switch on"},
@@ -112,6 +113,7 @@ const std::pair<int, const char*> kCommands[] = {
     {CmdId::VaryMeanSpeed, "vary"},    {CmdId::Pulsate, "pulsate"},         {CmdId::DisplayBallModel, "ball model"},
     {CmdId::DisplayBallModel, "ball model"}, {CmdId::DisplayDiagram, "diagram"}, {CmdId::DisplayPicture, "picture"},
     {0, "circuit"}};
+// clang-format on
 
 struct SoakFigures {
     long long ticks = 0;
@@ -201,8 +203,8 @@ public:
                                                    << ") v (" << e.m_vx << ", " << e.m_vy << "); " << History();
             // The wire's outer edge, 2 to 23, lies inside the 25 x 25 square.
             if (e.m_x < 2 || e.m_x > 23 || e.m_y < 2 || e.m_y > 23)
-                return testing::AssertionFailure() << "electron " << i << " off the wire at (" << e.m_x << ", " << e.m_y
-                                                   << "); " << History();
+                return testing::AssertionFailure()
+                       << "electron " << i << " off the wire at (" << e.m_x << ", " << e.m_y << "); " << History();
             if (e.m_nGlow < -CCircuit::kGlowLevels || e.m_nGlow > CCircuit::kGlowLevels)
                 return testing::AssertionFailure() << "electron " << i << " glow " << e.m_nGlow << "; " << History();
             m_figures.minCoord = std::min({m_figures.minCoord, e.m_x, e.m_y});
@@ -269,8 +271,8 @@ private:
         const int cells = now->GetCells();
         if (cells < -3 || cells > 3 || now->GetVoltage() != 1.5 * cells || (cells < 0 && !now->IsReversed()) ||
             (cells > 0 && now->IsReversed()))
-            return testing::AssertionFailure() << "cells " << cells << " voltage " << now->GetVoltage() << "; "
-                                               << History();
+            return testing::AssertionFailure()
+                   << "cells " << cells << " voltage " << now->GetVoltage() << "; " << History();
         const double wall = m_doc.VariableResistorCircuit().GetResistorWall();
         if (wall < 0.5 - 1e-12 || wall > 1.2 + 1e-12)
             return testing::AssertionFailure() << "variable resistor wall " << wall << "; " << History();
@@ -370,16 +372,16 @@ TEST_P(SoakTest, EveryTickStaysSaneAndTheCircuitStillConducts)
     RecordProperty("ticks", std::to_string(ticksInAll));
     RecordProperty("commands", std::to_string(f.commands));
     RecordProperty("frames", std::to_string(f.frames));
-    std::cout << "[soak] circuit " << position << " (" << name << "): " << ticksInAll << " ticks ("
-              << f.ticksHome << " on it at random, " << kUnseenTicks << " unseen, " << kConductTicks
-              << " conducting), " << f.commands << " commands, "
-              << f.frames << " frames, " << f.layouts << " layouts, most glow arcs " << f.mostArcs
+    std::cout << "[soak] circuit " << position << " (" << name << "): " << ticksInAll << " ticks (" << f.ticksHome
+              << " on it at random, " << kUnseenTicks << " unseen, " << kConductTicks << " conducting), " << f.commands
+              << " commands, " << f.frames << " frames, " << f.layouts << " layouts, most glow arcs " << f.mostArcs
               << ", coordinates " << f.minCoord << " to " << f.maxCoord << ", net passages at the end " << net
-              << ", mean reading " << readings / (kConductTicks / 2 / CCurrentMeter::kTicksPerReading)
-              << std::endl;
+              << ", mean reading " << readings / (kConductTicks / 2 / CCurrentMeter::kTicksPerReading) << std::endl;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(AllCircuits, SoakTest, testing::Range(1, static_cast<int>(CircuitCatalogue().size()) + 1),
                          [](const testing::TestParamInfo<int>& info) { return "Circuit" + std::to_string(info.param); });
+// clang-format on
 
 }

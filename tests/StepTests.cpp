@@ -29,8 +29,7 @@ public:
     void MoveElectron(CElectron& e) override
     {
         switch (motion) {
-        case Motion::Still:
-            break;
+        case Motion::Still: break;
         case Motion::Record:
             calls.push_back({static_cast<std::size_t>(&e - m_electrons.data()), e.m_fx, e.m_fy});
             break;
@@ -48,7 +47,7 @@ double Repulsion(double k, double on, double from, double r)
     return k * 4 * std::sqrt(2.0) * (on - from) / std::pow(r, 5);
 }
 
-} // namespace
+}   // namespace
 
 // --- pair forces ---
 
@@ -188,7 +187,7 @@ void PrintTo(const ThermoCase& c, std::ostream* os)
     *os << (c.vary ? "vary" : "steady") << " cells " << c.cells << (c.reversed ? " reversed" : "");
 }
 
-} // namespace
+}   // namespace
 
 class ThermostatTargets : public ::testing::TestWithParam<ThermoCase> {};
 
@@ -221,6 +220,7 @@ TEST_P(ThermostatTargets, EachHalfMovesAFifthOfTheWayToItsTarget)
     EXPECT_EQ(e[1].m_vx, 0.0);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     CellsPolarityAndOption, ThermostatTargets,
     ::testing::Values(
@@ -234,6 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
         ThermoCase{true, 1, false, 0.001, 0.0001}, ThermoCase{true, 2, false, 0.00175, 0.000175},
         ThermoCase{true, 3, false, 0.0025, 0.00025}, ThermoCase{true, 1, true, 0.0001, 0.001},
         ThermoCase{true, 2, true, 0.000175, 0.00175}, ThermoCase{true, 3, true, 0.00025, 0.0025}));
+// clang-format on
 
 TEST(Thermostat, RepeatedStepsSettleOnTheTargets)
 {
@@ -321,7 +322,7 @@ TEST(StepCountdown, TickCounterIsSharedByAllCircuits)
     second.Step();
     second.Step();
     EXPECT_EQ(second.Electrons()[0].m_nGlow, 4);
-    first.Step();    // sixth: this countdown belongs to the other circuit
+    first.Step();   // sixth: this countdown belongs to the other circuit
     second.Step();
     second.Step();
     EXPECT_EQ(second.Electrons()[0].m_nGlow, 4);
@@ -411,9 +412,9 @@ TEST(ElectronTag, TagsTheElectronNearestTheSupplyMiddle)
 {
     CStepProbe circuit;
     circuit.Add(20, 20);
-    circuit.Add(15, 3.5);    // 2.5 away
-    circuit.Add(12.6, 3.4);  // nearest
-    circuit.Add(10, 3.5);    // 2.5 away
+    circuit.Add(15, 3.5);   // 2.5 away
+    circuit.Add(12.6, 3.4);   // nearest
+    circuit.Add(10, 3.5);   // 2.5 away
     circuit.ToggleTag();
     EXPECT_EQ(circuit.GetTagged(), &circuit.Electrons()[2]);
 }

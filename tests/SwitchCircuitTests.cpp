@@ -23,13 +23,14 @@ class SwitchFunnel : public ::testing::TestWithParam<FunnelCase> {};
 class SwitchPush : public ::testing::TestWithParam<PushCase> {};
 class SwitchGlow : public ::testing::TestWithParam<GlowCase> {};
 
-} // namespace
+}   // namespace
 
 TEST_P(SwitchIdentity, NamePictureLabelsAndEnergyRule)
 {
     CheckIdentity(GetParam());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Catalogue, SwitchIdentity,
     ::testing::Values(
@@ -41,22 +42,27 @@ INSTANTIATE_TEST_SUITE_P(
         IdentityCase{kBothSwitched, "Two Bulbs in Parallel, Both in Series with a Switch", 152, false, true,
                      {{"power supply", {10, 0, 15, 2}}, {"switch", {17, 11, 20, 13}},
                       {"light bulb 2", {10, 23, 15, 25}}, {"light bulb 1", {10, 7, 15, 9}}}}));
+// clang-format on
 
 // --- regions: {x, y, closed[, open]} ---
 
 namespace {
 
 // The bottom-wire gap 14.75 < x < 16.25, 20 < y < 23; walls win over it.
+// clang-format off
 const std::vector<RegionCase> kBottomGap{{14.75, 21.5, W},    {14.76, 21.5, W, G}, {16.24, 21.5, W, G},
                                          {16.25, 21.5, W},    {15.5, 20.26, W, G}, {15.5, 22.74, W, G},
                                          {15.5, 20.24, X},    {15.5, 22.76, X},    {21.5, 12.5, W}};
+// clang-format on
 
 // The right-wire gap 20 < x < 23, 11.75 < y < 13.25.
+// clang-format off
 const std::vector<RegionCase> kRightGap{{21.5, 11.75, W},    {21.5, 11.76, W, G}, {21.5, 13.24, W, G},
                                         {21.5, 13.25, W},    {20.26, 12.5, W, G}, {22.74, 12.5, W, G},
                                         {20.24, 12.5, X},    {22.76, 12.5, X},    {15.5, 21.5, W}};
+// clang-format on
 
-} // namespace
+}   // namespace
 
 TEST(SwitchRegions, BulbSwitch)
 {
@@ -103,7 +109,7 @@ std::vector<MoveCase> BottomGap(const NamedFactory& f)
     };
 }
 
-} // namespace
+}   // namespace
 
 INSTANTIATE_TEST_SUITE_P(BulbSwitchGap, SwitchMoves, ::testing::ValuesIn(BottomGap(kBulbSwitch)));
 INSTANTIATE_TEST_SUITE_P(OneSwitchedGap, SwitchMoves, ::testing::ValuesIn(BottomGap(kOneSwitched)));
@@ -140,6 +146,7 @@ TEST_P(SwitchReleases, AtTheRightBulb)
     CheckRelease(GetParam());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Circuits, SwitchReleases,
     ::testing::Values(
@@ -158,6 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{12.5, 14.5, false, false, 1}}},
         ReleaseCase{"bottom", kBothSwitched, 1, false, true, false, true, true, true,
                     {{12.5, 21.5, false, false, 2}, {12.5, 14.5, false, false, 0}}}));
+// clang-format on
 
 // --- the funnel, with the push constant the switch leaves ---
 
@@ -307,8 +315,8 @@ TEST_P(SwitchArt, BlockOnlyWhileOpenAndTheBladeLifts)
     const auto px = [&](double x) { return static_cast<int>(painter.Grid().offsetX + u * x); };
     const auto py = [&](double y) { return static_cast<int>(painter.Grid().offsetY + u * y); };
     const auto fill = [&](const double* r, int red, int green, int blue) {
-        return std::vector<int>{px(r[0]), py(r[1]), static_cast<int>(u * r[2]), static_cast<int>(u * r[3]),
-                                red, green, blue};
+        return std::vector<int>{px(r[0]), py(r[1]), static_cast<int>(u * r[2]), static_cast<int>(u * r[3]), red,
+                                green,    blue};
     };
     const auto count = [&](const char* op, const std::vector<int>& args) {
         const auto calls = rec.CallsOf(op);
@@ -333,8 +341,10 @@ TEST_P(SwitchArt, BlockOnlyWhileOpenAndTheBladeLifts)
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Circuits, SwitchArt,
     ::testing::Values(SwitchArtCase{kBulbSwitch, {15, 20, 1, 3}, {15.25, 19.5, 0.5, 4}, {13.8, 21.3}, {14.5, 20.3}},
                       SwitchArtCase{kOneSwitched, {15, 20, 1, 3}, {15.25, 19.5, 0.5, 4}, {13.8, 21.3}, {14.5, 20.3}},
                       SwitchArtCase{kBothSwitched, {20, 12, 3, 1}, {19.75, 12.25, 4, 0.5}, {21.3, 11.8}, {20.3, 11.1}}));
+// clang-format on

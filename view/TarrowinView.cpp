@@ -40,14 +40,11 @@ QAccessibleInterface* ViewAccessible(const QString&, QObject* object)
 }
 
 CTarrowinView::CTarrowinView(CLesson& lesson, QWidget* parent)
-    : QWidget(parent),
-      m_lesson(lesson),
-      m_clock([this] { OnTimer(); }),
-      m_escape([this] {
-          // No tick polls while time stands still: Escape acts at once.
-          if (IsPaused() && m_escape.TakePress() && m_pFrame != nullptr)
-              m_pFrame->LeaveFullScreen();
-      })
+    : QWidget(parent), m_lesson(lesson), m_clock([this] { OnTimer(); }), m_escape([this] {
+        // No tick polls while time stands still: Escape acts at once.
+        if (IsPaused() && m_escape.TakePress() && m_pFrame != nullptr)
+            m_pFrame->LeaveFullScreen();
+    })
 {
     static const bool accessible = [] {
         QAccessible::installFactory(ViewAccessible);
@@ -195,7 +192,8 @@ void CTarrowinView::UpdateRendered()
             while (stop != end && *stop != 0)
                 *stop++ = 0;
             m_tileRects.push_back(
-                QRect(static_cast<int>(start - row) * tile, ty * tile, static_cast<int>(stop - start) * tile, tile) & bounds);
+                QRect(static_cast<int>(start - row) * tile, ty * tile, static_cast<int>(stop - start) * tile, tile) &
+                bounds);
             start = stop;
         }
     }
@@ -341,7 +339,8 @@ void CTarrowinView::ShowCellsPicture(int cells)
         return;
     if (CPictureControl* control = m_pFrame->CellsPictureControl()) {
         const CBitmapResource& artwork = *FindBitmapResource(CellsPicture::ArtworkId(0));
-        QImage& canvas = control->Canvas(control->Scaled(QSize(artwork.nWidth, artwork.nHeight)), control->devicePixelRatioF());
+        QImage& canvas =
+            control->Canvas(control->Scaled(QSize(artwork.nWidth, artwork.nHeight)), control->devicePixelRatioF());
         // Every tick asks; the picture is drawn only when it changes.
         if (cells == m_nCellsShown && control->Generation() == m_nCellsGeneration)
             return;
@@ -369,9 +368,10 @@ void CTarrowinView::DrawMeterNeedle(double reading)
         // While the canvas holds the needle drawn last, only the needle moves.
         if (control->Generation() == m_nMeterGeneration) {
             const CRect moved = MeterDial::MoveNeedle(surface, *m_dial, m_dMeterShown, reading);
-            const QRect logical(QPoint(static_cast<int>(std::floor(moved.left / dpr)), static_cast<int>(std::floor(moved.top / dpr))),
-                                QPoint(static_cast<int>(std::ceil(moved.right / dpr)) - 1,
-                                       static_cast<int>(std::ceil(moved.bottom / dpr)) - 1));
+            const QRect logical(
+                QPoint(static_cast<int>(std::floor(moved.left / dpr)), static_cast<int>(std::floor(moved.top / dpr))),
+                QPoint(static_cast<int>(std::ceil(moved.right / dpr)) - 1,
+                       static_cast<int>(std::ceil(moved.bottom / dpr)) - 1));
             control->update(logical.translated(control->contentsRect().topLeft()));
         } else {
             MeterDial::DrawWithNeedle(surface, *m_dial, reading);

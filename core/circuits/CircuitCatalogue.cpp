@@ -31,6 +31,7 @@ using Entry = CCircuitCatalogueEntry;
 
 // A new circuit is its class, its artwork (its pictures and its place in
 // the chooser's strip), its texts and its entry here.
+// clang-format off
 constexpr std::array kCatalogue{
     Entry{.nCommandId = CmdId::SingleBulb,
           .pszMenuCaption = QT_TRANSLATE_NOOP("Circuit", "Single Bulb"),
@@ -112,6 +113,7 @@ constexpr std::array kCatalogue{
           .picture = {CUnequalResistorsParallelCircuit::kPicture,
                       ":/artwork/unequal_resistors_parallel.svg", 500, 350}},
 };
+// clang-format on
 
 }
 

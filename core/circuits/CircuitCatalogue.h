@@ -14,13 +14,13 @@ class CCircuit;
 // "--circuit K" counts in it. The factory, the document's circuits, the
 // artwork table, the menus and every front end's lists are made from it.
 struct CCircuitCatalogueEntry {
-    int nCommandId;                         // its menu item and chooser button (a CmdId)
-    const char* pszMenuCaption;             // its name, context "Circuit"
-    int nGroup;                             // 1..4, the chooser's and the menu's group
-    int nButton;                            // 1..4 within the group
-    std::unique_ptr<CCircuit> (*Make)();    // a new one, alone
-    CBitmapResource picture;                // the picture of the circuit
-    CBitmapResource openPicture = {};       // with its switch open; id 0 for a circuit without one
+    int nCommandId;   // its menu item and chooser button (a CmdId)
+    const char* pszMenuCaption;   // its name, context "Circuit"
+    int nGroup;   // 1..4, the chooser's and the menu's group
+    int nButton;   // 1..4 within the group
+    std::unique_ptr<CCircuit> (*Make)();   // a new one, alone
+    CBitmapResource picture;   // the picture of the circuit
+    CBitmapResource openPicture = {};   // with its switch open; id 0 for a circuit without one
 };
 
 // Translation context of the circuits' names.

@@ -34,32 +34,31 @@ inline constexpr std::array kRungRingPushReverse{kReverseLeft, kReverseRight, kR
 // The blocks. A bulb narrows its wire to a band half a unit wide, a
 // resistor to 0.2, a low-resistance resistor to 0.7; the bands are the gap
 // between the drawn walls less the electron's radius on each side.
-inline constexpr CComponentBlock kBottomCentreBulb{{12.5, 21.5}, 21.25, 21.75, 1.0, Palette::BulbCap,
+inline constexpr CComponentBlock kBottomCentreBulb{{12.5, 21.5},       21.25, 21.75, 1.0, Palette::BulbCap,
                                                    DiagramSymbol::Lamp};
-inline constexpr CComponentBlock kBottomLeftBulb{{9.5, 21.5}, 21.25, 21.75, 1.0, Palette::BulbCap,
-                                                 DiagramSymbol::Lamp};
-inline constexpr CComponentBlock kBottomRightBulb{{15.5, 21.5}, 21.25, 21.75, 1.0, Palette::BulbCap,
+inline constexpr CComponentBlock kBottomLeftBulb{{9.5, 21.5}, 21.25, 21.75, 1.0, Palette::BulbCap, DiagramSymbol::Lamp};
+inline constexpr CComponentBlock kBottomRightBulb{{15.5, 21.5},       21.25, 21.75, 1.0, Palette::BulbCap,
                                                   DiagramSymbol::Lamp};
 inline constexpr CComponentBlock kRungBulb{{12.5, 14.5}, 14.25, 14.75, 1.0, Palette::BulbCap, DiagramSymbol::Lamp};
 
-inline constexpr CComponentBlock kBottomRightResistor{{15.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap,
+inline constexpr CComponentBlock kBottomRightResistor{{15.5, 21.5},           21.4, 21.6, 1.15, Palette::ResistorCap,
                                                       DiagramSymbol::Resistor};
-inline constexpr CComponentBlock kBottomLeftResistor{{9.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap,
-                                                     DiagramSymbol::Resistor};
-inline constexpr CComponentBlock kBottomCentreResistor{{12.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap,
+inline constexpr CComponentBlock kBottomLeftResistor{
+    {9.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap, DiagramSymbol::Resistor};
+inline constexpr CComponentBlock kBottomCentreResistor{{12.5, 21.5},           21.4, 21.6, 1.15, Palette::ResistorCap,
                                                        DiagramSymbol::Resistor};
-inline constexpr CComponentBlock kRungResistor{{12.5, 14.5}, 14.4, 14.6, 1.15, Palette::ResistorCap,
+inline constexpr CComponentBlock kRungResistor{{12.5, 14.5},           14.4, 14.6, 1.15, Palette::ResistorCap,
                                                DiagramSymbol::Resistor};
 
 // The unequal pair: the resistor above, marked high, and a low-resistance one.
-inline constexpr CComponentBlock kBottomLeftHighResistor{{9.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap,
-                                                         DiagramSymbol::HighResistor};
-inline constexpr CComponentBlock kBottomCentreHighResistor{{12.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap,
-                                                           DiagramSymbol::HighResistor};
-inline constexpr CComponentBlock kBottomRightLowResistor{{15.5, 21.5}, 21.15, 21.85, 0.9, Palette::LowResistorCap,
-                                                         DiagramSymbol::LowResistor};
-inline constexpr CComponentBlock kRungLowResistor{{12.5, 14.5}, 14.15, 14.85, 0.9, Palette::LowResistorCap,
-                                                  DiagramSymbol::LowResistor};
+inline constexpr CComponentBlock kBottomLeftHighResistor{
+    {9.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap, DiagramSymbol::HighResistor};
+inline constexpr CComponentBlock kBottomCentreHighResistor{
+    {12.5, 21.5}, 21.4, 21.6, 1.15, Palette::ResistorCap, DiagramSymbol::HighResistor};
+inline constexpr CComponentBlock kBottomRightLowResistor{
+    {15.5, 21.5}, 21.15, 21.85, 0.9, Palette::LowResistorCap, DiagramSymbol::LowResistor};
+inline constexpr CComponentBlock kRungLowResistor{
+    {12.5, 14.5}, 14.15, 14.85, 0.9, Palette::LowResistorCap, DiagramSymbol::LowResistor};
 
 // The variable resistor on the right of the bottom wire: walls w thick
 // leave the band 20.25 + w to 22.75 - w.

@@ -54,9 +54,7 @@ void CLoopCircuit::MoveElectron(CElectron& e)
         if (m_nCells != 0)
             ReleaseOnLine(e);
         break;
-    case RegionSwitchGap:
-        PassSwitchGap(e, *OpenSwitchGap(), Random());
-        break;
+    case RegionSwitchGap: PassSwitchGap(e, *OpenSwitchGap(), Random()); break;
     }
 }
 
@@ -157,7 +155,8 @@ std::string CLoopCircuit::LoadName(std::size_t load) const
     double nearestGap = 0.0;
     for (const CComponentLabel& label : m_labels) {
         const CRect& rc = label.m_rcGrid;
-        const double gap = rc.bottom <= block.centre.y ? block.centre.y - 1.5 - rc.bottom : rc.top - block.centre.y - 1.5;
+        const double gap =
+            rc.bottom <= block.centre.y ? block.centre.y - 1.5 - rc.bottom : rc.top - block.centre.y - 1.5;
         if (rc.left < block.centre.x && block.centre.x < rc.right && gap >= 0.0 &&
             (nearest == nullptr || gap < nearestGap)) {
             nearest = &label;

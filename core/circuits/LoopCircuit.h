@@ -28,9 +28,9 @@ struct CLoopLayout {
 // Where a charged electron on a release line gives up its energy.
 enum class Load {
     Rung,
-    Bottom,        // the bottom wire's only block: all of the energy
+    Bottom,   // the bottom wire's only block: all of the energy
     SeriesRight,   // first of a series pair: the first half
-    SeriesLeft,    // second of a series pair: the second half
+    SeriesLeft,   // second of a series pair: the second half
 };
 
 class CLoopCircuit : public CCircuit {

@@ -72,8 +72,7 @@ bool InBlockRange(const CComponentBlock& block, double x)
 bool InBlockWall(const CComponentBlock& block, double x, double y)
 {
     const double wireEdge = block.centre.y - 1.5;
-    return InBlockRange(block, x) &&
-           ((wireEdge < y && y < block.bandLo) || (block.bandHi < y && y < FarEdgeOf(block)));
+    return InBlockRange(block, x) && ((wireEdge < y && y < block.bandLo) || (block.bandHi < y && y < FarEdgeOf(block)));
 }
 
 void ReflectBlockWalls(CElectron& e, double y0, const CComponentBlock& block)

@@ -77,11 +77,11 @@ void ReflectRungCircuitWalls(CElectron& e, double x0, double y0, double oldYBelo
 // The gap of an open switch across a wire, for electron centres.
 struct CSwitchGap {
     CGridBox gap;
-    bool bAlongX;      // the wire runs along x
+    bool bAlongX;   // the wire runs along x
     double deepFrom;   // deep inside: deepFrom < coordinate < deepTo
     double deepTo;
-    double middle;     // which edge an electron is put back to
-    double edgeBefore; // the edges it is put back at
+    double middle;   // which edge an electron is put back to
+    double edgeBefore;   // the edges it is put back at
     double edgeAfter;
 };
 // An electron deep inside the gap goes to the supply; one at its edges is

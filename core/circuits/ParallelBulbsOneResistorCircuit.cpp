@@ -37,12 +37,8 @@ int CParallelBulbsOneResistorCircuit::PictureBitmapId() const
 void CParallelBulbsOneResistorCircuit::Release(CElectron& e, Load load)
 {
     switch (load) {
-    case Load::Rung:
-        ReleaseBothHalves(e, m_glow1, true);
-        break;
-    case Load::SeriesRight:
-        GiveUpHalf(e, e.m_bHalf1, -10, 0.1);
-        break;
+    case Load::Rung: ReleaseBothHalves(e, m_glow1, true); break;
+    case Load::SeriesRight: GiveUpHalf(e, e.m_bHalf1, -10, 0.1); break;
     default:
         m_glow2.Add();
         GiveUpHalf(e, e.m_bHalf2, -10, 0.1);

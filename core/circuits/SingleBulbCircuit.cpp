@@ -39,4 +39,3 @@ void CSingleBulbCircuit::BuildLabels()
     m_labels.push_back({QT_TRANSLATE_NOOP("Label", "light bulb"), CRect{10, 23, 15, 25}});
     ResetElectrons();
 }
-

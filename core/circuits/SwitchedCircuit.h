@@ -27,8 +27,7 @@ public:
     // The switch sits at gap and is drawn as art.
     CSwitchedCircuit(const CLoopLayout& layout, const CSwitchGap& gap, const CSwitchArt& art, InSeriesWith series)
         : CLoopCircuit(layout), m_gap(gap), m_art(art), m_bBreaksLoop(series == InSeriesWith::EveryLoad)
-    {
-    }
+    {}
 
     bool IsSwitchOpen() const override { return m_bSwitchOpen; }
     void SetSwitchOpen(bool open) override;

@@ -54,14 +54,8 @@ CCircuit::GlowPen CThreeBulbsCircuit::BulbGlowPen(int list) const
 void CThreeBulbsCircuit::Release(CElectron& e, Load load)
 {
     switch (load) {
-    case Load::Rung:
-        ReleaseBothHalves(e, m_glow1, true);
-        break;
-    case Load::SeriesRight:
-        ReleaseHalf(e, e.m_bHalf1, m_glow2, true);
-        break;
-    default:
-        ReleaseHalf(e, e.m_bHalf2, m_glow3, true);
-        break;
+    case Load::Rung: ReleaseBothHalves(e, m_glow1, true); break;
+    case Load::SeriesRight: ReleaseHalf(e, e.m_bHalf1, m_glow2, true); break;
+    default: ReleaseHalf(e, e.m_bHalf2, m_glow3, true); break;
     }
 }

@@ -8,9 +8,7 @@ constexpr CLoopLayout kLayout{.rung = kRungResistor, .bottom = kBottomCentreResi
 
 }
 
-CTwoResistorsParallelCircuit::CTwoResistorsParallelCircuit() : CLoopCircuit(kLayout)
-{
-}
+CTwoResistorsParallelCircuit::CTwoResistorsParallelCircuit() : CLoopCircuit(kLayout) {}
 
 int CTwoResistorsParallelCircuit::EnergyLevel(const CElectron& e) const
 {

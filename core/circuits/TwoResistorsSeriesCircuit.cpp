@@ -12,9 +12,7 @@ constexpr CLoopLayout kLayout{
 
 }
 
-CTwoResistorsSeriesCircuit::CTwoResistorsSeriesCircuit() : CLoopCircuit(kLayout)
-{
-}
+CTwoResistorsSeriesCircuit::CTwoResistorsSeriesCircuit() : CLoopCircuit(kLayout) {}
 
 int CTwoResistorsSeriesCircuit::EnergyLevel(const CElectron& e) const
 {

@@ -8,9 +8,7 @@ constexpr CLoopLayout kLayout{.rung = kRungLowResistor, .bottom = kBottomCentreH
 
 }
 
-CUnequalResistorsParallelCircuit::CUnequalResistorsParallelCircuit() : CLoopCircuit(kLayout)
-{
-}
+CUnequalResistorsParallelCircuit::CUnequalResistorsParallelCircuit() : CLoopCircuit(kLayout) {}
 
 int CUnequalResistorsParallelCircuit::EnergyLevel(const CElectron& e) const
 {

@@ -12,9 +12,7 @@ constexpr CLoopLayout kLayout{
 
 }
 
-CUnequalResistorsSeriesCircuit::CUnequalResistorsSeriesCircuit() : CLoopCircuit(kLayout)
-{
-}
+CUnequalResistorsSeriesCircuit::CUnequalResistorsSeriesCircuit() : CLoopCircuit(kLayout) {}
 
 int CUnequalResistorsSeriesCircuit::EnergyLevel(const CElectron& e) const
 {

@@ -20,9 +20,9 @@ std::string Cells(int cells)
 {
     if (cells == 0)
         return Words(QT_TRANSLATE_NOOP("Description", "no cells"));
-    const std::string count = std::abs(cells) == 1
-                                  ? Words(QT_TRANSLATE_NOOP("Description", "1 cell"))
-                                  : FillIn(Words(QT_TRANSLATE_NOOP("Description", "%1 cells")), {std::to_string(std::abs(cells))});
+    const std::string count = std::abs(cells) == 1 ? Words(QT_TRANSLATE_NOOP("Description", "1 cell"))
+                                                   : FillIn(Words(QT_TRANSLATE_NOOP("Description", "%1 cells")),
+                                                            {std::to_string(std::abs(cells))});
     return FillIn(cells > 0 ? Words(QT_TRANSLATE_NOOP("Description", "%1, the right way round"))
                             : Words(QT_TRANSLATE_NOOP("Description", "%1, turned round")),
                   {count});
@@ -42,9 +42,9 @@ std::string Meter(double marks, int perSide)
 
 std::string Bulb(const CCircuitFacts::CBulb& bulb)
 {
-    const std::string name = bulb.number == 0
-                                 ? Words(QT_TRANSLATE_NOOP("Description", "light bulb"))
-                                 : FillIn(Words(QT_TRANSLATE_NOOP("Description", "light bulb %1")), {std::to_string(bulb.number)});
+    const std::string name = bulb.number == 0 ? Words(QT_TRANSLATE_NOOP("Description", "light bulb"))
+                                              : FillIn(Words(QT_TRANSLATE_NOOP("Description", "light bulb %1")),
+                                                       {std::to_string(bulb.number)});
     switch (bulb.glow) {
     case CCircuitFacts::Glow::Bright: return FillIn(Words(QT_TRANSLATE_NOOP("Description", "%1: bright")), {name});
     case CCircuitFacts::Glow::Dim: return FillIn(Words(QT_TRANSLATE_NOOP("Description", "%1: dim")), {name});

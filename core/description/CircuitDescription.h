@@ -18,8 +18,8 @@ struct CCircuitFacts {
     };
 
     std::string name;   // the circuit's name, translated
-    int cells = 0;      // negative while the supply is turned round
-    std::optional<bool> switchOpen;      // circuits with a switch
+    int cells = 0;   // negative while the supply is turned round
+    std::optional<bool> switchOpen;   // circuits with a switch
     std::optional<int> resistanceStep;   // the variable resistor's circuit
     int resistanceSteps = 0;
     double meterMarks = 0.0;   // the needle's lean in dial marks, right positive

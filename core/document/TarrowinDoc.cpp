@@ -147,21 +147,15 @@ bool CTarrowinDoc::OnCommand(int id)
         return true;
     }
     switch (id) {
-    case CmdId::SwitchPolarity:
-        m_pCircuit->SwitchPolarity();
-        return true;
+    case CmdId::SwitchPolarity: m_pCircuit->SwitchPolarity(); return true;
     case CmdId::TagElectron: m_pCircuit->ToggleTag(); return true;
     case CmdId::ShowLabels: m_pCircuit->ToggleLabels(); return true;
     case CmdId::VaryMeanSpeed: m_pCircuit->ToggleVaryMeanSpeed(); return true;
     case CmdId::Pulsate: m_pCircuit->TogglePulsate(); return true;
     case CmdId::SwitchOn: m_pCircuit->SetSwitchOpen(false); return true;
     case CmdId::SwitchOff: m_pCircuit->SetSwitchOpen(true); return true;
-    case CmdId::ResistanceDown:
-        m_pVariableResistor->DecreaseResistance();
-        return true;
-    case CmdId::ResistanceUp:
-        m_pVariableResistor->IncreaseResistance();
-        return true;
+    case CmdId::ResistanceDown: m_pVariableResistor->DecreaseResistance(); return true;
+    case CmdId::ResistanceUp: m_pVariableResistor->IncreaseResistance(); return true;
     case CmdId::ToggleSwitch:
         if (IsSwitchCircuit(m_pCircuit))
             m_pCircuit->SetSwitchOpen(!m_pCircuit->IsSwitchOpen());

@@ -16,8 +16,14 @@ struct CPen {
     friend bool operator==(const CPen&, const CPen&) = default;
 };
 
-constexpr CPen SolidPen(int width, Colour cr) { return CPen{width, cr, false}; }
-constexpr CPen FlatPen(int width, Colour cr) { return CPen{width, cr, false, true}; }
+constexpr CPen SolidPen(int width, Colour cr)
+{
+    return CPen{width, cr, false};
+}
+constexpr CPen FlatPen(int width, Colour cr)
+{
+    return CPen{width, cr, false, true};
+}
 
 struct CBrush {
     Colour cr{255, 255, 255};
@@ -26,9 +32,18 @@ struct CBrush {
     friend bool operator==(const CBrush&, const CBrush&) = default;
 };
 
-constexpr CBrush SolidBrush(Colour cr) { return CBrush{cr, false}; }
-constexpr CBrush WhiteBrush() { return CBrush{Colour{255, 255, 255}, false}; }
-constexpr CBrush NullBrush() { return CBrush{Colour{}, true}; }
+constexpr CBrush SolidBrush(Colour cr)
+{
+    return CBrush{cr, false};
+}
+constexpr CBrush WhiteBrush()
+{
+    return CBrush{Colour{255, 255, 255}, false};
+}
+constexpr CBrush NullBrush()
+{
+    return CBrush{Colour{}, true};
+}
 
 // A smooth line: its width in pixels (fractions too), colour, and whether it is dashed.
 struct CStroke {

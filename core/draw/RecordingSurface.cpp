@@ -22,14 +22,12 @@ int Whole(double pixels)
 
 CRecordingSurface::CRecordingSurface(int w, int h)
     : CRecordingSurface(w, h, std::make_shared<std::vector<CDrawCall>>(), std::make_shared<int>(1000000))
-{
-}
+{}
 
 CRecordingSurface::CRecordingSurface(int w, int h, std::shared_ptr<std::vector<CDrawCall>> log,
                                      std::shared_ptr<int> nextId)
     : m_pLog(std::move(log)), m_pNextBitmapId(std::move(nextId)), m_nWidth(w), m_nHeight(h)
-{
-}
+{}
 
 std::vector<CDrawCall> CRecordingSurface::CallsOf(const std::string& op) const
 {
@@ -128,14 +126,17 @@ void CRecordingSurface::SmoothLine(double x1, double y1, double x2, double y2, c
 
 void CRecordingSurface::SmoothRect(const CRectF& rc, std::optional<CStroke> stroke, std::optional<Colour> fill)
 {
-    Record("SmoothRect", {Whole(rc.x), Whole(rc.y), Whole(rc.Right()), Whole(rc.Bottom()), stroke ? Whole(stroke->width) : -1,
-                          stroke && stroke->bDashed ? 1 : 0, fill ? static_cast<int>(PackRgb(*fill)) : -1});
+    Record("SmoothRect",
+           {Whole(rc.x), Whole(rc.y), Whole(rc.Right()), Whole(rc.Bottom()), stroke ? Whole(stroke->width) : -1,
+            stroke && stroke->bDashed ? 1 : 0, fill ? static_cast<int>(PackRgb(*fill)) : -1});
 }
 
 void CRecordingSurface::SmoothText(const CRectF& rc, const std::string& text, int align, const CTurn& turn)
 {
-    Record("SmoothText", {Whole(rc.x), Whole(rc.y), Whole(rc.Right()), Whole(rc.Bottom()), align, Whole(turn.x),
-                          Whole(turn.y), turn.quarters}, text);
+    Record("SmoothText",
+           {Whole(rc.x), Whole(rc.y), Whole(rc.Right()), Whole(rc.Bottom()), align, Whole(turn.x), Whole(turn.y),
+            turn.quarters},
+           text);
 }
 
 double CRecordingSurface::TextWidth(const std::string& text)

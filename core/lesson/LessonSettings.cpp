@@ -90,11 +90,11 @@ std::vector<std::string> CLessonSettings::Read(const Pairs& pairs)
             used = ReadNumber(word, 1, static_cast<int>(CircuitCatalogue().size()), circuit);
         else if (key == "display") {
             int mode = 0;
-            used = ReadWord(word, Strings::kDisplayWords, [](const char* w) { return std::string(w); }, mode);
+            used = ReadWord(
+                word, Strings::kDisplayWords, [](const char* w) { return std::string(w); }, mode);
             if (used)
                 display = static_cast<DisplayMode>(mode);
-        }
-        else if (key == "labels")
+        } else if (key == "labels")
             used = ReadBool(word, labels);
         else if (key == "cells")
             used = ReadNumber(word, 0, 3, cells);
@@ -109,10 +109,12 @@ std::vector<std::string> CLessonSettings::Read(const Pairs& pairs)
         else if (key == "resistor")
             used = ReadNumber(word, 0, CBulbVariableResistorCircuit::kResistanceSteps, resistor);
         else if (key == "colours")
-            used = ReadWord(word, ElectronPalettes(), [](const auto& p) { return std::string(p.pszName); }, palette);
+            used = ReadWord(
+                word, ElectronPalettes(), [](const auto& p) { return std::string(p.pszName); }, palette);
         else if (key == "speed") {
             int speed = 0;
-            used = ReadWord(word, std::span(kSpeedWords), [](const char* w) { return std::string(w); }, speed);
+            used = ReadWord(
+                word, std::span(kSpeedWords), [](const char* w) { return std::string(w); }, speed);
             if (used)
                 slowdown = kSlowdowns[speed];
         } else if (key == "bars/chooser")

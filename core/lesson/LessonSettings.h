@@ -18,14 +18,14 @@ struct CLessonSettings {
     int circuit = 1;   // place in the Circuit menu, from 1
     DisplayMode display = DisplayMode::BallModel;
     bool labels = false;
-    int cells = 1;     // 0 to 3
+    int cells = 1;   // 0 to 3
     bool reversed = false;
     bool vary = false;
     bool pulsate = true;
     bool switchOpen = false;
-    int resistor = 0;  // presses of "+" from the least resistance
+    int resistor = 0;   // presses of "+" from the least resistance
     int palette = 0;   // a PaletteId
-    int slowdown = 1;  // 1, 2 or 4
+    int slowdown = 1;   // 1, 2 or 4
     bool chooser = true;
     bool controls = true;
     bool displayBar = true;

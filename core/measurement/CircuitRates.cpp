@@ -21,9 +21,8 @@ std::vector<std::size_t> CCircuitRates::OrderByName(const std::vector<std::strin
 
 void CCircuitRates::Restart(const std::vector<std::string>& names, long long supply, std::span<const CLoadCount> loads)
 {
-    m_order = OrderByName(std::vector<std::string>(names.begin(),
-                                                   names.begin() + static_cast<std::ptrdiff_t>(std::min(
-                                                                       {names.size(), loads.size(), kMaxLoads}))));
+    m_order = OrderByName(std::vector<std::string>(
+        names.begin(), names.begin() + static_cast<std::ptrdiff_t>(std::min({names.size(), loads.size(), kMaxLoads}))));
     m_names.clear();
     for (const std::size_t i : m_order)
         m_names.push_back(names[i]);

@@ -63,7 +63,7 @@ private:
     CCounts Gather(long long supply, std::span<const CLoadCount> loads) const;
 
     std::vector<std::string> m_names;
-    std::vector<std::size_t> m_order;    // shown load -> the circuit's load
+    std::vector<std::size_t> m_order;   // shown load -> the circuit's load
     std::array<CCounts, kWindowTicks> m_window{};   // the last ten seconds' counts
     long long m_nTicks = 0;
     int m_nGeneration = 0;

@@ -23,7 +23,8 @@ std::string CCompareSession::ChoiceName(std::size_t choice)
 std::vector<CMeasureSetup> CCompareSession::ChosenRuns(std::size_t choice, std::span<const int> circuits,
                                                        std::span<const int> cells)
 {
-    return choice < kFreeChoice ? CompareSets::Runs(static_cast<CompareSets::Set>(choice)) : CompareSets::Chosen(circuits, cells);
+    return choice < kFreeChoice ? CompareSets::Runs(static_cast<CompareSets::Set>(choice))
+                                : CompareSets::Chosen(circuits, cells);
 }
 
 int CCompareSession::Start(std::vector<CMeasureSetup> shown, double nowMs)
@@ -69,7 +70,8 @@ std::string CCompareSession::StatusText() const
     const std::string measured = std::to_string(m_comparison.Measured());
     const std::string runs = std::to_string(Runs().size());
     if (IsMeasuring())
-        return FillIn(Text(QT_TRANSLATE_NOOP("Compare", "Measuring 10 minutes of each circuit: %1 of %2 done")), {measured, runs});
+        return FillIn(Text(QT_TRANSLATE_NOOP("Compare", "Measuring 10 minutes of each circuit: %1 of %2 done")),
+                      {measured, runs});
     if (m_dTookMs >= 0)
         return FillIn(Text(QT_TRANSLATE_NOOP("Compare", "%1 runs of 10 minutes measured in %2 s")),
                       {runs, FormatNumber(m_dTookMs / 1000.0, 1)});

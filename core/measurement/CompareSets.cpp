@@ -43,8 +43,9 @@ std::string SetName(Set set)
 
 std::string SettingsText(const CMeasureSetup& setup)
 {
-    std::string text = setup.nCells == 1 ? Text(QT_TRANSLATE_NOOP("Compare", "1 cell"))
-                                         : FillIn(Text(QT_TRANSLATE_NOOP("Compare", "%1 cells")), {std::to_string(setup.nCells)});
+    std::string text = setup.nCells == 1
+                           ? Text(QT_TRANSLATE_NOOP("Compare", "1 cell"))
+                           : FillIn(Text(QT_TRANSLATE_NOOP("Compare", "%1 cells")), {std::to_string(setup.nCells)});
     if (setup.bSwitchOpen)
         text += ", " + Text(QT_TRANSLATE_NOOP("Compare", "switch open"));
     if (setup.resistorWall)

@@ -16,11 +16,11 @@ namespace CompareSets {
 
 enum class Set {
     SingleSeriesParallel,   // one, two in series, two in parallel, three bulbs
-    Cells,                  // the Single Bulb with 0 to 3 cells
-    VariableResistor,       // its 15 settings
-    BulbAgainstResistor,    // a bulb, a bulb with a resistor, two resistors
-    Switches,               // the three switch circuits, closed and open
-    AllCircuits,            // every circuit at 1 to 3 cells
+    Cells,   // the Single Bulb with 0 to 3 cells
+    VariableResistor,   // its 15 settings
+    BulbAgainstResistor,   // a bulb, a bulb with a resistor, two resistors
+    Switches,   // the three switch circuits, closed and open
+    AllCircuits,   // every circuit at 1 to 3 cells
 };
 inline constexpr std::size_t kSetCount = 6;
 

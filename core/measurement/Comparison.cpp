@@ -39,7 +39,8 @@ void CComparison::Record(std::size_t job, const CMeasureResult& result)
 
 std::size_t CComparison::Measured() const
 {
-    return static_cast<std::size_t>(std::count_if(m_results.begin(), m_results.end(), [](const auto& r) { return r.has_value(); }));
+    return static_cast<std::size_t>(
+        std::count_if(m_results.begin(), m_results.end(), [](const auto& r) { return r.has_value(); }));
 }
 
 std::vector<CComparison::CBar> CComparison::Bars() const
@@ -50,7 +51,8 @@ std::vector<CComparison::CBar> CComparison::Bars() const
         if (m_results[i])
             bar.value = m_results[i]->current;
         if (const auto ideal = CompareSets::Ideal(m_runs[i])) {
-            const auto ref = static_cast<std::size_t>(std::find(m_runs.begin(), m_runs.end(), ideal->reference) - m_runs.begin());
+            const auto ref =
+                static_cast<std::size_t>(std::find(m_runs.begin(), m_runs.end(), ideal->reference) - m_runs.begin());
             if (const auto& reference = m_results[ref]; reference && reference->current.mean > 0) {
                 bar.ideal = ideal->ratio * reference->current.mean;
                 bar.idealRatio = ideal->ratio;
@@ -65,14 +67,17 @@ std::vector<CComparison::CBar> CComparison::Bars() const
 
 std::string CComparison::Csv() const
 {
-    std::vector<std::string> header{Text(QT_TRANSLATE_NOOP("Compare", "circuit")), Text(QT_TRANSLATE_NOOP("Compare", "settings")),
+    std::vector<std::string> header{Text(QT_TRANSLATE_NOOP("Compare", "circuit")),
+                                    Text(QT_TRANSLATE_NOOP("Compare", "settings")),
                                     Text(QT_TRANSLATE_NOOP("Compare", "current (electrons per second)")),
-                                    Text(QT_TRANSLATE_NOOP("Compare", "low")), Text(QT_TRANSLATE_NOOP("Compare", "high")),
+                                    Text(QT_TRANSLATE_NOOP("Compare", "low")),
+                                    Text(QT_TRANSLATE_NOOP("Compare", "high")),
                                     Text(QT_TRANSLATE_NOOP("Compare", "times the reference")),
                                     Text(QT_TRANSLATE_NOOP("Compare", "ideal times the reference"))};
     for (int load = 1; load <= 3; ++load)
-        for (const char* column : {QT_TRANSLATE_NOOP("Compare", "load %1"), QT_TRANSLATE_NOOP("Compare", "energy per second"),
-                                   QT_TRANSLATE_NOOP("Compare", "low"), QT_TRANSLATE_NOOP("Compare", "high")})
+        for (const char* column :
+             {QT_TRANSLATE_NOOP("Compare", "load %1"), QT_TRANSLATE_NOOP("Compare", "energy per second"),
+              QT_TRANSLATE_NOOP("Compare", "low"), QT_TRANSLATE_NOOP("Compare", "high")})
             header.push_back(FillIn(Text(column), {std::to_string(load)}));
     std::string csv = CsvLine(header);
     const std::vector<CBar> bars = Bars();
@@ -80,8 +85,12 @@ std::string CComparison::Csv() const
         if (!m_results[i])
             continue;
         const CMeasureResult& r = *m_results[i];
-        std::vector<std::string> row{bars[i].circuit, bars[i].settings, Figure(r.current.mean), Figure(r.current.Low()),
-                                     Figure(r.current.High()), bars[i].ratio ? Figure(*bars[i].ratio) : std::string(),
+        std::vector<std::string> row{bars[i].circuit,
+                                     bars[i].settings,
+                                     Figure(r.current.mean),
+                                     Figure(r.current.Low()),
+                                     Figure(r.current.High()),
+                                     bars[i].ratio ? Figure(*bars[i].ratio) : std::string(),
                                      bars[i].idealRatio ? Figure(*bars[i].idealRatio) : std::string()};
         for (std::size_t load = 0; load < r.loads.size(); ++load)
             for (std::string field : {Translate("Label", r.loadNames[load].c_str()), Figure(r.loads[load].mean),

@@ -14,12 +14,12 @@
 class CComparison {
 public:
     struct CBar {
-        std::string circuit;               // the circuit's name
-        std::string settings;              // what sets the run apart
-        std::optional<CEstimate> value;    // the current, once measured
-        std::optional<double> ideal;       // the ideal circuit's current, once its reference is measured
-        std::optional<double> ratio;       // the model's current as a multiple of the reference's
-        std::optional<double> idealRatio;  // the ideal circuit's
+        std::string circuit;   // the circuit's name
+        std::string settings;   // what sets the run apart
+        std::optional<CEstimate> value;   // the current, once measured
+        std::optional<double> ideal;   // the ideal circuit's current, once its reference is measured
+        std::optional<double> ratio;   // the model's current as a multiple of the reference's
+        std::optional<double> idealRatio;   // the ideal circuit's
     };
 
     CComparison() = default;

@@ -14,7 +14,7 @@ class CCircuit;
 // setting that changes what a tick computes.
 struct CMeasureSetup {
     int nCircuitId = 0;   // the circuit's command id
-    int nCells = 1;       // 0..3
+    int nCells = 1;   // 0..3
     bool bReversed = false;
     bool bSwitchOpen = false;
     bool bVaryMeanSpeed = false;
@@ -33,10 +33,10 @@ struct CEstimate {
 };
 
 struct CMeasureResult {
-    double seconds = 0.0;                // of model time measured
-    CEstimate current;                   // net electrons per second through the supply
-    std::vector<std::string> loadNames;  // by name, as the measurements panel lists them
-    std::vector<CEstimate> loads;        // energy per second, in the order of loadNames
+    double seconds = 0.0;   // of model time measured
+    CEstimate current;   // net electrons per second through the supply
+    std::vector<std::string> loadNames;   // by name, as the measurements panel lists them
+    std::vector<CEstimate> loads;   // energy per second, in the order of loadNames
 };
 
 // The long-run current and energy per second of a circuit: a copy of it, in
@@ -82,5 +82,5 @@ private:
     long long m_nBatchTicks = 1;
     long long m_nTick = 0;
     CCounts m_batchStart;
-    std::vector<CCounts> m_batches;     // each batch's counts
+    std::vector<CCounts> m_batches;   // each batch's counts
 };

@@ -104,7 +104,8 @@ void DrawWrapped(CDrawSurface& dc, const CRectF& rc, const std::vector<std::stri
         const double top = rc.y + line * static_cast<double>(i);
         if (top >= rc.Bottom())
             break;
-        dc.SmoothText(CRectF{rc.x, top, rc.w, std::min(line, rc.Bottom() - top)}, lines[i], kAlignHCentre | kAlignTop, {});
+        dc.SmoothText(CRectF{rc.x, top, rc.w, std::min(line, rc.Bottom() - top)}, lines[i], kAlignHCentre | kAlignTop,
+                      {});
     }
 }
 
@@ -163,9 +164,10 @@ void Draw(CDrawSurface& dc, const CRect& area, std::span<const CBar> bars)
         dc.SmoothText(CRectF{box.x + line, y(v) - line / 2, axisWidth - line - pad / 2, line},
                       FormatNumber(std::abs(v) < step / 1000 ? 0.0 : v, decimals), kAlignRight | kAlignVCentre, {});
     }
-    dc.SmoothText(CRectF{-plot.h / 2, 0, plot.h, line},
-                  Elided(dc, Text(QT_TRANSLATE_NOOP("Compare", "current at power supply (electrons per second)")), plot.h),
-                  kAlignCentre, CTurn{box.x, plot.CentreY(), -1});
+    dc.SmoothText(
+        CRectF{-plot.h / 2, 0, plot.h, line},
+        Elided(dc, Text(QT_TRANSLATE_NOOP("Compare", "current at power supply (electrons per second)")), plot.h),
+        kAlignCentre, CTurn{box.x, plot.CentreY(), -1});
     dc.SmoothLine(plot.x, y(0), plot.Right(), y(0), CStroke{1.0, kBlack});
 
     // The key.

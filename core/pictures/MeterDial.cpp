@@ -40,7 +40,8 @@ CRect NeedleArea(double reading, int side)
 {
     const CLine n = Needle(CCurrentMeter::NeedleAngle(reading));
     const int reach = Pixel(3, side) + 1;
-    return CRect{std::min(Pixel(n.x1, side), Pixel(n.x2, side)) - reach, std::min(Pixel(n.y1, side), Pixel(n.y2, side)) - reach,
+    return CRect{std::min(Pixel(n.x1, side), Pixel(n.x2, side)) - reach,
+                 std::min(Pixel(n.y1, side), Pixel(n.y2, side)) - reach,
                  std::max(Pixel(n.x1, side), Pixel(n.x2, side)) + reach + 1,
                  std::max(Pixel(n.y1, side), Pixel(n.y2, side)) + reach + 1};
 }

@@ -31,6 +31,6 @@ private:
     Colour m_crColour{};
     int m_nRadius = 0;
     int m_nSize = 0;
-    std::unique_ptr<CBitmap> m_bmpMask;    // white outside the disc, black inside
+    std::unique_ptr<CBitmap> m_bmpMask;   // white outside the disc, black inside
     std::unique_ptr<CBitmap> m_bmpImage;   // black outside the disc, the shaded ball inside
 };

@@ -62,9 +62,9 @@ private:
     CElectronSprites m_sprites;
     std::unique_ptr<CBitmap> m_bmpBackground;
     CLabelLayer m_labelLayer;
-    std::vector<CRect> m_drawn;         // what this frame drew over the background
+    std::vector<CRect> m_drawn;   // what this frame drew over the background
     std::vector<CRect> m_drawnBefore;   // what the previous frame drew
     std::vector<CRect> m_changed;
-    std::vector<CRect> m_arcBands;      // scratch of DrawGlowArcs, kept to spare allocations
+    std::vector<CRect> m_arcBands;   // scratch of DrawGlowArcs, kept to spare allocations
     bool m_bFullFramePending = true;
 };

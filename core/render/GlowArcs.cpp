@@ -15,9 +15,8 @@ void CCircuitPainter::DrawGlow(const CCircuit& circuit, CDrawSurface& dc)
         return;
     const CGridLayout::CPens& p = m_grid.pens;
     // By the bulb's pen (bright, dim, faint) and the cells, 1 to 3.
-    const CPen* const pens[3][3] = {{&p.glow2, &p.glow3, &p.glow4},
-                                    {&p.glow1, &p.glow2, &p.glow3},
-                                    {&p.glow1, &p.glow1, &p.glow2}};
+    const CPen* const pens[3][3] = {
+        {&p.glow2, &p.glow3, &p.glow4}, {&p.glow1, &p.glow2, &p.glow3}, {&p.glow1, &p.glow1, &p.glow2}};
     for (int bulb = 1; bulb <= circuit.BulbCount(); ++bulb)
         DrawGlowArcs(dc, circuit.BulbGlow(bulb), circuit.BulbGlowCentre(bulb),
                      *pens[static_cast<int>(circuit.BulbGlowPen(bulb))][cells - 1]);

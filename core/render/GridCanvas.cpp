@@ -15,8 +15,8 @@ constexpr Colour kSurround = Rgb(0, 0, 0);
 
 void CGridCanvas::FillGrid(double x, double y, double wUnits, double hUnits, Colour cr) const
 {
-    m_dc.FillSolidRect(PixelX(x), PixelY(y), static_cast<int>(m_grid.unit * wUnits), static_cast<int>(m_grid.unit * hUnits),
-                       cr);
+    m_dc.FillSolidRect(PixelX(x), PixelY(y), static_cast<int>(m_grid.unit * wUnits),
+                       static_cast<int>(m_grid.unit * hUnits), cr);
 }
 
 void CGridCanvas::GridLine(double x0, double y0, double x1, double y1) const
@@ -116,12 +116,8 @@ void CGridCanvas::DrawBlockSymbol(const CComponentBlock& block) const
     const double cx = block.centre.x;
     const double cy = block.centre.y;
     switch (block.symbol) {
-    case DiagramSymbol::Lamp:
-        DrawLampSymbol(cx, cy);
-        break;
-    case DiagramSymbol::Resistor:
-        DrawResistorSymbol(cx, cy);
-        break;
+    case DiagramSymbol::Lamp: DrawLampSymbol(cx, cy); break;
+    case DiagramSymbol::Resistor: DrawResistorSymbol(cx, cy); break;
     case DiagramSymbol::LowResistor:
         DrawResistorSymbol(cx, cy);
         DrawResistanceMark(cx, cy, 1);

@@ -7,11 +7,13 @@
 namespace {
 
 // The pens at the reference unit; a layout scales them to its unit.
+// clang-format off
 constexpr CGridLayout::CPens kReferencePens{
     SolidPen(2, Rgb(255, 64, 0)),   SolidPen(4, Rgb(255, 128, 0)), SolidPen(6, Rgb(255, 192, 0)),
     SolidPen(8, Rgb(255, 255, 0)),  SolidPen(8, Rgb(0, 0, 0)),     SolidPen(3, Rgb(0, 0, 0)),
     SolidPen(2, Rgb(64, 64, 64)),   SolidPen(2, Rgb(192, 192, 192)),
 };
+// clang-format on
 
 }
 

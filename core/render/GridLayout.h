@@ -13,8 +13,8 @@ struct CGridLayout {
 
     struct CPens {
         CPen glow1, glow2, glow3, glow4;   // the arcs, thin and red to thick and yellow
-        CPen thick, thin;                  // the diagram's short plates and wires
-        CPen shade, light;                 // the ball model's bevels
+        CPen thick, thin;   // the diagram's short plates and wires
+        CPen shade, light;   // the ball model's bevels
     };
 
     CGridLayout();

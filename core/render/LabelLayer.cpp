@@ -8,13 +8,13 @@ constexpr Colour kWhite = Rgb(255, 255, 255);
 
 }
 
-void CLabelLayer::Build(CDrawSurface& dc, const std::vector<CLabel>& labels, const CFontSpec& font,
-                        const CRect& client)
+void CLabelLayer::Build(CDrawSurface& dc, const std::vector<CLabel>& labels, const CFontSpec& font, const CRect& client)
 {
     m_pieces.clear();
     for (const CLabel& label : labels) {
         const int w = label.rc.Width();
-        const CRect rc = Intersection(CRect{label.rc.left - w, label.rc.top, label.rc.right + w, label.rc.bottom}, client);
+        const CRect rc =
+            Intersection(CRect{label.rc.left - w, label.rc.top, label.rc.right + w, label.rc.bottom}, client);
         if (rc.Width() <= 0 || rc.Height() <= 0)
             continue;
         CPiece piece{rc, dc.CreateCompatibleBitmap(rc.Width(), rc.Height())};

@@ -56,6 +56,7 @@ const std::vector<CBitmapResource>& Bitmaps()
 }
 
 // Grouped by artwork, in the order the table above names them.
+// clang-format off
 constexpr std::array kCaptions{
     CArtworkCaption{ResId::ElectronKey, QT_TRANSLATE_NOOP("Artwork", "electron"), 36.7, 222, 17.2, 13, false,
                     0xe6e6e6, false},
@@ -70,6 +71,7 @@ constexpr std::array kCaptions{
     CArtworkCaption{ResId::Notice, QT_TRANSLATE_NOOP("Artwork", "free software under the MIT licence"), 98.2, 293,
                     19.2, 11, false, 0x000000, false},
 };
+// clang-format on
 
 }
 

@@ -31,8 +31,8 @@ enum Id : int {
 
     // Display bar (ids are looked up per bar: 1010 is "on" in the controls bar)
     MeterFrame = 1010,
-    Pause = 1030,         // pause or play
-    StepTick = 1031,      // one tick while paused; pauses while running
+    Pause = 1030,   // pause or play
+    StepTick = 1031,   // one tick while paused; pauses while running
     SpeedNormal = 1032,
     SpeedHalf = 1033,
     SpeedQuarter = 1034,
@@ -87,10 +87,10 @@ enum Id : int {
 
 // The runs of commands that choose one of several values, each listed by
 // the value it chooses, so that no code counts from one id to another.
-inline constexpr std::array kCells{Cells0, Cells1, Cells2, Cells3};            // by number of cells
+inline constexpr std::array kCells{Cells0, Cells1, Cells2, Cells3};   // by number of cells
 inline constexpr std::array kDisplays{DisplayBallModel, DisplayDiagram, DisplayPicture};   // by DisplayMode
-inline constexpr std::array kSpeeds{SpeedNormal, SpeedHalf, SpeedQuarter};     // 1, 1/2, 1/4
-inline constexpr std::array kPalettes{PaletteStandard, PaletteColourBlind};    // by PaletteId
+inline constexpr std::array kSpeeds{SpeedNormal, SpeedHalf, SpeedQuarter};   // 1, 1/2, 1/4
+inline constexpr std::array kPalettes{PaletteStandard, PaletteColourBlind};   // by PaletteId
 
 // Where id stands in one of those tables, or nothing when it is not there.
 constexpr std::optional<int> IndexIn(std::span<const Id> table, int id)

@@ -13,6 +13,7 @@ using K = DialogControlKind;
 
 enum ControlsBarGroup { NoGroup, DisplayGroup, CellsGroup, SwitchGroup, SpeedGroup };
 
+// clang-format off
 const std::array kControlsBar{
     CDialogControl{CmdId::Progress, K::ProgressBar, "", 3, 13, 82, 9, NoGroup, false, 0, QT_TRANSLATE_NOOP("DialogBar", "Progress")},
     CDialogControl{CmdId::DisplayBallModel, K::RadioButton, QT_TRANSLATE_NOOP("DialogBar", "tarrowin model"), 7, 44, 74, 8, DisplayGroup},
@@ -48,7 +49,9 @@ const std::array kControlsBar{
     CDialogControl{CmdId::VaryMeanSpeed, K::CheckBox, QT_TRANSLATE_NOOP("DialogBar", "Vary Mean Speed"), 7, 130, 78, 12},
     CDialogControl{CmdId::Pulsate, K::CheckBox, QT_TRANSLATE_NOOP("DialogBar", "Pulsate"), 7, 142, 78, 12},
 };
+// clang-format on
 
+// clang-format off
 const std::array kDisplayBar{
     CDialogControl{-1, K::GroupBox, QT_TRANSLATE_NOOP("DialogBar", "Electron Key"), 0, 3, 158, 61},
     CDialogControl{CmdId::ElectronKey, K::Picture, "", 3, 14, 190, 46, NoGroup, false, ResId::ElectronKey,
@@ -68,7 +71,9 @@ const std::array kDisplayBar{
     CDialogControl{CmdId::SpeedQuarter, K::PushLikeRadio, "1/4", 119, 242, 29, 14, SpeedGroup, false, 0,
                    QT_TRANSLATE_NOOP("DialogBar", "quarter speed")},
 };
+// clang-format on
 
+// clang-format off
 const std::array kAboutBox{
     CDialogControl{CmdId::AboutOk, K::DefPushButton, QT_TRANSLATE_NOOP("DialogBar", "OK"), 35, 72, 79, 16},
     CDialogControl{-1, K::Picture, "", 7, 6, 132, 25, NoGroup, false, ResId::Logo, QT_TRANSLATE_NOOP("DialogBar", "Tarrowin"), true},
@@ -76,11 +81,12 @@ const std::array kAboutBox{
     CDialogControl{-1, K::Picture, "", 7, 38, 132, 12, NoGroup, false, ResId::Notice,
                    QT_TRANSLATE_NOOP("DialogBar", "Tarrowin 1.0, free software under the MIT licence"), true},
 };
+// clang-format on
 
 const CDialogLayout kControlsBarLayout{CmdId::ControlsBar, 92, 358, "MS Shell Dlg", 8, kControlsBar};
 const CDialogLayout kDisplayBarLayout{CmdId::DisplayBar, 158, 263, "MS Shell Dlg", 8, kDisplayBar};
-const CDialogLayout kAboutBoxLayout{CmdId::AboutBox, 149, 95, "Microsoft Sans Serif", 12, kAboutBox,
-                                    QT_TRANSLATE_NOOP("DialogBar", "About Tarrowin")};
+const CDialogLayout kAboutBoxLayout{
+    CmdId::AboutBox, 149, 95, "Microsoft Sans Serif", 12, kAboutBox, QT_TRANSLATE_NOOP("DialogBar", "About Tarrowin")};
 
 }
 

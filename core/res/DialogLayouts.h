@@ -13,21 +13,21 @@ enum class DialogControlKind {
     DefPushButton,   // the push button that Enter presses
     CheckBox,
     GroupBox,
-    Text,            // centred at the top of its rectangle
-    BlackFrame,      // a bordered black frame, decoration only
-    DrawnFrame,      // a bordered black frame the program draws a picture into, just large
-                     // enough for it and centred in its rectangle
-    Picture,         // a bitmap at its own size
+    Text,   // centred at the top of its rectangle
+    BlackFrame,   // a bordered black frame, decoration only
+    DrawnFrame,   // a bordered black frame the program draws a picture into, just large
+    // enough for it and centred in its rectangle
+    Picture,   // a bitmap at its own size
 };
 
 struct CDialogControl {
-    int nId;                  // -1 for a control without id
+    int nId;   // -1 for a control without id
     DialogControlKind kind;
     const char* pszCaption;
-    int x, y, w, h;           // dialog units
-    int nGroup = 0;           // radio buttons of one exclusive group share it
+    int x, y, w, h;   // dialog units
+    int nGroup = 0;   // radio buttons of one exclusive group share it
     bool bDisabled = false;
-    int nBitmapId = 0;        // Picture: its bitmap; DrawnFrame: a bitmap as large as what is drawn
+    int nBitmapId = 0;   // Picture: its bitmap; DrawnFrame: a bitmap as large as what is drawn
     const char* pszAccessibleName = nullptr;
     bool bCentreImage = false;   // Picture only: centred in its rectangle, not at its top-left
     const char* pszAltCaption = nullptr;   // a second caption the control shows at times; it fits too
@@ -35,7 +35,7 @@ struct CDialogControl {
 
 struct CDialogLayout {
     int nId;
-    int nWidth, nHeight;      // dialog units
+    int nWidth, nHeight;   // dialog units
     const char* pszFontFace;
     int nPointSize;
     std::span<const CDialogControl> controls;

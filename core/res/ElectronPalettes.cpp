@@ -13,6 +13,7 @@ namespace {
 // so it goes on the darkest). Each ramp fades towards a duller colour of its
 // own lightness, never towards the plain grey. Blue and red keep the hue cue
 // of the standard balls; the Pulsate flash is white, still above the grey.
+// clang-format off
 constexpr std::array kPalettes{
     CElectronPalette{"standard", {0, 255, 0}, {210, 255, 210}, {0, 64, 0},
                      {{0, 255, 0}, {0, 5, 250}}, {{0, 192, 0}, {250, 12, 0}}, false, {}, ResId::ElectronKey},
@@ -20,6 +21,7 @@ constexpr std::array kPalettes{
                      {{90, 125, 165}, {40, 140, 230}}, {{85, 35, 35}, {150, 0, 0}}, true, {255, 255, 255},
                      ResId::ElectronKeyColourBlind},
 };
+// clang-format on
 
 }
 

@@ -25,14 +25,14 @@ struct CEnergyRamp {
 
 struct CElectronPalette {
     const char* pszName;   // as the runner's --palette takes it
-    CPaletteRgb normal;    // an electron that neither gains nor gives up energy
-    CPaletteRgb flash;     // "Pulsate": the flash of an electron carrying energy
-    CPaletteRgb dim;       // and the dark moment after it
-    CEnergyRamp gain;      // taking energy at the supply
-    CEnergyRamp loss;      // giving energy up
-    bool bMarks;           // a "+" on the gaining balls and a "-" on the losing ones
+    CPaletteRgb normal;   // an electron that neither gains nor gives up energy
+    CPaletteRgb flash;   // "Pulsate": the flash of an electron carrying energy
+    CPaletteRgb dim;   // and the dark moment after it
+    CEnergyRamp gain;   // taking energy at the supply
+    CEnergyRamp loss;   // giving energy up
+    bool bMarks;   // a "+" on the gaining balls and a "-" on the losing ones
     CPaletteRgb mark;
-    int nKeyBitmapId;      // the key picture in the display bar
+    int nKeyBitmapId;   // the key picture in the display bar
 };
 
 namespace PaletteId {

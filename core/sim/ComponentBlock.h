@@ -7,7 +7,7 @@
 enum class DiagramSymbol {
     Lamp,
     Resistor,
-    LowResistor,    // with a one-bar mark
+    LowResistor,   // with a one-bar mark
     HighResistor,   // with a two-bar mark
 };
 

@@ -97,9 +97,9 @@ void CCircuit::ComputeForces(double k)
     // its own, lowest first: the order of trying every pair, so every force
     // is added in the same order. An electron that is not a number pushes
     // every other, so then every pair is tried.
-    const bool gridded = n <= kMostGridded && std::none_of(m_electrons.begin(), m_electrons.end(), [](const CElectron& e) {
-        return std::isnan(e.m_x) || std::isnan(e.m_y);
-    });
+    const bool gridded =
+        n <= kMostGridded && std::none_of(m_electrons.begin(), m_electrons.end(),
+                                          [](const CElectron& e) { return std::isnan(e.m_x) || std::isnan(e.m_y); });
     if (!gridded) {
         for (std::size_t i = 0; i < n; ++i) {
             m_electrons[i].m_fx = 0;

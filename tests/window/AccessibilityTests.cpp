@@ -30,13 +30,17 @@ TEST_F(ScreenReader, HearsCircuitSupplyMeterAndBulbsAsTheyChange)
     QString heard = Heard(600);
     const long marks = std::lround(MeterDial::ReadingInMarks(View().Meter().LastReading()));
     ASSERT_GT(marks, 0);
-    EXPECT_EQ(heard.toStdString(), QStringLiteral("Single Bulb. 1 cell, the right way round. current: about %1 of 10, to the right. "
-                                    "light bulb: bright.").arg(marks).toStdString());
+    EXPECT_EQ(heard.toStdString(),
+              QStringLiteral("Single Bulb. 1 cell, the right way round. current: about %1 of 10, to the right. "
+                             "light bulb: bright.")
+                  .arg(marks)
+                  .toStdString());
     ASSERT_NE(Meter()->valueInterface(), nullptr);
     EXPECT_DOUBLE_EQ(Meter()->valueInterface()->currentValue().toDouble(),
                      MeterDial::ReadingInMarks(View().Meter().LastReading()));
     EXPECT_EQ(Meter()->valueInterface()->minimumValue().toDouble(), -10.0);
-    EXPECT_EQ(Meter()->text(QAccessible::Description), QStringLiteral("current: about %1 of 10, to the right").arg(marks));
+    EXPECT_EQ(Meter()->text(QAccessible::Description),
+              QStringLiteral("current: about %1 of 10, to the right").arg(marks));
 
     m_frame->OnCommand(CmdId::SwitchPolarity);
     EXPECT_TRUE(Heard(900).contains(QStringLiteral("1 cell, turned round. current: about")));
@@ -45,14 +49,16 @@ TEST_F(ScreenReader, HearsCircuitSupplyMeterAndBulbsAsTheyChange)
     m_frame->OnCommand(CmdId::Cells2);
     EXPECT_TRUE(Heard(1).contains(QStringLiteral(". 2 cells, turned round.")));
     m_frame->OnCommand(CmdId::Cells0);
-    EXPECT_TRUE(Heard(1).contains(QStringLiteral("no cells.")) && Heard(0).endsWith(QStringLiteral("light bulb: off.")));
+    EXPECT_TRUE(Heard(1).contains(QStringLiteral("no cells.")) &&
+                Heard(0).endsWith(QStringLiteral("light bulb: off.")));
 
     m_frame->OnCommand(CmdId::ThreeBulbs);
     m_frame->OnCommand(CmdId::Cells3);
     EXPECT_TRUE(Heard(900).endsWith(QStringLiteral("light bulb 1: bright; light bulb 2: dim; light bulb 3: dim.")));
 
     m_frame->OnCommand(CmdId::BulbSwitch);
-    EXPECT_TRUE(Heard(600).contains(QStringLiteral("switch closed.")) && Heard(0).endsWith(QStringLiteral("light bulb: bright.")));
+    EXPECT_TRUE(Heard(600).contains(QStringLiteral("switch closed.")) &&
+                Heard(0).endsWith(QStringLiteral("light bulb: bright.")));
     m_frame->OnCommand(CmdId::SwitchOff);
     EXPECT_TRUE(Heard(1).contains(QStringLiteral("switch open.")));
     EXPECT_TRUE(Heard(4 * CCircuitDescriber::kGlowMemoryTicks).endsWith(QStringLiteral("light bulb: off.")));
@@ -80,7 +86,8 @@ TEST_F(ScreenReader, WordsChangeAtMostOnceASecond)
     Tick(30);
     QCoreApplication::processEvents();
     EXPECT_TRUE(View().accessibleDescription().contains(QStringLiteral("1 cell,")));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return View().accessibleDescription().contains(QStringLiteral("2 cells,")); }, 2000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([this] { return View().accessibleDescription().contains(QStringLiteral("2 cells,")); }, 2000));
     EXPECT_GE(clock.elapsed(), CTarrowinView::kDescribeMs - 50);
 }
 
@@ -94,7 +101,8 @@ TEST_F(ScreenReader, ActionsOnTheBarsSendTheirCommands)
         control->actionInterface()->doAction(action);
         return control;
     };
-    EXPECT_EQ(act(CmdId::Cells2, QAccessibleActionInterface::toggleAction())->text(QAccessible::Name), QStringLiteral("2 cells"));
+    EXPECT_EQ(act(CmdId::Cells2, QAccessibleActionInterface::toggleAction())->text(QAccessible::Name),
+              QStringLiteral("2 cells"));
     EXPECT_EQ(Circuit().GetCells(), 2);
     // A press is an animated click, over in a moment.
     act(CmdId::Cells3, QAccessibleActionInterface::pressAction());

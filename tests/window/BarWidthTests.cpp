@@ -23,8 +23,9 @@ protected:
     std::vector<int> Across()
     {
         std::vector<int> edges;
-        for (const QWidget* part : {static_cast<QWidget*>(m_frame->ControlsDock()), static_cast<QWidget*>(m_frame->DisplayDock()),
-                                    static_cast<QWidget*>(m_frame->MeasurementsDock()), static_cast<QWidget*>(&View())})
+        for (const QWidget* part :
+             {static_cast<QWidget*>(m_frame->ControlsDock()), static_cast<QWidget*>(m_frame->DisplayDock()),
+              static_cast<QWidget*>(m_frame->MeasurementsDock()), static_cast<QWidget*>(&View())})
             edges.insert(edges.end(), {part->x(), part->width()});
         return edges;
     }
@@ -71,5 +72,7 @@ TEST_P(BarWidths, StayTheSameForEveryCircuitAndTheDisplayBarStandsWholeAboveTheM
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Languages, BarWidths, ::testing::Values("", "de"),
                          [](const auto& info) { return *info.param != '\0' ? std::string(info.param) : std::string("en"); });
+// clang-format on

@@ -120,7 +120,10 @@ struct SyncCase {
     std::set<int> checked;
 };
 
-void PrintTo(const SyncCase& sync, std::ostream* os) { *os << sync.name; }
+void PrintTo(const SyncCase& sync, std::ostream* os)
+{
+    *os << sync.name;
+}
 
 class ControlsSync : public WindowTest, public ::testing::WithParamInterface<SyncCase> {};
 
@@ -138,6 +141,7 @@ TEST_P(ControlsSync, FollowsTheCircuitAsSoonAsItIsChosen)
     EXPECT_EQ(Settings(Circuit()), settings);   // states set without sending commands
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Settings, ControlsSync,
     ::testing::Values(
@@ -152,6 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
         SyncCase{"ReversedTwoCells", [](CCircuit& c) { c.SetCells(2); c.SwitchPolarity(); },
                  {CmdId::DisplayBallModel, CmdId::Pulsate, CmdId::Cells2}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- rough handling ---------------------------------------------------------
 
@@ -231,9 +236,7 @@ TEST_F(ControlsBarCommands, SwitchButtonsServeOnlySwitchCircuitsAndShowTheirOwnS
 // for going further are greyed and do nothing; a held key stops there.
 TEST_F(ControlsBarCommands, TheVariableResistorGreysEachWayAtItsEnd)
 {
-    const auto greyed = [this](int id) {
-        return !Button(id).isEnabled() && !m_frame->MenuAction(id)->isEnabled();
-    };
+    const auto greyed = [this](int id) { return !Button(id).isEnabled() && !m_frame->MenuAction(id)->isEnabled(); };
     m_frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
     View().setFocus();

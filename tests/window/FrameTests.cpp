@@ -68,7 +68,10 @@ struct BarToggle {
     QWidget* (*bar)(CMainFrame&);
 };
 
-void PrintTo(const BarToggle& toggle, std::ostream* os) { *os << toggle.name; }
+void PrintTo(const BarToggle& toggle, std::ostream* os)
+{
+    *os << toggle.name;
+}
 
 class ViewToggles : public WindowTest, public ::testing::WithParamInterface<BarToggle> {};
 
@@ -95,6 +98,7 @@ TEST_P(ViewToggles, HideAndShowResizeTheViewAtOnce)
     EXPECT_EQ(View().FrameImage().size(), ViewDeviceSize());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Bars, ViewToggles,
     ::testing::Values(BarToggle{"Chooser", CmdId::ViewChooser, [](CMainFrame& f) -> QWidget* { return f.Chooser(); }},
@@ -103,6 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BarToggle{"Display", CmdId::ViewDisplay,
                                 [](CMainFrame& f) -> QWidget* { return f.DisplayDock(); }}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- full-screen mode ----------------------------------------------------
 
@@ -215,8 +220,8 @@ TEST_F(FullScreen, RoundTripFromEveryCombinationOfBars)
     Show();
     Tick();
     const std::array<std::pair<int, QWidget*>, 3> bars{{{CmdId::ViewChooser, m_frame->Chooser()},
-                                                         {CmdId::ViewControls, m_frame->ControlsDock()},
-                                                         {CmdId::ViewDisplay, m_frame->DisplayDock()}}};
+                                                        {CmdId::ViewControls, m_frame->ControlsDock()},
+                                                        {CmdId::ViewDisplay, m_frame->DisplayDock()}}};
     for (int hidden = 0; hidden < 8; ++hidden) {
         for (std::size_t i = 0; i < bars.size(); ++i)
             if (bars[i].second->isHidden() != ((hidden >> i & 1) != 0))

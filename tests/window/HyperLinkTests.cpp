@@ -137,8 +137,8 @@ protected:
 
 TEST(HyperLinkColour, FirstMatchingRuleWinsForEveryStateAndFlag)
 {
-    const QColor link = CHyperLink::kLinkColour, focus = CHyperLink::kFocusColour,
-                 visited = CHyperLink::kVisitedColour, hover = CHyperLink::kHoverColour;
+    const QColor link = CHyperLink::kLinkColour, focus = CHyperLink::kFocusColour, visited = CHyperLink::kVisitedColour,
+                 hover = CHyperLink::kHoverColour;
     EXPECT_EQ(link, QColor(0, 0, 255));
     EXPECT_EQ(focus, QColor(0, 128, 128));
     EXPECT_EQ(visited, QColor(128, 0, 128));
@@ -149,6 +149,7 @@ TEST(HyperLinkColour, FirstMatchingRuleWinsForEveryStateAndFlag)
         // Expected with: no colour flag, HoverColour, NoFocusColour, both.
         std::array<QColor, 4> expected;
     };
+    // clang-format off
     const Row rows[] = {
         {false, false, false, {link, link, link, link}},
         {false, false, true, {visited, visited, visited, visited}},
@@ -159,6 +160,7 @@ TEST(HyperLinkColour, FirstMatchingRuleWinsForEveryStateAndFlag)
         {true, true, false, {focus, hover, link, hover}},
         {true, true, true, {focus, hover, visited, hover}},
     };
+    // clang-format on
     const int colourFlags[] = {0, S::HoverColour, S::NoFocusColour, S::HoverColour | S::NoFocusColour};
     // The other flags never change a colour.
     const int otherFlags[] = {0, S::Underline | S::SizeToText | S::OpenOnPress | S::FocusOnPress | S::NoHandCursor};
@@ -220,8 +222,8 @@ TEST_F(HyperLinkTest, TakesOverTheTextControlWithAnUnderlinedCopyOfItsFont)
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSize(13);
     m_host->setFont(font);
-    CHyperLink& link = MakeLink(CHyperLink::kDefaultStyle, Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(kText),
-                                QString());
+    CHyperLink& link =
+        MakeLink(CHyperLink::kDefaultStyle, Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(kText), QString());
     EXPECT_TRUE(link.IsAttached());
     EXPECT_EQ(link.parentWidget(), m_host.get());
     EXPECT_EQ(link.Text(), QString::fromLatin1(kText));
@@ -270,7 +272,10 @@ struct SizeCase {
     Qt::Alignment alignment;
 };
 
-void PrintTo(const SizeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SizeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class HyperLinkSize : public HyperLinkTest, public ::testing::WithParamInterface<SizeCase> {};
 
@@ -423,9 +428,7 @@ TEST_F(HyperLinkTest, ARefusedOpenWarnsAndLeavesTheLinkUnvisited)
     CHyperLink& link = MakeLink();
     ShowActive();
     m_nOpenResult = CHyperLink::kFileNotFound;
-    const CModalBox box = AnswerMessageBox([&] {
-        QTest::mouseClick(&link, Qt::LeftButton, {}, Inside());
-    });
+    const CModalBox box = AnswerMessageBox([&] { QTest::mouseClick(&link, Qt::LeftButton, {}, Inside()); });
     ASSERT_TRUE(box.bShown);
     EXPECT_EQ(box.icon, QMessageBox::Warning);
     EXPECT_EQ(box.strText, QStringLiteral("Can't open link:\n\nThe specified file was not found."));

@@ -19,6 +19,7 @@ class Keyboard : public WindowTest {};
 namespace {
 
 // The keys as the README and the guide document them, by command.
+// clang-format off
 const std::multimap<int, QKeyCombination> kDocumentedKeys{
     {CmdId::NextCircuit, Qt::Key_PageDown}, {CmdId::PreviousCircuit, Qt::Key_PageUp},
     {CmdId::Cells0, Qt::Key_0}, {CmdId::Cells1, Qt::Key_1}, {CmdId::Cells2, Qt::Key_2}, {CmdId::Cells3, Qt::Key_3},
@@ -34,6 +35,7 @@ const std::multimap<int, QKeyCombination> kDocumentedKeys{
     {CmdId::SavePicture, Qt::ControlModifier | Qt::Key_S}, {CmdId::CopyPicture, Qt::ControlModifier | Qt::Key_C},
     {CmdId::AppExit, Qt::ControlModifier | Qt::Key_Q},
 };
+// clang-format on
 
 }
 
@@ -45,7 +47,8 @@ TEST_F(Keyboard, EveryKeyReachesItsCommandAlsoInFullScreen)
     std::multimap<int, QKeyCombination> offered;
     for (const CMenuEntry& menu : MainMenu())
         for (const CMenuItemEntry& item : menu.items)
-            for (const CMenuItemEntry& entry : item.submenu.empty() ? std::span<const CMenuItemEntry>(&item, 1) : item.submenu)
+            for (const CMenuItemEntry& entry :
+                 item.submenu.empty() ? std::span<const CMenuItemEntry>(&item, 1) : item.submenu)
                 if (entry.nId != 0)
                     for (const QKeySequence& key : m_frame->MenuAction(entry.nId)->shortcuts())
                         offered.emplace(entry.nId, key[0]);
@@ -68,13 +71,15 @@ TEST_F(Keyboard, EveryKeyReachesItsCommandAlsoInFullScreen)
             QSignalSpy spy(m_frame->MenuAction(id), &QAction::triggered);
             const bool applies = m_frame->MenuAction(id)->isEnabled();
             Press(key);
-            EXPECT_EQ(spy.count(), applies ? 1 : 0) << QKeySequence(key).toString().toStdString() << " full " << fullScreen;
+            EXPECT_EQ(spy.count(), applies ? 1 : 0)
+                << QKeySequence(key).toString().toStdString() << " full " << fullScreen;
             reached[key.toCombined()] += static_cast<int>(spy.count());
         }
     for (const auto& [key, count] : reached)
         EXPECT_GE(count, 1) << QKeySequence(key).toString().toStdString();
     // The speeds stop at their ends.
-    for (const auto& [speed, key] : {std::pair{CmdId::SpeedQuarter, Qt::Key_BracketLeft}, {CmdId::SpeedNormal, Qt::Key_BracketRight}}) {
+    for (const auto& [speed, key] :
+         {std::pair{CmdId::SpeedQuarter, Qt::Key_BracketLeft}, {CmdId::SpeedNormal, Qt::Key_BracketRight}}) {
         m_frame->OnCommand(speed);
         Press(key);
         EXPECT_TRUE(m_frame->MenuAction(speed)->isChecked()) << speed;

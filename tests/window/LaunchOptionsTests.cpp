@@ -28,12 +28,19 @@ TEST(LaunchOptions, GoodLinesAskForTheirChoicesAndEachBadOneEndsWithOneLineAndSt
     EXPECT_EQ(std::tuple(later.exitStatus, later.circuit, later.cells, later.display, later.bFullScreen),
               std::tuple(std::nullopt, 7, std::nullopt, DisplayMode::BallModel, false));
 
-    for (const auto& [line, quoted] : std::vector<std::pair<std::string, QString>>{
-             {"--circuit 0", "0"}, {"--circuit " + beyond, QString::fromStdString(beyond)}, {"--circuit two", "two"},
-             {"--circuit 1.5", "1.5"},
-             {"--circuit", "circuit"}, {"--cells -1", "-1"}, {"--cells 4", "4"}, {"--display balls", "balls"},
-             {"--colour red", "colour"}, {"--fullscreen=yes", "fullscreen"}, {"circuit3", "circuit3"},
-             {"--display ball\ndiagram", "ball?diagram"}}) {
+    for (const auto& [line, quoted] :
+         std::vector<std::pair<std::string, QString>>{{"--circuit 0", "0"},
+                                                      {"--circuit " + beyond, QString::fromStdString(beyond)},
+                                                      {"--circuit two", "two"},
+                                                      {"--circuit 1.5", "1.5"},
+                                                      {"--circuit", "circuit"},
+                                                      {"--cells -1", "-1"},
+                                                      {"--cells 4", "4"},
+                                                      {"--display balls", "balls"},
+                                                      {"--colour red", "colour"},
+                                                      {"--fullscreen=yes", "fullscreen"},
+                                                      {"circuit3", "circuit3"},
+                                                      {"--display ball\ndiagram", "ball?diagram"}}) {
         const CLaunchOptions bad = Parse(line);
         EXPECT_EQ(bad.exitStatus, 2) << line;
         EXPECT_TRUE(bad.message.endsWith(u'\n') && bad.message.count(u'\n') == 1 && bad.message.contains(quoted))

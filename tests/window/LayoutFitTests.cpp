@@ -125,8 +125,7 @@ void ExpectAsLaidOut(const CDialogBar& page, const CDialogLayout& layout)
             // centred, and its place holds it.
             const bool drawn = control.kind == DialogControlKind::DrawnFrame;
             const int border = 2 * picture->frameWidth();
-            EXPECT_EQ(widget.size(), picture->Image().deviceIndependentSize().toSize() + QSize(border, border))
-                << name;
+            EXPECT_EQ(widget.size(), picture->Image().deviceIndependentSize().toSize() + QSize(border, border)) << name;
             EXPECT_TRUE(!drawn || laid.contains(widget.geometry())) << name;
             const QPointF offset = control.bCentreImage || drawn
                                        ? QRectF(widget.geometry()).center() - QRectF(laid).center()
@@ -318,8 +317,9 @@ TEST(ArtworkCaptions, StayWithinTheirRoomInEveryLanguage)
                         for (int x = 0; x < drawn.width(); ++x)
                             if (drawn.pixel(x, y) != bare.pixel(x, y))
                                 ++(x >= std::floor(c.left * sx) && x < std::ceil(c.right * sx) ? inside : outside);
-                    EXPECT_TRUE(inside > 0 && outside == 0) << language << " " << res.pszPath << " x" << scale << " \""
-                                                            << c.pszText << "\": " << inside << " in, " << outside << " out";
+                    EXPECT_TRUE(inside > 0 && outside == 0)
+                        << language << " " << res.pszPath << " x" << scale << " \"" << c.pszText << "\": " << inside
+                        << " in, " << outside << " out";
                 }
             }
     }

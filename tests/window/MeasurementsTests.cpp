@@ -129,7 +129,8 @@ TEST_F(Measurements, ShowFollowStandStillWhilePausedCopyAndRestartWithTheCircuit
     for (const CCircuitRates::CPoint& point : rates.History())
         top = std::max({top, point.loads[0], point.loads[1], point.loads[2]});
     for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_NEAR(Panel().LoadRows()[i].bar->value(), rates.LoadRate(i) / top * Panel().LoadRows()[i].bar->maximum(), 1);
+        EXPECT_NEAR(Panel().LoadRows()[i].bar->value(), rates.LoadRate(i) / top * Panel().LoadRows()[i].bar->maximum(),
+                    1);
     ExpectLongRunShown();
 }
 
@@ -168,7 +169,8 @@ TEST_F(Measurements, CompareCircuitsRunsASetCancelsOneAndCopies)
     QTest::mouseClick(compare.MeasureButton(), Qt::LeftButton);
     const std::string live = TickState();
     Tick(50);   // the class goes on meanwhile
-    ASSERT_TRUE(QTest::qWaitFor([&] { return compare.StateLine()->text().contains(QStringLiteral(" measured in ")); }, 60000))
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return compare.StateLine()->text().contains(QStringLiteral(" measured in ")); }, 60000))
         << compare.StateLine()->text().toStdString();
     EXPECT_TRUE(compare.StateLine()->text().startsWith(QStringLiteral("4 runs of 10 minutes")));
     EXPECT_EQ(compare.Progress()->value(), 1000);

@@ -149,8 +149,10 @@ protected:
     // Small sizes are as likely as large ones, and the extremes come often.
     QSize RandomSize()
     {
+        // clang-format off
         static constexpr std::array<QSize, 5> kExtremes{
             {{1, 1}, {3840, 2160}, {1, 2160}, {3840, 1}, {1200, 900}}};
+        // clang-format on
         if (Pick(4) == 0)
             return kExtremes[Pick(kExtremes.size())];
         std::uniform_real_distribution<double> unit(0.0, 1.0);
@@ -219,10 +221,12 @@ protected:
         const bool paused = View().IsPaused();
         const int slowdown = m_lesson->Pace().Slowdown();
         const CDialogBar& display = *m_frame->DisplayBar();
-        if (m_frame->MenuAction(CmdId::Pause)->isChecked() != paused || display.Button(CmdId::StepTick)->isEnabled() !=
-            paused || (display.Button(CmdId::Pause)->text() == QStringLiteral("Play")) != paused ||
+        if (m_frame->MenuAction(CmdId::Pause)->isChecked() != paused ||
+            display.Button(CmdId::StepTick)->isEnabled() != paused ||
+            (display.Button(CmdId::Pause)->text() == QStringLiteral("Play")) != paused ||
             !display.Button(CmdId::kSpeeds[static_cast<std::size_t>(slowdown / 2)])->isChecked() ||
-            View().TimerInterval() != (paused ? 0 : CTarrowinView::kTickMs * (m_lesson->Pace().IsIntro() ? 1 : slowdown)))
+            View().TimerInterval() !=
+                (paused ? 0 : CTarrowinView::kTickMs * (m_lesson->Pace().IsIntro() ? 1 : slowdown)))
             out << "the clock's controls or timer do not show paused " << paused << " at 1/" << slowdown << "; ";
         if (View().FrameImage().size() != ViewDeviceSize())
             out << "frame image " << View().FrameImage().width() << "x" << View().FrameImage().height()
@@ -459,9 +463,8 @@ TEST_F(RandomInput, SeededClicksKeysResizesAndTicksKeepTheWindowSound)
     }
     // Smallest and largest by area, as "W x H to W x H".
     const auto range = [](const std::set<std::pair<int, int>>& sizes) {
-        const auto [low, high] = std::minmax_element(sizes.begin(), sizes.end(), [](auto a, auto b) {
-            return a.first * a.second < b.first * b.second;
-        });
+        const auto [low, high] = std::minmax_element(
+            sizes.begin(), sizes.end(), [](auto a, auto b) { return a.first * a.second < b.first * b.second; });
         return std::to_string(low->first) + "x" + std::to_string(low->second) + " to " + std::to_string(high->first) +
                "x" + std::to_string(high->second);
     };

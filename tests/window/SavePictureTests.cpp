@@ -60,7 +60,8 @@ TEST_F(SavePicture, AtTheViewsSizeOrOnePickedCopiedAndAFailedWriteLeavesNothing)
         if (pictures) {
             EXPECT_EQ(SaveWithKeys(QStringLiteral("shown.png")), QString());
             const QImage square = View().FrameImage().copy(View().SquareRect());
-            EXPECT_EQ(QImage(m_dir.filePath(QStringLiteral("shown.png"))).convertToFormat(QImage::Format_RGB32), square);
+            EXPECT_EQ(QImage(m_dir.filePath(QStringLiteral("shown.png"))).convertToFormat(QImage::Format_RGB32),
+                      square);
             // A side between the grid's steps is taken to the nearest; the square fills the picture.
             SaveWithKeys(QStringLiteral("picked"), QStringLiteral("1013"));
             const QImage picked(m_dir.filePath(QStringLiteral("picked.png")));
@@ -72,8 +73,9 @@ TEST_F(SavePicture, AtTheViewsSizeOrOnePickedCopiedAndAFailedWriteLeavesNothing)
             const QString failure = PictureSaver::FailureText(m_dir.filePath(QStringLiteral("afile/x.png")), QString());
             const QString message = SaveWithKeys(QStringLiteral("afile/x.png"));
             EXPECT_TRUE(message.startsWith(failure) && message.size() > failure.size()) << message.toStdString();
-            EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries, QDir::Name),
-                      QStringList({QStringLiteral("afile"), QStringLiteral("picked.png"), QStringLiteral("shown.png")}));
+            EXPECT_EQ(
+                QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries, QDir::Name),
+                QStringList({QStringLiteral("afile"), QStringLiteral("picked.png"), QStringLiteral("shown.png")}));
             Press(Qt::ControlModifier | Qt::Key_C);
             EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), square);
         }

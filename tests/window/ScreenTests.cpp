@@ -49,13 +49,13 @@ protected:
 void ExpectRepaintCovers(const QRegion& painted, const std::vector<CRect>& changed, const QRect& view, qreal dpr)
 {
     for (const CRect& rc : changed) {
-        const QRect logical(QPoint(static_cast<int>(std::floor(rc.left / dpr)), static_cast<int>(std::floor(rc.top / dpr))),
-                            QPoint(static_cast<int>(std::ceil(rc.right / dpr)) - 1,
-                                   static_cast<int>(std::ceil(rc.bottom / dpr)) - 1));
+        const QRect logical(
+            QPoint(static_cast<int>(std::floor(rc.left / dpr)), static_cast<int>(std::floor(rc.top / dpr))),
+            QPoint(static_cast<int>(std::ceil(rc.right / dpr)) - 1, static_cast<int>(std::ceil(rc.bottom / dpr)) - 1));
         const QRegion missed = QRegion(logical & view) - painted;
         ASSERT_TRUE(missed.isEmpty()) << "changed " << rc.left << "," << rc.top << " to " << rc.right << ","
-                                      << rc.bottom << " (device) not repainted at " << missed.boundingRect().x()
-                                      << "," << missed.boundingRect().y();
+                                      << rc.bottom << " (device) not repainted at " << missed.boundingRect().x() << ","
+                                      << missed.boundingRect().y();
     }
 }
 
@@ -111,7 +111,8 @@ TEST(PictureOnScreen, WhereASmallerPictureDoesNotReachShowsTheWindowColour)
     control.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&control));
     const qreal dpr = control.devicePixelRatioF();
-    for (const auto& [size, colour] : {std::pair{QSize(120, 90), qRgb(255, 0, 0)}, std::pair{QSize(40, 30), qRgb(0, 0, 255)}}) {
+    for (const auto& [size, colour] :
+         {std::pair{QSize(120, 90), qRgb(255, 0, 0)}, std::pair{QSize(40, 30), qRgb(0, 0, 255)}}) {
         QImage image(size * dpr, QImage::Format_RGB32);
         image.fill(colour);
         image.setDevicePixelRatio(dpr);

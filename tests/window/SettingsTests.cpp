@@ -111,7 +111,8 @@ TEST_F(Settings, RememberedAtCloseOptionsWinBadFilesAreLeftOutAndResetForgets)
     // Values out of range are left out and named in one warning; the others are taken.
     Start({}, "[General]\ncircuit=15\ndisplay=picture\nspeed=fast\nlabels=yes\n[window]\ngeometry=@ByteArray(x)\n");
     ASSERT_EQ(g_warnings.size(), 1);
-    EXPECT_TRUE(g_warnings[0].contains(QLatin1String("circuit=15, labels=yes, speed=fast, window/geometry"))) << g_warnings[0].toStdString();
+    EXPECT_TRUE(g_warnings[0].contains(QLatin1String("circuit=15, labels=yes, speed=fast, window/geometry")))
+        << g_warnings[0].toStdString();
     expected = defaults;
     std::tie(expected[CmdId::DisplayBallModel], expected[CmdId::DisplayPicture]) = std::pair(false, true);
     EXPECT_EQ(Choices(), expected);

@@ -90,5 +90,7 @@ TEST_P(SmallWindow, TheCircuitKeepsItsShareAndEveryCircuitStaysInReach)
     EXPECT_EQ(m_doc->GetCurrentCircuit(), m_doc->CircuitForCommand(CircuitCatalogue().back().nCommandId));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Languages, SmallWindow, ::testing::Values("", "de", "fr", "es"),
                          [](const auto& info) { return *info.param != '\0' ? std::string(info.param) : std::string("en"); });
+// clang-format on

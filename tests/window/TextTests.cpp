@@ -165,7 +165,8 @@ TEST_F(ShippedLanguages, TranslateEveryTextShown)
     PictureSaver::FailureText(QString(), QString());
     for (const char* bad : {"--circuit=0", "--cells=9", "--display=x", "extra"})
         CLaunchOptions::Parse({QStringLiteral("tarrowin"), QLatin1String(bad)});
-    ASSERT_TRUE(m_translator.m_texts.count({"Label", "power supply"}) && m_translator.m_texts.count({"DialogBar", "Play"}));
+    ASSERT_TRUE(m_translator.m_texts.count({"Label", "power supply"}) &&
+                m_translator.m_texts.count({"DialogBar", "Play"}));
 
     for (const char* language : {"de", "fr", "es"}) {
         QTranslator shipped;
@@ -206,7 +207,8 @@ TEST(MenuLetters, DifferWithinEachMenuInEveryLanguage)
         const auto expectDistinct = [&](const std::vector<const char*>& captions) {
             std::map<int, QString> seen;
             for (const char* caption : captions) {
-                const QString text = language.isEmpty() ? QString::fromUtf8(caption) : shipped.translate(kMenuContext, caption);
+                const QString text =
+                    language.isEmpty() ? QString::fromUtf8(caption) : shipped.translate(kMenuContext, caption);
                 const QKeySequence letter = QKeySequence::mnemonic(text);
                 if (letter.isEmpty())
                     continue;

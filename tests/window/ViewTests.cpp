@@ -102,8 +102,7 @@ TEST_F(Meter, TickMarksTruncateTowardZeroAndAreDrawn)
     for (int i = -10; i <= 10; ++i) {
         const MeterDial::CLine mark = MeterDial::TickMark(i);
         const QPoint middle((mark.x1 + mark.x2) / 2, (mark.y1 + mark.y2) / 2);
-        EXPECT_GT(CountPixels(dial, QRect(middle - QPoint(1, 1), QSize(3, 3)), [](QRgb c) { return qGray(c) < 96; }),
-                  0)
+        EXPECT_GT(CountPixels(dial, QRect(middle - QPoint(1, 1), QSize(3, 3)), [](QRgb c) { return qGray(c) < 96; }), 0)
             << "mark " << i;
     }
 }
@@ -201,8 +200,13 @@ TEST_F(ViewTicks, TheElectronKeyShowsTheChosenColours)
         const QImage& key = m_frame->DisplayBar()->Picture(CmdId::ElectronKey)->Image();
         const CElectronPalette& balls = ElectronPalettes()[static_cast<std::size_t>(palette)];
         for (const CPaletteRgb& c : {balls.normal, balls.gain.level10, balls.loss.level10})
-            EXPECT_GT(CountPixels(key, key.rect(), [c](QRgb p) {
-                          return std::abs(qRed(p) - c.r) + std::abs(qGreen(p) - c.g) + std::abs(qBlue(p) - c.b) < 12;
-                      }), 0) << palette << ": " << c.r << "," << c.g << "," << c.b;
+            EXPECT_GT(CountPixels(key, key.rect(),
+                                  [c](QRgb p) {
+                                      return std::abs(qRed(p) - c.r) + std::abs(qGreen(p) - c.g) +
+                                                 std::abs(qBlue(p) - c.b) <
+                                             12;
+                                  }),
+                      0)
+                << palette << ": " << c.r << "," << c.g << "," << c.b;
     }
 }

@@ -62,7 +62,8 @@ inline QImage DialShowing(qreal dpr, double reading, std::optional<double> last 
         if (last) {
             const CRect area = MeterDial::MoveNeedle(surface, *dial, reading, *last);
             if (moved != nullptr)
-                *moved = QRectF(area.left / dpr, area.top / dpr, area.Width() / dpr, area.Height() / dpr).toAlignedRect();
+                *moved =
+                    QRectF(area.left / dpr, area.top / dpr, area.Width() / dpr, area.Height() / dpr).toAlignedRect();
         }
     }
     canvas.setDevicePixelRatio(dpr);
@@ -128,7 +129,9 @@ protected:
     {
         const bool printable = key.key() < Qt::Key_Escape && key.keyboardModifiers() == Qt::NoModifier;
         const QString text = printable ? QString(QChar(key.key())).toLower() : QString();
-        const auto target = [this] { return QApplication::focusWidget() ? QApplication::focusWidget() : m_frame.get(); };
+        const auto target = [this] {
+            return QApplication::focusWidget() ? QApplication::focusWidget() : m_frame.get();
+        };
         for (int i = 0; i <= repeats; ++i)
             QTest::simulateEvent(target(), true, key.key(), key.keyboardModifiers(), text, i > 0);
         QTest::simulateEvent(target(), false, key.key(), key.keyboardModifiers(), text, false);

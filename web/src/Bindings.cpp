@@ -78,8 +78,8 @@ val Catalogue()
 
 val Layout(const CDialogLayout& layout)
 {
-    static constexpr const char* kKinds[] = {"progress", "radio",  "pushRadio", "push",   "defaultPush", "check",
-                                             "group",    "text",   "blackFrame", "drawnFrame", "picture"};
+    static constexpr const char* kKinds[] = {"progress", "radio", "pushRadio",  "push",       "defaultPush", "check",
+                                             "group",    "text",  "blackFrame", "drawnFrame", "picture"};
     val controls = val::array();
     for (const CDialogControl& c : layout.controls) {
         val control = val::object();
@@ -159,6 +159,7 @@ val DisplayWords()
 val CommandIds()
 {
     val ids = val::object();
+    // clang-format off
     const std::pair<const char*, int> named[] = {
         {"Progress", CmdId::Progress}, {"DisplayBallModel", CmdId::DisplayBallModel},
         {"ShowLabels", CmdId::ShowLabels}, {"CellsPicture", CmdId::CellsPicture}, {"Cells0", CmdId::Cells0},
@@ -172,6 +173,7 @@ val CommandIds()
         {"CopyPicture", CmdId::CopyPicture}, {"ResetDefaults", CmdId::ResetDefaults},
         {"CompareCircuits", CmdId::CompareCircuits}, {"AppAbout", CmdId::AppAbout}, {"AppExit", CmdId::AppExit},
         {"AboutLink", CmdId::AboutLink}, {"AboutOk", CmdId::AboutOk}};
+    // clang-format on
     for (const auto& [name, id] : named)
         ids.set(name, id);
     return ids;
@@ -282,8 +284,8 @@ val Rates(const CWebApp& app)
     }
     val history = val::array();
     for (const std::vector<double>& column : columns)
-        history.call<void>("push", val::global("Float64Array")
-                                       .new_(val(emscripten::typed_memory_view(column.size(), column.data()))));
+        history.call<void>(
+            "push", val::global("Float64Array").new_(val(emscripten::typed_memory_view(column.size(), column.data()))));
     result.set("history", history);
     return result;
 }
@@ -390,12 +392,17 @@ EMSCRIPTEN_BINDINGS(tarrowin)
         .function("commandState", &CommandState)
         .function("relayout", &CWebApp::Relayout)
         .function("picture", &CWebApp::Picture)
-        .function("paused", +[](const CWebApp& app) { return app.Lesson().Pace().IsPaused(); })
-        .function("tickPeriod", +[](const CWebApp& app) { return app.Lesson().Pace().PeriodMs(); })
+        .function(
+            "paused", +[](const CWebApp& app) { return app.Lesson().Pace().IsPaused(); })
+        .function(
+            "tickPeriod", +[](const CWebApp& app) { return app.Lesson().Pace().PeriodMs(); })
         .function("ticks", &Ticks)
-        .function("version", +[](const CWebApp& app) { return app.Lesson().Version(); })
-        .function("progress", +[](const CWebApp& app) { return app.Lesson().Progress(); })
-        .function("meterReading", +[](const CWebApp& app) { return app.Lesson().Meter().LastReading(); })
+        .function(
+            "version", +[](const CWebApp& app) { return app.Lesson().Version(); })
+        .function(
+            "progress", +[](const CWebApp& app) { return app.Lesson().Progress(); })
+        .function(
+            "meterReading", +[](const CWebApp& app) { return app.Lesson().Meter().LastReading(); })
         .function("settings", &Settings)
         .function("applySettings", &ApplySettings)
         .function("state", &State)
@@ -408,9 +415,12 @@ EMSCRIPTEN_BINDINGS(tarrowin)
         .function("longRunResult", &LongRunResult);
     emscripten::function("menu", &Menu);
     emscripten::function("catalogue", &Catalogue);
-    emscripten::function("controlsBar", +[] { return Layout(ControlsBarLayout()); });
-    emscripten::function("displayBar", +[] { return Layout(DisplayBarLayout()); });
-    emscripten::function("aboutBox", +[] { return Layout(AboutBoxLayout()); });
+    emscripten::function(
+        "controlsBar", +[] { return Layout(ControlsBarLayout()); });
+    emscripten::function(
+        "displayBar", +[] { return Layout(DisplayBarLayout()); });
+    emscripten::function(
+        "aboutBox", +[] { return Layout(AboutBoxLayout()); });
     emscripten::function("bitmaps", &Bitmaps);
     emscripten::function("palettes", &Palettes);
     emscripten::function("displayWords", &DisplayWords);

@@ -23,8 +23,8 @@ void tw_canvas_shape(int handle, int kind, int a, int b, int c, int d, int penWi
 // `span`, in sixteenths of a degree.
 void tw_canvas_arc(int handle, int l, int t, int r, int b, int start, int span, int penWidth, std::uint32_t pen,
                    int antialias, int flat);
-void tw_canvas_text(int handle, int l, int t, int r, int b, const char* text, const char* face, int height,
-                    int weight, std::uint32_t rgb, int fitted);
+void tw_canvas_text(int handle, int l, int t, int r, int b, const char* text, const char* face, int height, int weight,
+                    std::uint32_t rgb, int fitted);
 // Smooth drawing in fractional pixels: a line; a rectangle outlined where
 // penWidth is positive, filled where fill is not negative; a line of text
 // aligned in its rectangle (the TextAlign flags), turned `quarters`
