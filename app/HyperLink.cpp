@@ -268,8 +268,10 @@ void CHyperLink::focusOutEvent(QFocusEvent* event)
 
 void CHyperLink::keyPressEvent(QKeyEvent* event)
 {
-    // Holding the space bar down opens the address once, not once a repeat.
-    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+    // Space, Return and Enter open it, as they press a focused button (a dialog's
+    // default button included: the link keeps them). Holding one down opens it once.
+    const bool opens = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (opens && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (!event->isAutoRepeat())
             OpenLink();
         event->accept();

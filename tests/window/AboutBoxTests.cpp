@@ -172,8 +172,9 @@ TEST_F(AboutBox, TheKeyboardAloneReachesAndOpensTheLink)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_TRUE(m_dlg->Link().hasFocus());
     QTest::keyClick(&m_dlg->Link(), Qt::Key_Space);
-    EXPECT_EQ(m_opened.size(), 1u);
-    EXPECT_TRUE(m_dlg->isVisible());
+    QTest::keyClick(&m_dlg->Link(), Qt::Key_Return);
+    EXPECT_EQ(m_opened.size(), 2u);
+    EXPECT_TRUE(m_dlg->isVisible()) << "Return on the link opens the guide, not the default button";
 }
 
 TEST_F(AboutBox, EnterPressesOk)

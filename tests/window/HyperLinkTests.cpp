@@ -374,7 +374,7 @@ TEST_F(HyperLinkTest, ReleasingOffTheTextCancelsAndOtherButtonsDoNothing)
     EXPECT_FALSE(link.IsVisited());
 }
 
-TEST_F(HyperLinkTest, OnlyAFreshSpaceOpens)
+TEST_F(HyperLinkTest, AFreshSpaceReturnOrEnterOpens)
 {
     CHyperLink& link = MakeLink();
     ShowActive();
@@ -385,8 +385,9 @@ TEST_F(HyperLinkTest, OnlyAFreshSpaceOpens)
     EXPECT_EQ(m_opened.size(), 1u) << "holding the space bar opens once";
     Key(Qt::Key_Return);
     Key(Qt::Key_A);
+    Key(Qt::Key_Return, true);
     Key(Qt::Key_Enter);
-    EXPECT_EQ(m_opened.size(), 1u);
+    EXPECT_EQ(m_opened.size(), 3u);
 }
 
 TEST_F(HyperLinkTest, HoverChangesNoColourWithDefaultFlags)
