@@ -123,6 +123,7 @@ export class Page {
     }
     const name = this.words.tr('Circuit', state.title);
     document.title = `${this.words.tr('Strings', 'Tarrowin')} - ${name}`;
+    this.el.heading.textContent = document.title;
     this.el.view.setAttribute('aria-label', name);
   }
 
@@ -193,6 +194,9 @@ export class Page {
   }
 
   build() {
+    // The two bars are landmarks, each named as the View menu names it.
+    this.el.controls.setAttribute('aria-label', this.words.caption('Menu', 'Controls'));
+    this.el.display.setAttribute('aria-label', this.words.caption('Menu', 'Display'));
     this.menu.build();
     this.chooser.build();
     this.bars.controls.build();
@@ -216,6 +220,8 @@ export class Page {
     if (this.menu.isOpen()) return;
     const entry = findCommand(this.keys, event);
     if (!entry) return;
+    // Text the user selected is what Ctrl+C copies; the picture only without it.
+    if (entry.id === this.ids.CopyPicture && !document.getSelection()?.isCollapsed) return;
     event.preventDefault();
     if (event.repeat && !entry.repeat) return;
     this.run(entry.id);
