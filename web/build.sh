@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # `make web`: installs what the browser edition needs (Debian's emscripten,
-# Chromium for its tests, rsvg-convert for the app icons, the tests' one npm
-# package from the lock file), builds the core with emscripten and writes
+# Chromium for its tests, rsvg-convert for the app icons, the tests' two npm
+# packages from the lock file), builds the core with emscripten and writes
 # the folder, by default build/web.
 set -euo pipefail
 cd "$(dirname "$0")/.."

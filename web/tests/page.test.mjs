@@ -406,6 +406,42 @@ test('the page shows every command as the core states it, after keys, clicks and
   await page.close();
 });
 
+test('Ctrl+C copies the text a teacher selected, and the picture when nothing is', async () => {
+  const page = await open('');
+  await page.bringToFront();   // the clipboard is the focused page's
+  await shared.browser.defaultBrowserContext().overridePermissions(new URL(shared.server.url).origin,
+    ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  // Ctrl+C as the browser takes it: the page's handler, then (unless it refused) the Copy command on a selection.
+  const copies = async (expected, selection) => {
+    await page.keyboard.down('Control');
+    await page.keyboard.press('KeyC', selection ? { commands: ['Copy'] } : {});
+    await page.keyboard.up('Control');
+    await page.waitForFunction(async (expected) => { const [item] = await navigator.clipboard.read();
+      return expected ? item.types.includes('text/plain') && (await (await item.getType('text/plain')).text()) === expected
+        : item.types.includes('image/png'); }, { polling: 100, timeout: 10000 }, expected);
+  };
+  const label = await page.$eval('.bar legend', (legend) => getSelection().selectAllChildren(legend) ?? legend.textContent);
+  await copies(label, true);
+  await page.evaluate(() => getSelection().removeAllRanges());
+  await copies(null, false);
+  await page.close();
+});
+
+test('axe-core finds nothing to fix, on a wide screen and on a phone, in English and German', async () => {
+  const axe = readFileSync(new URL('../node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+  for (const viewport of [{ width: 1280, height: 800 }, { width: 390, height: 844 }]) {
+    const page = await open('', viewport);
+    await page.addScriptTag({ content: axe });
+    for (const language of ['en', 'de']) {
+      await page.select('#language', language);
+      const violations = await page.evaluate(async () => (await axe.run({ rules: { 'label-content-name-mismatch':
+        { enabled: true } } })).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+      assert.deepEqual(violations, [], `${language} at ${viewport.width}x${viewport.height}`);
+    }
+    await page.close();
+  }
+});
+
 test('whatever the storage holds, the page starts with the defaults in the browser\'s language, says so once and stores it clean', async () => {
   const page = await shared.browser.newPage();
   const warnings = [];

@@ -6,6 +6,13 @@ const kContext = 'DialogBar';
 // Controls whose tops lie this close (dialog units) share a row.
 const kRowSlack = 4;
 
+// A name that starts with what the control shows, so that a pupil who says or
+// hears "0" or "1/2" finds the button that reads so ("0: no cells").
+function named(caption, name) {
+  const shown = (text) => text.toLowerCase().replace(/[^\p{L}\p{N}]+/gu, ' ').trim();
+  return shown(name).includes(shown(caption)) ? name : `${caption}: ${name}`;
+}
+
 function inside(group, control) {
   return control.x >= group.x && control.y >= group.y && control.x < group.x + group.w && control.y < group.y + group.h;
 }
@@ -88,7 +95,7 @@ export class Bar {
         element.type = 'button';
         element.className = control.kind === 'pushRadio' ? 'push toggle' : 'push';
         element.textContent = caption;
-        if (control.name) element.setAttribute('aria-label', this.name(control));
+        if (control.name) element.setAttribute('aria-label', named(caption, this.name(control)));
         if (control.kind === 'pushRadio') element.setAttribute('aria-pressed', 'false');
         element.addEventListener('click', () => this.run(control.id));
         input = element;
@@ -101,7 +108,8 @@ export class Bar {
       default:
         element = this.pictures.get(control.id) ?? document.createElement('div');
         element.classList.add('picture');
-        if (control.name) element.setAttribute('aria-label', this.name(control));
+        if (control.name && element.tagName === 'IMG') element.alt = this.name(control);
+        else if (control.name) element.setAttribute('aria-label', this.name(control));
     }
     element.dataset.control = control.id;
     if (input) input.dataset.command = control.id;

@@ -18,7 +18,7 @@ function elements() {
   const byId = (id) => document.getElementById(id);
   return {
     app: byId('app'), menubar: byId('menubar'), language: byId('language'), chooser: byId('chooser'),
-    controls: byId('controls-bar'), viewBox: byId('view-box'), view: byId('view'), display: byId('display-bar'),
+    heading: byId('page-title'), controls: byId('controls-bar'), viewBox: byId('view-box'), view: byId('view'), display: byId('display-bar'),
     measurements: byId('measurements'), measurementsColumn: byId('right-column'), description: byId('description'),
     about: byId('about'), save: byId('save-picture'), compare: byId('compare'),
   };
