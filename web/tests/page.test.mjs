@@ -427,6 +427,19 @@ test('Ctrl+C copies the text a teacher selected, and the picture when nothing is
   await page.close();
 });
 
+test('asked for less motion, the page starts paused on the title with Pulsate off', async () => {
+  const page = await shared.browser.newPage();
+  await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
+  await page.goto(shared.server.url, { waitUntil: 'load' });
+  const still = () => page.evaluate(async () => { const { app } = await window.tarrowin.ready;
+    return { ...app.state(), ticks: app.ticks(), pulsate: /^pulsate=false$/m.test(app.settings()) }; });
+  const first = await still();
+  await sleep(1000);
+  assert.deepEqual(await still(), first);
+  assert.ok(first.paused && first.intro && first.pulsate, JSON.stringify(first));
+  await page.close();
+});
+
 test('axe-core finds nothing to fix, on a wide screen and on a phone, in English and German', async () => {
   const axe = readFileSync(new URL('../node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
   for (const viewport of [{ width: 1280, height: 800 }, { width: 390, height: 844 }]) {

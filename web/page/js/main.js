@@ -102,6 +102,7 @@ async function build(createTarrowin, loadAssets, core, exposed, onFirstFrame) {
     aboutLayout: module.aboutBox(), keys: keyTable(menus) });
   exposed.page = page;
   const run = (id) => page.run(id);
+  const stillStart = Boolean(window.matchMedia?.('(prefers-reduced-motion: reduce)').matches);
 
   const meter = document.createElement('canvas');
   meter.id = 'meter';
@@ -128,6 +129,8 @@ async function build(createTarrowin, loadAssets, core, exposed, onFirstFrame) {
     if (!performance.getEntriesByName('tarrowin-first-frame').length) {
       performance.mark('tarrowin-first-frame');
       el.app.dataset.state = 'running';
+      // Asked for less motion, the lesson stands on its first frame, the title, until Pause starts it.
+      if (stillStart && !app.state().paused) page.run(ids.Pause);
       onFirstFrame();
     }
     page.afterTicks();
@@ -141,7 +144,10 @@ async function build(createTarrowin, loadAssets, core, exposed, onFirstFrame) {
   page.setLanguage(page.chosenLanguage ?? page.browserLanguage());
 
   page.restoring = true;
-  page.settings.restore(new URLSearchParams(location.search));
+  const query = new URLSearchParams(location.search);
+  page.settings.restore(query);
+  // Asked for less motion, nothing flashes unless the link asks for Pulsate.
+  if (stillStart && !query.has('pulsate')) app.applySettings('pulsate=false');
   page.restoring = false;
   page.showBars();
 
